@@ -1,0 +1,38 @@
+// File helpers over the OS: whole-file reading, crash-safe replacing, folder listing and the
+// choice of the folder that holds the settings and the saved game.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quiltra {
+
+// The whole file as bytes, or nothing when it cannot be opened. Files larger than `limit` bytes
+// are refused, so a hostile file cannot exhaust memory.
+std::optional<std::string> readWholeFile(const std::string& path, std::size_t limit = 64u << 20);
+
+// Replaces `path` with `text` through a temporary file in the same folder that is flushed to the
+// disk and renamed over the old file, so a crash or a full disk never leaves a truncated file.
+// On failure returns false with a description in `error` and leaves the old file as it was.
+bool replaceFile(const std::string& path, const std::string& text, std::string& error);
+
+bool fileExists(const std::string& path);
+
+// Names of the regular files in `folder` whose extension matches `extension` (".jpg"), without
+// regard to letter case, sorted by name so that the order does not depend on the file system.
+std::vector<std::string> listFiles(const std::string& folder, const std::string& extension);
+
+// Whether new files can be created in `folder`.
+bool isWritableFolder(const std::string& folder);
+
+// The player's data folder for Quiltra ($XDG_DATA_HOME/Quiltra or ~/.local/share/Quiltra),
+// created if needed; nothing when it cannot be created.
+std::optional<std::string> userDataFolder();
+
+// The folder for "init.txt" and "last.txt": the program folder when it can be written (a
+// portable program folder keeps its files beside the program), otherwise the player's data
+// folder. When neither can be written the program folder is returned and saving reports failure.
+std::string chooseSettingsFolder(const std::string& programFolder);
+
+} // namespace quiltra

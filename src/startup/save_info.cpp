@@ -1,0 +1,51 @@
+// What Save_Info writes, gathered from the game window, the editor and the program-wide state.
+#include "startup/save_info.h"
+
+#include "platform/file_system.h"
+#include "startup/settings_file.h"
+
+namespace quiltra {
+
+std::string saveInfoTextFor(const Game& game, ProgramState& program, const PictureList& pictures,
+                            std::int16_t editorView)
+{
+    program.WindowLeft = game.Left;
+    program.WindowTop = game.Top;
+    program.WindowWidth = game.Width;
+    program.WindowHeight = game.Height;
+
+    SaveInfoValues v;
+    v.WindowWidth = program.WindowWidth;
+    v.WindowHeight = program.WindowHeight;
+    v.WindowLeft = program.WindowLeft;
+    v.WindowTop = program.WindowTop;
+    v.writeCurrent = game.mnuSv.Checked && program.ExitSaving;
+    v.current.SelectionColor = program.SelectionColor;
+    v.current.HintColor = program.HintColor;
+    v.current.BackColor = game.BackColor;
+    v.current.SoundEffects = game.mnuEffects.Checked ? 1 : 0;
+    v.current.IntroSound = game.SndInt.Checked ? 1 : 0;
+    v.current.MoveSound = game.SndMv.Checked ? 1 : 0;
+    v.current.EndSound = game.SndEnd.Checked ? 1 : 0;
+    v.current.EditorView = editorView;
+    v.current.OpenView = program.OpenViewSetting;
+    v.loaded.SelectionColor = program.LoadedSelectionColor;
+    v.loaded.HintColor = program.LoadedHintColor;
+    v.loaded.BackColor = program.LoadedBackColor;
+    v.loaded.SoundEffects = program.LoadedSoundEffects;
+    v.loaded.IntroSound = program.LoadedIntroSound;
+    v.loaded.MoveSound = program.LoadedMoveSound;
+    v.loaded.EndSound = program.LoadedEndSound;
+    v.loaded.EditorView = program.LoadedEditorView;
+    v.loaded.OpenView = program.LoadedOpenView;
+    v.saveOnExitChecked = game.mnuSv.Checked;
+    v.entries = pictures.List1;
+    return saveInfoText(v);
+}
+
+bool writeSettingsFile(const ProgramState& program, const std::string& text, std::string& error)
+{
+    return replaceFile(program.SettingsFolder + "/init.txt", text, error);
+}
+
+} // namespace quiltra

@@ -1,0 +1,105 @@
+// The settings half of start-up: read "init.txt" (or replace it with the defaults), build the
+// program-wide state and the picture list.
+#include "startup/startup_settings.h"
+
+#include <cmath>
+
+#include "platform/file_system.h"
+
+namespace quiltra {
+
+namespace {
+
+bool isColor(double value) { return value >= 0 && value <= 0xFFFFFF && value == std::trunc(value); }
+
+bool isExtent(double value) { return std::isfinite(value) && value > 0 && value <= 1.0e6; }
+
+std::optional<SettingsContents> readApplicable(const std::string& path)
+{
+    const auto text = readWholeFile(path);
+    if (!text)
+        return std::nullopt;
+    auto contents = parseSettings(*text);
+    if (!contents || !valuesApplicable(contents->prefs))
+        return std::nullopt;
+    return contents;
+}
+
+} // namespace
+
+bool valuesApplicable(const StoredPreferences& p)
+{
+    return p.EditorView >= 0 && p.EditorView <= 2 && isColor(p.SelectionColor) &&
+           isColor(p.HintColor) && isColor(p.BackColor) && isExtent(p.WindowWidth) &&
+           isExtent(p.WindowHeight) && std::isfinite(p.WindowLeft) && std::isfinite(p.WindowTop) &&
+           std::fabs(p.WindowLeft) <= 1.0e6 && std::fabs(p.WindowTop) <= 1.0e6;
+}
+
+std::string defaultSettingsFor(const std::string& programFolder)
+{
+    std::vector<std::string> paths;
+    for (const std::string& name : listFiles(programFolder + "/Graphics", ".jpg")) {
+        const std::string path = programFolder + "/Graphics/" + name;
+        if (isStorablePath(path)) // a name the file format cannot hold is left out
+            paths.push_back(path);
+    }
+    return defaultSettingsText(paths);
+}
+
+void applyStoredPreferences(const StoredPreferences& p, ProgramState& s)
+{
+    s.WindowWidth = p.WindowWidth;
+    s.WindowHeight = p.WindowHeight;
+    s.WindowLeft = p.WindowLeft;
+    s.WindowTop = p.WindowTop;
+    s.LoadedSelectionColor = p.SelectionColor;
+    s.LoadedHintColor = p.HintColor;
+    s.LoadedBackColor = p.BackColor;
+    s.LoadedSoundEffects = p.SoundEffects;
+    s.LoadedIntroSound = p.IntroSound;
+    s.LoadedMoveSound = p.MoveSound;
+    s.LoadedEndSound = p.EndSound;
+    s.LoadedEditorView = p.EditorView;
+    s.LoadedOpenView = p.OpenView;
+    s.LoadedSaveOnExit = p.SaveOnExit;
+    s.SelectionColor = p.SelectionColor;
+    s.HintColor = p.HintColor;
+    s.OpenViewSetting = p.OpenView;
+}
+
+StartupSettings loadStartupSettings(const std::string& programFolder,
+                                    const std::string& settingsFolder)
+{
+    StartupSettings result;
+    ProgramState& s = result.state;
+    s.ProgramFolder = programFolder;
+    s.SettingsFolder = settingsFolder;
+    s.GraphicsFolder = programFolder + "/Graphics";
+    s.WindowAspect = static_cast<Single>(9550.0f / 6750.0f);
+    s.ExitSaving = false;
+
+    const std::string path = settingsFolder + "/init.txt";
+    auto contents = readApplicable(path);
+    if (!contents) {
+        // The failure path: replace the file with the defaults and read it once more. When the
+        // new file cannot be written or read back, the defaults are used from memory; start-up
+        // never tries a second time.
+        result.replacedWithDefaults = true;
+        const std::string defaults = defaultSettingsFor(programFolder);
+        std::string error;
+        if (replaceFile(path, defaults, error))
+            contents = readApplicable(path);
+        if (!contents) {
+            result.defaultsOnlyInMemory = true;
+            contents = parseSettings(defaults);
+        }
+    }
+
+    applyStoredPreferences(contents->prefs, s);
+    for (const std::string& entry : contents->entries)
+        if (fileExists(entry))
+            result.entries.push_back(entry);
+    return result;
+}
+
+} // namespace quiltra

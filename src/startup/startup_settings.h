@@ -1,0 +1,36 @@
+// The settings half of start-up: read "init.txt" (or replace it with the defaults), build the
+// program-wide state and the picture list.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "game/program_state.h"
+#include "startup/settings_file.h"
+
+namespace quiltra {
+
+struct StartupSettings {
+    ProgramState state;                 // program-wide state with the values read
+    std::vector<std::string> entries;   // List1: the entries whose files exist, in file order
+    bool replacedWithDefaults = false;  // the file was missing or unreadable
+    bool defaultsOnlyInMemory = false;  // the default file could not be written or read back
+};
+
+// Whether values read from the file can be applied: the editor's View box takes 0, 1 or 2, a
+// colour is a 24-bit 0xBBGGRR value, and the window has a positive, finite size.
+bool valuesApplicable(const StoredPreferences& prefs);
+
+// The default settings text for a program folder: one entry per "*.jpg" of its Graphics folder.
+std::string defaultSettingsFor(const std::string& programFolder);
+
+// Runs the settings steps of start-up for `programFolder`, keeping "init.txt" in
+// `settingsFolder`. Never fails: an unreadable file is replaced by the defaults, and when even
+// those cannot be written the defaults are used from memory.
+StartupSettings loadStartupSettings(const std::string& programFolder,
+                                    const std::string& settingsFolder);
+
+// Copies the values read into the program-wide state (Loaded*, current colours, geometry).
+void applyStoredPreferences(const StoredPreferences& prefs, ProgramState& state);
+
+} // namespace quiltra

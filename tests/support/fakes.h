@@ -1,0 +1,168 @@
+// Scripted stand-ins for the platform: a clock moved by hand, a random source that replays
+// draws, a sound device that records its commands, message boxes that answer from a script,
+// a picture clip with a set natural size, and a colour dialog with a scripted answer.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/game.h"
+#include "platform/clock.h"
+#include "platform/color_dialog.h"
+#include "platform/message_box.h"
+#include "platform/picture_clip.h"
+#include "platform/random_source.h"
+#include "platform/sound_device.h"
+
+namespace quiltra::test {
+
+class FakeClock : public Clock {
+public:
+    double t = 1000.0;
+    double now() override { return t; }
+    void advance(double seconds) { t += seconds; }
+};
+
+// Replays scripted draws first, then a fixed linear-congruential sequence, so that tests are
+// repeatable and never run out of draws.
+class ScriptedRandom : public RandomSource {
+public:
+    std::deque<float> script;
+    unsigned state = 12345;
+    int seeds = 0;
+    explicit ScriptedRandom(unsigned seed = 12345) : state(seed) {}
+    void seedFromClock() override { ++seeds; }
+    float next() override
+    {
+        if (!script.empty()) {
+            const float v = script.front();
+            script.pop_front();
+            return v;
+        }
+        state = state * 1103515245u + 12345u;
+        return static_cast<float>((state >> 8) & 0xFFFFFF) / 16777216.0f;
+    }
+};
+
+class RecordingSound : public SoundDevice {
+public:
+    std::vector<std::string> log;   // "FileName=...", "DeviceType=...", "Command=..."
+    void setFileName(const std::string& path) override { log.push_back("FileName=" + path); }
+    void setDeviceType(const std::string& type) override { log.push_back("DeviceType=" + type); }
+    void command(const std::string& cmd) override { log.push_back("Command=" + cmd); }
+    int count(const std::string& entry) const
+    {
+        int n = 0;
+        for (const auto& e : log)
+            n += e == entry;
+        return n;
+    }
+};
+
+class ScriptedMessages : public MessageBoxes {
+public:
+    struct Shown {
+        std::string text, title;
+        MessageButtons buttons;
+        MessageIcon icon;
+    };
+    std::vector<Shown> shown;
+    std::deque<MessageResult> answers;   // answers to Yes/No questions; default Yes
+    MessageResult show(const std::string& text, const std::string& title, MessageButtons buttons,
+                       MessageIcon icon) override
+    {
+        shown.push_back({text, title, buttons, icon});
+        if (buttons == MessageButtons::Ok)
+            return MessageResult::Ok;
+        if (answers.empty())
+            return MessageResult::Yes;
+        const MessageResult r = answers.front();
+        answers.pop_front();
+        return r;
+    }
+};
+
+// Picture files by path with their pixel sizes; any other path fails to load.
+class FakeClip : public PictureClip {
+public:
+    struct File {
+        std::string path;
+        int w, h;
+    };
+    std::vector<File> files;
+    int introW = 573, introH = 367;
+    int w = 0, h = 0;
+    std::vector<std::string> loads;
+    bool load(const std::string& path, std::string& error) override
+    {
+        loads.push_back(path);
+        for (const auto& f : files)
+            if (f.path == path) {
+                w = f.w;
+                h = f.h;
+                return true;
+            }
+        error = "File not found";
+        return false;
+    }
+    void loadIntro() override
+    {
+        w = introW;
+        h = introH;
+    }
+    int pixelWidth() const override { return w; }
+    int pixelHeight() const override { return h; }
+};
+
+class ScriptedColors : public ColorDialog {
+public:
+    std::deque<std::optional<std::uint32_t>> answers;
+    int opened = 0;
+    std::optional<std::uint32_t> choose() override
+    {
+        ++opened;
+        if (answers.empty())
+            return std::nullopt;
+        auto a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+// A game with every service scripted.
+struct GameRig {
+    ProgramState program;
+    PictureList pictures;
+    FakeClock clock;
+    ScriptedRandom random;
+    RecordingSound sound;
+    ScriptedMessages messages;
+    FakeClip clip;
+    ScriptedColors colors;
+    Game game;
+
+    GameRig() : game(initProgram(program), pictures, services()) {}
+
+    GameServices services()
+    {
+        GameServices s;
+        s.clock = &clock;
+        s.random = &random;
+        s.sound = &sound;
+        s.messages = &messages;
+        s.clip = &clip;
+        s.colors = &colors;
+        return s;
+    }
+    static ProgramState& initProgram(ProgramState& p)
+    {
+        p.ProgramFolder = "/q";
+        p.SettingsFolder = "/q";
+        p.GraphicsFolder = "/q/Graphics";
+        return p;
+    }
+};
+
+} // namespace quiltra::test

@@ -1,0 +1,123 @@
+// Start-up's settings steps against real folders: defaults, failure path, dropped entries.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "platform/file_system.h"
+#include "startup/startup_settings.h"
+#include "support/temp_folder.h"
+
+namespace quiltra {
+namespace {
+
+using test::TempFolder;
+
+const std::string kPrefs = "9550,6750,20,20,&H80FF80,&H0080FFFF,12632256,1,1,1,1,1,1,1,";
+
+TEST(StartupSettings, MissingFileIsReplacedByTheDefaults)
+{
+    TempFolder q;
+    q.write("Graphics/b.jpg", "x");
+    q.write("Graphics/a.jpg", "x");
+    q.write("Graphics/C.JPG", "x");
+    q.write("Graphics/notes.txt", "x");
+    const StartupSettings s = loadStartupSettings(q.path(), q.path());
+    EXPECT_TRUE(s.replacedWithDefaults);
+    EXPECT_FALSE(s.defaultsOnlyInMemory);
+    EXPECT_EQ(q.read("init.txt"), "*," + kPrefs + q / "Graphics/C.JPG," + q / "Graphics/a.jpg," +
+                                      q / "Graphics/b.jpg,end\n");
+    EXPECT_EQ(s.entries.size(), 3u);
+    EXPECT_EQ(s.state.WindowWidth, 9550);
+    EXPECT_EQ(s.state.WindowHeight, 6750);
+    EXPECT_EQ(s.state.WindowLeft, 20);
+    EXPECT_EQ(s.state.LoadedSaveOnExit, 1);
+    EXPECT_EQ(s.state.GraphicsFolder, q / "Graphics");
+    EXPECT_FLOAT_EQ(s.state.WindowAspect, 9550.0f / 6750.0f);
+}
+
+TEST(StartupSettings, UnreadableFilesTakeTheFailurePath)
+{
+    const char* bad[] = {
+        "",
+        "9550,6750,20,20\n",
+        "*,9550,6750,20,20,1,1,1,1,1,1,1,1,1,1,\n",
+        "*,9550,6750,20,20,1,1,1,1,1,1,1,3,1,1,end\n",         // editor View box 3
+        "*,9550,6750,20,20,-1,1,1,1,1,1,1,1,1,1,end\n",        // colour out of range
+        "*,9550,6750,20,20,1,1,16777216,1,1,1,1,1,1,1,end\n",
+        "*,0,6750,20,20,1,1,1,1,1,1,1,1,1,1,end\n",            // no window size
+        "*,9550,6750,20,20,1,1,1,1,1,1,1,1,1,70000,end\n",
+    };
+    for (const char* text : bad) {
+        TempFolder q;
+        q.write("Graphics/a.jpg", "x");
+        q.write("init.txt", text);
+        const StartupSettings s = loadStartupSettings(q.path(), q.path());
+        EXPECT_TRUE(s.replacedWithDefaults) << text;
+        EXPECT_EQ(q.read("init.txt"), "*," + kPrefs + q / "Graphics/a.jpg,end\n") << text;
+        EXPECT_EQ(s.entries, std::vector<std::string>{q / "Graphics/a.jpg"}) << text;
+    }
+}
+
+TEST(StartupSettings, KeepsAGoodFileAndDropsMissingEntriesInOrder)
+{
+    TempFolder q;
+    q.write("p/one.jpg", "x");
+    q.write("p/three.jpg", "x");
+    q.write("p/a,b.jpg", "x");
+    const std::string text = "*,10753,7600,100,50,255,&H00FF00,0,0,1,1,0,2,0,0," + q / "p/one.jpg," +
+                             q / "p/two.jpg," + q / "p/three.jpg,\"" + q / "p/a,b.jpg\"," +
+                             q / "p/a,end\n";
+    q.write("init.txt", text);
+    const StartupSettings s = loadStartupSettings(q.path(), q.path());
+    EXPECT_FALSE(s.replacedWithDefaults);
+    EXPECT_EQ(q.read("init.txt"), text); // a good file is never rewritten at start-up
+    EXPECT_EQ(s.entries, (std::vector<std::string>{q / "p/one.jpg", q / "p/three.jpg",
+                                                   q / "p/a,b.jpg"}));
+    EXPECT_EQ(s.state.WindowWidth, 10753);
+    EXPECT_EQ(s.state.WindowTop, 50);
+    EXPECT_EQ(s.state.SelectionColor, 255);
+    EXPECT_EQ(s.state.LoadedHintColor, 65280);
+    EXPECT_EQ(s.state.LoadedBackColor, 0);
+    EXPECT_EQ(s.state.LoadedSoundEffects, 0);
+    EXPECT_EQ(s.state.LoadedEndSound, 0);
+    EXPECT_EQ(s.state.LoadedEditorView, 2);
+    EXPECT_EQ(s.state.OpenViewSetting, 0);
+    EXPECT_EQ(s.state.LoadedSaveOnExit, 0);
+}
+
+TEST(StartupSettings, ReadOnlyFoldersStartWithDefaultsInMemory)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders; the end-to-end test covers this";
+    TempFolder q;
+    q.write("Graphics/a.jpg", "x");
+    ::chmod(q.path().c_str(), 0555);
+    const StartupSettings s = loadStartupSettings(q.path(), q.path());
+    ::chmod(q.path().c_str(), 0755);
+    EXPECT_TRUE(s.defaultsOnlyInMemory);
+    EXPECT_FALSE(fileExists(q / "init.txt"));
+    EXPECT_EQ(s.entries, std::vector<std::string>{q / "Graphics/a.jpg"});
+}
+
+TEST(StartupSettings, MissingGraphicsFolderGivesAnEmptyList)
+{
+    TempFolder q;
+    const StartupSettings s = loadStartupSettings(q.path(), q.path());
+    EXPECT_TRUE(s.entries.empty());
+    EXPECT_EQ(q.read("init.txt"), "*," + kPrefs + "end\n");
+}
+
+TEST(StartupSettings, ReplaceFileKeepsTheOldFileWhenItCannotWrite)
+{
+    TempFolder q;
+    q.write("init.txt", "old");
+    std::string error;
+    EXPECT_FALSE(replaceFile(q / "missing-folder/init.txt", "new", error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(replaceFile(q / "init.txt", "new", error));
+    EXPECT_EQ(q.read("init.txt"), "new");
+    EXPECT_FALSE(fileExists(q / "init.txt.tmp"));
+}
+
+} // namespace
+} // namespace quiltra
