@@ -1,0 +1,237 @@
+// The game window's state and handlers (Form9), as plain C++: menus, game area, board, counters,
+// clock and caption are data here; the Qt window shows them and forwards its events.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/board.h"
+#include "game/program_state.h"
+#include "game/twips.h"
+
+namespace quiltra {
+
+class Clock;
+class RandomSource;
+class SoundDevice;
+class MessageBoxes;
+class PictureClip;
+class ColorDialog;
+
+// A menu item as the window shows it.
+struct MenuItem {
+    std::string Caption;
+    bool Enabled = true;
+    bool Checked = false;
+};
+
+// A rectangle element of the window (picture box, image, frame): twips and visibility.
+struct Element {
+    Single Left = 0;
+    Single Top = 0;
+    Single Width = 0;
+    Single Height = 0;
+    bool Visible = false;
+};
+
+// What the game needs from its host: time, random numbers, the sound device, message boxes,
+// the picture clip and the colour dialog. Tests script every one of them.
+struct GameServices {
+    Clock* clock = nullptr;
+    RandomSource* random = nullptr;
+    SoundDevice* sound = nullptr;
+    MessageBoxes* messages = nullptr;
+    PictureClip* clip = nullptr;
+    ColorDialog* colors = nullptr;
+    // Lets pending window events run (a no-op in tests).
+    std::function<void()> processEvents;
+};
+
+// Virtual key codes the game window reacts to.
+namespace Key {
+inline constexpr int P = 80;
+inline constexpr int F1 = 112;
+inline constexpr int Plus = 187;   // the "=+" key of the main keyboard
+inline constexpr int Minus = 189;  // the "-" key of the main keyboard
+inline constexpr int Left = 37;
+inline constexpr int Up = 38;
+inline constexpr int Right = 39;
+inline constexpr int Down = 40;
+} // namespace Key
+
+class Game {
+public:
+    Game(ProgramState& program, PictureList& pictures, GameServices services);
+
+    // ---- Window state (Form9) ----
+    std::string Caption;
+    std::uint32_t BackColor = 0xC0C0C0;
+    // Outer window geometry, twips.
+    double Width = 9550, Height = 6750, Left = 20, Top = 20;
+    bool WindowVisible = false; // hidden while the layout changes
+
+    Element Picture2;   // the game area (puzzle area), holds the pieces
+    Element Shape6;     // frame with the game area's position and size
+    Element Image1;     // the whole picture, fitted
+    Element Shape1;     // frame 15 twips outside Image1
+    std::uint32_t Shape1Color = 0;  // border colour of Shape1, which the board frame Shape7 takes
+    Element Picture1;   // hidden auxiliary box; the screen-size menu sizes it
+    Board board;
+
+    std::int16_t GameState = -1;
+    double IntroClock = 0;
+    bool LayoutRequested = false;
+    std::int16_t ResizeSteps = 0;
+
+    // Game clock.
+    bool ClockRunning = false;
+    double ClockStart = 0;
+    bool ClockPaused = false;
+    double PauseStart = 0;
+    double ElapsedSeconds = 0;
+    std::string ClockHours = " 0", ClockMinutes = "00", ClockSeconds = "00";
+    bool FinishPending = false;
+
+    std::int16_t MoveCount = 0;
+    std::int16_t HintCount = 0;
+    bool HintsShown = false;
+
+    // Sizes.
+    std::int16_t MaxCols = 0;
+    std::int16_t MaxRows = 0;
+    std::int16_t SizeCount = 0;
+
+    // ---- Menus ----
+    MenuItem mnuFile{"&File", false}, mnuNew{"&New Game"}, mnuPuz{"&Puzzle"}, mnuSlide{"&Slider"},
+        mnuRestore{"&Load"}, mnuSave{"&Save"}, mnuOpen{"&Open"}, mnuExit{"&Exit"};
+    MenuItem mnuV{"&View", false}, mnuView{"Puzzle"}, mnuPicView{"Picture &Viewer"};
+    MenuItem mnuPic{"&Picture", false}, mnuCurrent{""}, mnuAddCur{"&Add"}, mnuEdit{"&Edit List"};
+    std::vector<MenuItem> mnuPict;   // one per picture in the list
+    MenuItem mnus{"&Size", false}, mnuCurSize{""};
+    std::vector<MenuItem> mnuSize;   // one per available size; entry 0 always exists
+    MenuItem mnuPr{"Pr&eferences", false}, mnuClr{"&Color"}, mnuColor{"&Background"},
+        mnuSelCol{"&Selection"}, mnuHntCol{"&Hint"}, mnuSnd{"&Sound"},
+        mnuEffects{"&Sound Effects", true, true}, SndInt{"&Intro", true, true},
+        SndMv{"&Move", true, true}, SndEnd{"&End", true, true}, mnuScrn{"&Screen Size"},
+        mnuMan{"Manual: - +"}, mnuSv{"S&ave On Exit", true, true};
+    std::array<MenuItem, 6> mnuScreen{{{"480 by 600"}, {"720 by 600"}, {"800 by 600"},
+                                       {"1024 by 768"}, {"1152 by 864"}, {"1280 by 1024"}}};
+    MenuItem mnuHe{"&Help", false}, mnuAbout{"&About"}, mnuContents{"&Contents"},
+        mnuHint{"&Hint", false}, mnuPz{"&Puzzle"}, mnuSldr{"&Slidder"};
+
+    // ---- Window frame ----
+    void Form_Load();
+    void intro();
+    // The timer: does whatever is due now. nextDue() tells when it must run again (absolute
+    // clock time), or nothing when no step, no clock display and no delayed return is pending.
+    void Timer1_Timer();
+    std::optional<double> nextDue() const;
+    void Form_Resize(bool minimised);
+    void keyDown(int keyCode);
+    void keyUp(int keyCode);
+    void lostFocus();
+    void gainedFocus();
+    // Close request: asks the player; returns true when the program is to end.
+    bool closeRequest();
+    void mnuScreen_Click(int index);
+    // Window geometry changed by the player (moving the window).
+    void windowMoved(double left, double top);
+    // Setting the window's Width or Height to a new value raises a resize event
+    // (Form_Resize(false)); setting the value it already has raises nothing.
+    void setWindowWidth(double width);
+    void setWindowHeight(double height);
+
+    // ---- Picture list menu and picture loading ----
+    void LoadRandomPicture();
+    void mnuPict_Click(int index);
+    void mnuAddCur_Click();
+    void AddCurrentPicture();
+    void mnuEdit_Click();
+
+    // ---- Sizes ----
+    void pic_handler();
+    void Find_Size();
+    void Set_Size();
+    void mnuSize_Click(int index);
+    // Whether the picture in PicClip1, fitted into the game area, offers at least one size; a
+    // picture that does not is refused with "Picture is too small to divide into a puzzle.".
+    bool clipFormsPuzzle() const;
+
+    // ---- Cutting and drawing ----
+    void Divide_Pic();
+    void Divide_Pic2();
+    void IntroStep();
+
+    // ---- Shuffling ----
+    void StartNewGame();
+    void ShufflePuzzle();
+    void ShuffleSlider();
+
+    // ---- Moves and solving ----
+    void image2_Click(int k);
+    void picture2_mousedown(Single x, Single y);
+    void Image1_Click();
+    void CheckSolved();
+    // Keyboard sliding in Slider mode: an arrow slides the neighbour of the empty cell that
+    // moves in the arrow's direction.
+    void arrowSlide(int keyCode);
+
+    // ---- Hints ----
+    void mnuHint_Click();
+
+    // ---- Status line and clock ----
+    void RefreshStatus();
+    void pauseClock();
+    void resumeClock();
+    void startClock();
+
+    // ---- Saved game ----
+    void mnuSave_Click();
+    void mnuRestore_Click();
+
+    // ---- Modes and views ----
+    void ResetBoard();
+    void mnuPuz_Click();
+    void mnuSlide_Click();
+    void mnuView_Click();
+    void mnuPz_Click();
+    void mnuSldr_Click();
+
+    // ---- Preferences ----
+    void mnuColor_Click();
+    void mnuSelCol_Click();
+    void mnuHntCol_Click();
+    void mnuEffects_Click();
+    void SndInt_Click();
+    void SndMv_Click();
+    void SndEnd_Click();
+    void mnuSv_Click();
+
+    // Bumped whenever the set of pieces or the picture changes, so the window re-scales its
+    // picture only then.
+    int pictureGeneration = 0;
+    // Bumped whenever a dynamic menu (pictures, sizes) changes.
+    int menuGeneration = 0;
+
+    ProgramState& program;
+    PictureList& pictures;
+    GameServices services;
+
+    double now() const;
+    void processEvents() const;
+    // Sound sequence that re-opens the move sound (after the intro, a picture or size change,
+    // and two seconds after a solved game).
+    void prepareMoveSound();
+    std::string soundPath(const char* relative) const;
+    // The loading caption: "Quiltra - <mode>: <short name>  Loading".
+    std::string loadingCaption(const std::string& name) const;
+};
+
+// A picture name longer than 16 characters is shown as its first 14 and "..".
+std::string shortName(const std::string& name);
+
+} // namespace quiltra

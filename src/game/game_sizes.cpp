@@ -1,0 +1,136 @@
+// The game window's Size menu: fitting the current picture, the offered sizes, the initial size
+// and a size chosen from the menu.
+#include <algorithm>
+
+#include "game/game.h"
+#include "game/sizes.h"
+#include "platform/picture_clip.h"
+#include "platform/random_source.h"
+
+namespace quiltra {
+
+namespace {
+
+// Natural size of the picture in the clip, in twips; no clip or no picture gives 0.
+Single naturalWidth(const PictureClip* clip)
+{
+    return clip ? Single(clip->pixelWidth()) * Single(kTwipsPerPixel) : 0;
+}
+
+Single naturalHeight(const PictureClip* clip)
+{
+    return clip ? Single(clip->pixelHeight()) * Single(kTwipsPerPixel) : 0;
+}
+
+bool sameItems(const std::vector<MenuItem>& a, const std::vector<MenuItem>& b)
+{
+    const auto same = [](const MenuItem& x, const MenuItem& y) {
+        return x.Caption == y.Caption && x.Enabled == y.Enabled && x.Checked == y.Checked;
+    };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), same);
+}
+
+} // namespace
+
+// Fits the picture of PicClip1 into the game area and finds the largest grid. Leaves Image1,
+// Shape1 and Picture2 hidden; the caller shows what it needs. The piece size is not touched:
+// the pieces on the board keep theirs until the picture is cut again.
+void Game::pic_handler()
+{
+    if (!board.Shape5.empty())
+        board.Shape5[0].Visible = false;
+    Image1.Visible = false;
+    Shape1.Visible = false;
+    Picture2.Visible = false;
+
+    const FittedPicture f =
+        fitPicture(naturalWidth(services.clip), naturalHeight(services.clip), Picture2.Width,
+                   Picture2.Height, Single(Width), Single(Height));
+    Image1.Left = f.Left;
+    Image1.Top = f.Top;
+    Image1.Width = f.Width;
+    Image1.Height = f.Height;
+
+    const Grid largest =
+        largestGrid(Image1.Width, Image1.Height, Picture2.Width, Picture2.Height, board.PieceGap);
+    MaxCols = largest.cols;
+    MaxRows = largest.rows;
+
+    GameState = 0;
+    Shape1.Width = Image1.Width + 30;
+    Shape1.Height = Image1.Height + 30;
+    Shape1.Left = Image1.Left - 15;
+    Shape1.Top = Image1.Top - 15;
+}
+
+// Rebuilds the Size menu from MaxCols and MaxRows, smallest grid first. Every entry is a grid
+// that exists, and SizeCount is the number of entries. A picture that forms no size leaves the
+// menu as it is before the first picture: SizeCount 0 and entry 0 blank and disabled.
+void Game::Find_Size()
+{
+    const std::vector<Grid> sizes = sizeList(Grid{MaxCols, MaxRows});
+    std::vector<MenuItem> items;
+    items.reserve(std::max<std::size_t>(1, sizes.size()));
+    for (const Grid& g : sizes)
+        items.push_back(MenuItem{sizeCaption(g)});
+    if (items.empty())
+        items.push_back(MenuItem{"", false});
+    if (!sameItems(items, mnuSize)) {
+        mnuSize = std::move(items);
+        ++menuGeneration;
+    }
+    SizeCount = static_cast<std::int16_t>(sizes.size());
+}
+
+// Draws the initial size from entries 0 to SizeCount - 2 (entry 0 when it is the only one).
+// With no size on offer nothing is drawn and the grid in play stays.
+void Game::Set_Size()
+{
+    if (SizeCount < 1 || mnuSize.empty())
+        return;
+    const int idx = std::min(initialSizeIndex(SizeCount, services.random->next()),
+                             int(mnuSize.size()) - 1);
+    const MenuItem& entry = mnuSize[static_cast<std::size_t>(idx)];
+    const std::optional<Grid> grid = parseSizeCaption(entry.Caption);
+    if (!grid)
+        return;
+    board.GridCols = grid->cols;
+    board.GridRows = grid->rows;
+    mnuCurSize.Caption = entry.Caption;
+}
+
+// A size chosen from the menu. A new size ends the game and cuts the picture again; the size
+// already in play changes nothing but the caption and the sound device.
+void Game::mnuSize_Click(int index)
+{
+    if (index < 0 || index >= SizeCount || index >= int(mnuSize.size()))
+        return;
+    const std::string chosen = mnuSize[static_cast<std::size_t>(index)].Caption;
+    Caption = loadingCaption(mnuCurrent.Caption);
+    if (chosen != mnuCurSize.Caption) {
+        ResetBoard();
+        Image1.Visible = true;
+        Picture2.Visible = false;
+        Shape1.Visible = true;
+        if (const std::optional<Grid> grid = parseSizeCaption(chosen)) {
+            board.GridCols = grid->cols;
+            board.GridRows = grid->rows;
+        }
+        mnuHint.Enabled = false;
+        Divide_Pic();
+        processEvents();
+        GameState = 0;
+    }
+    mnuCurSize.Caption = chosen;
+    RefreshStatus();
+    prepareMoveSound();
+    mnuView.Caption = "Puzzle";
+}
+
+bool Game::clipFormsPuzzle() const
+{
+    return formsAnySize(naturalWidth(services.clip), naturalHeight(services.clip), Picture2.Width,
+                        Picture2.Height, board.PieceGap);
+}
+
+} // namespace quiltra

@@ -1,0 +1,56 @@
+// Program-wide state created at start-up: settings as read, current preferences, the picture
+// list and the picture in play.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/twips.h"
+
+namespace quiltra {
+
+struct ProgramState {
+    // Game window geometry, in twips; the game window keeps them current.
+    double WindowWidth = 9550;
+    double WindowHeight = 6750;
+    double WindowLeft = 20;
+    double WindowTop = 20;
+
+    // Preferences as read from the settings file; written back unchanged unless the settings
+    // are saved on exit.
+    double LoadedSelectionColor = 8454016;
+    double LoadedHintColor = 8454143;
+    double LoadedBackColor = 12632256;
+    std::int16_t LoadedSoundEffects = 1;
+    std::int16_t LoadedIntroSound = 1;
+    std::int16_t LoadedMoveSound = 1;
+    std::int16_t LoadedEndSound = 1;
+    std::int16_t LoadedEditorView = 1;
+    std::int16_t LoadedOpenView = 1;
+    std::int16_t LoadedSaveOnExit = 1;
+
+    // Current colours (0xBBGGRR) and the Open Picture window's View box.
+    double SelectionColor = 8454016;
+    double HintColor = 8454143;
+    std::int16_t OpenViewSetting = 1;
+
+    std::string ProgramFolder;   // folder of the executable, without a trailing separator
+    std::string SettingsFolder;  // where "init.txt" and "last.txt" live
+    std::string GraphicsFolder;  // where the Open Picture window starts
+    Single WindowAspect = 9550.0f / 6750.0f;
+    bool ExitSaving = false;
+
+    std::string PlayMode = "puzzle";
+    std::string CurrentPicturePath;
+    std::string CurrentPictureFolder; // ends with a separator
+};
+
+// The picture list, held by the Picture List Editor for the whole run.
+struct PictureList {
+    std::vector<std::string> List1; // full paths
+    std::vector<std::string> List2; // display names, same index
+    std::vector<std::string> List3; // committed copy of List1
+};
+
+} // namespace quiltra

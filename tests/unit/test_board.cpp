@@ -1,0 +1,224 @@
+// The board: cutting into pieces, laying out again after a resize, and the intro's reassembly.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <random>
+
+#include "game/sizes.h"
+#include "support/fakes.h"
+
+namespace quiltra {
+namespace {
+
+using test::GameRig;
+
+// A 400 x 300 pixel picture (6000 x 4500 twips) fitted into the default window.
+void loadPicture(GameRig& rig, double width = 9550, double height = 6750)
+{
+    rig.game.Width = width;
+    rig.game.Height = height;
+    rig.game.Picture2.Width = Single(width - 150);
+    rig.game.Picture2.Height = Single(height - 600);
+    rig.clip.w = 400;
+    rig.clip.h = 300;
+    rig.game.pic_handler();
+}
+
+void cut(Game& g, std::int16_t cols, std::int16_t rows)
+{
+    g.board.GridCols = cols;
+    g.board.GridRows = rows;
+    g.Divide_Pic();
+}
+
+bool allHome(const Board& b)
+{
+    for (int k = 1; k <= b.PieceCount; ++k)
+        if (b.piece(k).Left != b.HomeLeft[k] || b.piece(k).Top != b.HomeTop[k])
+            return false;
+    return true;
+}
+
+TEST(Board, ThreeByThreeGridGivesNinePiecesAndTenFrames)
+{
+    GameRig rig;
+    Game& g = rig.game;
+    int events = 0;
+    g.services.processEvents = [&] { ++events; };
+    loadPicture(rig);
+    cut(g, 5, 4);
+    g.board.SelectedPiece = 7;
+    const int generation = g.pictureGeneration;
+    cut(g, 3, 3);
+
+    const Board& b = g.board;
+    EXPECT_EQ(events, 2) << "window events run once per cut, never inside the loop";
+    EXPECT_EQ(g.pictureGeneration, generation + 1);
+    EXPECT_EQ(b.NumPieces, 9);
+    EXPECT_EQ(b.PieceCount, 9);
+    EXPECT_EQ(b.Image2.size(), 10u);
+    ASSERT_EQ(b.Shape5.size(), 10u);
+    EXPECT_EQ(b.SelectedPiece, -1);
+    EXPECT_FLOAT_EQ(b.PieceWidth, 1999);   // 6000 / 3 - 1
+    EXPECT_FLOAT_EQ(b.PieceHeight, 1499);  // 4500 / 3 - 1
+    for (const Frame& f : b.Shape5) {
+        EXPECT_FLOAT_EQ(f.Width, 1959);
+        EXPECT_FLOAT_EQ(f.Height, 1459);
+        EXPECT_EQ(f.BorderWidth, 3);
+        EXPECT_FALSE(f.Visible);
+    }
+    // The block of 3 x (1999 + 35) by 3 x (1499 + 35) is centred in the 9400 x 6150 area, less
+    // 20 twips across and 35 down.
+    EXPECT_EQ(b.piece(1).Left, 1629);
+    EXPECT_EQ(b.piece(1).Top, 739);
+    EXPECT_EQ(b.piece(2).Left, 3663);
+    EXPECT_EQ(b.piece(4).Top, 2273);
+    EXPECT_EQ(b.Shape7.Left, 1619);
+    EXPECT_EQ(b.Shape7.Top, 729);
+    EXPECT_EQ(b.Shape7.Width, 6097);
+    EXPECT_EQ(b.Shape7.Height, 4597);
+    EXPECT_FALSE(g.Picture2.Visible);
+    EXPECT_TRUE(g.Image1.Visible);
+    EXPECT_TRUE(g.Shape1.Visible);
+}
+
+TEST(Board, DividePicLaysEveryPieceHomeWithEvenSpacing)
+{
+    const std::int16_t grids[][2] = {{3, 3}, {9, 7}, {4, 3}, {17, 1}, {7, 9}, {2, 5}};
+    for (const auto& grid : grids) {
+        GameRig rig;
+        Game& g = rig.game;
+        loadPicture(rig);
+        cut(g, grid[0], grid[1]);
+        const Board& b = g.board;
+        ASSERT_EQ(b.PieceCount, grid[0] * grid[1]);
+        EXPECT_TRUE(allHome(b));
+        const Single w = b.PieceWidth, h = b.PieceHeight;
+        for (int k = 1; k <= b.PieceCount; ++k) {
+            const Piece& p = b.piece(k);
+            EXPECT_TRUE(p.Visible);
+            EXPECT_EQ(p.Left, std::nearbyint(p.Left)) << "cells lie on whole twips";
+            const int col = (k - 1) % grid[0];
+            if (col > 0) {
+                EXPECT_NEAR(p.Left - b.piece(k - 1).Left, w + 35, 0.5) << k;
+            } else {
+                EXPECT_EQ(p.Left, b.piece(1).Left) << k;
+            }
+            if (k > grid[0]) {
+                EXPECT_NEAR(p.Top - b.piece(k - grid[0]).Top, h + 35, 0.5) << k;
+            }
+        }
+    }
+}
+
+TEST(Board, DividePic2KeepsEveryPieceInItsCell)
+{
+    GameRig rig;
+    Game& g = rig.game;
+    loadPicture(rig);
+    cut(g, 4, 3);
+    Board& b = g.board;
+    // A game in play: every piece one cell on, piece 12 hidden, piece 3 selected, puzzle shown.
+    std::vector<int> cellOf(13);
+    for (int k = 1; k <= 12; ++k) {
+        cellOf[k] = k % 12 + 1;
+        b.piece(k).Left = b.HomeLeft[cellOf[k]];
+        b.piece(k).Top = b.HomeTop[cellOf[k]];
+    }
+    b.piece(12).Visible = false;
+    b.SelectedPiece = 3;
+    b.Shape7.Visible = true;
+    g.Picture2.Visible = true;
+    g.Image1.Visible = false;
+    const Single oldHome1 = b.HomeLeft[1];
+
+    // The window grows to its largest size and the picture is refitted.
+    g.Width = 19100;
+    g.Height = 13505;
+    g.Picture2.Width = 18950;
+    g.Picture2.Height = 12905;
+    const FittedPicture f = fitPicture(6000, 4500, 18950, 12905, 19100, 13505);
+    g.Image1.Width = f.Width;
+    g.Image1.Height = f.Height;
+    g.Divide_Pic2();
+
+    EXPECT_NE(b.HomeLeft[1], oldHome1);
+    EXPECT_FLOAT_EQ(b.PieceWidth, f.Width / 4 - 1);
+    EXPECT_FLOAT_EQ(b.Shape5[0].Width, b.PieceWidth - 40);
+    for (int k = 1; k <= 12; ++k) {
+        EXPECT_EQ(b.piece(k).Left, b.HomeLeft[cellOf[k]]) << k;
+        EXPECT_EQ(b.piece(k).Top, b.HomeTop[cellOf[k]]) << k;
+        EXPECT_EQ(b.piece(k).Visible, k != 12);
+    }
+    EXPECT_EQ(b.SelectedPiece, -1);
+    EXPECT_FALSE(b.Shape7.Visible);
+    EXPECT_FLOAT_EQ(b.Shape7.Width, (35 + b.PieceWidth) * 4);
+    EXPECT_TRUE(g.Picture2.Visible);
+    EXPECT_FALSE(g.Image1.Visible);
+
+    // A piece standing on no cell goes to the top-left corner.
+    b.piece(5).Left += 1;
+    g.Divide_Pic2();
+    EXPECT_EQ(b.piece(5).Left, 0);
+    EXPECT_EQ(b.piece(5).Top, 0);
+    EXPECT_EQ(b.piece(6).Left, b.HomeLeft[cellOf[6]]);
+}
+
+TEST(Intro, OneStepBringsAnExchangedPairHome)
+{
+    GameRig rig;
+    Game& g = rig.game;
+    loadPicture(rig);
+    cut(g, 4, 4);
+    Board& b = g.board;
+    std::swap(b.piece(2).Left, b.piece(5).Left);
+    std::swap(b.piece(2).Top, b.piece(5).Top);
+    b.piece(16).Visible = false;
+    g.Picture2.Visible = true;
+    g.Image1.Visible = g.Shape1.Visible = false;
+    g.GameState = -2;
+
+    g.IntroStep();
+    EXPECT_TRUE(allHome(b));
+    EXPECT_EQ(g.GameState, -2);
+    EXPECT_TRUE(b.piece(16).Visible);
+
+    g.IntroStep();
+    EXPECT_EQ(g.GameState, -3);
+    EXPECT_TRUE(g.Image1.Visible);
+    EXPECT_TRUE(g.Shape1.Visible);
+    EXPECT_FALSE(g.Picture2.Visible);
+}
+
+// Any arrangement of the 16 cells is whole after at most 15 steps, one piece home per step.
+TEST(Intro, AnyDealIsWholeWithinFifteenSteps)
+{
+    std::mt19937 draw(7);
+    for (int deal = 0; deal < 40; ++deal) {
+        GameRig rig;
+        Game& g = rig.game;
+        loadPicture(rig);
+        cut(g, 4, 4);
+        Board& b = g.board;
+        std::vector<int> cells(16);
+        std::iota(cells.begin(), cells.end(), 1);
+        std::shuffle(cells.begin(), cells.end(), draw);
+        for (int k = 1; k <= 16; ++k) {
+            b.piece(k).Left = b.HomeLeft[cells[k - 1]];
+            b.piece(k).Top = b.HomeTop[cells[k - 1]];
+        }
+        g.GameState = -2;
+        int steps = 0;
+        while (g.GameState == -2 && steps < 20) {
+            g.IntroStep();
+            ++steps;
+        }
+        EXPECT_LE(steps, 16) << "deal " << deal;
+        EXPECT_EQ(g.GameState, -3);
+        EXPECT_TRUE(allHome(b)) << "deal " << deal;
+    }
+}
+
+} // namespace
+} // namespace quiltra
