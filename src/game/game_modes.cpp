@@ -1,0 +1,101 @@
+// New Game in either mode, the switch between puzzle and whole picture, and the rules boxes.
+#include "game/game.h"
+#include "game/play_support.h"
+#include "platform/message_box.h"
+
+namespace quiltra {
+
+// Ends the game in progress: no marks (selection frames and hint marks are hidden, and with them
+// the Hint state), no selection, zero counters, a stopped clock, Save off, no game.
+void Game::ResetBoard()
+{
+    const std::uint32_t hint = frameColour(program.HintColor);
+    for (Frame& f : board.Shape5) {
+        f.Visible = false;
+        f.Color = hint;
+    }
+    HintsShown = false;
+    mnuSave.Enabled = false;
+    board.SelectedPiece = -1;
+    MoveCount = 0;
+    HintCount = 0;
+    ClockRunning = false;
+    GameState = 0;
+}
+
+// New Game > Puzzle: deals the pieces of the current picture and size afresh. Without a picture
+// it only clears the caption and stops the clock.
+void Game::mnuPuz_Click()
+{
+    Caption.clear();
+    ClockRunning = false;
+    if (GameState == 6)
+        return;
+    board.TemplateVisible = false;
+    program.PlayMode = "puzzle";
+    showWholePicture(*this);
+    ResetBoard();
+    processEvents();
+    StartNewGame();
+    RefreshStatus();
+    showPuzzle(*this);
+    mnuView.Caption = "Original";
+    mnuHint.Enabled = true;
+    GameState = 1;
+}
+
+// New Game > Slider: shuffles by slides; the bottom-right piece is the empty cell. Without a
+// picture nothing changes.
+void Game::mnuSlide_Click()
+{
+    if (GameState == 6)
+        return;
+    Caption.clear();
+    ClockRunning = false;
+    program.PlayMode = "slider";
+    showWholePicture(*this);
+    ResetBoard();
+    StartNewGame();
+    RefreshStatus();
+    GameState = 1;
+    showPuzzle(*this);
+    mnuHint.Enabled = true;
+    if (const int n = pieceTotal(board); n >= 1)
+        board.piece(n).Visible = false;
+    mnuView.Caption = "Original";
+}
+
+// View: the caption always names the view the command switches to. The clock runs on.
+void Game::mnuView_Click()
+{
+    if (GameState == 6)
+        return;
+    if (Picture2.Visible) {
+        mnuView.Caption = "Puzzle";
+        showWholePicture(*this);
+    } else {
+        mnuView.Caption = "Original";
+        showPuzzle(*this);
+    }
+}
+
+void Game::mnuPz_Click()
+{
+    services.messages->show(
+        "Solve the puzzle by switching the location of pieces unitl it resembles the original "
+        "image.  To move a piece simply click on the piece and then click on the piece you want "
+        "to switch it with.",
+        "Puzzle Mode - Rules", MessageButtons::Ok, MessageIcon::None);
+}
+
+void Game::mnuSldr_Click()
+{
+    services.messages->show(
+        "Solve the puzzle by moving the pieces until a resemblance of the original picture is "
+        "formed.  A piece can only be moved onto the empty space, by clicking the piece you want "
+        "moved and then clicking on the empty space.  The empty space must be directly beside "
+        "the piece that is being moved.",
+        "Slider Mode - Rules", MessageButtons::Ok, MessageIcon::None);
+}
+
+} // namespace quiltra

@@ -1,0 +1,255 @@
+// Play: clicks on pieces, on the empty cell and on the whole picture, arrow-key slides, and the
+// recognition of the solved picture.
+#include <algorithm>
+#include <cstdlib>
+
+#include "game/cell_grid.h"
+#include "game/game.h"
+#include "game/play_support.h"
+#include "platform/sound_device.h"
+
+namespace quiltra {
+
+namespace {
+
+void playMoveSound(Game& g)
+{
+    if (g.SndMv.Checked && g.mnuEffects.Checked) {
+        g.services.sound->command("Prev");
+        g.services.sound->command("Play");
+    }
+}
+
+// Piece k slides into the empty cell (piece n, hidden): the two exchange places, the selection
+// ends, the move may sound and is counted, and the picture is checked.
+void slideIntoEmpty(Game& g, int k)
+{
+    Board& b = g.board;
+    Piece& moving = b.piece(k);
+    Piece& empty = b.piece(pieceTotal(b));
+    std::swap(moving.Left, empty.Left);
+    std::swap(moving.Top, empty.Top);
+    b.SelectedPiece = -1;
+    playMoveSound(g);
+    g.MoveCount = countUp(g.MoveCount);
+    g.RefreshStatus();
+    g.CheckSolved();
+}
+
+// Cells side by side or one directly above the other. Cells are compared rather than positions
+// plus one piece extent and gap: the board rounds its running cell positions, so with a piece
+// extent holding a fraction of a twip neighbours can lie a twip nearer or further than that sum.
+bool neighbours(const CellGrid& grid, int a, int b)
+{
+    if (a < 1 || b < 1)
+        return false;
+    return std::abs(grid.column(a) - grid.column(b)) + std::abs(grid.row(a) - grid.row(b)) == 1;
+}
+
+} // namespace
+
+// A click on piece k. It resumes or starts the clock; right after a Hint it only clears the
+// marks; with no game it starts one (the clock then starts with the next click); otherwise it
+// selects, and in Puzzle mode the second click exchanges the two pieces as one move.
+void Game::image2_Click(int k)
+{
+    Board& b = board;
+    const int n = pieceTotal(b);
+    if (k < 1 || k > n)
+        return;
+    resumeClock();
+    startClock();
+    const std::uint32_t hint = frameColour(program.HintColor);
+    const std::uint32_t selection = frameColour(program.SelectionColor);
+
+    if (HintsShown) {
+        HintsShown = false;
+        for (int j = 1; j <= n; ++j)
+            if (j != b.SelectedPiece)
+                hideMark(b, j, hint);
+        showMark(b, b.SelectedPiece, selection);
+        return;
+    }
+    if (GameState == 0) {
+        ClockRunning = false;
+        showWholePicture(*this);
+        StartNewGame();
+        RefreshStatus();
+        GameState = 1;
+        showPuzzle(*this);
+        mnuHint.Enabled = true;
+        return;
+    }
+    if (GameState < 0)
+        return;
+    if (b.SelectedPiece < 0 || b.SelectedPiece > n) {
+        b.SelectedPiece = k;
+        showMark(b, k, selection);
+        return;
+    }
+
+    const int s = b.SelectedPiece;
+    hideMark(b, s, hint);
+    if (program.PlayMode == "puzzle") {
+        // The exchange is made at once: no window event runs between its halves. Clicking the
+        // selected piece again counts a move that changes nothing and makes no sound.
+        Piece& first = b.piece(s);
+        Piece& second = b.piece(k);
+        const Single left = Single(roundEven(first.Left));
+        const Single top = Single(roundEven(first.Top));
+        first.Left = second.Left;
+        first.Top = second.Top;
+        second.Left = left;
+        second.Top = top;
+        MoveCount = countUp(MoveCount);
+        RefreshStatus();
+        if (k != s)
+            playMoveSound(*this);
+        CheckSolved();
+        b.SelectedPiece = -1;
+    } else {
+        // Slider mode never exchanges two clicked pieces: the selection moves.
+        b.SelectedPiece = k;
+        showMark(b, k, selection);
+    }
+}
+
+// A press on the game area where no piece shows: with a piece selected, a press on the empty
+// cell (its edges included) slides the selected piece there when the two are neighbours. The
+// selection frame goes either way; a refused slide keeps the selection. The clock is untouched.
+void Game::picture2_mousedown(Single x, Single y)
+{
+    Board& b = board;
+    const int n = pieceTotal(b);
+    const int s = b.SelectedPiece;
+    if (n < 1 || s < 1 || s > n)
+        return;
+    const Piece& empty = b.piece(n);
+    if (!(empty.Left <= x && x <= empty.Left + b.PieceWidth && empty.Top <= y &&
+          y <= empty.Top + b.PieceHeight))
+        return;
+
+    hideMark(b, s, frameColour(program.HintColor));
+    const CellGrid grid = boardCells(*this);
+    const Piece& selected = b.piece(s);
+    if (!neighbours(grid, grid.cellAt(selected.Left, selected.Top),
+                    grid.cellAt(empty.Left, empty.Top)))
+        return;
+    slideIntoEmpty(*this, s);
+}
+
+// A click on the whole picture: starts a game when there is none, and returns to the puzzle when
+// a game is on. Ignored while a Slider shuffle runs.
+void Game::Image1_Click()
+{
+    if (Caption == "Randomizing puzzle")
+        return;
+    if (GameState == 0) {
+        ClockRunning = false;
+        StartNewGame();
+        showPuzzle(*this);
+        mnuHint.Enabled = true;
+        mnuView.Caption = "Original";
+        RefreshStatus();
+        GameState = 1;
+    } else if (GameState == 1) {
+        showPuzzle(*this);
+        mnuView.Caption = "Original";
+    }
+}
+
+// Checks every cell, row by row, for its own piece; while hint marks are on, each misplaced piece
+// gets its mark and each piece at home loses it. When every piece is home the game ends: Save and
+// Hint go off, the finish sound may play, the last piece shows, the clock stops with its final
+// time on the caption, and two seconds later the timer returns to the whole picture.
+void Game::CheckSolved()
+{
+    if (GameState == 3)
+        return;
+    Board& b = board;
+    const CellGrid grid = boardCells(*this);
+    const int cells = std::min(pieceTotal(b), grid.count());
+    if (cells < 1)
+        return;
+    const std::uint32_t hint = frameColour(program.HintColor);
+
+    bool solved = true;
+    for (int k = 1; k <= cells; ++k) {
+        const Piece& p = b.piece(k);
+        const bool home = p.Left == grid.left(k) && p.Top == grid.top(k);
+        solved = solved && home;
+        if (HintsShown) {
+            if (home)
+                hideMark(b, k, hint);
+            else
+                showMark(b, k, hint);
+        }
+    }
+
+    if (solved) {
+        mnuSave.Enabled = false;
+        mnuHint.Enabled = false;
+        services.sound->command("close");
+        if (SndEnd.Checked && mnuEffects.Checked) {
+            services.sound->setFileName(soundPath("/Sound/finish.wav"));
+            services.sound->setDeviceType("WaveAudio");
+            services.sound->command("Open");
+            services.sound->command("Play");
+        }
+        HintsShown = false;
+        processEvents();
+        b.piece(pieceTotal(b)).Visible = true;
+        ClockRunning = false;
+        RefreshStatus();
+        processEvents();
+        IntroClock = now();
+        FinishPending = true;
+        GameState = 3;
+    } else if (HintsShown) {
+        showPuzzle(*this);
+    }
+}
+
+// Arrow keys during a Slider game with the puzzle on view: the neighbour of the empty cell on the
+// side opposite the arrow slides into it (Left moves the piece right of the gap leftwards, Up the
+// piece below it upwards). Where there is no such piece nothing happens. Otherwise it acts as a
+// click on a piece does for the clock, and as a slide by mouse does for the move: it ends any
+// selection, counts, may sound and checks the picture; hint marks on view follow their pieces.
+void Game::arrowSlide(int keyCode)
+{
+    Board& b = board;
+    const int n = pieceTotal(b);
+    if (GameState != 1 || program.PlayMode != "slider" || !Picture2.Visible || n < 2)
+        return;
+    int columnStep = 0;
+    int rowStep = 0;
+    switch (keyCode) {
+    case Key::Left: columnStep = 1; break;
+    case Key::Right: columnStep = -1; break;
+    case Key::Up: rowStep = 1; break;
+    case Key::Down: rowStep = -1; break;
+    default: return;
+    }
+
+    const CellGrid grid = boardCells(*this);
+    const int emptyCell = grid.cellAt(b.piece(n).Left, b.piece(n).Top);
+    if (emptyCell < 1)
+        return;
+    const int col = grid.column(emptyCell) + columnStep;
+    const int row = grid.row(emptyCell) + rowStep;
+    if (col < 0 || col >= grid.cols() || row < 0 || row >= grid.rows())
+        return;
+    const int cell = grid.cellOf(col, row);
+    int k = 1;
+    while (k < n && !(b.piece(k).Left == grid.left(cell) && b.piece(k).Top == grid.top(cell)))
+        ++k;
+    if (k == n)
+        return;
+
+    resumeClock();
+    startClock();
+    hideMark(b, b.SelectedPiece, frameColour(program.HintColor));
+    slideIntoEmpty(*this, k);
+}
+
+} // namespace quiltra

@@ -1,0 +1,111 @@
+// A game with a cut board for the play tests: grid set-up, arrangements of pieces by cell, and
+// the checks the shuffle, move and hint tests share.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <utility>
+#include <vector>
+
+#include "support/fakes.h"
+
+namespace quiltra::test {
+
+class PlayTest : public ::testing::Test {
+protected:
+    GameRig rig;
+    Game& game = rig.game;
+    Board& board = rig.game.board;
+
+    // Cuts a cols x rows board in a game area of the default window: the whole picture 8400 x 5400
+    // gives whole-twip pieces; other picture sizes give pieces with fractions of a twip.
+    void cut(int cols, int rows, Single pictureW = 8400, Single pictureH = 5400,
+             Single areaW = 9460, Single areaH = 6150)
+    {
+        game.Picture2.Width = areaW;
+        game.Picture2.Height = areaH;
+        game.Image1.Width = pictureW;
+        game.Image1.Height = pictureH;
+        board.GridCols = std::int16_t(cols);
+        board.GridRows = std::int16_t(rows);
+        game.Divide_Pic();
+        game.GameState = 0;
+        game.mnuCurrent.Caption = "Lake";
+        game.mnuCurSize.Caption = "4x3=12";
+    }
+    // The largest grid offered: 300 pieces, in the largest game area.
+    void cutLargest() { cut(20, 15, 17000, 11000, 18950, 12905); }
+
+    // A game in progress, pieces where `cells` says (piece k in cell cells[k-1]); empty = all home.
+    void play(const char* mode, std::vector<int> cells = {})
+    {
+        rig.program.PlayMode = mode;
+        game.GameState = 1;
+        game.MoveCount = 0;
+        game.HintCount = 0;
+        game.HintsShown = false;
+        game.ClockRunning = false;
+        game.Picture2.Visible = true;
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            moveTo(int(i) + 1, cells[i]);
+        if (std::string(mode) == "slider")
+            board.piece(board.PieceCount).Visible = false;
+    }
+    void moveTo(int k, int cell)
+    {
+        board.piece(k).Left = board.HomeLeft[std::size_t(cell)];
+        board.piece(k).Top = board.HomeTop[std::size_t(cell)];
+    }
+    // The home cell piece k stands on, 0 when it stands on none.
+    int cellOf(int k) const
+    {
+        for (int c = 1; c <= board.PieceCount; ++c)
+            if (board.HomeLeft[std::size_t(c)] == board.piece(k).Left &&
+                board.HomeTop[std::size_t(c)] == board.piece(k).Top)
+                return c;
+        return 0;
+    }
+    std::vector<int> cells() const
+    {
+        std::vector<int> out;
+        for (int k = 1; k <= board.PieceCount; ++k)
+            out.push_back(cellOf(k));
+        return out;
+    }
+    // Every piece on a cell of its own: a permutation of the home cells.
+    void expectPermutation() const
+    {
+        std::vector<int> seen(std::size_t(board.PieceCount) + 1, 0);
+        for (const int c : cells()) {
+            ASSERT_GE(c, 1) << "a piece stands outside the grid";
+            ++seen[std::size_t(c)];
+        }
+        for (int c = 1; c <= board.PieceCount; ++c)
+            EXPECT_EQ(seen[std::size_t(c)], 1) << "cell " << c;
+    }
+    std::vector<int> visibleMarks() const
+    {
+        std::vector<int> out;
+        for (std::size_t k = 0; k < board.Shape5.size(); ++k)
+            if (board.Shape5[k].Visible)
+                out.push_back(int(k));
+        return out;
+    }
+    std::vector<int> misplaced() const
+    {
+        std::vector<int> out;
+        for (int k = 1; k <= board.PieceCount; ++k)
+            if (cellOf(k) != k)
+                out.push_back(k);
+        return out;
+    }
+    // A click on the empty cell (piece n) at its top-left corner.
+    void pressEmpty()
+    {
+        const Piece& e = board.piece(board.PieceCount);
+        game.picture2_mousedown(e.Left, e.Top);
+    }
+};
+
+} // namespace quiltra::test

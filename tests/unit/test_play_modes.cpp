@@ -1,0 +1,107 @@
+// New Game in either mode, the View switch and the rules boxes.
+#include <gtest/gtest.h>
+
+#include "play_fixture.h"
+
+namespace quiltra::test {
+namespace {
+
+using Modes = PlayTest;
+
+TEST_F(Modes, NewGameClearsTheGameInProgress)
+{
+    const struct {
+        const char* from;
+        void (Game::*command)();
+        const char* mode;
+        bool lastPieceShown;
+    } cases[] = {{"slider", &Game::mnuPuz_Click, "puzzle", true},
+                 {"puzzle", &Game::mnuSlide_Click, "slider", false},
+                 {"puzzle", &Game::mnuPuz_Click, "puzzle", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode);
+        cut(4, 3);
+        play(c.from, {2, 1});
+        game.image2_Click(5);
+        game.mnuHint_Click();
+        game.MoveCount = 7;
+        game.HintCount = 2;
+        game.ClockMinutes = "05";
+        (game.*c.command)();
+        EXPECT_EQ(rig.program.PlayMode, c.mode);
+        EXPECT_EQ(game.GameState, 1);
+        EXPECT_EQ(game.MoveCount, 0);
+        EXPECT_EQ(game.HintCount, 0);
+        EXPECT_EQ(board.SelectedPiece, -1);
+        EXPECT_FALSE(game.HintsShown || game.ClockRunning || game.mnuSave.Enabled);
+        EXPECT_TRUE(visibleMarks().empty());
+        EXPECT_EQ(game.ClockMinutes, "00");
+        EXPECT_EQ(board.piece(12).Visible, c.lastPieceShown);
+        EXPECT_TRUE(game.Picture2.Visible && game.mnuHint.Enabled);
+        EXPECT_FALSE(game.Image1.Visible || game.Shape1.Visible);
+        EXPECT_EQ(game.mnuView.Caption, "Original");
+        EXPECT_EQ(game.Caption, std::string("Quiltra - ") + c.mode + ": Lake  Size: 4x3=12");
+    }
+}
+
+TEST_F(Modes, NewGameWithoutAPicture)
+{
+    game.GameState = 6;
+    game.Caption = "Quiltra";
+    game.ClockRunning = true;
+    game.mnuSlide_Click();
+    EXPECT_EQ(game.Caption, "Quiltra");
+    EXPECT_TRUE(game.ClockRunning);
+    EXPECT_EQ(rig.program.PlayMode, "puzzle");
+    rig.program.PlayMode = "slider";
+    game.mnuPuz_Click();
+    EXPECT_EQ(game.Caption, "");
+    EXPECT_FALSE(game.ClockRunning);
+    EXPECT_EQ(game.GameState, 6);
+    EXPECT_EQ(rig.program.PlayMode, "slider");
+}
+
+TEST_F(Modes, ViewTogglesAndNamesTheOtherView)
+{
+    cut(4, 3);
+    play("puzzle");
+    game.ClockRunning = true;
+    game.mnuView_Click();
+    EXPECT_EQ(game.mnuView.Caption, "Puzzle");
+    EXPECT_TRUE(game.Image1.Visible && game.Shape1.Visible && !game.Picture2.Visible);
+    game.mnuView_Click();
+    EXPECT_EQ(game.mnuView.Caption, "Original");
+    EXPECT_TRUE(!game.Image1.Visible && !game.Shape1.Visible && game.Picture2.Visible);
+    EXPECT_FALSE(game.ClockPaused);
+    game.GameState = 6;
+    game.mnuView_Click();
+    EXPECT_EQ(game.mnuView.Caption, "Original");
+}
+
+TEST_F(Modes, RulesBoxes)
+{
+    game.mnuPz_Click();
+    game.mnuSldr_Click();
+    ASSERT_EQ(rig.messages.shown.size(), 2u);
+    const auto& puzzle = rig.messages.shown[0];
+    const auto& slider = rig.messages.shown[1];
+    EXPECT_EQ(puzzle.title, "Puzzle Mode - Rules");
+    EXPECT_EQ(puzzle.text,
+              "Solve the puzzle by switching the location of pieces unitl it resembles the "
+              "original image.  To move a piece simply click on the piece and then click on the "
+              "piece you want to switch it with.");
+    EXPECT_EQ(slider.title, "Slider Mode - Rules");
+    EXPECT_EQ(slider.text,
+              "Solve the puzzle by moving the pieces until a resemblance of the original picture "
+              "is formed.  A piece can only be moved onto the empty space, by clicking the piece "
+              "you want moved and then clicking on the empty space.  The empty space must be "
+              "directly beside the piece that is being moved.");
+    for (const auto& box : rig.messages.shown) {
+        EXPECT_EQ(box.buttons, MessageButtons::Ok);
+        EXPECT_EQ(box.icon, MessageIcon::None);
+    }
+    EXPECT_FALSE(game.ClockPaused);
+}
+
+} // namespace
+} // namespace quiltra::test

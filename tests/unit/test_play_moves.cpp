@@ -1,0 +1,295 @@
+// Play: clicks on pieces, presses on the empty cell, the whole picture, arrow keys, and solving.
+#include <gtest/gtest.h>
+
+#include "play_fixture.h"
+
+namespace quiltra::test {
+namespace {
+
+using Moves = PlayTest;
+
+TEST_F(Moves, PuzzleClicksSelectAndExchange)
+{
+    const struct {
+        const char* name;
+        int first, second;
+        bool move, effects;
+        std::vector<int> after; // cells of pieces 1..12
+        int sounds;
+    } cases[] = {
+        {"3 then 7 exchange", 3, 7, true, true, {1, 2, 7, 4, 5, 6, 3, 8, 9, 10, 11, 12}, 1},
+        {"3 twice is a silent move", 3, 3, true, true, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 0},
+        {"Move switch off", 3, 7, false, true, {1, 2, 7, 4, 5, 6, 3, 8, 9, 10, 11, 12}, 0},
+        {"Sound Effects off", 3, 7, true, false, {1, 2, 7, 4, 5, 6, 3, 8, 9, 10, 11, 12}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        cut(4, 3);
+        play("puzzle", {2, 1}); // pieces 1 and 2 exchanged: never solved by these clicks
+        game.SndMv.Checked = c.move;
+        game.mnuEffects.Checked = c.effects;
+        rig.sound.log.clear();
+        game.image2_Click(c.first);
+        EXPECT_EQ(board.SelectedPiece, c.first);
+        EXPECT_EQ(visibleMarks(), std::vector<int>{c.first});
+        const Frame& mark = board.Shape5[std::size_t(c.first)];
+        EXPECT_EQ(mark.Left, board.piece(c.first).Left + 20);
+        EXPECT_EQ(mark.Top, board.piece(c.first).Top + 20);
+        EXPECT_EQ(mark.Color, std::uint32_t(rig.program.SelectionColor));
+        game.image2_Click(c.second);
+        std::vector<int> expected = c.after;
+        expected[0] = 2;
+        expected[1] = 1;
+        EXPECT_EQ(cells(), expected);
+        EXPECT_EQ(game.MoveCount, 1);
+        EXPECT_EQ(board.SelectedPiece, -1);
+        EXPECT_TRUE(visibleMarks().empty());
+        EXPECT_EQ(rig.sound.count("Command=Play"), c.sounds);
+    }
+}
+
+TEST_F(Moves, FirstClickStartsOrResumesTheClock)
+{
+    cut(4, 3);
+    play("puzzle", {2, 1});
+    game.image2_Click(5);
+    EXPECT_TRUE(game.ClockRunning && game.mnuSave.Enabled);
+    EXPECT_EQ(game.ClockStart, 1000.0);
+    game.pauseClock();
+    rig.clock.advance(30);
+    game.image2_Click(5);
+    EXPECT_FALSE(game.ClockPaused);
+    EXPECT_EQ(game.ClockStart, 1030.0);
+}
+
+TEST_F(Moves, ClicksOutsideAGame)
+{
+    cut(4, 3);
+    game.GameState = -2;
+    game.image2_Click(3);
+    EXPECT_EQ(board.SelectedPiece, -1);
+    EXPECT_EQ(game.GameState, -2);
+
+    // With no game, a click starts one; the clock starts with the next click.
+    game.GameState = 0;
+    rig.program.PlayMode = "puzzle";
+    rig.random.script = {0.9f};
+    game.image2_Click(3);
+    EXPECT_EQ(game.GameState, 1);
+    EXPECT_FALSE(game.ClockRunning);
+    EXPECT_EQ(board.SelectedPiece, -1);
+    EXPECT_FALSE(misplaced().empty());
+    EXPECT_TRUE(game.Picture2.Visible && game.mnuHint.Enabled && !game.Image1.Visible);
+}
+
+TEST_F(Moves, MoveCountStopsAt32767)
+{
+    for (const auto& [before, after] : {std::pair{32766, 32767}, {32767, 32767}}) {
+        cut(4, 3);
+        play("puzzle", {2, 1});
+        game.MoveCount = std::int16_t(before);
+        game.image2_Click(3);
+        game.image2_Click(7);
+        EXPECT_EQ(game.MoveCount, after);
+    }
+}
+
+TEST_F(Moves, SliderSelectionAndPressesOnTheEmptyCell)
+{
+    // 3 x 3, empty piece 9 in cell 5 and piece 5 in cell 9. Piece 6 (cell 6) is beside the empty
+    // cell, piece 1 (cell 1) diagonal to it. w = 2799, h = 1799.
+    const Single w = 2799, h = 1799;
+    const struct {
+        const char* name;
+        int select;
+        Single dx, dy; // press position relative to the empty cell's top-left corner
+        bool slides;
+    } cases[] = {
+        {"neighbour, top-left corner", 6, 0, 0, true},
+        {"neighbour, right edge", 6, w, 0, true},
+        {"neighbour, bottom edge", 6, 0, h, true},
+        {"neighbour, bottom-right corner", 6, w, h, true},
+        {"neighbour, beyond the right edge", 6, w + 1, 0, false},
+        {"neighbour, above the top edge", 6, 0, -1, false},
+        {"diagonal", 1, 0, 0, false},
+        {"no selection", 0, 0, 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        cut(3, 3);
+        play("slider", {1, 2, 3, 4, 9, 6, 7, 8, 5});
+        if (c.select)
+            game.image2_Click(c.select);
+        const Piece empty = board.piece(9);
+        game.picture2_mousedown(empty.Left + c.dx, empty.Top + c.dy);
+        const bool pressedOnEmpty = c.select && c.dx <= w && c.dy >= 0;
+        EXPECT_EQ(game.MoveCount, c.slides ? 1 : 0);
+        EXPECT_EQ(cellOf(9), c.slides ? 6 : 5);
+        EXPECT_EQ(cellOf(c.select ? c.select : 6), c.slides ? 5 : c.select ? c.select : 6);
+        EXPECT_EQ(board.SelectedPiece, c.slides || !c.select ? -1 : c.select);
+        EXPECT_EQ(visibleMarks().empty(), pressedOnEmpty || !c.select);
+        EXPECT_FALSE(board.piece(9).Visible);
+    }
+}
+
+TEST_F(Moves, SliderClickOnAnotherPieceMovesTheSelection)
+{
+    cut(3, 3);
+    play("slider", {1, 2, 3, 4, 9, 6, 7, 8, 5});
+    game.image2_Click(1);
+    game.image2_Click(6);
+    EXPECT_EQ(board.SelectedPiece, 6);
+    EXPECT_EQ(visibleMarks(), std::vector<int>{6});
+    EXPECT_EQ(cellOf(1), 1);
+    EXPECT_EQ(game.MoveCount, 0);
+}
+
+TEST_F(Moves, SlidesWorkWithPiecesHoldingFractionsOfATwip)
+{
+    cut(7, 5, 8000, 5300); // pieces 1141.86 x 1059 twips
+    play("slider");
+    game.image2_Click(34); // beside the empty bottom-right cell
+    pressEmpty();
+    EXPECT_EQ(cellOf(35), 34);
+    EXPECT_EQ(game.MoveCount, 1);
+}
+
+TEST_F(Moves, ClickOnTheWholePicture)
+{
+    const struct {
+        std::int16_t state;
+        const char* caption;
+        std::int16_t stateAfter;
+        bool puzzleShown;
+    } cases[] = {{0, "Quiltra", 1, true},
+                 {0, "Randomizing puzzle", 0, false},
+                 {1, "Quiltra", 1, true},
+                 {3, "Quiltra", 3, false}};
+    for (const auto& c : cases) {
+        cut(4, 3);
+        game.mnuView.Caption = "Puzzle";
+        rig.program.PlayMode = "puzzle";
+        game.GameState = c.state;
+        game.Caption = c.caption;
+        game.Image1_Click();
+        EXPECT_EQ(game.GameState, c.stateAfter);
+        EXPECT_EQ(game.Picture2.Visible, c.puzzleShown);
+        EXPECT_EQ(game.Image1.Visible, !c.puzzleShown);
+        EXPECT_EQ(game.mnuView.Caption, c.puzzleShown ? "Original" : "Puzzle");
+    }
+}
+
+TEST_F(Moves, SolvingEndsTheGameAndTheTimerReturnsToThePicture)
+{
+    const struct {
+        bool end, effects;
+        std::vector<std::string> sound;
+    } cases[] = {
+        {true, true,
+         {"Command=close", "FileName=/q/Sound/finish.wav", "DeviceType=WaveAudio", "Command=Open",
+          "Command=Play"}},
+        {false, true, {"Command=close"}},
+        {true, false, {"Command=close"}},
+    };
+    for (const auto& c : cases) {
+        cut(4, 3);
+        play("slider");
+        rig.clock.t = 1000;
+        game.SndEnd.Checked = c.end;
+        game.mnuEffects.Checked = c.effects;
+        game.SndMv.Checked = false;
+        moveTo(12, 11);
+        moveTo(11, 12);
+        game.image2_Click(11); // starts the clock and selects
+        rig.clock.advance(5);
+        rig.sound.log.clear();
+        pressEmpty();
+        EXPECT_EQ(rig.sound.log, c.sound);
+        EXPECT_EQ(game.GameState, 3);
+        EXPECT_TRUE(game.FinishPending && board.piece(12).Visible);
+        EXPECT_FALSE(game.ClockRunning || game.mnuSave.Enabled || game.mnuHint.Enabled);
+        EXPECT_EQ(game.IntroClock, 1005.0);
+
+        // Solved: the game does not end twice before the timer has returned to the picture.
+        rig.clock.advance(1);
+        rig.sound.log.clear();
+        game.CheckSolved();
+        EXPECT_TRUE(rig.sound.log.empty());
+        EXPECT_EQ(game.IntroClock, 1005.0);
+        rig.clock.advance(1);
+        game.Timer1_Timer();
+        EXPECT_EQ(game.GameState, 3);
+        rig.clock.advance(0.01);
+        game.Timer1_Timer();
+        EXPECT_EQ(game.GameState, 0);
+        EXPECT_FALSE(game.FinishPending || game.Picture2.Visible);
+        EXPECT_TRUE(game.Image1.Visible && game.Shape1.Visible);
+        EXPECT_EQ(game.mnuView.Caption, "Puzzle");
+        EXPECT_EQ(rig.sound.log.back(), "Command=Open");
+    }
+}
+
+TEST_F(Moves, ArrowKeysSlideTheNeighbourOfTheEmptyCell)
+{
+    const struct {
+        const char* name;
+        int emptyCell, key, moverCell; // moverCell 0: nothing slides
+    } cases[] = {
+        {"Left: the piece right of the gap", 5, Key::Left, 6},
+        {"Right: the piece left of the gap", 5, Key::Right, 4},
+        {"Up: the piece below the gap", 5, Key::Up, 8},
+        {"Down: the piece above the gap", 5, Key::Down, 2},
+        {"Left at the right edge", 9, Key::Left, 0},
+        {"Up at the bottom edge", 9, Key::Up, 0},
+        {"Right at the left edge", 7, Key::Right, 0},
+        {"Down at the top edge", 3, Key::Down, 0},
+        {"another key", 5, Key::P, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        cut(3, 3);
+        play("slider");
+        moveTo(c.emptyCell, 9);
+        moveTo(9, c.emptyCell);
+        const int mover = c.moverCell == 0 ? 0 : c.moverCell == 9 ? c.emptyCell : c.moverCell;
+        rig.sound.log.clear();
+        game.arrowSlide(c.key);
+        EXPECT_EQ(game.MoveCount, mover ? 1 : 0);
+        EXPECT_EQ(game.ClockRunning, mover != 0);
+        EXPECT_EQ(rig.sound.count("Command=Play"), mover ? 1 : 0);
+        if (mover) {
+            EXPECT_EQ(cellOf(mover), c.emptyCell);
+            EXPECT_EQ(cellOf(9), c.moverCell);
+        } else {
+            EXPECT_EQ(cellOf(9), c.emptyCell);
+        }
+    }
+}
+
+TEST_F(Moves, ArrowKeysActOnlyInASliderGameOnView)
+{
+    const struct {
+        const char* mode;
+        std::int16_t state;
+        bool onView;
+        int moves;
+    } cases[] = {{"slider", 1, true, 1}, {"puzzle", 1, true, 0},
+                 {"slider", 0, true, 0}, {"slider", 1, false, 0}};
+    for (const auto& c : cases) {
+        cut(3, 3);
+        play(c.mode);
+        board.piece(9).Visible = false;
+        game.GameState = c.state;
+        game.Picture2.Visible = c.onView;
+        game.arrowSlide(Key::Down);
+        EXPECT_EQ(game.MoveCount, c.moves);
+    }
+    // The last slide home solves the picture like a slide by mouse.
+    cut(3, 3);
+    play("slider", {1, 2, 3, 4, 5, 9, 7, 8, 6});
+    game.arrowSlide(Key::Up);
+    EXPECT_EQ(game.GameState, 3);
+}
+
+} // namespace
+} // namespace quiltra::test

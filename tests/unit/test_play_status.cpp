@@ -1,0 +1,209 @@
+// The status caption, the game clock, the timer's steps and when the timer is next due.
+#include <gtest/gtest.h>
+
+#include "play_fixture.h"
+
+namespace quiltra::test {
+namespace {
+
+using Status = PlayTest;
+
+TEST_F(Status, CaptionTable)
+{
+    const std::string name16 = "Sixteen_letters_", name17 = "Seventeen_letters";
+    const struct {
+        const char* mode;
+        std::string name, size;
+        std::int16_t state, moves, hints;
+        std::string caption;
+    } cases[] = {
+        {"puzzle", "Lake", "4x3=12", 0, 5, 0, "Quiltra - puzzle: Lake  Size: 4x3=12"},
+        {"slider", "Lake", "4x3=12", -3, 5, 0, "Quiltra - slider: Lake  Size: 4x3=12"},
+        {"puzzle", name16, "4x3=12", -8, 0, 0, "Quiltra - puzzle: " + name16 + "  Size: 4x3=12"},
+        {"puzzle", name17, "4x3=12", 0, 0, 0, "Quiltra - puzzle: Seventeen_lett..  Size: 4x3=12"},
+        // The time starts at column 76, or one space after a longer text.
+        {"puzzle", "Lake", "4x3=12", 1, 5, 0,
+         "Quiltra - puzzle: Lake  Size: 4x3=12  Moves: 005  Hints: 000" + std::string(15, ' ') +
+             "Time:  0:03:07"},
+        {"slider", name17, "4x3=12", 3, 1234, 12,
+         "Quiltra - slider: Seventeen_lett..  Size: 4x3=12  Moves: 1234  Hints: 012  "
+         "Time:  0:03:07"},
+        {"slider", name17, "20x15=300", 1, 1234, 12,
+         "Quiltra - slider: Seventeen_lett..  Size: 20x15=300  Moves: 1234  Hints: 012 "
+         "Time:  0:03:07"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.caption);
+        rig.program.PlayMode = c.mode;
+        game.mnuCurrent.Caption = c.name;
+        game.mnuCurSize.Caption = c.size;
+        game.GameState = c.state;
+        game.MoveCount = c.moves;
+        game.HintCount = c.hints;
+        game.ClockHours = " 0";
+        game.ClockMinutes = "03";
+        game.ClockSeconds = "07";
+        game.RefreshStatus();
+        EXPECT_EQ(game.Caption, c.caption);
+    }
+}
+
+TEST_F(Status, ClockTextIsResetOnlyBeforeAGameBegins)
+{
+    const struct {
+        int moves, hints, selected;
+        bool save, reset;
+    } cases[] = {{0, 0, -1, false, true},
+                 {1, 0, -1, false, false},
+                 {0, 1, -1, false, false},
+                 {0, 0, 3, false, false},
+                 {0, 0, -1, true, false}};
+    for (const auto& c : cases) {
+        game.MoveCount = std::int16_t(c.moves);
+        game.HintCount = std::int16_t(c.hints);
+        board.SelectedPiece = c.selected;
+        game.mnuSave.Enabled = c.save;
+        game.ClockHours = " 2";
+        game.RefreshStatus();
+        EXPECT_EQ(game.ClockHours, c.reset ? " 0" : " 2");
+    }
+}
+
+TEST_F(Status, TimerShowsWholeSecondsRoundedToEven)
+{
+    const struct {
+        double elapsed;
+        const char* shown;
+    } cases[] = {{0, " 0:00:00"},     {0.5, " 0:00:00"},   {1.5, " 0:00:02"},
+                 {59.5, " 0:01:00"},  {61, " 0:01:01"},    {3599.4, " 0:59:59"},
+                 {3600, " 1:00:00"},  {3661, " 1:01:01"},  {36000, "10:00:00"}};
+    for (const auto& c : cases) {
+        game.ClockRunning = true;
+        game.ClockPaused = false;
+        game.ClockStart = rig.clock.t - c.elapsed;
+        game.GameState = 1;
+        game.Timer1_Timer();
+        EXPECT_EQ(game.ClockHours + ":" + game.ClockMinutes + ":" + game.ClockSeconds, c.shown);
+        EXPECT_EQ(game.Caption.substr(game.Caption.size() - 8), c.shown);
+    }
+}
+
+TEST_F(Status, PausedTimeIsLeftOutAndNotShown)
+{
+    game.GameState = 1;
+    game.startClock();
+    rig.clock.advance(10);
+    game.pauseClock();
+    rig.clock.advance(100); // minimised for 100 s
+    game.Caption = "unchanged";
+    game.Timer1_Timer();
+    EXPECT_EQ(game.Caption, "unchanged");
+    game.resumeClock();
+    rig.clock.advance(5);
+    game.Timer1_Timer();
+    EXPECT_EQ(game.ClockSeconds, "15");
+}
+
+TEST_F(Status, TimerRunsTheIntroSteps)
+{
+    // -2: a piece comes home only more than 0.2 s after the last step. (Times are chosen so that
+    // their differences are exact.)
+    cut(4, 3);
+    game.GameState = -2;
+    rig.clock.t = 0;
+    game.IntroClock = 0;
+    moveTo(1, 2);
+    moveTo(2, 1);
+    rig.clock.advance(0.2);
+    game.Timer1_Timer();
+    EXPECT_EQ(misplaced().size(), 2u);
+    rig.clock.advance(0.001);
+    game.Timer1_Timer();
+    EXPECT_TRUE(misplaced().empty());
+    EXPECT_EQ(game.IntroClock, rig.clock.t);
+
+    // -3: more than 4 s later a picture is loaded and the menus open; without pictures the view,
+    // size, Add and New Game stay off.
+    game.GameState = -3;
+    game.Caption = "Welcome to Quiltra v1.3";
+    game.IntroClock = 8;
+    rig.clock.t = 12;
+    game.Timer1_Timer();
+    EXPECT_EQ(game.GameState, -3);
+    rig.clock.advance(0.001);
+    rig.sound.log.clear();
+    game.Timer1_Timer();
+    EXPECT_EQ(game.GameState, 6);
+    EXPECT_TRUE(game.mnuFile.Enabled && game.mnuPic.Enabled && game.mnuHe.Enabled &&
+                game.mnuPr.Enabled);
+    EXPECT_FALSE(game.mnuV.Enabled || game.mnus.Enabled || game.mnuAddCur.Enabled ||
+                 game.mnuNew.Enabled);
+    EXPECT_EQ(rig.sound.log, (std::vector<std::string>{"Command=close",
+                                                       "FileName=/q/Sound/move.wav",
+                                                       "DeviceType=WaveAudio", "Command=Open"}));
+}
+
+TEST_F(Status, NextDue)
+{
+    const double now = rig.clock.t;
+    const struct {
+        const char* name;
+        std::int16_t state;
+        bool finish, running, paused;
+        double elapsed; // of the running clock; its text shows `shownElapsed`
+        double shownElapsed;
+        std::optional<double> due;
+    } cases[] = {
+        {"nothing", 0, false, false, false, 0, 0, std::nullopt},
+        {"intro pending", -1, false, false, false, 0, 0, now},
+        {"intro step", -2, false, false, false, 0, 0, now - 0.05 + 0.201},
+        {"intro picture whole", -3, false, false, false, 0, 0, now - 0.05 + 4.001},
+        {"solved", 3, true, false, false, 0, 0, now - 0.05 + 2.001},
+        {"paused clock", 1, false, true, true, 7.2, 7.2, std::nullopt},
+        {"clock at 0.2 s", 1, false, true, false, 0.2, 0.2, now + 0.301},
+        {"clock at 0.5 s shows 0", 1, false, true, false, 0.5, 0.5, now + 0.001},
+        {"clock at 1.5 s shows 2", 1, false, true, false, 1.5, 1.5, now + 1.001},
+        {"clock text out of date", 1, false, true, false, 7.2, 3, now},
+        {"solved and clock", 3, true, true, false, 0.2, 0.2, now + 0.301},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        game.GameState = 0;
+        game.FinishPending = false;
+        game.ClockRunning = c.running;
+        game.ClockPaused = c.paused;
+        game.ClockStart = now - c.shownElapsed;
+        game.Timer1_Timer(); // sets the clock text
+        game.GameState = c.state;
+        game.IntroClock = now - 0.05;
+        game.FinishPending = c.finish;
+        game.ClockStart = now - c.elapsed;
+        const std::optional<double> due = game.nextDue();
+        ASSERT_EQ(due.has_value(), c.due.has_value());
+        if (due) {
+            EXPECT_NEAR(*due, *c.due, 1e-9);
+        }
+    }
+}
+
+TEST_F(Status, NextDueFallsJustAfterEachChangeOfTheShownSecond)
+{
+    game.GameState = 1;
+    game.ClockRunning = true;
+    game.ClockStart = rig.clock.t;
+    for (int step = 0; step < 400; ++step) {
+        game.Timer1_Timer();
+        const std::string shown = game.ClockSeconds;
+        const double due = *game.nextDue();
+        rig.clock.t = due - 0.002;
+        game.Timer1_Timer();
+        EXPECT_EQ(game.ClockSeconds, shown) << "changed before it was due";
+        rig.clock.t = due;
+        game.Timer1_Timer();
+        ASSERT_NE(game.ClockSeconds, shown) << "due without a change";
+        rig.clock.t = due + 0.0371 * (step % 20); // the timer may run late
+    }
+}
+
+} // namespace
+} // namespace quiltra::test
