@@ -1,0 +1,282 @@
+// The game window's frame: loading, the intro set-up, layout on resize, screen sizes, keys,
+// focus and the exit question.
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "game/game.h"
+#include "game/sizes.h"
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "platform/picture_clip.h"
+#include "platform/sound_device.h"
+
+namespace quiltra {
+
+namespace {
+
+// The - key never makes the window lower than this; + has no upper bound.
+constexpr double kMinimumHeight = 6400;
+
+struct ScreenSize {
+    double width;
+    double height;
+    std::optional<Single> picture1Height;   // the auxiliary box keeps its height for 0 and 1
+};
+
+constexpr std::array<ScreenSize, 6> kScreenSizes{{
+    {9550, 6750, std::nullopt},
+    {10753, 7600, std::nullopt},
+    {11971, 8465, 7715},
+    {15277, 10800, 10050},
+    {17221, 12175, 11425},
+    {19100, 13505, 12755},
+}};
+
+void placeGameArea(Game& g, double widthMargin)
+{
+    g.Picture2.Width = static_cast<Single>(g.Width - widthMargin);
+    g.Picture2.Height = static_cast<Single>(g.Height - 600);
+    g.Picture2.Top = 20;
+    g.Picture2.Left = 20;
+    g.Shape6.Width = g.Picture2.Width;
+    g.Shape6.Height = g.Picture2.Height;
+    g.Shape6.Top = g.Picture2.Top;
+    g.Shape6.Left = g.Picture2.Left;
+}
+
+// Adds to a 16-bit count without wrapping: a key held for minutes stops growing at the top.
+std::int16_t addSaturated(std::int16_t value, int amount)
+{
+    return toInt16Saturated(static_cast<double>(value) + amount);
+}
+
+} // namespace
+
+void Game::Form_Load()
+{
+    std::error_code ec;
+    if (!std::filesystem::exists(program.SettingsFolder + "/last.txt", ec))
+        mnuRestore.Enabled = false;
+    mnuSave.Enabled = false;
+
+    board.TemplateVisible = false;
+    HintCount = 0;
+    board.PieceGap = 35;
+    GameState = -1;
+    board.PieceCount = 0;
+    board.Image2.resize(1);
+    board.Shape5.resize(1);
+    board.NumPieces = 0;
+    board.Shape5[0].Visible = false;
+    HintsShown = false;
+    SizeCount = 0;
+
+    services.sound->setFileName(soundPath("/Sound/intro.wav"));
+    program.PlayMode = "puzzle";
+
+    // LayoutRequested is clear while loading, so taking the stored geometry lays nothing out.
+    Width = program.WindowWidth;
+    Height = program.WindowHeight;
+    Left = program.WindowLeft;
+    Top = program.WindowTop;
+    placeGameArea(*this, 90);
+
+    // The Picture menu holds exactly one item per list entry (none for an empty list).
+    mnuPict.clear();
+    for (const auto& name : pictures.List2)
+        mnuPict.push_back(MenuItem{name});
+    ++menuGeneration;
+
+    Picture2.Visible = false;
+    Image1.Visible = false;
+    Shape1.Visible = false;
+    Caption = "Welcome to Quiltra v1.3";
+    services.clip->loadIntro();
+}
+
+void Game::intro()
+{
+    pic_handler();
+    Find_Size();
+    board.GridCols = 4;
+    board.GridRows = 4;
+    Divide_Pic();
+    StartNewGame();
+    Picture2.Visible = true;
+    Image1.Visible = false;
+    Shape1.Visible = false;
+    GameState = -5;
+
+    processEvents();
+    GameState = -2;
+    IntroClock = now() + 0.6;
+    if (SndInt.Checked) {
+        services.sound->setDeviceType("WaveAudio");
+        services.sound->command("Open");
+        services.sound->command("Prev");
+        services.sound->command("Play");
+    }
+}
+
+void Game::setWindowWidth(double width)
+{
+    if (width == Width)
+        return;
+    Width = width;
+    Form_Resize(false);
+}
+
+void Game::setWindowHeight(double height)
+{
+    if (height == Height)
+        return;
+    Height = height;
+    Form_Resize(false);
+}
+
+// Minimising pauses the clock and nothing else; restoring does not resume it. Any other resize
+// lays the game area out only when the program itself asked for it (LayoutRequested).
+void Game::Form_Resize(bool minimised)
+{
+    if (minimised) {
+        pauseClock();
+        return;
+    }
+    if (!LayoutRequested)
+        return;
+
+    LayoutRequested = false;
+    const bool wasVisible = WindowVisible;
+    WindowVisible = false;
+
+    program.WindowLeft = Left;
+    program.WindowTop = Top;
+    program.WindowWidth = Width;
+    program.WindowHeight = Height;
+
+    placeGameArea(*this, 150);
+
+    // The whole picture is fitted again from its natural size, by the same rule as a new
+    // picture, and centred on the new window.
+    Image1.Visible = false;
+    const FittedPicture fitted =
+        fitPicture(static_cast<Single>(services.clip->pixelWidth() * kTwipsPerPixel),
+                   static_cast<Single>(services.clip->pixelHeight() * kTwipsPerPixel),
+                   Picture2.Width, Picture2.Height, static_cast<Single>(Width),
+                   static_cast<Single>(Height));
+    Image1.Width = fitted.Width;
+    Image1.Height = fitted.Height;
+    Image1.Top = fitted.Top;
+    Image1.Left = fitted.Left;
+
+    Shape1.Visible = false;
+    Shape1.Width = Image1.Width + 30;
+    Shape1.Height = Image1.Height + 30;
+    Shape1.Left = Image1.Left - 15;
+    Shape1.Top = Image1.Top - 15;
+    Image1.Visible = true;
+    Shape1.Visible = true;
+
+    Divide_Pic2();
+    WindowVisible = wasVisible;
+}
+
+void Game::mnuScreen_Click(int index)
+{
+    if (index < 0 || index >= static_cast<int>(kScreenSizes.size()))
+        return;
+    const ScreenSize& size = kScreenSizes[static_cast<std::size_t>(index)];
+
+    LayoutRequested = false;
+    const bool widthChanged = size.width != Width;
+    setWindowWidth(size.width);
+    if (size.picture1Height) {
+        Picture1.Width = static_cast<Single>(Width - 100);
+        Picture1.Height = *size.picture1Height;
+    }
+    LayoutRequested = true;
+    if (size.height != Height)
+        setWindowHeight(size.height);
+    else if (widthChanged)
+        // Same height, new width: no resize event from the height, yet the game area must
+        // follow the new width.
+        Form_Resize(false);
+    LayoutRequested = false;
+}
+
+void Game::keyDown(int keyCode)
+{
+    if (keyCode == Key::Plus || keyCode == Key::Minus) {
+        // Auto-repeat while the key is held makes the step grow.
+        ResizeSteps = addSaturated(ResizeSteps, 10);
+        return;
+    }
+    if ((keyCode == Key::P || keyCode == Key::F1) && !ClockPaused)
+        pauseClock();
+    else if (ClockPaused)
+        resumeClock();
+
+    if (keyCode == Key::Left || keyCode == Key::Up || keyCode == Key::Right ||
+        keyCode == Key::Down)
+        arrowSlide(keyCode);
+}
+
+void Game::keyUp(int keyCode)
+{
+    if (keyCode == Key::Plus) {
+        LayoutRequested = false;
+        setWindowWidth(Width + static_cast<Single>(ResizeSteps * program.WindowAspect));
+        LayoutRequested = true;
+        setWindowHeight(Height + ResizeSteps);
+        ResizeSteps = 0;
+        LayoutRequested = false;
+    } else if (keyCode == Key::Minus) {
+        if (Height > kMinimumHeight) {
+            if (Height - ResizeSteps < kMinimumHeight)
+                ResizeSteps = toInt16Saturated(Height - kMinimumHeight);
+            LayoutRequested = false;
+            setWindowWidth(Width - static_cast<Single>(ResizeSteps * program.WindowAspect));
+            LayoutRequested = true;
+            setWindowHeight(Height - ResizeSteps);
+            LayoutRequested = false;
+        }
+        ResizeSteps = 0;
+    }
+}
+
+void Game::lostFocus() { pauseClock(); }
+
+// The window closes the About window when it regains the focus; the game itself changes nothing,
+// and the clock resumes only by a key or by play.
+void Game::gainedFocus() {}
+
+bool Game::closeRequest()
+{
+    const MessageResult answer =
+        services.messages->show("Are you sure you want to exit the program?", "Quiltra",
+                                MessageButtons::YesNo, MessageIcon::Question);
+    if (answer != MessageResult::Yes) {
+        services.sound->command("close");
+        // The move sound is opened again at once, so the next move sounds as before.
+        prepareMoveSound();
+        return false;
+    }
+    program.ExitSaving = true;
+    program.WindowWidth = Width;
+    program.WindowHeight = Height;
+    program.WindowLeft = Left;
+    program.WindowTop = Top;
+    return true;
+}
+
+void Game::windowMoved(double left, double top)
+{
+    Left = left;
+    Top = top;
+    program.WindowLeft = left;
+    program.WindowTop = top;
+}
+
+} // namespace quiltra

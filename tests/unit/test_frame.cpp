@@ -1,0 +1,363 @@
+// The game window's frame: load, the intro run by the timer, layout through the screen sizes and
+// the + and - keys, pausing keys and focus, and the exit question.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "support/fakes.h"
+
+using namespace quiltra;
+using quiltra::test::FakeClip;
+using quiltra::test::GameRig;
+
+namespace {
+
+// Counts reads of the natural size: the layout reads it exactly once each time it runs.
+struct CountingClip : FakeClip {
+    mutable int sizeReads = 0;
+    int pixelWidth() const override
+    {
+        ++sizeReads;
+        return FakeClip::pixelWidth();
+    }
+};
+
+struct FrameRig : GameRig {
+    CountingClip counting;
+
+    // Listed pictures "/pics/<name>" that all load at 640 x 480 pixels.
+    explicit FrameRig(const std::vector<std::string>& names = {"Garden.jpg", "Harbour.jpg"})
+    {
+        game.services.clip = &counting;
+        for (const auto& n : names) {
+            pictures.List1.push_back("/pics/" + n);
+            pictures.List2.push_back(n);
+            pictures.List3.push_back("/pics/" + n);
+            counting.files.push_back({"/pics/" + n, 640, 480});
+        }
+    }
+
+    // Ticks the timer every 50 ms until the intro has ended (bounded).
+    void runIntro()
+    {
+        for (int i = 0; i < 4000 && game.GameState < 0; ++i) {
+            game.Timer1_Timer();
+            clock.advance(0.05);
+        }
+    }
+
+    int layoutsDuring(const std::function<void()>& action)
+    {
+        const int before = counting.sizeReads;
+        action();
+        return counting.sizeReads - before;
+    }
+};
+
+} // namespace
+
+TEST(FrameLoad, SetsUpWindowFromProgramState)
+{
+    FrameRig r({"Garden.jpg", "Harbour.jpg", "Mill.jpg"});
+    r.program.WindowWidth = 11971;
+    r.program.WindowHeight = 8465;
+    r.program.WindowLeft = 300;
+    r.program.WindowTop = 150;
+    r.game.Form_Load();
+
+    EXPECT_EQ(r.game.Width, 11971);
+    EXPECT_EQ(r.game.Left, 300);
+    EXPECT_EQ(r.game.Picture2.Width, 11971 - 90);
+    EXPECT_EQ(r.game.Picture2.Height, 8465 - 600);
+    EXPECT_EQ(r.game.Shape6.Width, r.game.Picture2.Width);
+    EXPECT_EQ(r.game.Shape6.Top, 20);
+    ASSERT_EQ(r.game.mnuPict.size(), 3u);
+    EXPECT_EQ(r.game.mnuPict[2].Caption, "Mill.jpg");
+    EXPECT_EQ(r.game.Caption, "Welcome to Quiltra v1.3");
+    EXPECT_EQ(r.game.GameState, -1);
+    EXPECT_FALSE(r.game.mnuSave.Enabled);
+    EXPECT_FALSE(r.game.mnuRestore.Enabled);   // no last.txt in /q
+    EXPECT_EQ(r.counting.w, r.counting.introW);
+    EXPECT_EQ(r.sound.log, std::vector<std::string>{"FileName=/q/Sound/intro.wav"});
+}
+
+TEST(FrameLoad, LoadStaysEnabledWhenSavedGameExists)
+{
+    const auto dir = std::filesystem::temp_directory_path() / "quiltra_frame_load";
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "last.txt") << "x\n";
+    FrameRig r;
+    r.program.SettingsFolder = dir.string();
+    r.game.Form_Load();
+    EXPECT_TRUE(r.game.mnuRestore.Enabled);
+    std::filesystem::remove_all(dir);
+}
+
+TEST(FrameIntro, RunsIntroStatesThenLoadsPictureAndEnablesMenus)
+{
+    FrameRig r;
+    r.game.Form_Load();
+    std::vector<int> atEvents;
+    r.game.services.processEvents = [&] { atEvents.push_back(r.game.GameState); };
+    std::vector<int> states{r.game.GameState};
+    for (int i = 0; i < 4000 && r.game.GameState < 0; ++i) {
+        r.game.Timer1_Timer();
+        if (r.game.GameState != states.back())
+            states.push_back(r.game.GameState);
+        r.clock.advance(0.05);
+    }
+    EXPECT_EQ(states, (std::vector<int>{-1, -2, -3, 0}));
+    EXPECT_NE(std::find(atEvents.begin(), atEvents.end(), -5), atEvents.end());
+
+    for (const MenuItem* m : {&r.game.mnuFile, &r.game.mnuPic, &r.game.mnuHe, &r.game.mnuPr,
+                              &r.game.mnuV, &r.game.mnus, &r.game.mnuAddCur, &r.game.mnuNew})
+        EXPECT_TRUE(m->Enabled) << m->Caption;
+    EXPECT_EQ(r.program.CurrentPicturePath.rfind("/pics/", 0), 0u);
+    const std::vector<std::string> tail(r.sound.log.end() - 4, r.sound.log.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"Command=close", "FileName=/q/Sound/move.wav",
+                                              "DeviceType=WaveAudio", "Command=Open"}));
+}
+
+TEST(FrameIntro, EmptyListEndsInStateSixWithPlayMenusDisabled)
+{
+    FrameRig r(std::vector<std::string>{});
+    r.game.Form_Load();
+    r.runIntro();
+    EXPECT_EQ(r.game.GameState, 6);
+    ASSERT_EQ(r.messages.shown.size(), 1u);
+    EXPECT_EQ(r.messages.shown[0].text, "No pictures in Picture List.");
+    EXPECT_EQ(r.messages.shown[0].title, "Quiltra");
+    for (const MenuItem* m : {&r.game.mnuV, &r.game.mnus, &r.game.mnuAddCur, &r.game.mnuNew})
+        EXPECT_FALSE(m->Enabled) << m->Caption;
+    for (const MenuItem* m : {&r.game.mnuFile, &r.game.mnuPic, &r.game.mnuHe, &r.game.mnuPr})
+        EXPECT_TRUE(m->Enabled) << m->Caption;
+    EXPECT_FALSE(r.game.Picture2.Visible);
+    EXPECT_FALSE(r.game.Image1.Visible);
+}
+
+TEST(FrameIntro, IntroSoundFollowsIntroSwitch)
+{
+    for (const bool on : {true, false}) {
+        FrameRig r;
+        r.game.SndInt.Checked = on;
+        r.game.Form_Load();
+        r.game.intro();
+        std::vector<std::string> expected{"FileName=/q/Sound/intro.wav"};
+        if (on)
+            expected.insert(expected.end(), {"DeviceType=WaveAudio", "Command=Open",
+                                             "Command=Prev", "Command=Play"});
+        EXPECT_EQ(r.sound.log, expected) << on;
+        EXPECT_EQ(r.game.GameState, -2);
+        EXPECT_DOUBLE_EQ(r.game.IntroClock, r.clock.t + 0.6);
+    }
+}
+
+TEST(FrameKeys, PlusPressedOnceGrowsWindowAndLaysOutOnce)
+{
+    FrameRig r;
+    r.game.Form_Load();
+    r.game.LoadRandomPicture();
+    const int layouts = r.layoutsDuring([&] {
+        r.game.keyDown(Key::Plus);
+        r.game.keyUp(Key::Plus);
+    });
+    EXPECT_EQ(layouts, 1);
+    EXPECT_EQ(r.game.Height, 6760);
+    EXPECT_NEAR(r.game.Width, 9550 + 14.148, 0.001);
+    EXPECT_EQ(r.game.ResizeSteps, 0);
+    EXPECT_FALSE(r.game.LayoutRequested);
+    EXPECT_FLOAT_EQ(r.game.Picture2.Width, static_cast<Single>(r.game.Width - 150));
+    EXPECT_EQ(r.game.Picture2.Height, 6160);
+    EXPECT_EQ(r.program.WindowHeight, 6760);
+    EXPECT_EQ(r.game.Shape1.Width, r.game.Image1.Width + 30);
+}
+
+TEST(FrameKeys, HoldingMinusStopsAtFloorAndFurtherPressesDoNothing)
+{
+    FrameRig r;
+    r.game.Form_Load();
+    r.game.LoadRandomPicture();
+    for (int i = 0; i < 100; ++i)
+        r.game.keyDown(Key::Minus);
+    EXPECT_EQ(r.game.ResizeSteps, 1000);
+    r.game.keyUp(Key::Minus);
+    EXPECT_EQ(r.game.Height, 6400);
+    EXPECT_NEAR(r.game.Width, 9550 - 350 * 9550.0 / 6750.0, 0.01);
+
+    const double width = r.game.Width;
+    const int layouts = r.layoutsDuring([&] {
+        r.game.keyDown(Key::Minus);
+        r.game.keyUp(Key::Minus);
+    });
+    EXPECT_EQ(layouts, 0);
+    EXPECT_EQ(r.game.Height, 6400);
+    EXPECT_EQ(r.game.Width, width);
+    EXPECT_EQ(r.game.ResizeSteps, 0);
+}
+
+TEST(FrameKeys, PauseKeysAndResume)
+{
+    struct Case {
+        const char* what;
+        bool pausedBefore;
+        int key;
+        bool pausedAfter;
+        double clockStartAfter;   // clock started at 1000, paused at 1010, key at 1030
+    };
+    const Case cases[] = {
+        {"P pauses a running clock", false, Key::P, true, 1000},
+        {"F1 pauses a running clock", false, Key::F1, true, 1000},
+        {"other key leaves a running clock", false, 65, false, 1000},
+        {"arrow leaves a running clock", false, Key::Left, false, 1000},
+        {"other key resumes without the pause", true, 65, false, 1020},
+        {"P resumes a paused clock", true, Key::P, false, 1020},
+        {"+ does not resume", true, Key::Plus, true, 1000},
+        {"- does not resume", true, Key::Minus, true, 1000},
+    };
+    for (const Case& c : cases) {
+        FrameRig r;
+        r.game.Form_Load();
+        r.game.ClockRunning = true;
+        r.game.ClockStart = 1000;
+        r.game.ClockPaused = c.pausedBefore;
+        r.game.PauseStart = 1010;
+        r.clock.t = 1030;
+        r.game.keyDown(c.key);
+        EXPECT_EQ(r.game.ClockPaused, c.pausedAfter) << c.what;
+        EXPECT_EQ(r.game.ClockStart, c.clockStartAfter) << c.what;
+        if (!c.pausedBefore && c.pausedAfter) {
+            EXPECT_EQ(r.game.PauseStart, 1030) << c.what;
+        }
+    }
+}
+
+TEST(FrameFocus, LosingFocusAndMinimisingPauseOnly)
+{
+    FrameRig r;
+    r.game.Form_Load();
+    r.game.LoadRandomPicture();
+    r.game.ClockRunning = true;
+    r.clock.t = 1040;
+    r.game.lostFocus();
+    EXPECT_TRUE(r.game.ClockPaused);
+    EXPECT_EQ(r.game.PauseStart, 1040);
+
+    r.game.ClockPaused = false;
+    r.clock.t = 1050;
+    r.game.LayoutRequested = true;
+    const Single areaWidth = r.game.Picture2.Width;
+    EXPECT_EQ(r.layoutsDuring([&] { r.game.Form_Resize(true); }), 0);
+    EXPECT_TRUE(r.game.ClockPaused);
+    EXPECT_EQ(r.game.PauseStart, 1050);
+    EXPECT_EQ(r.game.Picture2.Width, areaWidth);
+
+    r.game.gainedFocus();
+    EXPECT_TRUE(r.game.ClockPaused);
+}
+
+TEST(FrameScreen, ScreenSizeTable)
+{
+    struct Row {
+        int index;
+        double width, height;
+        Single picture1Height;   // 0: the auxiliary box is left as it was
+    };
+    const Row rows[] = {{1, 10753, 7600, 0},     {2, 11971, 8465, 7715},
+                        {3, 15277, 10800, 10050}, {4, 17221, 12175, 11425},
+                        {5, 19100, 13505, 12755}};
+    for (const Row& row : rows) {
+        FrameRig r;
+        r.game.Form_Load();
+        r.game.LoadRandomPicture();
+        r.game.Picture1.Width = 111;
+        r.game.Picture1.Height = 222;
+        EXPECT_EQ(r.layoutsDuring([&] { r.game.mnuScreen_Click(row.index); }), 1) << row.index;
+        EXPECT_EQ(r.game.Width, row.width);
+        EXPECT_EQ(r.game.Height, row.height);
+        EXPECT_EQ(r.game.Picture2.Width, static_cast<Single>(row.width - 150));
+        EXPECT_EQ(r.game.Picture2.Height, static_cast<Single>(row.height - 600));
+        EXPECT_EQ(r.program.WindowWidth, row.width);
+        EXPECT_FALSE(r.game.LayoutRequested);
+        if (row.picture1Height > 0) {
+            EXPECT_EQ(r.game.Picture1.Width, static_cast<Single>(row.width - 100));
+            EXPECT_EQ(r.game.Picture1.Height, row.picture1Height);
+        } else {
+            EXPECT_EQ(r.game.Picture1.Width, 111);
+            EXPECT_EQ(r.game.Picture1.Height, 222);
+        }
+    }
+}
+
+TEST(FrameScreen, CurrentSizeDoesNothingAndNewWidthAloneStillLaysOut)
+{
+    FrameRig r;
+    r.game.Form_Load();
+    r.game.LoadRandomPicture();
+    EXPECT_EQ(r.layoutsDuring([&] { r.game.mnuScreen_Click(0); }), 0);
+    EXPECT_EQ(r.game.Picture2.Width, 9550 - 90);
+
+    // A stored geometry of 12000 x 6750: the height already matches entry 0.
+    FrameRig wide;
+    wide.program.WindowWidth = 12000;
+    wide.game.Form_Load();
+    wide.game.LoadRandomPicture();
+    EXPECT_EQ(wide.layoutsDuring([&] { wide.game.mnuScreen_Click(0); }), 1);
+    EXPECT_EQ(wide.game.Width, 9550);
+    EXPECT_EQ(wide.game.Picture2.Width, 9550 - 150);
+}
+
+TEST(FrameExit, NoLeavesEverythingAndReopensMoveSound)
+{
+    FrameRig r;
+    r.game.Form_Load();
+    r.game.LoadRandomPicture();
+    r.game.windowMoved(300, 200);
+    r.game.ClockRunning = true;
+    r.game.ClockStart = 990;
+    r.game.MoveCount = 4;
+    const std::string caption = r.game.Caption;
+    const std::vector<Piece> pieces = r.game.board.Image2;
+    const ProgramState before = r.program;
+    r.sound.log.clear();
+    r.messages.answers.push_back(MessageResult::No);
+
+    EXPECT_FALSE(r.game.closeRequest());
+    ASSERT_EQ(r.messages.shown.size(), 1u);
+    EXPECT_EQ(r.messages.shown[0].text, "Are you sure you want to exit the program?");
+    EXPECT_EQ(r.messages.shown[0].title, "Quiltra");
+    EXPECT_EQ(r.messages.shown[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(r.messages.shown[0].icon, MessageIcon::Question);
+    EXPECT_EQ(r.game.Caption, caption);
+    EXPECT_EQ(r.game.MoveCount, 4);
+    EXPECT_EQ(r.game.ClockStart, 990);
+    EXPECT_FALSE(r.program.ExitSaving);
+    EXPECT_EQ(r.program.WindowWidth, before.WindowWidth);
+    EXPECT_EQ(r.program.WindowLeft, 300);
+    ASSERT_EQ(r.game.board.Image2.size(), pieces.size());
+    for (std::size_t k = 1; k < pieces.size(); ++k)
+        EXPECT_EQ(r.game.board.Image2[k].Left, pieces[k].Left);
+    EXPECT_EQ(r.sound.log,
+              (std::vector<std::string>{"Command=close", "Command=close",
+                                        "FileName=/q/Sound/move.wav", "DeviceType=WaveAudio",
+                                        "Command=Open"}));
+}
+
+TEST(FrameExit, YesStoresGeometryForSaving)
+{
+    FrameRig r;
+    r.game.Form_Load();
+    r.game.LoadRandomPicture();
+    r.game.mnuScreen_Click(2);
+    r.game.windowMoved(450, 75);
+    EXPECT_TRUE(r.game.closeRequest());
+    EXPECT_TRUE(r.program.ExitSaving);
+    EXPECT_EQ(r.program.WindowWidth, 11971);
+    EXPECT_EQ(r.program.WindowHeight, 8465);
+    EXPECT_EQ(r.program.WindowLeft, 450);
+    EXPECT_EQ(r.program.WindowTop, 75);
+}

@@ -1,0 +1,282 @@
+// The Picture menu: the random picture and its recovery from bad entries, choosing a listed
+// picture, adding the picture in play, and the editor command.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/fakes.h"
+
+using namespace quiltra;
+using quiltra::test::FakeClip;
+using quiltra::test::GameRig;
+
+namespace {
+
+// Remembers the window caption at every load, to see the loading caption.
+struct WatchingClip : FakeClip {
+    const Game* game = nullptr;
+    std::vector<std::string> captions;
+    bool load(const std::string& path, std::string& error) override
+    {
+        captions.push_back(game->Caption);
+        return FakeClip::load(path, error);
+    }
+};
+
+struct Entry {
+    std::string name;
+    int w = 640, h = 480;   // pixels; 0 means the file cannot be loaded
+};
+
+struct PictureRig : GameRig {
+    WatchingClip watching;
+
+    explicit PictureRig(const std::vector<Entry>& entries, const std::string& folder = "/pics/")
+    {
+        watching.game = &game;
+        game.services.clip = &watching;
+        for (const Entry& e : entries) {
+            pictures.List1.push_back(folder + e.name);
+            pictures.List2.push_back(e.name);
+            pictures.List3.push_back(folder + e.name);
+            if (e.w > 0)
+                watching.files.push_back({folder + e.name, e.w, e.h});
+        }
+        game.Form_Load();
+    }
+
+    std::vector<std::string> menuCaptions() const
+    {
+        std::vector<std::string> out;
+        for (const auto& m : game.mnuPict)
+            out.push_back(m.Caption);
+        return out;
+    }
+};
+
+// A picture of 40 x 40 pixels (600 twips) loads but cannot be cut into any size.
+constexpr int kTiny = 40;
+
+} // namespace
+
+TEST(PictureRandom, IndexIsTruncatedInSinglePrecision)
+{
+    struct Case {
+        int count;
+        float draw;
+        std::size_t index;
+    };
+    // 11 x 0x1.d1745cp-2 is 4.99999982 exactly, but 5 once rounded to single precision.
+    const Case cases[] = {{3, 0.0f, 0}, {3, 0.34f, 1}, {3, 0.99999994f, 2},
+                          {11, 0x1.d1745cp-2f, 5}, {11, 0.1f, 1}};
+    for (const Case& c : cases) {
+        std::vector<Entry> entries;
+        for (int i = 0; i < c.count; ++i)
+            entries.push_back({"P" + std::to_string(i) + ".jpg"});
+        PictureRig r(entries);
+        r.random.script = {c.draw};
+        r.game.LoadRandomPicture();
+        EXPECT_EQ(r.program.CurrentPicturePath, r.pictures.List1[c.index]) << c.draw;
+        EXPECT_EQ(r.game.mnuCurrent.Caption, r.pictures.List2[c.index]);
+        EXPECT_EQ(r.program.CurrentPictureFolder, "/pics/");
+        EXPECT_EQ(r.random.seeds, 1);
+    }
+}
+
+TEST(PictureRandom, LoadingCaptionShortensLongNames)
+{
+    // 13 characters and ".jpg": shown as its first 14 characters and "..".
+    PictureRig r({{"Lighthouse123.jpg"}});
+    r.game.LoadRandomPicture();
+    ASSERT_EQ(r.watching.captions.size(), 1u);
+    EXPECT_EQ(r.watching.captions[0], "Quiltra - puzzle: Lighthouse123...  Loading");
+}
+
+TEST(PictureRandom, FailedEntriesAreRemovedUntilOneLoads)
+{
+    PictureRig r({{"A.jpg"}, {"Missing.jpg", 0}, {"C.jpg"}, {"Tiny.jpg", kTiny, kTiny}});
+    // 4 entries: 0.3 draws Missing; 3 left: 0.9 draws Tiny; 2 left: 0.6 draws C.
+    r.random.script = {0.3f, 0.9f, 0.6f};
+    r.game.LoadRandomPicture();
+
+    EXPECT_EQ(r.pictures.List1, (std::vector<std::string>{"/pics/A.jpg", "/pics/C.jpg"}));
+    EXPECT_EQ(r.pictures.List2, (std::vector<std::string>{"A.jpg", "C.jpg"}));
+    EXPECT_EQ(r.menuCaptions(), r.pictures.List2);
+    EXPECT_EQ(r.pictures.List3.size(), 4u);
+    EXPECT_EQ(r.watching.loads,
+              (std::vector<std::string>{"/pics/Missing.jpg", "/pics/Tiny.jpg", "/pics/C.jpg"}));
+    EXPECT_EQ(r.game.mnuCurrent.Caption, "C.jpg");
+    EXPECT_EQ(r.program.CurrentPicturePath, "/pics/C.jpg");
+    EXPECT_EQ(r.watching.w, 640);
+    EXPECT_EQ(r.game.GameState, 0);
+    EXPECT_TRUE(r.messages.shown.empty());
+    EXPECT_GT(r.game.board.PieceCount, 0);
+}
+
+TEST(PictureRandom, AllFailingEndsOnEmptyListPath)
+{
+    PictureRig r({{"X.jpg", 0}, {"Y.jpg", kTiny, kTiny}, {"Z.jpg", 0}});
+    r.game.Caption.clear();
+    r.game.LoadRandomPicture();
+
+    EXPECT_EQ(r.watching.loads.size(), 3u);
+    EXPECT_TRUE(r.pictures.List1.empty());
+    EXPECT_TRUE(r.pictures.List2.empty());
+    EXPECT_TRUE(r.game.mnuPict.empty());
+    EXPECT_EQ(r.pictures.List3.size(), 3u);
+    ASSERT_EQ(r.messages.shown.size(), 1u);
+    EXPECT_EQ(r.messages.shown[0].text, "No pictures in Picture List.");
+    EXPECT_EQ(r.messages.shown[0].title, "Quiltra");
+    EXPECT_EQ(r.messages.shown[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(r.game.GameState, 6);
+    EXPECT_FALSE(r.game.Picture2.Visible || r.game.Image1.Visible || r.game.Shape1.Visible);
+    // Nothing of the failed pictures is left as the picture in play.
+    EXPECT_EQ(r.game.mnuCurrent.Caption, "");
+    EXPECT_EQ(r.program.CurrentPicturePath, "");
+    EXPECT_EQ(r.game.Caption, "");
+    EXPECT_EQ(r.watching.w, r.watching.introW);
+}
+
+TEST(PictureMenu, ChoosingPictureInPlayDoesNothing)
+{
+    PictureRig r({{"A.jpg"}, {"B.jpg"}});
+    r.random.script = {0.0f};
+    r.game.LoadRandomPicture();
+    r.watching.loads.clear();
+    r.sound.log.clear();
+    const std::string caption = r.game.Caption;
+    r.game.mnuPict_Click(0);
+    EXPECT_TRUE(r.watching.loads.empty());
+    EXPECT_TRUE(r.sound.log.empty());
+    EXPECT_EQ(r.game.Caption, caption);
+}
+
+TEST(PictureMenu, FailureIsReportedAndLeavesWindowAsItWas)
+{
+    for (const Entry& bad : {Entry{"Gone.jpg", 0}, Entry{"Tiny.jpg", kTiny, kTiny}}) {
+        PictureRig r({{"A.jpg"}, bad});
+        r.random.script = {0.0f};
+        r.game.LoadRandomPicture();
+        r.game.mnuHint.Enabled = true;
+        r.game.GameState = 1;
+        r.game.MoveCount = 3;
+        const std::string caption = r.game.Caption;
+        const std::vector<Piece> pieces = r.game.board.Image2;
+        const ProgramState program = r.program;
+        const std::string size = r.game.mnuCurSize.Caption;
+        r.sound.log.clear();
+
+        r.game.mnuPict_Click(1);
+        ASSERT_EQ(r.messages.shown.size(), 1u) << bad.name;
+        EXPECT_EQ(r.messages.shown[0].text, bad.w == 0 ? "File not found"
+                                                       : "Picture is too small to divide into a "
+                                                         "puzzle.");
+        EXPECT_EQ(r.messages.shown[0].title, "Quiltra");
+        EXPECT_EQ(r.game.Caption, caption);
+        EXPECT_TRUE(r.game.mnuHint.Enabled);
+        EXPECT_EQ(r.game.mnuCurrent.Caption, "A.jpg");
+        EXPECT_EQ(r.game.mnuCurSize.Caption, size);
+        EXPECT_EQ(r.game.GameState, 1);
+        EXPECT_EQ(r.game.MoveCount, 3);
+        EXPECT_EQ(r.program.CurrentPicturePath, program.CurrentPicturePath);
+        EXPECT_EQ(r.program.CurrentPictureFolder, program.CurrentPictureFolder);
+        ASSERT_EQ(r.game.board.Image2.size(), pieces.size());
+        for (std::size_t k = 1; k < pieces.size(); ++k)
+            EXPECT_EQ(r.game.board.Image2[k].Top, pieces[k].Top);
+        EXPECT_EQ(r.pictures.List1.size(), 2u);   // the menu never drops an entry
+        EXPECT_EQ(r.watching.w, 640);             // the clip holds the picture in play
+        EXPECT_TRUE(r.sound.log.empty());
+    }
+}
+
+TEST(PictureMenu, ChoosingPictureTakesItsFolderAndPreparesPlay)
+{
+    PictureRig r({{"A.jpg"}});
+    r.random.script = {0.0f};
+    r.game.LoadRandomPicture();
+    // An entry from another folder, as the editor adds it.
+    r.pictures.List1.push_back("/other/B.jpg");
+    r.pictures.List2.push_back("B.jpg");
+    r.game.mnuPict.push_back(MenuItem{"B.jpg"});
+    r.watching.files.push_back({"/other/B.jpg", 800, 600});
+    r.game.mnuV.Enabled = r.game.mnus.Enabled = r.game.mnuNew.Enabled = false;
+    r.game.mnuView.Caption = "Original";
+    r.sound.log.clear();
+
+    r.game.mnuPict_Click(1);
+    EXPECT_EQ(r.watching.captions.back(), "Quiltra - puzzle: B.jpg  Loading");
+    EXPECT_EQ(r.game.mnuCurrent.Caption, "B.jpg");
+    EXPECT_EQ(r.program.CurrentPicturePath, "/other/B.jpg");
+    EXPECT_EQ(r.program.CurrentPictureFolder, "/other/");
+    EXPECT_TRUE(r.game.mnuV.Enabled && r.game.mnus.Enabled && r.game.mnuNew.Enabled &&
+                r.game.mnuAddCur.Enabled);
+    EXPECT_EQ(r.game.mnuView.Caption, "Puzzle");
+    EXPECT_EQ(r.game.GameState, 0);
+    EXPECT_EQ(r.sound.log,
+              (std::vector<std::string>{"Command=close", "FileName=/q/Sound/move.wav",
+                                        "DeviceType=WaveAudio", "Command=Open"}));
+
+    // "Add" now finds the chosen picture under its own folder: already listed.
+    r.game.mnuAddCur_Click();
+    EXPECT_EQ(r.pictures.List1.size(), 2u);
+}
+
+TEST(PictureAdd, LimitDuplicatesAndUnstorablePaths)
+{
+    struct Case {
+        const char* what;
+        int listed;                 // entries "/pics/P<i>.jpg" already in the list
+        std::string folder, name;   // the picture in play
+        bool added;
+        bool message;
+    };
+    const Case cases[] = {
+        {"21 listed: added as entry 22", 21, "/new/", "N.jpg", true, false},
+        {"22 listed: nothing", 22, "/new/", "N.jpg", false, false},
+        {"same path: nothing", 3, "/pics/", "P1.jpg", false, false},
+        {"other letter case: added", 3, "/pics/", "p1.jpg", true, false},
+        {"quote in the name: refused", 3, "/new/", "Say \"hi\".jpg", false, true},
+        {"line break in the folder: refused", 3, "/a\nb/", "N.jpg", false, true},
+    };
+    for (const Case& c : cases) {
+        std::vector<Entry> entries;
+        for (int i = 0; i < c.listed; ++i)
+            entries.push_back({"P" + std::to_string(i) + ".jpg"});
+        PictureRig r(entries);
+        r.program.CurrentPictureFolder = c.folder;
+        r.game.mnuCurrent.Caption = c.name;
+
+        r.game.mnuAddCur_Click();
+        const std::size_t expected = static_cast<std::size_t>(c.listed) + (c.added ? 1 : 0);
+        ASSERT_EQ(r.pictures.List1.size(), expected) << c.what;
+        EXPECT_EQ(r.pictures.List2.size(), expected) << c.what;
+        EXPECT_EQ(r.game.mnuPict.size(), expected) << c.what;
+        EXPECT_EQ(r.pictures.List3.size(), static_cast<std::size_t>(c.listed)) << c.what;
+        if (c.added) {
+            EXPECT_EQ(r.pictures.List1.back(), c.folder + c.name) << c.what;
+            EXPECT_EQ(r.pictures.List2.back(), c.name) << c.what;
+            EXPECT_EQ(r.game.mnuPict.back().Caption, c.name) << c.what;
+        }
+        ASSERT_EQ(r.messages.shown.size(), c.message ? 1u : 0u) << c.what;
+        if (c.message) {
+            EXPECT_EQ(r.messages.shown[0].title, "Quiltra");
+        }
+    }
+}
+
+TEST(PictureEdit, PausesClockAndStoresGeometry)
+{
+    PictureRig r({{"A.jpg"}});
+    r.game.windowMoved(120, 340);
+    r.game.Width = 10753;
+    r.game.Height = 7600;
+    r.clock.t = 1234;
+    r.game.mnuEdit_Click();
+    EXPECT_TRUE(r.game.ClockPaused);
+    EXPECT_EQ(r.game.PauseStart, 1234);
+    EXPECT_EQ(r.program.WindowWidth, 10753);
+    EXPECT_EQ(r.program.WindowHeight, 7600);
+    EXPECT_EQ(r.program.WindowLeft, 120);
+    EXPECT_EQ(r.program.WindowTop, 340);
+}
