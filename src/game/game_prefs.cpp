@@ -1,0 +1,81 @@
+// The Preferences menu: the background, selection and hint colours, the sound switches and
+// Save On Exit.
+#include "game/game.h"
+#include "game/play_support.h"
+#include "platform/color_dialog.h"
+
+namespace quiltra {
+
+namespace {
+
+// Every colour command pauses the clock first (a pause already in progress keeps its start, so
+// the time already paused is not counted) and then asks the one colour dialog, which starts from
+// the colour last chosen in it. Cancel changes nothing; the clock stays paused until the next
+// click on a piece, Hint or key.
+std::optional<std::uint32_t> chooseColour(Game& g)
+{
+    if (!g.ClockPaused)
+        g.pauseClock();
+    if (!g.services.colors)
+        return std::nullopt;
+    return g.services.colors->choose();
+}
+
+} // namespace
+
+// Background: the colour behind the pieces and around the game area.
+void Game::mnuColor_Click()
+{
+    if (const std::optional<std::uint32_t> c = chooseColour(*this))
+        BackColor = *c;
+}
+
+// Selection: a selection frame on view takes the new colour at once. A selected piece whose frame
+// serves as its hint mark (after a Hint) or waits hidden keeps the hint colour; it takes the
+// selection colour when it is shown as a selection again.
+void Game::mnuSelCol_Click()
+{
+    const std::optional<std::uint32_t> c = chooseColour(*this);
+    if (!c)
+        return;
+    program.SelectionColor = double(*c);
+    if (Frame* f = markOf(board, board.SelectedPiece); f && f->Visible && !HintsShown)
+        f->Color = *c;
+}
+
+// Hint: every marker frame takes the new colour, shown hint marks and hidden frames alike (a
+// hidden frame waits in the hint colour), except a selection frame on view, which keeps the
+// selection colour.
+void Game::mnuHntCol_Click()
+{
+    const std::optional<std::uint32_t> c = chooseColour(*this);
+    if (!c)
+        return;
+    program.HintColor = double(*c);
+    const Frame* selection = markOf(board, board.SelectedPiece);
+    for (Frame& f : board.Shape5) {
+        if (&f == selection && f.Visible && !HintsShown)
+            continue;
+        f.Color = *c;
+    }
+}
+
+// Sound Effects is the master switch: off disables Intro, Move and End, on enables them again;
+// their own check marks are kept either way.
+void Game::mnuEffects_Click()
+{
+    mnuEffects.Checked = !mnuEffects.Checked;
+    SndInt.Enabled = mnuEffects.Checked;
+    SndMv.Enabled = mnuEffects.Checked;
+    SndEnd.Enabled = mnuEffects.Checked;
+}
+
+void Game::SndInt_Click() { SndInt.Checked = !SndInt.Checked; }
+
+void Game::SndMv_Click() { SndMv.Checked = !SndMv.Checked; }
+
+void Game::SndEnd_Click() { SndEnd.Checked = !SndEnd.Checked; }
+
+void Game::mnuSv_Click() { mnuSv.Checked = !mnuSv.Checked; }
+
+} // namespace quiltra

@@ -1,0 +1,224 @@
+// File > Save and File > Load: the game in play written to "last.txt" and brought back from it.
+#include <algorithm>
+
+#include "game/board_layout.h"
+#include "game/game.h"
+#include "game/play_support.h"
+#include "game/saved_game.h"
+#include "game/sizes.h"
+#include "platform/file_system.h"
+#include "platform/message_box.h"
+#include "platform/picture_clip.h"
+
+namespace quiltra {
+
+namespace {
+
+constexpr const char* kFileMissing = "Saved game file was not found.";
+constexpr const char* kPictureMissing = "Picture from saved game was not found.";
+constexpr const char* kFileDamaged = "Error in saved game file.";
+
+// A marker frame lies 20 twips inside its piece on every side, so a piece must be wider and
+// higher than 40 twips for its frame to have a size at all.
+constexpr Single kSmallestPiece = 40;
+
+std::string savedGamePath(const ProgramState& program)
+{
+    return program.SettingsFolder + "/last.txt";
+}
+
+// The folder of a path, with its final separator; empty when the path names no folder.
+std::string folderOf(const std::string& path)
+{
+    const std::size_t cut = path.find_last_of("/\\");
+    return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+}
+
+void tell(Game& g, const std::string& text)
+{
+    g.services.messages->show(text, "Quiltra", MessageButtons::Ok);
+}
+
+// A saved game whose file has been read and checked in full, with the cell of every piece.
+struct CheckedGame {
+    SavedGame game;
+    std::vector<int> cells;
+};
+
+// Reads and checks "last.txt" without touching the game; on failure names the message to show.
+std::optional<CheckedGame> readSavedGame(const ProgramState& program, const char*& failure)
+{
+    const std::string file = savedGamePath(program);
+    if (!fileExists(file)) {
+        failure = kFileMissing;
+        return std::nullopt;
+    }
+    failure = kFileDamaged;
+    const std::optional<std::string> text = readWholeFile(file, kMaxSavedGameBytes);
+    if (!text)
+        return std::nullopt;
+    std::optional<SavedGame> game = parseSavedGame(*text);
+    if (!game)
+        return std::nullopt;
+    if (!fileExists(game->PicturePath)) {
+        failure = kPictureMissing;
+        return std::nullopt;
+    }
+    std::optional<std::vector<int>> cells = savedCells(*game);
+    if (!cells)
+        return std::nullopt;
+    return CheckedGame{std::move(*game), std::move(*cells)};
+}
+
+// Whether the picture now in the clip, fitted into the game area as it is now, can be cut into
+// the saved grid: it must form a size like any picture taken into play, and the saved grid must
+// leave every piece room for its marker frame.
+bool clipTakesGrid(const Game& g, const SavedGame& saved)
+{
+    if (!g.clipFormsPuzzle())
+        return false;
+    const FittedPicture fitted = fitPicture(
+        Single(g.services.clip->pixelWidth() * kTwipsPerPixel),
+        Single(g.services.clip->pixelHeight() * kTwipsPerPixel), g.Picture2.Width,
+        g.Picture2.Height, Single(g.Width), Single(g.Height));
+    return pieceExtent(fitted.Width, saved.GridCols) > kSmallestPiece &&
+           pieceExtent(fitted.Height, saved.GridRows) > kSmallestPiece;
+}
+
+// Puts back the picture the clip held before a refused load: the picture in play, or the intro
+// picture when there is none.
+void restoreClip(Game& g)
+{
+    std::string ignored;
+    if (g.program.CurrentPicturePath.empty() ||
+        !g.services.clip->load(g.program.CurrentPicturePath, ignored))
+        g.services.clip->loadIntro();
+}
+
+} // namespace
+
+// Writes the game in progress. Only a game in progress is saved (Save is enabled only then). The
+// file is replaced through a temporary file, so a failed save keeps the previous saved game; the
+// player is told, and Load is not enabled by a save that did not happen. Elapsed time is
+// now - ClockStart, which includes a pause still in progress.
+void Game::mnuSave_Click()
+{
+    if (GameState != 1)
+        return;
+
+    SavedGame saved;
+    saved.PicturePath = program.CurrentPicturePath;
+    saved.DisplayName = mnuCurrent.Caption;
+    saved.GridCols = board.GridCols;
+    saved.GridRows = board.GridRows;
+    const int n = pieceTotal(board);
+    saved.Positions.reserve(std::size_t(std::max(n, 0)));
+    for (int k = 1; k <= n; ++k)
+        saved.Positions.push_back(SavedPosition{board.piece(k).Left, board.piece(k).Top});
+    saved.PlayMode = program.PlayMode;
+    saved.MoveCount = MoveCount;
+    saved.HintCount = HintCount;
+    saved.ElapsedSeconds = ClockRunning ? std::max(0.0, now() - ClockStart) : 0.0;
+
+    const std::optional<std::string> text = savedGameText(saved);
+    if (!text) {
+        tell(*this, "The game could not be saved: the picture's name or folder contains a "
+                    "double quote or a line break.");
+        return;
+    }
+    std::string error;
+    if (!replaceFile(savedGamePath(program), *text, error)) {
+        tell(*this, "The game could not be saved: " + error +
+                        ". The previous saved game, if any, is kept.");
+        return;
+    }
+    mnuRestore.Enabled = true;
+}
+
+// Brings the saved game back. The whole file is read and checked first (fields, grid, picture,
+// one piece per cell), and the picture is loaded last; only then does the game change. A refused
+// load shows its message and leaves everything as it was, except that the clock stays paused.
+// Pieces go to the cells their saved positions describe, at those cells' places in the game area
+// as it is now. The loaded game's clock counts as started, paused at the saved time: the next
+// click, Hint or key resumes it from there.
+void Game::mnuRestore_Click()
+{
+    // A pause already in progress keeps its start, so the time already paused is not counted.
+    if (!ClockPaused)
+        pauseClock();
+    const std::int16_t stateBefore = GameState;
+    GameState = -8;
+
+    const char* failure = kFileDamaged;
+    const std::optional<CheckedGame> checked = readSavedGame(program, failure);
+    if (!checked) {
+        tell(*this, failure);
+        GameState = stateBefore;
+        return;
+    }
+    const SavedGame& saved = checked->game;
+    std::string loadError;
+    if (!services.clip->load(saved.PicturePath, loadError)) {
+        tell(*this, kFileDamaged);
+        GameState = stateBefore;
+        return;
+    }
+    if (!clipTakesGrid(*this, saved)) {
+        restoreClip(*this);
+        tell(*this, kFileDamaged);
+        GameState = stateBefore;
+        return;
+    }
+
+    mnuCurrent.Caption = saved.DisplayName;
+    program.CurrentPicturePath = saved.PicturePath;
+    program.CurrentPictureFolder = folderOf(saved.PicturePath);
+    pic_handler();
+    // pic_handler leaves "no game"; clicks that run while the pieces are cut must be ignored.
+    GameState = -8;
+    Find_Size();
+    board.GridCols = saved.GridCols;
+    board.GridRows = saved.GridRows;
+    mnuCurSize.Caption = sizeCaption(Grid{saved.GridCols, saved.GridRows});
+    Divide_Pic();
+
+    const int n = pieceTotal(board);
+    for (int k = 1; k <= n && std::size_t(k) <= checked->cells.size(); ++k) {
+        const std::size_t cell = std::size_t(checked->cells[std::size_t(k - 1)]);
+        board.piece(k).Left = board.HomeLeft[cell];
+        board.piece(k).Top = board.HomeTop[cell];
+    }
+    program.PlayMode = saved.PlayMode;
+    MoveCount = saved.MoveCount;
+    HintCount = saved.HintCount;
+    HintsShown = false;
+    // A game solved just before the load must not be ended by the timer's delayed return.
+    FinishPending = false;
+
+    GameState = 1;
+    RefreshStatus();
+    processEvents();
+    showPuzzle(*this);
+    mnuHint.Enabled = true;
+    mnuView.Caption = "Original";
+    // A picture is in play now, also after a start with no picture at all.
+    mnuNew.Enabled = true;
+    mnuV.Enabled = true;
+    mnus.Enabled = true;
+    mnuAddCur.Enabled = true;
+
+    PauseStart = now();
+    ClockStart = PauseStart - saved.ElapsedSeconds;
+    ClockPaused = true;
+    ClockRunning = true;
+    mnuSave.Enabled = true;
+    // With a game in progress, nothing pending and the clock paused, a tick only refreshes the
+    // clock texts from the elapsed time.
+    Timer1_Timer();
+    RefreshStatus();
+
+    if (program.PlayMode == "slider" && n >= 1)
+        board.piece(n).Visible = false;
+}
+
+} // namespace quiltra
