@@ -1,0 +1,33 @@
+// Plays a sound through SdlSoundDevice with the game's own command sequence for the move sound.
+// Usage: move_sound_probe <wave file> <plays> <milliseconds between plays>
+#include "platform/sdl_sound_device.h"
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <thread>
+
+int main(int argc, char** argv)
+{
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s <wave file> <plays> <ms between plays>\n", argv[0]);
+        return 2;
+    }
+    const std::string file = argv[1];
+    const int plays = std::stoi(argv[2]);
+    const auto gap = std::chrono::milliseconds(std::stoi(argv[3]));
+
+    quiltra::SdlSoundDevice device;
+    // Preparing the move sound, as after the intro, a new picture or a new size.
+    device.command("close");
+    device.setFileName(file);
+    device.setDeviceType("WaveAudio");
+    device.command("Open");
+    // One move each: rewind and play, never waiting for the sound.
+    for (int i = 0; i < plays; ++i) {
+        device.command("Prev");
+        device.command("Play");
+        std::this_thread::sleep_for(gap);
+    }
+    return 0;
+}
