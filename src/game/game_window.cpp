@@ -1,0 +1,316 @@
+// The game window (Form9): mirrors the game's state and forwards the player's events to it.
+#include "game/game_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QWindowStateChangeEvent>
+#include <cmath>
+
+#include "game/board_widget.h"
+#include "platform/clock.h"
+#include "platform/qt_dialogs.h"
+#include "platform/qt_picture_clip.h"
+
+namespace quiltra {
+
+namespace {
+
+// The window's outer size in twips includes a nominal frame: 4-pixel borders, a 22-pixel title
+// bar and a 20-pixel menu bar. The game area widget gets the rest.
+constexpr double kFrameWidthTwips = 120;
+constexpr double kFrameHeightTwips = 750;
+
+int pixels(double twips) { return int(std::lround(twips / kTwipsPerPixel)); }
+
+// The virtual key code of a key event, as the game expects it.
+int keyCode(const QKeyEvent* event)
+{
+    const bool keypad = event->modifiers().testFlag(Qt::KeypadModifier);
+    switch (event->key()) {
+    case Qt::Key_P: return Key::P;
+    case Qt::Key_F1: return Key::F1;
+    case Qt::Key_Equal:
+    case Qt::Key_Plus: return keypad ? 107 : Key::Plus;
+    case Qt::Key_Minus: return keypad ? 109 : Key::Minus;
+    case Qt::Key_Left: return Key::Left;
+    case Qt::Key_Up: return Key::Up;
+    case Qt::Key_Right: return Key::Right;
+    case Qt::Key_Down: return Key::Down;
+    default: return event->key() & 0xFFFF;
+    }
+}
+
+} // namespace
+
+GameWindow::GameWindow(ProgramState& program, PictureList& pictures, GameServices services,
+                       const QtPictureClip& clip, QWidget* parent)
+    : QMainWindow(parent), game_(program, pictures, std::move(services)), clip_(clip)
+{
+    setObjectName(QStringLiteral("Form9"));
+    // Handlers run to their end before the next event is handled; the points at which the game
+    // lets pending events run only bring the caption and the board on screen.
+    game_.services.processEvents = [this] {
+        setWindowTitle(QString::fromStdString(game_.Caption));
+        board_->repaint();
+    };
+    board_ = new BoardWidget(game_, clip_, this);
+    setCentralWidget(board_);
+    connect(board_, &BoardWidget::gameChanged, this, [this] {
+        refresh();
+        schedule();
+    });
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &GameWindow::tick);
+    setFocusPolicy(Qt::StrongFocus);
+    buildMenus();
+}
+
+QAction* GameWindow::action(const QString& name) const
+{
+    const auto it = byName_.find(name);
+    return it == byName_.end() ? nullptr : it->second;
+}
+
+QMenu* GameWindow::addMenu(QMenu* parent, MenuItem& item, const char* name)
+{
+    QMenu* menu = parent ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    items_.emplace_back(menu->menuAction(), &item);
+    byName_[QString::fromLatin1(name)] = menu->menuAction();
+    return menu;
+}
+
+QAction* GameWindow::addItem(QMenu* menu, MenuItem& item, const char* name,
+                             const QKeySequence& keys, std::function<void()> handler,
+                             bool checkable)
+{
+    QAction* action = menu->addAction(QString());
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setCheckable(checkable);
+    if (handler)
+        connect(action, &QAction::triggered, this, [this, handler] { runGame(handler); });
+    items_.emplace_back(action, &item);
+    byName_[QString::fromLatin1(name)] = action;
+    return action;
+}
+
+void GameWindow::buildMenus()
+{
+    Game& g = game_;
+    QMenu* file = addMenu(nullptr, g.mnuFile, "mnuFile");
+    QMenu* newGame = addMenu(file, g.mnuNew, "mnuNew");
+    addItem(newGame, g.mnuPuz, "mnuPuz", Qt::Key_F5, [&g] { g.mnuPuz_Click(); });
+    addItem(newGame, g.mnuSlide, "mnuSlide", Qt::Key_F6, [&g] { g.mnuSlide_Click(); });
+    addItem(file, g.mnuRestore, "mnuRestore", Qt::Key_F7, [&g] { g.mnuRestore_Click(); });
+    addItem(file, g.mnuSave, "mnuSave", Qt::Key_F8, [&g] { g.mnuSave_Click(); });
+    addItem(file, g.mnuOpen, "mnuOpen", Qt::Key_F9, [&g] { g.pauseClock(); });
+    file->addSeparator();
+    addItem(file, g.mnuExit, "mnuExit", QKeySequence(Qt::CTRL | Qt::Key_X), [this] { close(); });
+
+    QMenu* view = addMenu(nullptr, g.mnuV, "mnuV");
+    addItem(view, g.mnuView, "mnuView", Qt::Key_F4, [&g] { g.mnuView_Click(); });
+    addItem(view, g.mnuPicView, "mnuPicView", {}, [&g] { g.pauseClock(); });
+
+    picMenu_ = addMenu(nullptr, g.mnuPic, "mnuPic");
+    addItem(picMenu_, g.mnuCurrent, "mnuCurrent", {}, {});
+    addItem(picMenu_, g.mnuAddCur, "mnuAddCur", {}, [&g] { g.mnuAddCur_Click(); });
+    addItem(picMenu_, g.mnuEdit, "mnuEdit", {}, [this] {
+        game_.mnuEdit_Click();
+        if (onEditList)
+            onEditList();
+    });
+    pictSeparator_ = picMenu_->addSeparator();
+
+    sizeMenu_ = addMenu(nullptr, g.mnus, "mnus");
+    addItem(sizeMenu_, g.mnuCurSize, "mnuCurSize", {}, {});
+
+    QMenu* prefs = addMenu(nullptr, g.mnuPr, "mnuPr");
+    QMenu* colour = addMenu(prefs, g.mnuClr, "mnuClr");
+    addItem(colour, g.mnuColor, "mnuColor", {}, [&g] { g.mnuColor_Click(); });
+    addItem(colour, g.mnuSelCol, "mnuSelCol", {}, [&g] { g.mnuSelCol_Click(); });
+    addItem(colour, g.mnuHntCol, "mnuHntCol", {}, [&g] { g.mnuHntCol_Click(); });
+    QMenu* sound = addMenu(prefs, g.mnuSnd, "mnuSnd");
+    addItem(sound, g.mnuEffects, "mnuEffects", {}, [&g] { g.mnuEffects_Click(); }, true);
+    sound->addSeparator();
+    addItem(sound, g.SndInt, "SndInt", {}, [&g] { g.SndInt_Click(); }, true);
+    addItem(sound, g.SndMv, "SndMv", {}, [&g] { g.SndMv_Click(); }, true);
+    addItem(sound, g.SndEnd, "SndEnd", {}, [&g] { g.SndEnd_Click(); }, true);
+    QMenu* screen = addMenu(prefs, g.mnuScrn, "mnuScrn");
+    for (int i = 0; i < 6; ++i) {
+        static const char* names[] = {"mnuScreen(0)", "mnuScreen(1)", "mnuScreen(2)",
+                                      "mnuScreen(3)", "mnuScreen(4)", "mnuScreen(5)"};
+        addItem(screen, g.mnuScreen[size_t(i)], names[i], {}, [&g, i] { g.mnuScreen_Click(i); });
+    }
+    screen->addSeparator();
+    addItem(screen, g.mnuMan, "mnuMan", {}, {});
+    addItem(prefs, g.mnuSv, "mnuSv", {}, [&g] { g.mnuSv_Click(); }, true);
+
+    QMenu* help = addMenu(nullptr, g.mnuHe, "mnuHe");
+    addItem(help, g.mnuAbout, "mnuAbout", {}, [&g] { g.pauseClock(); });
+    addItem(help, g.mnuContents, "mnuContents", Qt::Key_F1, [&g] { g.pauseClock(); });
+    help->addSeparator();
+    addItem(help, g.mnuHint, "mnuHint", Qt::Key_F2, [&g] { g.mnuHint_Click(); });
+    help->addSeparator();
+    addItem(help, g.mnuPz, "mnuPz", {}, [&g] { g.mnuPz_Click(); });
+    addItem(help, g.mnuSldr, "mnuSldr", {}, [&g] { g.mnuSldr_Click(); });
+}
+
+void GameWindow::rebuildDynamicMenus()
+{
+    for (QAction* a : dynamicActions_) {
+        std::erase_if(items_, [a](const auto& p) { return p.first == a; });
+        byName_.erase(a->objectName());
+        a->deleteLater();
+    }
+    dynamicActions_.clear();
+    auto addFamily = [this](QMenu* menu, std::vector<MenuItem>& family, const char* name,
+                            auto clicked) {
+        for (std::size_t i = 0; i < family.size(); ++i) {
+            QAction* a = menu->addAction(QString());
+            a->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i));
+            const int index = int(i);
+            connect(a, &QAction::triggered, this, [this, clicked, index] {
+                runGame([this, clicked, index] { (game_.*clicked)(index); });
+            });
+            items_.emplace_back(a, &family[i]);
+            byName_[a->objectName()] = a;
+            dynamicActions_.push_back(a);
+        }
+    };
+    addFamily(picMenu_, game_.mnuPict, "mnuPict", &Game::mnuPict_Click);
+    addFamily(sizeMenu_, game_.mnuSize, "mnuSize", &Game::mnuSize_Click);
+    shownMenuGeneration_ = game_.menuGeneration;
+}
+
+void GameWindow::syncMenus()
+{
+    if (shownMenuGeneration_ != game_.menuGeneration ||
+        dynamicActions_.size() != game_.mnuPict.size() + game_.mnuSize.size())
+        rebuildDynamicMenus();
+    // Only the sizes that exist are shown; entry 0 stays in the menu even when there is none.
+    for (std::size_t i = 0; i < game_.mnuSize.size(); ++i)
+        if (QAction* a = action(QStringLiteral("mnuSize(%1)").arg(i)))
+            a->setVisible(int(i) < game_.SizeCount);
+    for (auto& [action, item] : items_) {
+        const QString text = QString::fromStdString(item->Caption);
+        if (action->text() != text)
+            action->setText(text);
+        action->setEnabled(item->Enabled);
+        if (action->isCheckable())
+            action->setChecked(item->Checked);
+    }
+}
+
+void GameWindow::applyGeometry()
+{
+    const std::array<double, 4> geometry{game_.Left, game_.Top, game_.Width, game_.Height};
+    if (geometry == appliedGeometry_)
+        return;
+    appliedGeometry_ = geometry;
+    applyingGeometry_ = true;
+    const QSize client(pixels(game_.Width - kFrameWidthTwips), pixels(game_.Height - kFrameHeightTwips));
+    board_->setFixedSize(client.expandedTo(QSize(1, 1)));
+    setFixedSize(board_->width(), board_->height() + menuBar()->sizeHint().height());
+    move(pixels(game_.Left), pixels(game_.Top));
+    applyingGeometry_ = false;
+}
+
+void GameWindow::refresh()
+{
+    const QString title = QString::fromStdString(game_.Caption);
+    if (windowTitle() != title)
+        setWindowTitle(title);
+    syncMenus();
+    applyGeometry();
+    board_->update();
+}
+
+void GameWindow::schedule()
+{
+    const std::optional<double> due = game_.nextDue();
+    if (!due) {
+        timer_.stop();
+        return;
+    }
+    const double wait = (*due - game_.now()) * 1000.0;
+    timer_.start(wait <= 0 ? 0 : int(std::ceil(wait)));
+}
+
+void GameWindow::tick()
+{
+    game_.Timer1_Timer();
+    refresh();
+    schedule();
+}
+
+void GameWindow::runGame(const std::function<void()>& handler)
+{
+    handler();
+    refresh();
+    schedule();
+}
+
+void GameWindow::keyPressEvent(QKeyEvent* event)
+{
+    const int code = keyCode(event);
+    runGame([this, code] { game_.keyDown(code); });
+}
+
+void GameWindow::keyReleaseEvent(QKeyEvent* event)
+{
+    // Holding a key repeats its key-down event; only the final release is a key-up.
+    if (event->isAutoRepeat())
+        return;
+    const int code = keyCode(event);
+    runGame([this, code] { game_.keyUp(code); });
+}
+
+void GameWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange) {
+        if (isActiveWindow()) {
+            runGame([this] { game_.gainedFocus(); });
+            if (onGainedFocus)
+                onGainedFocus();
+        } else {
+            runGame([this] { game_.lostFocus(); });
+        }
+    } else if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        runGame([this] { game_.Form_Resize(true); });
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void GameWindow::closeEvent(QCloseEvent* event)
+{
+    if (closing_) {
+        event->accept();
+        return;
+    }
+    bool end = false;
+    runGame([this, &end] { end = game_.closeRequest(); });
+    if (!end) {
+        event->ignore();
+        return;
+    }
+    closing_ = true;
+    if (onSaveInfo)
+        onSaveInfo();
+    event->accept();
+    QCoreApplication::exit(0);
+}
+
+void GameWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    if (!applyingGeometry_ && isVisible())
+        game_.windowMoved(toTwips(pos().x()), toTwips(pos().y()));
+}
+
+} // namespace quiltra

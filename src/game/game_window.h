@@ -1,0 +1,78 @@
+// The game window (Form9): shows the game's menus, caption and board, and forwards the player's
+// menu choices, keys, mouse, focus and close requests to the game.
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <map>
+
+#include "game/game.h"
+
+class QAction;
+class QMenu;
+
+namespace quiltra {
+
+class BoardWidget;
+class QtPictureClip;
+
+class GameWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    GameWindow(ProgramState& program, PictureList& pictures, GameServices services,
+               const QtPictureClip& clip, QWidget* parent = nullptr);
+
+    Game& game() { return game_; }
+    BoardWidget* board() const { return board_; }
+    // The action shown for a menu item of the game, found by its name ("mnuSave").
+    QAction* action(const QString& name) const;
+
+    // Runs the game's timer now (tests with a scripted clock call it directly).
+    void tick();
+    // Mirrors the game's state into the window: caption, menus, geometry, board.
+    void refresh();
+
+    // Hooks for the windows that take the game window's place or open beside it.
+    std::function<void()> onEditList;
+    std::function<bool()> onSaveInfo;   // writes "init.txt"; false when it could not
+    std::function<void()> onGainedFocus;
+
+    // Applies a change to the game and refreshes the window, e.g. runGame([&]{ g.mnuHint_Click(); }).
+    void runGame(const std::function<void()>& handler);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void buildMenus();
+    QAction* addItem(QMenu* menu, MenuItem& item, const char* name, const QKeySequence& keys,
+                     std::function<void()> handler, bool checkable = false);
+    QMenu* addMenu(QMenu* parent, MenuItem& item, const char* name);
+    void rebuildDynamicMenus();
+    void syncMenus();
+    void applyGeometry();
+    void schedule();
+
+    Game game_;
+    const QtPictureClip& clip_;
+    BoardWidget* board_ = nullptr;
+    QTimer timer_;
+    std::vector<std::pair<QAction*, MenuItem*>> items_;
+    std::map<QString, QAction*> byName_;
+    QMenu* picMenu_ = nullptr;
+    QMenu* sizeMenu_ = nullptr;
+    QAction* pictSeparator_ = nullptr;
+    std::vector<QAction*> dynamicActions_;
+    int shownMenuGeneration_ = -1;
+    bool applyingGeometry_ = false;
+    std::array<double, 4> appliedGeometry_{};
+    bool closing_ = false;
+};
+
+} // namespace quiltra

@@ -1,0 +1,30 @@
+// The hidden window (Form2) that holds the intro picture; it is never shown.
+#include "help/intro_picture_holder.h"
+
+#include <QTimer>
+
+#include "platform/picture_loader.h"
+
+namespace quiltra {
+
+IntroPictureHolder::IntroPictureHolder(const QString& programFolder, QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setVisible(false);
+    resize(800, 600); // 12000 by 9000 twips
+    const LoadedPicture loaded = loadPicture(programFolder + QStringLiteral("/intro.bmp"));
+    if (loaded.ok())
+        Picture1_ = loaded.image;
+    else
+        Picture1_ = QImage(573, 367, QImage::Format_RGB32), Picture1_.fill(Qt::darkGray);
+}
+
+void IntroPictureHolder::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Loading it hides it at once; nothing ever shows it.
+    QTimer::singleShot(0, this, &QWidget::hide);
+}
+
+} // namespace quiltra

@@ -1,0 +1,84 @@
+// Decodes BMP, GIF and JPEG files once, at a bounded size, within a memory budget.
+#include "platform/picture_loader.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace quiltra {
+
+namespace {
+
+bool rotatesQuarter(QImageIOHandler::Transformations t)
+{
+    return t.testFlag(QImageIOHandler::TransformationRotate90);
+}
+
+} // namespace
+
+LoadedPicture loadPicture(const QString& path, int longSide)
+{
+    LoadedPicture result;
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        result.error = QStringLiteral("File not found");
+        return result;
+    }
+    if (info.size() == 0) {
+        result.error = QStringLiteral("The file is empty and holds no picture");
+        return result;
+    }
+
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    reader.setDecideFormatFromContent(true);
+    const QSize stored = reader.size();
+    if (!stored.isValid() || stored.isEmpty()) {
+        result.error = reader.errorString();
+        if (result.error.isEmpty() || result.error == QLatin1String("Unknown error"))
+            result.error = QStringLiteral("Invalid picture");
+        return result;
+    }
+    const qint64 pixels = qint64(stored.width()) * stored.height();
+    if (pixels > kLargestPicturePixels) {
+        result.error = QStringLiteral("The picture is too large to open (%1 x %2 pixels)")
+                           .arg(stored.width())
+                           .arg(stored.height());
+        return result;
+    }
+
+    // Reduce by halves until the long side fits: JPEG decodes such sizes directly, at a fraction
+    // of the cost of a full decode.
+    QSize target = stored;
+    int divisor = 1;
+    while (std::max(target.width(), target.height()) > longSide) {
+        divisor *= 2;
+        target = QSize((stored.width() + divisor - 1) / divisor,
+                       (stored.height() + divisor - 1) / divisor);
+    }
+    const bool scalesWhileDecoding = reader.format() == "jpeg" || reader.format() == "jpg";
+    if (!scalesWhileDecoding && pixels * 4 > kFullDecodeBudgetBytes) {
+        result.error = QStringLiteral("The picture is too large to open (%1 x %2 pixels)")
+                           .arg(stored.width())
+                           .arg(stored.height());
+        return result;
+    }
+    QImageReader::setAllocationLimit(int(kFullDecodeBudgetBytes >> 20));
+    if (target != stored)
+        reader.setScaledSize(target);
+
+    QImage image;
+    if (!reader.read(&image) || image.isNull()) {
+        result.error = reader.errorString();
+        if (result.error.isEmpty())
+            result.error = QStringLiteral("Invalid picture");
+        return result;
+    }
+    result.naturalSize = rotatesQuarter(reader.transformation()) ? stored.transposed() : stored;
+    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32_Premultiplied)
+        image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                              : QImage::Format_RGB32);
+    result.image = std::move(image);
+    return result;
+}
+
+} // namespace quiltra

@@ -1,0 +1,28 @@
+// Decodes BMP, GIF and JPEG files once, at a bounded size, within a memory budget.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace quiltra {
+
+struct LoadedPicture {
+    QImage image;        // decoded pixels, upright, at most kDecodeLongSide on the long side
+    QSize naturalSize;   // the file's own size, upright
+    QString error;       // the loader's description when the picture cannot be used
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Pictures are decoded at most this large on their long side: enough for the largest game area
+// and the viewer's fitted view; larger files are reduced while decoding where the format allows.
+inline constexpr int kDecodeLongSide = 2048;
+// Pictures whose full decode would need more than this are refused (formats that cannot reduce
+// while decoding), so a hostile header cannot exhaust memory.
+inline constexpr qint64 kFullDecodeBudgetBytes = 256ll << 20;
+// No picture larger than this many pixels is opened at all.
+inline constexpr qint64 kLargestPicturePixels = 400ll * 1000 * 1000;
+
+LoadedPicture loadPicture(const QString& path, int longSide = kDecodeLongSide);
+
+} // namespace quiltra

@@ -1,0 +1,93 @@
+// The start-up procedure: runs once, before any window is visible.
+#include "startup/startup.h"
+
+#include <QApplication>
+#include <QDir>
+#include <cmath>
+
+#include "game/game_window.h"
+#include "help/intro_picture_holder.h"
+#include "pictures/picture_list_editor.h"
+#include "platform/file_system.h"
+#include "platform/sdl_sound_device.h"
+#include "startup/settings_file.h"
+#include "startup/startup_settings.h"
+
+namespace quiltra {
+
+void rebuildPictureMenu(Game& game, const PictureList& pictures)
+{
+    game.mnuPict.clear();
+    for (const std::string& name : pictures.List2)
+        game.mnuPict.push_back(MenuItem{name});
+    ++game.menuGeneration;
+}
+
+Program::Program(const QString& programFolder, GameServices* custom)
+{
+    // The intro picture holder is loaded hidden and never shown.
+    form2 = std::make_unique<IntroPictureHolder>(programFolder);
+    clip_.setIntro(form2->picture());
+
+    // Settings: read "init.txt" or replace it with the defaults; never fails.
+    const std::string folder = programFolder.toStdString();
+    QDir::setCurrent(programFolder);
+    StartupSettings settings = loadStartupSettings(folder, chooseSettingsFolder(folder));
+    state = settings.state;
+
+    form1 = std::make_unique<PictureListEditor>(state);
+    form1->setEntries(settings.entries);
+    form1->setViewState(state.LoadedEditorView);
+    state.OpenViewSetting = state.LoadedOpenView;
+
+    GameServices services;
+    if (custom) {
+        services = *custom;
+    } else {
+        sound_ = std::make_unique<SdlSoundDevice>();
+        services.clock = &clock_;
+        services.random = &random_;
+        services.sound = sound_.get();
+        services.messages = &messages_;
+        services.colors = &colors_;
+    }
+    services.clip = &clip_;
+    form9 = std::make_unique<GameWindow>(state, form1->lists(), services, clip_);
+    messages_.setParent(form9.get());
+    Game& g = form9->game();
+    form1->setGame(&g, services.messages);
+    g.Form_Load();
+
+    // The switches: a switch is on only when its value is 1. With sound effects off the three
+    // sound items are disabled but keep their own check marks.
+    g.mnuEffects.Checked = switchOn(state.LoadedSoundEffects);
+    g.SndInt.Checked = switchOn(state.LoadedIntroSound);
+    g.SndMv.Checked = switchOn(state.LoadedMoveSound);
+    g.SndEnd.Checked = switchOn(state.LoadedEndSound);
+    g.mnuSv.Checked = switchOn(state.LoadedSaveOnExit);
+    g.SndInt.Enabled = g.SndMv.Enabled = g.SndEnd.Enabled = g.mnuEffects.Checked;
+    state.SelectionColor = state.LoadedSelectionColor;
+    state.HintColor = state.LoadedHintColor;
+    g.BackColor = static_cast<std::uint32_t>(std::nearbyint(state.LoadedBackColor));
+
+    // The editor takes the game window's place while it is open.
+    form9->onEditList = [this] {
+        form1->EditorClosedByOK = false;
+        form1->show();
+        form9->hide();
+    };
+    form1->onClosed = [this] {
+        rebuildPictureMenu(form9->game(), form1->lists());
+        form9->show();
+        form9->refresh();
+    };
+    form9->onSaveInfo = [this] { return form1->Save_Info(); };
+
+    form9->refresh();
+    form9->show();
+    form9->runGame([] {});
+}
+
+Program::~Program() = default;
+
+} // namespace quiltra

@@ -1,0 +1,164 @@
+// The game window driven through Qt: the intro with a scripted clock, the menus it enables, the
+// + and - keys, pausing, the exit question, and the board widget's clicks.
+#include <QAction>
+#include <QMenuBar>
+#include <QtTest>
+
+#include "game/board_widget.h"
+#include "game/game_window.h"
+#include "window/window_fixture.h"
+
+using namespace quiltra;
+using namespace quiltra::test;
+
+namespace {
+
+bool enabled(GameWindow& w, const char* name)
+{
+    QAction* a = w.action(QString::fromLatin1(name));
+    return a && a->isEnabled();
+}
+
+QPoint centreOfPiece(const Game& g, int k)
+{
+    const Piece& p = g.board.piece(k);
+    return QPoint(int(toPixels(g.Picture2.Left + p.Left + g.board.PieceWidth / 2)),
+                  int(toPixels(g.Picture2.Top + p.Top + g.board.PieceHeight / 2)));
+}
+
+} // namespace
+
+class GameWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void introAssemblesThenLoadsAPictureAndEnablesTheMenus()
+    {
+        ProgramRig rig({"Cat.jpg", "Coffee.jpg"});
+        GameWindow& w = rig.window();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Welcome to Quiltra v1.3"));
+        for (const char* menu : {"mnuFile", "mnuV", "mnuPic", "mnus", "mnuPr", "mnuHe"})
+            QVERIFY2(!enabled(w, menu), menu);
+
+        std::vector<int> states{rig.game().GameState};
+        rig.advance(0); // builds and shuffles the 4 x 4 intro puzzle
+        states.push_back(rig.game().GameState);
+        QCOMPARE(rig.game().board.PieceCount, std::int16_t(16));
+        QVERIFY(rig.game().Picture2.Visible);
+        QCOMPARE(rig.sound.count("Command=Play"), 1); // the intro sound
+        // Pieces come home one every 0.2 s; none moves sooner.
+        while (rig.game().GameState == -2)
+            rig.advance(0.21);
+        states.push_back(rig.game().GameState);
+        QVERIFY(rig.game().Image1.Visible);
+        rig.advance(3.9);
+        QCOMPARE(rig.game().GameState, std::int16_t(-3));
+        rig.advance(0.2);
+        states.push_back(rig.game().GameState);
+        QCOMPARE(states, (std::vector<int>{-1, -2, -3, 0}));
+        QVERIFY(w.windowTitle().startsWith(QStringLiteral("Quiltra - puzzle: ")));
+        for (const char* menu : {"mnuFile", "mnuV", "mnuPic", "mnus", "mnuPr", "mnuHe"})
+            QVERIFY2(enabled(w, menu), menu);
+        QVERIFY(w.action("mnuSize(0)")->isVisible());
+        QVERIFY(!w.action("mnuCurSize")->text().isEmpty());
+        QCOMPARE(QString::fromStdString(rig.sound.log.back()), QStringLiteral("Command=Open"));
+    }
+
+    void anEmptyListLeavesNoPictureToPlay()
+    {
+        ProgramRig rig;
+        rig.finishIntro();
+        GameWindow& w = rig.window();
+        QCOMPARE(rig.game().GameState, std::int16_t(6));
+        QCOMPARE(rig.messages.shown.size(), size_t(1));
+        QCOMPARE(rig.messages.shown[0].text, std::string("No pictures in Picture List."));
+        QCOMPARE(rig.messages.shown[0].title, std::string("Quiltra"));
+        for (const char* off : {"mnuV", "mnus", "mnuAddCur", "mnuNew"})
+            QVERIFY2(!enabled(w, off), off);
+        for (const char* on : {"mnuFile", "mnuPic", "mnuPr", "mnuHe"})
+            QVERIFY2(enabled(w, on), on);
+    }
+
+    void plusAndMinusResizeTheWindow()
+    {
+        ProgramRig rig({"Cat.jpg"});
+        rig.finishIntro();
+        GameWindow& w = rig.window();
+        const QSize before = w.size();
+        QTest::keyClick(&w, Qt::Key_Equal);
+        QCOMPARE(rig.game().Height, 6760.0);
+        QVERIFY(std::abs(rig.game().Width - (9550 + 10 * 9550.0 / 6750.0)) < 0.01);
+        QCOMPARE(rig.program->state.WindowHeight, 6760.0);
+
+        // Holding - repeats its key-down; the window never gets lower than 6400 twips.
+        for (int i = 0; i < 200; ++i)
+            QTest::sendKeyEvent(QTest::KeyAction::Press, &w, Qt::Key_Minus, '-', Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::KeyAction::Release, &w, Qt::Key_Minus, '-', Qt::NoModifier);
+        QCOMPARE(rig.game().Height, 6400.0);
+        QVERIFY(w.size().height() < before.height());
+        QTest::keyClick(&w, Qt::Key_Minus);
+        QCOMPARE(rig.game().Height, 6400.0);
+    }
+
+    void pIsAPauseAndAnyOtherKeyResumes()
+    {
+        ProgramRig rig({"Cat.jpg"});
+        rig.finishIntro();
+        GameWindow& w = rig.window();
+        Game& g = rig.game();
+        w.runGame([&] { g.mnuPuz_Click(); });
+        QTest::mouseClick(w.board(), Qt::LeftButton, {}, centreOfPiece(g, 1)); // starts the clock
+        QVERIFY(g.ClockRunning);
+        rig.advance(5);
+        QTest::keyClick(&w, Qt::Key_P);
+        QVERIFY(g.ClockPaused);
+        rig.advance(100);
+        QTest::keyClick(&w, Qt::Key_A);
+        QVERIFY(!g.ClockPaused);
+        rig.advance(1);
+        QCOMPARE(QString::fromStdString(g.ClockSeconds), QStringLiteral("06"));
+        QVERIFY(w.windowTitle().endsWith(QStringLiteral("Time:  0:00:06")));
+    }
+
+    void noAtTheExitQuestionLeavesEverythingAsItWas()
+    {
+        ProgramRig rig({"Cat.jpg"});
+        rig.finishIntro();
+        GameWindow& w = rig.window();
+        const QString title = w.windowTitle();
+        const std::string settings = rig.folder.read("init.txt");
+        rig.messages.answers.push_back(MessageResult::No);
+        QVERIFY(!w.close());
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.windowTitle(), title);
+        QCOMPARE(rig.folder.read("init.txt"), settings);
+        const auto& asked = rig.messages.shown.back();
+        QCOMPARE(asked.text, std::string("Are you sure you want to exit the program?"));
+        QVERIFY(asked.buttons == MessageButtons::YesNo && asked.icon == MessageIcon::Question);
+    }
+
+    void clicksOnTheBoardPlayAPuzzleGame()
+    {
+        ProgramRig rig({"Cat.jpg"});
+        rig.finishIntro();
+        GameWindow& w = rig.window();
+        Game& g = rig.game();
+        // A click on the whole picture starts a game.
+        QTest::mouseClick(w.board(), Qt::LeftButton, {},
+                          QPoint(int(toPixels(g.Image1.Left + g.Image1.Width / 2)),
+                                 int(toPixels(g.Image1.Top + g.Image1.Height / 2))));
+        QCOMPARE(g.GameState, std::int16_t(1));
+        // The caption keeps its short form until the first click on a piece refreshes it.
+        QVERIFY(!w.windowTitle().contains(QStringLiteral("Moves")));
+        const Piece a = g.board.piece(1), b = g.board.piece(2);
+        QTest::mouseClick(w.board(), Qt::LeftButton, {}, centreOfPiece(g, 1));
+        rig.advance(0.1); // the running clock refreshes the caption
+        QVERIFY(w.windowTitle().contains(QStringLiteral("Moves: 000")));
+        QTest::mouseClick(w.board(), Qt::LeftButton, {}, centreOfPiece(g, 2));
+        QVERIFY(w.windowTitle().contains(QStringLiteral("Moves: 001")));
+        QCOMPARE(g.board.piece(1).Left, b.Left);
+        QCOMPARE(g.board.piece(2).Top, a.Top);
+    }
+};
+
+QTEST_MAIN(GameWindowTest)
+#include "test_game_window.moc"

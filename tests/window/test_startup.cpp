@@ -1,0 +1,105 @@
+// Start-up applies the settings file to the game window and shows only that window.
+#include <QAction>
+#include <QApplication>
+#include <QtTest>
+
+#include "game/game_window.h"
+#include "help/intro_picture_holder.h"
+#include "pictures/picture_list_editor.h"
+#include "window/window_fixture.h"
+
+using namespace quiltra;
+using namespace quiltra::test;
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void defaultsApplyToTheGameWindow()
+    {
+        ProgramRig rig({"Cat.jpg", "Fig.jpg"});
+        GameWindow& w = rig.window();
+        QCOMPARE(w.objectName(), QStringLiteral("Form9"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Welcome to Quiltra v1.3"));
+        for (const char* name : {"mnuEffects", "SndInt", "SndMv", "SndEnd", "mnuSv"}) {
+            QVERIFY2(w.action(name)->isChecked(), name);
+            QVERIFY2(w.action(name)->isEnabled(), name);
+        }
+        QCOMPARE(rig.program->form1->lists().List2,
+                 (std::vector<std::string>{"Cat.jpg", "Fig.jpg"}));
+        QCOMPARE(w.action("mnuPict(0)")->text(), QStringLiteral("Cat.jpg"));
+        QCOMPARE(w.action("mnuPict(1)")->text(), QStringLiteral("Fig.jpg"));
+        QCOMPARE(rig.game().BackColor, 0xC0C0C0u);
+        // No window but the game window is shown.
+        QVERIFY(w.isVisible());
+        QVERIFY(!rig.program->form1->isVisible());
+        QVERIFY(!rig.program->form2->isVisible());
+        QCOMPARE(rig.program->form2->picture().size(), QSize(573, 367));
+    }
+
+    void switchesFollowTheFile()
+    {
+        // Sound effects off: the three sound items are disabled but keep their own marks.
+        const std::string init =
+            "*,10753,7600,30,40,255,65280,&H00FF00,0,1,2,-1,0,0,0,end\n";
+        ProgramRig rig({}, false, &init);
+        GameWindow& w = rig.window();
+        QVERIFY(!w.action("mnuEffects")->isChecked());
+        QVERIFY(w.action("SndInt")->isChecked());
+        QVERIFY(!w.action("SndMv")->isChecked());
+        QVERIFY(!w.action("SndEnd")->isChecked());
+        for (const char* name : {"SndInt", "SndMv", "SndEnd"})
+            QVERIFY2(!w.action(name)->isEnabled(), name);
+        QVERIFY(!w.action("mnuSv")->isChecked());
+        QCOMPARE(rig.game().BackColor, 0x00FF00u);
+        QCOMPARE(rig.program->state.SelectionColor, 255.0);
+        QCOMPARE(rig.program->form1->viewState(), std::int16_t(0));
+        QCOMPARE(rig.game().Width, 10753.0);
+        QCOMPARE(rig.game().Top, 40.0);
+    }
+
+    void exitWithoutSaveOnExitKeepsTheStartupPreferences()
+    {
+        const std::string init = "*,9550,6750,20,20,&H80FF80,&H0080FFFF,12632256,1,1,1,1,1,1,1,end\n";
+        ProgramRig rig({}, false, &init);
+        Game& g = rig.game();
+        g.mnuSv.Checked = false;
+        g.BackColor = 0x123456;
+        g.SndMv.Checked = false;
+        rig.messages.answers.push_back(MessageResult::Yes);
+        QVERIFY(g.closeRequest());
+        QVERIFY(rig.program->form1->Save_Info());
+        QCOMPARE(QString::fromStdString(rig.folder.read("init.txt")),
+                 QStringLiteral("*,9550,6750,20,20,8454016,8454143,12632256,1,1,1,1,1,1,0,end\n"));
+
+        g.mnuSv.Checked = true;
+        QVERIFY(rig.program->form1->Save_Info());
+        QCOMPARE(QString::fromStdString(rig.folder.read("init.txt")),
+                 QStringLiteral("*,9550,6750,20,20,8454016,8454143,1193046,1,1,0,1,1,1,1,end\n"));
+    }
+
+    void whatSaveInfoWritesStartsTheNextRunInTheSameState()
+    {
+        ProgramRig first({"Cat.jpg", "Wine.jpg"});
+        Game& g = first.game();
+        g.BackColor = 0x010203;
+        g.mnuEffects.Checked = false;
+        first.program->state.HintColor = 77;
+        first.program->form1->setViewState(2);
+        first.program->state.ExitSaving = true;
+        QVERIFY(first.program->form1->Save_Info());
+        const std::string written = first.folder.read("init.txt");
+
+        ProgramRig second({}, false, &written);
+        // The pictures of the first folder still exist, so the list comes back whole.
+        QCOMPARE(second.program->form1->lists().List1, first.program->form1->lists().List1);
+        QCOMPARE(second.game().BackColor, 0x010203u);
+        QVERIFY(!second.game().mnuEffects.Checked);
+        QVERIFY(!second.game().SndInt.Enabled);
+        QCOMPARE(second.program->state.HintColor, 77.0);
+        QCOMPARE(second.program->form1->viewState(), std::int16_t(2));
+        QCOMPARE(second.folder.read("init.txt"), written);
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "test_startup.moc"

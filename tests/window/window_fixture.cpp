@@ -1,0 +1,60 @@
+// A program folder in a temporary directory and a whole program started in it.
+#include "window/window_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <filesystem>
+
+#include "game/game_window.h"
+
+namespace quiltra::test {
+
+namespace fs = std::filesystem;
+
+QString dataFolder() { return qEnvironmentVariable("QUILTRA_DATA_DIR"); }
+
+ProgramRig::ProgramRig(const QStringList& pictures, bool allPictures, const std::string* initText)
+{
+    const fs::path data = dataFolder().toStdString();
+    const fs::path root = folder.path();
+    fs::create_directories(root / "Graphics");
+    fs::copy(data / "Sound", root / "Sound", fs::copy_options::recursive);
+    fs::copy(data / "intro.bmp", root / "intro.bmp");
+    for (const auto& entry : fs::directory_iterator(data / "Graphics")) {
+        const QString name = QString::fromStdString(entry.path().filename().string());
+        if (allPictures || pictures.contains(name))
+            fs::copy(entry.path(), root / "Graphics" / entry.path().filename());
+    }
+    if (initText)
+        folder.write("init.txt", *initText);
+
+    GameServices services;
+    services.clock = &clock;
+    services.random = &random;
+    services.sound = &sound;
+    services.messages = &messages;
+    services.colors = &colors;
+    program = std::make_unique<Program>(QString::fromStdString(folder.path()), &services);
+}
+
+Game& ProgramRig::game() { return program->form9->game(); }
+
+void ProgramRig::advance(double seconds)
+{
+    clock.advance(seconds);
+    program->form9->tick();
+}
+
+void ProgramRig::finishIntro()
+{
+    for (int i = 0; i < 200 && (game().GameState < 0); ++i)
+        advance(0.25);
+    advance(4.1);
+}
+
+QString ProgramRig::path(const QString& name) const
+{
+    return QString::fromStdString(folder.path()) + QLatin1Char('/') + name;
+}
+
+} // namespace quiltra::test

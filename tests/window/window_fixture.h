@@ -1,0 +1,42 @@
+// A program folder in a temporary directory and a whole program started in it with a scripted
+// clock, random source, sound device, message boxes and colour dialog.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "startup/startup.h"
+#include "support/fakes.h"
+#include "support/temp_folder.h"
+
+namespace quiltra::test {
+
+class ProgramRig {
+public:
+    // `pictures`: names of supplied pictures to copy into Graphics/ (all 20 when empty and
+    // `allPictures` is set). `initText`: an "init.txt" to start from, or none.
+    explicit ProgramRig(const QStringList& pictures = {}, bool allPictures = false,
+                        const std::string* initText = nullptr);
+
+    TempFolder folder;
+    FakeClock clock;
+    ScriptedRandom random;
+    RecordingSound sound;
+    ScriptedMessages messages;
+    ScriptedColors colors;
+    std::unique_ptr<Program> program;
+
+    GameWindow& window() { return *program->form9; }
+    Game& game();
+    // Runs the timer after moving the scripted clock on by `seconds`.
+    void advance(double seconds);
+    // Plays the intro through to its end (the first picture loaded, menus enabled).
+    void finishIntro();
+    QString path(const QString& name) const;
+};
+
+// The folder with the supplied pictures, sounds and intro picture.
+QString dataFolder();
+
+} // namespace quiltra::test
