@@ -109,13 +109,13 @@ void GameWindow::buildMenus()
     addItem(newGame, g.mnuSlide, "mnuSlide", Qt::Key_F6, [&g] { g.mnuSlide_Click(); });
     addItem(file, g.mnuRestore, "mnuRestore", Qt::Key_F7, [&g] { g.mnuRestore_Click(); });
     addItem(file, g.mnuSave, "mnuSave", Qt::Key_F8, [&g] { g.mnuSave_Click(); });
-    addItem(file, g.mnuOpen, "mnuOpen", Qt::Key_F9, [&g] { g.pauseClock(); });
+    addItem(file, g.mnuOpen, "mnuOpen", Qt::Key_F9, [this] { openWindow(onOpen); });
     file->addSeparator();
     addItem(file, g.mnuExit, "mnuExit", QKeySequence(Qt::CTRL | Qt::Key_X), [this] { close(); });
 
     QMenu* view = addMenu(nullptr, g.mnuV, "mnuV");
     addItem(view, g.mnuView, "mnuView", Qt::Key_F4, [&g] { g.mnuView_Click(); });
-    addItem(view, g.mnuPicView, "mnuPicView", {}, [&g] { g.pauseClock(); });
+    addItem(view, g.mnuPicView, "mnuPicView", {}, [this] { openWindow(onPictureViewer); });
 
     picMenu_ = addMenu(nullptr, g.mnuPic, "mnuPic");
     addItem(picMenu_, g.mnuCurrent, "mnuCurrent", {}, {});
@@ -152,13 +152,22 @@ void GameWindow::buildMenus()
     addItem(prefs, g.mnuSv, "mnuSv", {}, [&g] { g.mnuSv_Click(); }, true);
 
     QMenu* help = addMenu(nullptr, g.mnuHe, "mnuHe");
-    addItem(help, g.mnuAbout, "mnuAbout", {}, [&g] { g.pauseClock(); });
-    addItem(help, g.mnuContents, "mnuContents", Qt::Key_F1, [&g] { g.pauseClock(); });
+    addItem(help, g.mnuAbout, "mnuAbout", {}, [this] { openWindow(onAbout); });
+    addItem(help, g.mnuContents, "mnuContents", Qt::Key_F1, [this] { openWindow(onContents); });
     help->addSeparator();
     addItem(help, g.mnuHint, "mnuHint", Qt::Key_F2, [&g] { g.mnuHint_Click(); });
     help->addSeparator();
     addItem(help, g.mnuPz, "mnuPz", {}, [&g] { g.mnuPz_Click(); });
     addItem(help, g.mnuSldr, "mnuSldr", {}, [&g] { g.mnuSldr_Click(); });
+}
+
+void GameWindow::openWindow(const std::function<void()>& opener)
+{
+    // Every command that opens another window pauses the game clock first.
+    game_.pauseClock();
+    refresh();
+    if (opener)
+        opener();
 }
 
 void GameWindow::rebuildDynamicMenus()

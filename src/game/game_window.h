@@ -36,6 +36,10 @@ public:
 
     // Hooks for the windows that take the game window's place or open beside it.
     std::function<void()> onEditList;
+    std::function<void()> onOpen;            // File > Open
+    std::function<void()> onPictureViewer;   // View > Picture Viewer
+    std::function<void()> onContents;        // Help > Contents
+    std::function<void()> onAbout;           // Help > About
     std::function<bool()> onSaveInfo;   // writes "init.txt"; false when it could not
     std::function<void()> onGainedFocus;
 
@@ -51,6 +55,7 @@ protected:
 
 private:
     void buildMenus();
+    void openWindow(const std::function<void()>& opener);
     QAction* addItem(QMenu* menu, MenuItem& item, const char* name, const QKeySequence& keys,
                      std::function<void()> handler, bool checkable = false);
     QMenu* addMenu(QMenu* parent, MenuItem& item, const char* name);

@@ -44,6 +44,11 @@ struct ProgramState {
     std::string PlayMode = "puzzle";
     std::string CurrentPicturePath;
     std::string CurrentPictureFolder; // ends with a separator
+
+    // Hand-over to the Picture Viewer: who opened it (1 editor, 9 game window, 10 Open Picture
+    // window) and the name it shows.
+    int ViewCaller = 0;
+    std::string ViewPicName;
 };
 
 // The picture list, held by the Picture List Editor for the whole run.
