@@ -3,11 +3,24 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "platform/qt_dialogs.h"
 #include "platform/qt_picture_clip.h"
 
 namespace quiltra {
+
+namespace {
+
+// A rectangle with its edges on whole pixels, so neighbouring pieces keep crisp edges and an
+// even gap between them.
+QRectF snapped(double x, double y, double w, double h)
+{
+    const double left = std::round(x), top = std::round(y);
+    return QRectF(left, top, std::round(x + w) - left, std::round(y + h) - top);
+}
+
+} // namespace
 
 BoardWidget::BoardWidget(Game& game, const QtPictureClip& clip, QWidget* parent)
     : QWidget(parent), game_(game), clip_(clip)
@@ -51,17 +64,19 @@ void BoardWidget::paintPieces(QPainter& painter, const QPixmap& picture)
     const double w = toPixels(b.PieceWidth);
     const double h = toPixels(b.PieceHeight);
     painter.save();
-    painter.translate(toPixels(game_.Picture2.Left), toPixels(game_.Picture2.Top));
-    painter.setClipRect(QRectF(0, 0, toPixels(game_.Picture2.Width), toPixels(game_.Picture2.Height)));
+    // Positions inside the game area are offset by its own position; everything is snapped to
+    // whole pixels in window coordinates.
+    const double ox = game_.Picture2.Left, oy = game_.Picture2.Top;
+    painter.setClipRect(pixelRect(game_.Picture2));
     for (int k = 1; k <= b.PieceCount && k < int(b.Image2.size()); ++k) {
         const Piece& p = b.piece(k);
         if (!p.Visible)
             continue;
         const int cell = k - 1;
         const QRectF source((cell % b.GridCols) * cellW, (cell / b.GridCols) * cellH, cellW, cellH);
-        painter.drawPixmap(QRectF(toPixels(p.Left), toPixels(p.Top), w, h), picture, source);
+        painter.drawPixmap(snapped(toPixels(ox + p.Left), toPixels(oy + p.Top), w, h), picture, source);
     }
-    auto drawFrame = [&painter](const Frame& f) {
+    auto drawFrame = [&painter, ox, oy](const Frame& f) {
         if (!f.Visible)
             return;
         QPen pen(toQColor(f.Color));
@@ -70,8 +85,9 @@ void BoardWidget::paintPieces(QPainter& painter, const QPixmap& picture)
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
         const double inset = f.BorderWidth / 2.0;
-        painter.drawRect(QRectF(toPixels(f.Left) + inset, toPixels(f.Top) + inset,
-                                toPixels(f.Width) - f.BorderWidth, toPixels(f.Height) - f.BorderWidth));
+        const QRectF box = snapped(toPixels(ox + f.Left), toPixels(oy + f.Top), toPixels(f.Width),
+                                   toPixels(f.Height));
+        painter.drawRect(box.adjusted(inset, inset, -inset, -inset));
     };
     for (const Frame& f : b.Shape5)
         drawFrame(f);

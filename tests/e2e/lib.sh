@@ -8,7 +8,9 @@ E2E_TMP=""
 e2e_cleanup() {
     for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
     for pid in "${E2E_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
+    [ -n "${E2E_MOUNT:-}" ] && umount "$E2E_MOUNT" 2>/dev/null
     [ -n "$E2E_TMP" ] && rm -rf "$E2E_TMP"
+    return 0
 }
 trap e2e_cleanup EXIT
 
@@ -82,4 +84,33 @@ e2e_key() {
 e2e_click() {
     local id="$1" x="$2" y="$3"
     xdotool mousemove --window "$id" "$x" "$y" click 1
+}
+
+# A program folder whose list holds one generated picture of 180 x 140 pixels (2700 x 2100
+# twips): in the default window it is shown at natural size and offers the single size 4x3=12,
+# so its cells lie at known places.
+e2e_single_picture_list() {
+    convert -size 180x140 xc:'#ff0000' "$E2E_TMP/red.jpg"
+    printf '*,9550,6750,20,20,&H80FF80,&H0080FFFF,12632256,1,1,1,1,1,1,1,%s,end\n' \
+        "$E2E_TMP/red.jpg" > "$PROGRAM_DIR/init.txt"
+}
+
+# The centre of cell (column, row) of the 4 x 3 board of that picture, in window pixels: cells are
+# 674 x 699 twips, 35 apart, the first at (3292, 1939) inside the game area at (20, 20), below
+# the menu bar.
+e2e_cell() {
+    local id="$1" col="$2" row="$3" height menubar
+    height=$(xdotool getwindowgeometry "$id" | awk '/Geometry/ {split($2, a, "x"); print a[2]}')
+    menubar=$((height - 400))
+    echo "$(( (20 + 3292 + col * 709 + 337) / 15 )) $(( menubar + (20 + 1939 + row * 734 + 349) / 15 ))"
+}
+
+# The colour of one pixel of the window, as "red", "grey" or "other" (JPEG colours are near).
+e2e_pixel() {
+    local id="$1" x="$2" y="$3"
+    import -window "$id" -crop "1x1+$x+$y" +repage -depth 8 txt:- 2>/dev/null | tail -n1 |
+        sed -n 's/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' |
+        awk '{ if ($1 > 200 && $2 < 60 && $3 < 60) print "red";
+               else if ($1 > 180 && $1 < 205 && $2 > 180 && $2 < 205 && $3 > 180 && $3 < 205) print "grey";
+               else print "other" }'
 }
