@@ -1,8 +1,23 @@
 #!/usr/bin/env bash
-# Builds Quiltra with its tests (installing what they need first) and runs every test.
+# Builds Quiltra with its tests (installing what they need first) and runs every test:
+#  1. the engine, window, sound and end-to-end tests;
+#  2. the engine and window tests again under AddressSanitizer and UndefinedBehaviorSanitizer;
+#  3. each fuzz target briefly on its seed corpus (libFuzzer, clang).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh --test
+jobs=$(nproc)
+
 cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILTRA_TESTS=ON >/dev/null
-cmake --build build-tests -j"$(nproc)"
-ctest --test-dir build-tests --output-on-failure -j"$(nproc)"
+cmake --build build-tests -j"$jobs"
+ctest --test-dir build-tests --output-on-failure -j"$jobs"
+
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILTRA_SANITIZE=ON >/dev/null
+cmake --build build-asan -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build-asan --output-on-failure -j"$jobs" -L 'unit|window'
+
+CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DQUILTRA_FUZZ=ON -DQUILTRA_TESTS=OFF >/dev/null
+cmake --build build-fuzz -j"$jobs"
+ctest --test-dir build-fuzz --output-on-failure -L fuzz

@@ -3,6 +3,10 @@
 
 #include <QFileInfo>
 #include <QImageReader>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/picture_completeness.h"
 
 namespace quiltra {
 
@@ -46,6 +50,15 @@ LoadedPicture loadPicture(const QString& path, int longSide)
         return result;
     }
 
+    // A file cut off before its end decodes "successfully" with the rest filled in: refuse it.
+    std::ifstream whole(std::filesystem::path(path.toStdU16String()), std::ios::binary);
+    const std::string missing =
+        incompletePicture(whole, std::uint64_t(info.size()), reader.format().toStdString());
+    if (!missing.empty()) {
+        result.error = QString::fromStdString(missing);
+        return result;
+    }
+
     // Reduce by halves until the long side fits: JPEG decodes such sizes directly, at a fraction
     // of the cost of a full decode.
     QSize target = stored;
@@ -73,7 +86,14 @@ LoadedPicture loadPicture(const QString& path, int longSide)
             result.error = QStringLiteral("Invalid picture");
         return result;
     }
-    result.naturalSize = rotatesQuarter(reader.transformation()) ? stored.transposed() : stored;
+    // Some files describe a size in their header that differs from the picture they hold (a GIF's
+    // screen and its frame): a picture read without reduction has its own natural size.
+    if (target == stored)
+        result.naturalSize = image.size();
+    else
+        result.naturalSize = rotatesQuarter(reader.transformation()) ? stored.transposed() : stored;
+    if (std::max(image.width(), image.height()) > longSide)
+        image = image.scaled(QSize(longSide, longSide), Qt::KeepAspectRatio, Qt::SmoothTransformation);
     if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32_Premultiplied)
         image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                               : QImage::Format_RGB32);

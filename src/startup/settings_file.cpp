@@ -168,7 +168,8 @@ std::string formatNumber(double value)
 
 std::string pathField(const std::string& path)
 {
-    if (path.find(',') != std::string::npos)
+    // The reader ends a field at a comma and skips blanks before it: quoting keeps both.
+    if (path.find(',') != std::string::npos || (!path.empty() && isBlank(path.front())))
         return '"' + path + '"';
     return path;
 }

@@ -67,7 +67,8 @@ std::string defaultSettingsText(const std::vector<std::string>& picturePaths);
 // Shortest decimal text of a number; whole numbers carry no decimal point.
 std::string formatNumber(double value);
 
-// A picture path as a field: quoted when it holds a comma, so that it reads back whole.
+// A picture path as a field: quoted when it holds a comma or starts with a blank, so that it
+// reads back whole.
 std::string pathField(const std::string& path);
 
 // Whether a path can be stored in the file at all: a double quote or a line break cannot.

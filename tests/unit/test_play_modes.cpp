@@ -27,7 +27,8 @@ TEST_F(Modes, NewGameClearsTheGameInProgress)
         game.MoveCount = 7;
         game.HintCount = 2;
         game.ClockMinutes = "05";
-        (game.*c.command)();
+        Game& g = game;
+        (g.*c.command)();
         EXPECT_EQ(rig.program.PlayMode, c.mode);
         EXPECT_EQ(game.GameState, 1);
         EXPECT_EQ(game.MoveCount, 0);

@@ -130,7 +130,7 @@ TEST(SettingsFile, WhatSaveInfoWritesReadsBackTheSame)
     v.current.EditorView = 0;
     v.current.EndSound = 0;
     v.saveOnExitChecked = true;
-    v.entries = {"/a/b c.jpg", "/x/y,z.gif", "/Ünïcode/ü.bmp"};
+    v.entries = {"/a/b c.jpg", "/x/y,z.gif", "/Ünïcode/ü.bmp", "  leading blanks.jpg", ""};
     const auto back = parseSettings(saveInfoText(v));
     ASSERT_TRUE(back);
     StoredPreferences expected = v.current;
