@@ -71,6 +71,9 @@ bool replaceFile(const std::string& path, const std::string& text, std::string& 
 
 bool fileExists(const std::string& path)
 {
+    // A name with a NUL byte would be cut short by the OS and name another file.
+    if (path.find('\0') != std::string::npos)
+        return false;
     std::error_code ec;
     return fs::is_regular_file(path, ec);
 }
