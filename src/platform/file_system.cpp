@@ -129,7 +129,7 @@ std::optional<std::string> userDataFolder()
 
 std::string chooseSettingsFolder(const std::string& programFolder)
 {
-    if (isWritableFolder(programFolder))
+    if (fileExists(programFolder + "/" + kPortableMarker) && isWritableFolder(programFolder))
         return programFolder;
     if (auto data = userDataFolder())
         return *data;

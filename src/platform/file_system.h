@@ -30,9 +30,13 @@ bool isWritableFolder(const std::string& folder);
 // created if needed; nothing when it cannot be created.
 std::optional<std::string> userDataFolder();
 
-// The folder for "init.txt" and "last.txt": the program folder when it can be written (a
-// portable program folder keeps its files beside the program), otherwise the player's data
-// folder. When neither can be written the program folder is returned and saving reports failure.
+// The file that marks a portable program folder, one that keeps its files beside the program;
+// the build lays it out, an installation has none.
+inline constexpr const char* kPortableMarker = "portable.txt";
+
+// The folder for "init.txt" and "last.txt": a portable program folder that can be written keeps
+// them beside the program; an installed or read-only one keeps them in the player's data folder.
+// When neither can be written the program folder is returned and saving reports failure.
 std::string chooseSettingsFolder(const std::string& programFolder);
 
 } // namespace quiltra

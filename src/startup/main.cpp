@@ -1,12 +1,31 @@
 // Entry point: start-up runs once, then the game window's events drive the program.
 #include <QApplication>
+#include <cstdio>
 
+#include "startup/command_line.h"
 #include "startup/startup.h"
 
 int main(int argc, char** argv)
 {
+    // Options are read before any window exists, so --help works without a display.
+    const quiltra::CommandLine line =
+        quiltra::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    switch (line.action) {
+    case quiltra::CommandLine::Action::Help:
+    case quiltra::CommandLine::Action::Version:
+        std::fputs(line.message.c_str(), stdout);
+        return 0;
+    case quiltra::CommandLine::Action::Error:
+        std::fputs(line.message.c_str(), stderr);
+        return quiltra::kUsageExitCode;
+    case quiltra::CommandLine::Action::Play:
+        break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quiltra"));
+    QApplication::setApplicationVersion(QStringLiteral("1.3"));
+    QApplication::setDesktopFileName(QStringLiteral("quiltra"));
     QApplication::setQuitOnLastWindowClosed(false);
     // The program folder is where the executable lies, whatever the current directory.
     quiltra::Program program(QCoreApplication::applicationDirPath());

@@ -121,3 +121,25 @@ TEST(StartupSettings, ReplaceFileKeepsTheOldFileWhenItCannotWrite)
 
 } // namespace
 } // namespace quiltra
+
+namespace quiltra {
+namespace {
+
+TEST(SettingsFolder, PortableFoldersKeepTheirFilesInstalledOnesUseTheDataFolder)
+{
+    test::TempFolder program, data;
+    const char* old = std::getenv("XDG_DATA_HOME");
+    const std::string saved = old ? old : "";
+    ::setenv("XDG_DATA_HOME", data.path().c_str(), 1);
+    EXPECT_EQ(chooseSettingsFolder(program.path()), data / "Quiltra");
+    EXPECT_TRUE(isWritableFolder(data / "Quiltra"));
+    program.write(kPortableMarker, "portable");
+    EXPECT_EQ(chooseSettingsFolder(program.path()), program.path());
+    if (old)
+        ::setenv("XDG_DATA_HOME", saved.c_str(), 1);
+    else
+        ::unsetenv("XDG_DATA_HOME");
+}
+
+} // namespace
+} // namespace quiltra

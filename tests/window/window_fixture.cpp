@@ -20,6 +20,7 @@ ProgramRig::ProgramRig(const QStringList& pictures, bool allPictures, const std:
     fs::create_directories(root / "Graphics");
     fs::copy(data / "Sound", root / "Sound", fs::copy_options::recursive);
     fs::copy(data / "intro.bmp", root / "intro.bmp");
+    fs::copy(data / "portable.txt", root / "portable.txt");
     for (const auto& entry : fs::directory_iterator(data / "Graphics")) {
         const QString name = QString::fromStdString(entry.path().filename().string());
         if (allPictures || pictures.contains(name))
