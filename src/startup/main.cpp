@@ -25,7 +25,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quiltra"));
     QApplication::setApplicationVersion(QStringLiteral("1.3"));
-    QApplication::setDesktopFileName(QStringLiteral("quiltra"));
+    QApplication::setDesktopFileName(QStringLiteral("org.quiltra.Quiltra"));
     QApplication::setQuitOnLastWindowClosed(false);
     // The program folder is where the executable lies, whatever the current directory.
     quiltra::Program program(QCoreApplication::applicationDirPath());
