@@ -161,6 +161,18 @@ public:
     // picture that does not is refused with "Picture is too small to divide into a puzzle.".
     bool clipFormsPuzzle() const;
 
+    // ---- Open Picture window ----
+    // Whether a picture of this natural size (pixels) may be opened: the validity rule, and at
+    // least one size once fitted into the game area.
+    bool openablePicture(int pixelWidth, int pixelHeight) const;
+    // Takes the picture PicClip1 now holds into play as `name` from `folder`: fits and cuts it,
+    // enables the menus that need a picture and makes it the current picture.
+    void takeOpenedPicture(const std::string& name, const std::string& folder);
+    // Ends every open attempt that ends normally: no moves, the whole picture, the caption.
+    void finishOpenAttempt();
+    // The Open button's own last steps: the View command and the tone file.
+    void openButtonDone();
+
     // ---- Cutting and drawing ----
     void Divide_Pic();
     void Divide_Pic2();

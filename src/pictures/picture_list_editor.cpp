@@ -1,46 +1,186 @@
-// The Picture List Editor (Form1): the picture list, its committed copy, OK and Cancel.
+// The Picture List Editor (Form1): its elements, load, OK, Cancel, closing and Save_Info.
 #include "pictures/picture_list_editor.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QHBoxLayout>
-#include <QListWidget>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "game/game.h"
+#include "pictures/browse_lists.h"
 #include "platform/message_box.h"
 #include "startup/save_info.h"
 #include "startup/settings_file.h"
 
 namespace quiltra {
 
+namespace {
+
+constexpr double kWindowWidth = 9550;
+constexpr double kWindowHeight = 6750;
+constexpr double kBold = 9.75;
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& text)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    QFont font = b->font();
+    font.setBold(true);
+    font.setPointSizeF(kBold);
+    b->setFont(font);
+    return b;
+}
+
+} // namespace
+
+void PictureListBox::mousePressEvent(QMouseEvent* event)
+{
+    const int row = indexAt(event->position().toPoint()).row();
+    QListWidget::mousePressEvent(event);
+    emit pressed(row >= 0 ? row : currentRow());
+}
+
+// The list moves its current entry with the mouse while the button is held; the entry under the
+// mouse at the release is the target, or the current one when the mouse left the entries.
+void PictureListBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    const int row = indexAt(event->position().toPoint()).row();
+    QListWidget::mouseReleaseEvent(event);
+    emit released(row >= 0 ? row : currentRow());
+}
+
+void PictureListBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Delete) {
+        emit deletePressed();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+void PictureListBox::keyReleaseEvent(QKeyEvent* event)
+{
+    QListWidget::keyReleaseEvent(event);
+    if (!event->isAutoRepeat() && (event->key() == Qt::Key_Left || event->key() == Qt::Key_Up ||
+                                   event->key() == Qt::Key_Right || event->key() == Qt::Key_Down))
+        emit arrowReleased();
+}
+
+void PictureListBox::focusInEvent(QFocusEvent* event)
+{
+    QListWidget::focusInEvent(event);
+    emit focused();
+}
+
 PictureListEditor::PictureListEditor(ProgramState& program, QWidget* parent)
     : QWidget(parent), program_(program)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quiltra - Picture List Editor"));
-    listBox_ = new QListWidget(this);
-    listBox_->setObjectName(QStringLiteral("List2"));
-    View_ = new QCheckBox(QStringLiteral("View"), this);
-    View_->setObjectName(QStringLiteral("View"));
-    View_->setTristate(true);
-    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
-    okButton->setObjectName(QStringLiteral("OK"));
-    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    cancelButton->setObjectName(QStringLiteral("Cancel"));
-    connect(okButton, &QPushButton::clicked, this, &PictureListEditor::ok);
-    connect(cancelButton, &QPushButton::clicked, this, &PictureListEditor::cancel);
+    useWindowFont(this);
+    buildElements();
+    Form_Load();
+}
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(View_);
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(listBox_);
-    layout->addLayout(buttons);
-    resize(480, 400);
+void PictureListEditor::buildElements()
+{
+    const QString title = QStringLiteral("Add or remove pictures from the Picture List");
+    placeTwips(addLabel(this, "Label1", title, 12), 240, 120, 9000, 420);
+    placeTwips(addLabel(this, "Label2", QStringLiteral("Drives:"), kBold), 240, 660, 1200, 255);
+    Drive1_ = new DriveList(this);
+    Drive1_->setObjectName(QStringLiteral("Drive1"));
+    placeTwips(Drive1_, 240, 900, 2175, 315);
+    placeTwips(addLabel(this, "Label3", QStringLiteral("Directories:"), kBold), 240, 1320, 1800,
+               255);
+    folderLabel_ = addLabel(this, "Label6", QString());
+    placeTwips(folderLabel_, 240, 1560, 2550, 255);
+    Dir1_ = new FolderList(this);
+    Dir1_->setObjectName(QStringLiteral("Dir1"));
+    placeTwips(Dir1_, 240, 1815, 2175, 2400);
+    QLabel* help = addLabel(this, "Label4",
+                            QStringLiteral("Use the Drives and Directories boxes to find the "
+                                           "directory containing the picture you want to add. The "
+                                           "files are list in the Files box.  "));
+    help->setWordWrap(true);
+    help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placeTwips(help, 240, 4380, 5250, 900);
+
+    placeTwips(addLabel(this, "Label5", QStringLiteral("Files:"), kBold), 2550, 660, 1200, 255);
+    File1_ = new FileList(this);
+    File1_->setObjectName(QStringLiteral("File1"));
+    File1_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    File1_->setPattern(QStringLiteral("*.gif;*.bmp;*.jpg"));
+    File1_->installEventFilter(this);
+    placeTwips(File1_, 2550, 900, 1740, 3315);
+
+    QPushButton* add = addButton(this, "Add", QStringLiteral("Add ->"));
+    placeTwips(add, 4380, 1800, 1260, 375);
+    QPushButton* remove = addButton(this, "Remove", QStringLiteral("<- Remove"));
+    placeTwips(remove, 4380, 2340, 1260, 375);
+
+    placeTwips(addLabel(this, "Label7", QStringLiteral("Picture List:"), kBold), 5730, 660, 1860,
+               255);
+    List2_ = new PictureListBox(this);
+    List2_->setObjectName(QStringLiteral("List2"));
+    List2_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    List2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    List2_->setTextElideMode(Qt::ElideRight);
+    placeTwips(List2_, 5730, 900, 1860, 3315);
+
+    frame_ = new QWidget(this);
+    frame_->setObjectName(QStringLiteral("Shape1"));
+    frame_->setStyleSheet(QStringLiteral("#Shape1 { border: 1px solid black; }"));
+    frame_->setAttribute(Qt::WA_StyledBackground);
+    placeTwips(frame_, 7690, 850, 1600, 1600);
+    Image1_ = new PreviewImage(this);
+    Image1_->setObjectName(QStringLiteral("Image1"));
+    placeTwips(Image1_, 7740, 900, 1500, 1500);
+    Label10_ = addLabel(this, "Label10", QString());
+    placeTwips(Label10_, 7740, 2520, 1500, 255);
+    Label9_ = addLabel(this, "Label9", QStringLiteral("Checking"));
+    placeTwips(Label9_, 7740, 2790, 1500, 255);
+    Label9_->hide();
+    View_ = new ViewBox(QStringLiteral("View"), this);
+    View_->setObjectName(QStringLiteral("View"));
+    placeTwips(View_, 7740, 3090, 735, 375);
+
+    QPushButton* ok = addButton(this, "OK", QStringLiteral("OK"));
+    placeTwips(ok, 5730, 5700, 1125, 375);
+    QPushButton* cancel = addButton(this, "Cancel", QStringLiteral("Cancel"));
+    placeTwips(cancel, 7005, 5700, 1125, 375);
+
+    connect(add, &QPushButton::clicked, this, [this] { Add_Click(); });
+    connect(remove, &QPushButton::clicked, this, [this] { Remove_Click(); });
+    connect(ok, &QPushButton::clicked, this, [this] { OK_Click(); });
+    connect(cancel, &QPushButton::clicked, this, [this] { Cancel_Click(); });
+    connect(File1_, &QListWidget::itemDoubleClicked, this, [this] { Add_Click(); });
+    connect(File1_, &QListWidget::itemSelectionChanged, this, [this] { file1_Click(); });
+    connect(List2_, &QListWidget::itemDoubleClicked, this, [this] { Remove_Click(); });
+    connect(List2_, &PictureListBox::deletePressed, this, [this] { Remove_Click(); });
+    connect(List2_, &PictureListBox::pressed, this, [this](int row) { List2_MouseDown(row); });
+    connect(List2_, &PictureListBox::released, this, [this](int row) { List2_MouseUp(row); });
+    connect(List2_, &PictureListBox::arrowReleased, this, [this] { List2_KeyUp(); });
+    connect(List2_, &PictureListBox::focused, this, [this] { List2_GotFocus(); });
+    connect(View_, &QCheckBox::clicked, this, [this] { View_Click(); });
+    connect(Image1_, &PreviewImage::clicked, this, [this] { Image1_Click(); });
+    connect(Drive1_, &QComboBox::activated, this, [this] { Drive1_Change(); });
+    connect(Dir1_, &FolderList::pathChanged, this, [this] { Dir1_Change(); });
+    connect(Dir1_, &FolderList::failed, this,
+            [this](const QString& e) { report(e.toStdString()); });
+}
+
+// The editor starts in the program's Graphics folder (the home folder when it is gone).
+void PictureListEditor::Form_Load()
+{
+    QString error;
+    const QString graphics = QString::fromStdString(program_.ProgramFolder + "/Graphics");
+    if (!Dir1_->setPath(QFileInfo(graphics).isDir() ? graphics : QDir::homePath(), error))
+        Dir1_->setPath(QDir::rootPath(), error);
+    Image1_->show();
+    Label10_->clear();
+    EditorClosedByOK = false;
 }
 
 void PictureListEditor::setEntries(const std::vector<std::string>& entries)
@@ -55,24 +195,20 @@ void PictureListEditor::setEntries(const std::vector<std::string>& entries)
 
 void PictureListEditor::refillList()
 {
-    listBox_->clear();
+    List2_->clear();
     for (const std::string& name : lists_.List2)
-        listBox_->addItem(QString::fromStdString(name));
+        List2_->addItem(QString::fromStdString(name));
 }
 
-std::int16_t PictureListEditor::viewState() const
-{
-    switch (View_->checkState()) {
-    case Qt::Unchecked: return 0;
-    case Qt::Checked: return 1;
-    default: return 2;
-    }
-}
+std::int16_t PictureListEditor::viewState() const { return View_->value(); }
 
-void PictureListEditor::setViewState(std::int16_t state)
-{
-    View_->setCheckState(state == 0 ? Qt::Unchecked : state == 1 ? Qt::Checked : Qt::PartiallyChecked);
-}
+void PictureListEditor::setViewState(std::int16_t state) { View_->setValue(state); }
+
+QImage PictureListEditor::previewPicture() const { return Image1_->picture(); }
+
+QSize PictureListEditor::previewNaturalSize() const { return Image1_->naturalSize(); }
+
+QString PictureListEditor::previewPath() const { return Image1_->picturePath(); }
 
 bool PictureListEditor::Save_Info()
 {
@@ -82,41 +218,93 @@ bool PictureListEditor::Save_Info()
     std::string error;
     if (writeSettingsFile(program_, text, error))
         return true;
-    if (messages_)
-        messages_->show("The settings could not be saved to \"init.txt\": " + error +
-                            ". The previous settings file is unchanged.",
-                        "Quiltra", MessageButtons::Ok, MessageIcon::Warning);
+    report("The settings could not be saved to \"init.txt\": " + error +
+           ". The previous settings file is unchanged.");
     return false;
 }
 
-void PictureListEditor::ok()
+void PictureListEditor::report(const std::string& text)
+{
+    if (messages_)
+        messages_->show(text, "Quiltra", MessageButtons::Ok);
+}
+
+// Opening: centred over the game window's last geometry, showing the list as it is now (Picture
+// > Add may have extended it) and the folder's files as they are now, with no preview.
+void PictureListEditor::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (backFromViewer_) {
+        backFromViewer_ = false;
+        return;
+    }
+    const double top = (program_.WindowHeight - kWindowHeight) / 2 + program_.WindowTop;
+    const double left = (program_.WindowWidth - kWindowWidth) / 2 + program_.WindowLeft;
+    placeWindowTwips(this, left, top, kWindowWidth, kWindowHeight);
+    refillList();
+    File1_->reread();
+    clearPreview();
+}
+
+// OK commits the working list: Save_Info writes it, it becomes the committed copy, and the
+// program rebuilds the Picture menu from it.
+void PictureListEditor::OK_Click()
 {
     EditorClosedByOK = true;
-    lists_.List3 = lists_.List1;
     Save_Info();
+    lists_.List3 = lists_.List1;
+    List2_->clearSelection();
+    List2_->setCurrentRow(-1);
+    File1_->clearSelection();
+    File1_->setCurrentRow(-1);
+    clearPreview();
     hide();
     if (onClosed)
         onClosed();
 }
 
-void PictureListEditor::cancel()
+void PictureListEditor::Cancel_Click()
 {
-    // Uncommitted edits are undone: the list returns to its committed copy.
-    lists_.List1 = lists_.List3;
-    lists_.List2.clear();
-    for (const std::string& path : lists_.List1)
-        lists_.List2.push_back(displayName(path));
-    refillList();
-    hide();
-    if (onClosed)
-        onClosed();
+    EditorClosedByOK = false;
+    close();
 }
 
+// Cancel and the close box: the working list returns to the committed copy, display names
+// included; the editor is only ever hidden.
 void PictureListEditor::closeEvent(QCloseEvent* event)
 {
-    // The close box acts as Cancel; the editor is only ever hidden.
     event->ignore();
-    cancel();
+    if (!EditorClosedByOK) {
+        lists_.List1 = lists_.List3;
+        lists_.List2.clear();
+        for (const std::string& path : lists_.List1)
+            lists_.List2.push_back(displayName(path));
+        refillList();
+    }
+    hide();
+    if (onClosed)
+        onClosed();
+}
+
+void PictureListEditor::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        Form_Resize();
+}
+
+void PictureListEditor::Form_Resize()
+{
+    List2_->clearSelection();
+    File1_->clearSelection();
+    Label10_->hide();
+}
+
+bool PictureListEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == File1_ && event->type() == QEvent::FocusIn)
+        File1_GotFocus();
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace quiltra

@@ -1,0 +1,299 @@
+// The drive, folder and file lists, the View box and the preview image of the picture windows.
+#include "pictures/browse_lists.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPainter>
+#include <QStorageInfo>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <algorithm>
+#include <cmath>
+
+#include "pictures/file_patterns.h"
+#include "pictures/folder_label.h"
+
+namespace quiltra {
+
+namespace {
+
+// Each level of the folder tree is drawn this many pixels further right, icon and all.
+constexpr int kIndentPixels = 8;
+constexpr int kLevelRole = Qt::UserRole + 1;
+
+class FolderIndent : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem shifted(option);
+        shifted.rect.adjust(kIndentPixels * index.data(kLevelRole).toInt(), 0, 0, 0);
+        QStyledItemDelegate::paint(painter, shifted, index);
+    }
+};
+
+std::vector<std::string> toStd(const std::vector<QString>& list)
+{
+    std::vector<std::string> out;
+    for (const QString& s : list)
+        out.push_back(s.toStdString());
+    return out;
+}
+
+int pixels(double twips) { return int(std::lround(twips / 15.0)); }
+
+} // namespace
+
+void placeTwips(QWidget* element, double left, double top, double width, double height)
+{
+    element->setGeometry(pixels(left), pixels(top), pixels(width), pixels(height));
+}
+
+void placeWindowTwips(QWidget* window, double left, double top, double outerWidth,
+                      double outerHeight)
+{
+    constexpr double kFrameAcross = 8 * 15.0;  // two 4-pixel borders
+    constexpr double kFrameDown = 30 * 15.0;   // title bar and two borders
+    window->setFixedSize(pixels(outerWidth - kFrameAcross), pixels(outerHeight - kFrameDown));
+    window->move(pixels(left), pixels(top));
+}
+
+void useWindowFont(QWidget* window)
+{
+    QFont font = window->font();
+    font.setPointSizeF(8);
+    window->setFont(font);
+}
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, double boldPoints)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    if (boldPoints > 0) {
+        QFont font = label->font();
+        font.setBold(true);
+        font.setPointSizeF(boldPoints);
+        label->setFont(font);
+    }
+    return label;
+}
+
+std::vector<QString> pictureVolumes()
+{
+    std::vector<QString> roots;
+    for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
+        if (!v.isValid() || !v.device().startsWith("/dev/") || v.fileSystemType() == "squashfs")
+            continue;
+        // Containers bind single files (/etc/hosts) from a disk: only folders are volumes.
+        const QString root = cleanFolder(v.rootPath());
+        if (root != QLatin1String("/") && QFileInfo(root).isDir())
+            roots.push_back(root);
+    }
+    std::sort(roots.begin(), roots.end());
+    roots.erase(std::unique(roots.begin(), roots.end()), roots.end());
+    roots.insert(roots.begin(), QStringLiteral("/"));
+    return roots;
+}
+
+bool volumeReady(const QString& root, QString& error)
+{
+    const QStorageInfo storage(root);
+    const QFileInfo info(root);
+    if (!info.isDir() || !storage.isValid() || !storage.isReady()) {
+        error = QStringLiteral("Device unavailable");
+        return false;
+    }
+    if (!info.isReadable() || !info.isExecutable()) {
+        error = QStringLiteral("Path/File access error");
+        return false;
+    }
+    return true;
+}
+
+QString cleanFolder(const QString& folder)
+{
+    return QDir::cleanPath(QDir(folder).absolutePath());
+}
+
+QString pathIn(const QString& folder, const QString& name)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
+}
+
+DriveList::DriveList(QWidget* parent) : QComboBox(parent) { reread(); }
+
+void DriveList::reread()
+{
+    const QString current = drive();
+    const QSignalBlocker block(this);
+    clear();
+    for (const QString& root : pictureVolumes())
+        addItem(root, root);
+    const int at = findData(current);
+    setCurrentIndex(at >= 0 ? at : 0);
+}
+
+QString DriveList::drive() const { return currentData().toString(); }
+
+void DriveList::showDriveOf(const QString& folder)
+{
+    std::vector<QString> roots;
+    for (int i = 0; i < count(); ++i)
+        roots.push_back(itemData(i).toString());
+    const QString root = QString::fromStdString(volumeHolding(folder.toStdString(), toStd(roots)));
+    const int at = findData(root.isEmpty() ? QStringLiteral("/") : root);
+    const QSignalBlocker block(this);
+    if (at >= 0)
+        setCurrentIndex(at);
+}
+
+FolderList::FolderList(QWidget* parent) : QListWidget(parent)
+{
+    setItemDelegate(new FolderIndent(this));
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextElideMode(Qt::ElideRight);
+    connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        QString error;
+        const QString target = item->data(Qt::UserRole).toString();
+        if (target != path_ && !setPath(target, error))
+            emit failed(error);
+    });
+}
+
+bool FolderList::setPath(const QString& folder, QString& error)
+{
+    const QString clean = cleanFolder(folder);
+    const QFileInfo info(clean);
+    if (!info.exists() || !info.isDir()) {
+        error = QStringLiteral("Path not found");
+        return false;
+    }
+    if (!info.isReadable() || !info.isExecutable()) {
+        error = QStringLiteral("Path/File access error");
+        return false;
+    }
+    path_ = clean;
+    reread();
+    emit pathChanged();
+    return true;
+}
+
+void FolderList::reread()
+{
+    clear();
+    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    // The chain from the root down to the current folder, each one level deeper.
+    const auto add = [this](const QIcon& icon, const QString& name, const QString& path,
+                            int level) {
+        auto* item = new QListWidgetItem(icon, name, this);
+        item->setData(Qt::UserRole, path);
+        item->setData(kLevelRole, level);
+    };
+    QString at = QStringLiteral("/");
+    add(open, at, at, 0);
+    int level = 0;
+    for (const QString& part : path_.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        at = pathIn(at, part);
+        add(open, part, at, ++level);
+    }
+    setCurrentRow(count() - 1);
+    const QStringList subfolders =
+        QDir(path_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : subfolders)
+        add(closed, name, pathIn(path_, name), level + 1);
+}
+
+FileList::FileList(QWidget* parent) : QListWidget(parent)
+{
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextElideMode(Qt::ElideRight);
+}
+
+void FileList::setPath(const QString& folder)
+{
+    path_ = cleanFolder(folder);
+    reread();
+}
+
+void FileList::setPattern(const QString& pattern)
+{
+    pattern_ = pattern;
+    reread();
+}
+
+void FileList::reread()
+{
+    clear();
+    if (path_.isEmpty())
+        return;
+    std::vector<std::string> names;
+    for (const QString& n : QDir(path_).entryList(QDir::Files))
+        names.push_back(n.toStdString());
+    for (const std::string& n : filesMatching(std::move(names), pattern_.toStdString()))
+        addItem(QString::fromStdString(n));
+}
+
+QString FileList::filePath(const QListWidgetItem* item) const
+{
+    return item ? pathIn(path_, item->text()) : QString();
+}
+
+ViewBox::ViewBox(const QString& text, QWidget* parent) : QCheckBox(text, parent) {}
+
+std::int16_t ViewBox::value() const
+{
+    switch (checkState()) {
+    case Qt::Checked: return 1;
+    case Qt::PartiallyChecked: return 2;
+    default: return 0;
+    }
+}
+
+void ViewBox::setValue(std::int16_t value)
+{
+    if (value == 2) {
+        setCheckState(Qt::PartiallyChecked);
+        return;
+    }
+    setTristate(false);
+    setCheckState(value == 1 ? Qt::Checked : Qt::Unchecked);
+}
+
+void ViewBox::nextCheckState() { setValue(value() == 1 ? 0 : 1); }
+
+PreviewImage::PreviewImage(QWidget* parent) : QLabel(parent)
+{
+    setAlignment(Qt::AlignCenter);
+}
+
+void PreviewImage::showPicture(const QString& path, QImage image, QSize naturalSize)
+{
+    path_ = path;
+    image_ = std::move(image);
+    natural_ = naturalSize;
+    // Stretched to the square once, not at every paint.
+    setPixmap(QPixmap::fromImage(
+        image_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+}
+
+void PreviewImage::clearPicture()
+{
+    path_.clear();
+    image_ = QImage();
+    natural_ = QSize();
+    clear();
+}
+
+void PreviewImage::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+} // namespace quiltra

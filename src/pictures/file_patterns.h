@@ -1,0 +1,33 @@
+// File patterns of the file lists ("*.bmp;*.gif;*.jpg"): which names a pattern offers.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quiltra {
+
+// The file types of the Open Picture window, in the order the box offers them.
+struct FileType {
+    const char* entry;    // what the box shows
+    const char* pattern;  // what the file list then offers
+};
+inline constexpr FileType kFileTypes[] = {
+    {"All graphic files", "*.bmp;*.gif;*.jpg"},
+    {"Bitmap: *.bmp", "*.bmp"},
+    {"GIF: *.gif", "*.gif"},
+    {"JPEG: *.jpg", "*.jpg"},
+};
+
+// A pattern is one or more wildcards separated by ";" ("*" any run, "?" any one character),
+// blanks around each ignored. Names match without regard to letter case, as the platform's own
+// file dialogs do, so "*.jpg" offers "PHOTO.JPG". A wildcard ending in ".jpg" also offers the
+// same names ending in ".jpeg", the other usual extension of the same file type. An empty
+// pattern offers every name.
+bool matchesPattern(std::string_view name, std::string_view pattern);
+
+// The names that match, sorted without regard to letter case (byte order breaks ties), as the
+// file lists show them.
+std::vector<std::string> filesMatching(std::vector<std::string> names, std::string_view pattern);
+
+} // namespace quiltra

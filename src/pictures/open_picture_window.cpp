@@ -1,0 +1,314 @@
+// The Open Picture window (Form10): its elements, browsing, preview and opening a picture.
+#include "pictures/open_picture_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "game/game_window.h"
+#include "pictures/browse_lists.h"
+#include "pictures/file_patterns.h"
+#include "pictures/folder_label.h"
+#include "platform/message_box.h"
+#include "platform/picture_loader.h"
+
+namespace quiltra {
+
+namespace {
+
+constexpr double kWindowWidth = 9550;
+constexpr double kWindowHeight = 6750;
+constexpr double kBold = 9.75;
+
+// The run of blanks pushes the second sentence onto a line of its own in the wrapped label.
+QString instructions()
+{
+    return QStringLiteral("Use the Drives and Directories boxes to find the directory containing "
+                          "the picture you want to open. To open a file from the Files box double "
+                          "click on the file or select the file and then press the Open button.") +
+           QString(137, QLatin1Char(' ')) +
+           QStringLiteral("Once opened you can add the picture to the Picture List by using the "
+                          "Add option in the Pictures menu.");
+}
+
+// Where the window starts: GraphicsFolder, or when that folder no longer exists the program's
+// Graphics folder, or when that is gone too the home folder.
+QString startFolder(const ProgramState& program)
+{
+    for (const QString& folder : {QString::fromStdString(program.GraphicsFolder),
+                                  QString::fromStdString(program.ProgramFolder + "/Graphics")})
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            return folder;
+    return QDir::homePath();
+}
+
+} // namespace
+
+OpenPictureWindow::OpenPictureWindow(GameWindow& gameWindow, QtPictureClip& clip, QWidget* parent)
+    : QWidget(parent, Qt::Window), gameWindow_(gameWindow), game_(gameWindow.game()), clip_(clip)
+{
+    setObjectName(QStringLiteral("Form10"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(openPictureCaption());
+    useWindowFont(this);
+    buildElements();
+    Form_Load();
+}
+
+void OpenPictureWindow::buildElements()
+{
+    QLabel* title = addLabel(this, "Label8", QStringLiteral("Open a picture."), 12);
+    placeTwips(title, 1800, 120, 2535, 495);
+    placeTwips(addLabel(this, "Label2", QStringLiteral("Drives:"), kBold), 480, 600, 855, 255);
+    Drive1_ = new DriveList(this);
+    Drive1_->setObjectName(QStringLiteral("Drive1"));
+    placeTwips(Drive1_, 480, 840, 2295, 315);
+    placeTwips(addLabel(this, "Label3", QStringLiteral("Directories:"), kBold), 480, 1320, 1455,
+               255);
+    Label6_ = addLabel(this, "Label6", QString());
+    placeTwips(Label6_, 480, 1560, 2655, 255);
+    Dir1_ = new FolderList(this);
+    Dir1_->setObjectName(QStringLiteral("Dir1"));
+    placeTwips(Dir1_, 480, 1800, 2175, 2790);
+    placeTwips(addLabel(this, "Label7", QStringLiteral("File Types")), 480, 4680, 855, 255);
+    FileTypes_ = new QComboBox(this);
+    FileTypes_->setObjectName(QStringLiteral("FileTypes"));
+    FileTypes_->setEditable(true);
+    FileTypes_->setInsertPolicy(QComboBox::NoInsert);
+    placeTwips(FileTypes_, 480, 4920, 2055, 315);
+    placeTwips(addLabel(this, "Label1", QStringLiteral("Files:"), kBold), 3120, 600, 1215, 255);
+    File1_ = new FileList(this);
+    File1_->setObjectName(QStringLiteral("File1"));
+    File1_->setPattern(QString::fromLatin1(kFileTypes[0].pattern));
+    placeTwips(File1_, 3120, 840, 1935, 3990);
+    Shape2_ = new QWidget(this);
+    Shape2_->setObjectName(QStringLiteral("Shape2"));
+    Shape2_->setStyleSheet(QStringLiteral("#Shape2 { border: 1px solid black; }"));
+    Shape2_->setAttribute(Qt::WA_StyledBackground);
+    Image1_ = new PreviewImage(this);
+    Image1_->setObjectName(QStringLiteral("Image1"));
+    placeTwips(Image1_, 5400, 960, 1500, 1500);
+    Label9_ = addLabel(this, "Label9", QString());
+    placeTwips(Label9_, 5400, 2760, 1335, 255);
+    View_ = new ViewBox(QStringLiteral("View"), this);
+    View_->setObjectName(QStringLiteral("View"));
+    placeTwips(View_, 5400, 3000, 735, 375);
+    QLabel* help = addLabel(this, "Label4", instructions());
+    help->setWordWrap(true);
+    help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placeTwips(help, 5280, 3480, 3495, 1815);
+    Open_ = new QPushButton(QStringLiteral("Open"), this);
+    Cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    for (QPushButton* b : {Open_, Cancel_}) {
+        b->setObjectName(b->text());
+        QFont font = b->font();
+        font.setBold(true);
+        font.setPointSizeF(kBold);
+        b->setFont(font);
+    }
+    placeTwips(Open_, 1560, 5760, 1095, 375);
+    placeTwips(Cancel_, 2880, 5760, 1095, 375);
+
+    connect(Drive1_, &QComboBox::activated, this, [this] { Drive1_Change(); });
+    connect(Dir1_, &FolderList::pathChanged, this, [this] { Dir1_Change(); });
+    connect(Dir1_, &FolderList::failed, this, [this](const QString& e) { report(e); });
+    connect(File1_, &QListWidget::itemSelectionChanged, this, [this] { File1_Click(); });
+    connect(File1_, &QListWidget::itemDoubleClicked, this, [this] { File1_DblClick(); });
+    connect(FileTypes_, &QComboBox::activated, this, [this] { FileTypes_Click(); });
+    connect(FileTypes_->lineEdit(), &QLineEdit::returnPressed, this, [this] { FileTypes_Enter(); });
+    connect(View_, &QCheckBox::clicked, this, [this] { View_Click(); });
+    connect(Image1_, &PreviewImage::clicked, this, [this] { Image1_Click(); });
+    connect(Open_, &QPushButton::clicked, this, [this] { Open_Click(); });
+    connect(Cancel_, &QPushButton::clicked, this, [this] { close(); });
+}
+
+void OpenPictureWindow::Form_Load()
+{
+    QString error;
+    if (!Dir1_->setPath(startFolder(game_.program), error))
+        Dir1_->setPath(QDir::rootPath(), error);
+    View_->setValue(game_.program.OpenViewSetting);
+    for (const FileType& type : kFileTypes)
+        FileTypes_->addItem(QString::fromLatin1(type.entry));
+    Label9_->clear();
+    const double top = (game_.Height - kWindowHeight) / 2 + game_.Top;
+    const double left = (game_.Width - kWindowWidth) / 2 + game_.Left;
+    placeWindowTwips(this, left, top, kWindowWidth, kWindowHeight);
+    // The preview and its frame, 50 twips outside it; the picture is stretched to the square.
+    placeTwips(Image1_, 5400, 960, 1500, 1500);
+    placeTwips(Shape2_, 5350, 910, 1600, 1600);
+    Image1_->hide();
+}
+
+void OpenPictureWindow::Drive1_Change()
+{
+    const QString root = Drive1_->drive();
+    QString error;
+    if (!volumeReady(root, error) || !Dir1_->setPath(root, error)) {
+        report(error);
+        Drive1_->showDriveOf(Dir1_->path());
+    }
+}
+
+void OpenPictureWindow::Dir1_Change()
+{
+    const QString folder = Dir1_->path();
+    if (folder != File1_->path()) {
+        Label9_->clear();
+        Image1_->clearPicture();
+        Image1_->hide();
+    }
+    Drive1_->showDriveOf(folder);
+    File1_->setPath(folder);
+    Label6_->setText(QString::fromStdString(folderLabel(folder.toStdString())));
+}
+
+void OpenPictureWindow::FileTypes_Click()
+{
+    const QString text = FileTypes_->currentText();
+    for (const FileType& type : kFileTypes) {
+        if (text != QLatin1String(type.entry))
+            continue;
+        const QString pattern = QString::fromLatin1(type.pattern);
+        if (pattern != File1_->pattern()) {
+            File1_->setPattern(pattern);
+            SelectedFileName.clear();
+            selectedPath_.clear();
+            Label9_->hide();
+            Image1_->hide();
+        }
+        return;
+    }
+}
+
+// A typed pattern is taken as it is; typing one of the entries chooses that entry.
+void OpenPictureWindow::FileTypes_Enter()
+{
+    const QString text = FileTypes_->currentText();
+    for (const FileType& type : kFileTypes)
+        if (text == QLatin1String(type.entry)) {
+            FileTypes_Click();
+            return;
+        }
+    File1_->setPattern(text.trimmed());
+}
+
+QListWidgetItem* OpenPictureWindow::selectedFile() const
+{
+    const QList<QListWidgetItem*> selected = File1_->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.front();
+}
+
+// The file is remembered by its full path, so the same name in another folder is a new choice.
+void OpenPictureWindow::File1_Click()
+{
+    QListWidgetItem* item = selectedFile();
+    if (!item || File1_->filePath(item) == selectedPath_)
+        return;
+    SelectedFileName = item->text();
+    selectedPath_ = File1_->filePath(item);
+    if (View_->previews())
+        previewFile(selectedPath_);
+}
+
+void OpenPictureWindow::View_Click()
+{
+    if (!View_->previews()) {
+        Image1_->hide();
+        Label9_->hide();
+        return;
+    }
+    if (!selectedFile() || selectedPath_.isEmpty())
+        return;
+    if (Image1_->picturePath() == selectedPath_ && !Image1_->picture().isNull()) {
+        Image1_->show();
+        Label9_->setText(SelectedFileName);
+        Label9_->show();
+        return;
+    }
+    previewFile(selectedPath_);
+}
+
+bool OpenPictureWindow::previewFile(const QString& path)
+{
+    Label9_->setText(QStringLiteral("Loading"));
+    Label9_->show();
+    Image1_->hide();
+    Label9_->repaint();
+    LoadedPicture loaded = loadPicture(path);
+    if (!loaded.ok()) {
+        Label9_->hide();
+        Image1_->clearPicture();
+        reportFileError(loaded.error, path);
+        return false;
+    }
+    Image1_->showPicture(path, std::move(loaded.image), loaded.naturalSize);
+    Image1_->show();
+    Label9_->setText(SelectedFileName);
+    return true;
+}
+
+void OpenPictureWindow::Image1_Click()
+{
+    if (SelectedFileName.isEmpty() || !onViewPicture || Image1_->picture().isNull())
+        return;
+    game_.program.ViewCaller = 10;
+    game_.program.ViewPicName = SelectedFileName.toStdString();
+    onViewPicture();
+    hide();
+}
+
+QImage OpenPictureWindow::previewPicture() const { return Image1_->picture(); }
+
+QSize OpenPictureWindow::previewNaturalSize() const { return Image1_->naturalSize(); }
+
+QString OpenPictureWindow::previewPath() const { return Image1_->picturePath(); }
+
+void OpenPictureWindow::report(const QString& error)
+{
+    if (game_.services.messages)
+        game_.services.messages->show(error.toStdString(), "Quiltra", MessageButtons::Ok);
+}
+
+// A file that vanished since the list was read leaves the list when it is read again.
+void OpenPictureWindow::reportFileError(const QString& error, const QString& path)
+{
+    report(error);
+    if (!QFileInfo::exists(path)) {
+        File1_->reread();
+        SelectedFileName.clear();
+        selectedPath_.clear();
+    }
+}
+
+void OpenPictureWindow::Form_Resize()
+{
+    Label9_->hide();
+    File1_->clearSelection();
+    Image1_->hide();
+}
+
+void OpenPictureWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        Form_Resize();
+}
+
+void OpenPictureWindow::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void OpenPictureWindow::Form_Unload()
+{
+    game_.program.OpenViewSetting = View_->value();
+    gameWindow_.show();
+    gameWindow_.refresh();
+}
+
+} // namespace quiltra

@@ -1,0 +1,213 @@
+// Walks the structure of BMP, GIF and JPEG files to find files cut off before their end.
+#include "platform/picture_completeness.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+
+namespace quiltra {
+
+namespace {
+
+// Sequential reads through a small buffer that report the end of the file instead of failing.
+class Bytes {
+public:
+    explicit Bytes(std::istream& in) : in_(in) {}
+    int get()   // -1 at the end
+    {
+        if (at_ == end_ && !fill())
+            return -1;
+        return buffer_[at_++];
+    }
+    bool skip(std::uint64_t n)
+    {
+        while (n > 0) {
+            if (at_ == end_ && !fill())
+                return false;
+            const std::uint64_t step = std::min<std::uint64_t>(n, end_ - at_);
+            at_ += std::size_t(step);
+            n -= step;
+        }
+        return true;
+    }
+    // Little-endian unsigned value of n bytes; -1 when the file ends first.
+    std::int64_t le(int n)
+    {
+        std::int64_t v = 0;
+        for (int i = 0; i < n; ++i) {
+            const int b = get();
+            if (b < 0)
+                return -1;
+            v |= std::int64_t(b) << (8 * i);
+        }
+        return v;
+    }
+
+private:
+    bool fill()
+    {
+        in_.read(reinterpret_cast<char*>(buffer_.data()), std::streamsize(buffer_.size()));
+        at_ = 0;
+        end_ = std::size_t(in_.gcount());
+        return end_ > 0;
+    }
+
+    std::istream& in_;
+    std::array<unsigned char, 1 << 16> buffer_{};
+    std::size_t at_ = 0, end_ = 0;
+};
+
+// A BMP is whole when the file reaches the end of its pixel rows (the last row's padding may be
+// missing); compressed rows must reach the stored image size.
+bool bmpWhole(Bytes& b, std::uint64_t size)
+{
+    if (!b.skip(10))
+        return false;
+    const std::int64_t offset = b.le(4), header = b.le(4);
+    if (offset < 0 || header < 0)
+        return false;
+    std::int64_t width = 0, height = 0, bits = 0, compression = 0, stored = 0;
+    if (header == 12) {
+        width = b.le(2), height = b.le(2), b.le(2), bits = b.le(2);
+    } else if (header >= 40) {
+        width = b.le(4), height = b.le(4), b.le(2), bits = b.le(2);
+        compression = b.le(4), stored = b.le(4);
+        if (height >= 0x80000000LL)
+            height = 0x100000000LL - height;   // top-down rows
+    } else {
+        return true;
+    }
+    if (width < 0 || height < 0 || bits < 0 || compression < 0 || stored < 0)
+        return false;
+    if (compression == 1 || compression == 2)
+        return std::uint64_t(offset + stored) <= size;
+    if (compression != 0 && compression != 3)
+        return true;
+    const std::uint64_t rowBytes = (std::uint64_t(width) * std::uint64_t(bits) + 7) / 8;
+    const std::uint64_t stride = (std::uint64_t(width) * std::uint64_t(bits) + 31) / 32 * 4;
+    if (height == 0)
+        return true;
+    return std::uint64_t(offset) + stride * std::uint64_t(height - 1) + rowBytes <= size;
+}
+
+// Skips a run of GIF sub-blocks up to its empty terminator.
+bool gifSubBlocks(Bytes& b)
+{
+    for (;;) {
+        const int n = b.get();
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return true;
+        if (!b.skip(std::uint64_t(n)))
+            return false;
+    }
+}
+
+// A GIF is whole when every block it starts is complete. A file that ends between blocks after
+// at least one whole frame lacks only its trailer and is accepted, as other viewers do.
+bool gifWhole(Bytes& b)
+{
+    if (!b.skip(10))
+        return false;
+    const int packed = b.get();
+    if (packed < 0 || !b.skip(2))
+        return false;
+    if ((packed & 0x80) && !b.skip(3u << ((packed & 7) + 1)))
+        return false;
+    bool frame = false;
+    for (;;) {
+        const int block = b.get();
+        if (block < 0)
+            return frame;
+        if (block == 0x3B)
+            return true;
+        if (block == 0x21) {
+            if (b.get() < 0 || !gifSubBlocks(b))
+                return false;
+        } else if (block == 0x2C) {
+            if (!b.skip(8))
+                return false;
+            const int local = b.get();
+            if (local < 0 || ((local & 0x80) && !b.skip(3u << ((local & 7) + 1))))
+                return false;
+            if (b.get() < 0 || !gifSubBlocks(b))
+                return false;
+            frame = true;
+        } else {
+            return true;   // not a block this check knows: the decoder decides
+        }
+    }
+}
+
+// A JPEG is whole when its markers lead to the end-of-image marker. Segments are skipped by
+// their length (thumbnails inside them included); scan data runs to the next marker that is
+// neither a stuffed 0xFF nor a restart marker. Data after the end marker does not matter.
+bool jpegWhole(Bytes& b)
+{
+    if (b.get() != 0xFF || b.get() != 0xD8)
+        return false;
+    int marker = -1;
+    for (;;) {
+        if (marker < 0) {
+            const int c = b.get();
+            if (c < 0)
+                return false;
+            if (c != 0xFF)
+                return true;   // not a marker: the decoder decides
+            do
+                marker = b.get();
+            while (marker == 0xFF);
+        }
+        if (marker < 0)
+            return false;
+        if (marker == 0xD9)
+            return true;
+        const int m = marker;
+        marker = -1;
+        if ((m >= 0xD0 && m <= 0xD7) || m == 0x01)
+            continue;
+        const int hi = b.get(), lo = b.get();
+        if (hi < 0 || lo < 0)
+            return false;
+        const int length = hi << 8 | lo;
+        if (length < 2 || !b.skip(std::uint64_t(length - 2)))
+            return false;
+        if (m != 0xDA)
+            continue;
+        // Entropy-coded data.
+        for (;;) {
+            int c = b.get();
+            if (c < 0)
+                return false;
+            if (c != 0xFF)
+                continue;
+            do
+                c = b.get();
+            while (c == 0xFF);
+            if (c < 0)
+                return false;
+            if (c == 0x00 || (c >= 0xD0 && c <= 0xD7))
+                continue;
+            marker = c;
+            break;
+        }
+    }
+}
+
+} // namespace
+
+std::string incompletePicture(std::istream& in, std::uint64_t size, std::string_view format)
+{
+    Bytes bytes(in);
+    bool whole = true;
+    if (format == "bmp")
+        whole = bmpWhole(bytes, size);
+    else if (format == "gif")
+        whole = gifWhole(bytes);
+    else if (format == "jpeg" || format == "jpg")
+        whole = jpegWhole(bytes);
+    return whole ? std::string() : std::string(kIncompletePicture);
+}
+
+} // namespace quiltra

@@ -1,0 +1,22 @@
+// Whether a BMP, GIF or JPEG file holds all the data its own structure announces. Decoders fill
+// the missing part of a cut-off file with grey or black and report success; such a file is
+// refused instead.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <string>
+#include <string_view>
+
+namespace quiltra {
+
+// The description of what is missing, or an empty string when the file is whole. `format` is
+// the format as found from the content ("bmp", "gif", "jpeg"); other formats are left to their
+// decoder. A structure this check does not understand is left to the decoder as well. Reads the
+// file once from the start and never holds more than a small buffer.
+std::string incompletePicture(std::istream& in, std::uint64_t size, std::string_view format);
+
+inline constexpr const char* kIncompletePicture =
+    "The picture file is incomplete: it ends before all of its picture data";
+
+} // namespace quiltra

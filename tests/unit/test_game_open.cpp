@@ -1,0 +1,132 @@
+// The game's side of the Open Picture window: which pictures can be opened, taking one into play,
+// the end of every open attempt and the Open button's sound.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "game/sizes.h"
+#include "support/fakes.h"
+
+using namespace quiltra;
+using quiltra::test::GameRig;
+
+namespace {
+
+struct OpenRig : GameRig {
+    OpenRig()
+    {
+        clip.files.push_back({"/pics/Cat.jpg", 640, 480});
+        game.Form_Load();
+    }
+    // A game in progress on the intro picture, with everything a game turns on.
+    void gameInProgress()
+    {
+        game.intro();
+        game.GameState = 1;
+        game.MoveCount = 5;
+        game.HintCount = 2;
+        game.HintsShown = true;
+        game.mnuSave.Enabled = true;
+        game.mnuHint.Enabled = true;
+        game.ClockRunning = true;
+    }
+};
+
+} // namespace
+
+TEST(OpenPicture, OpensOnlyPicturesThatCanBeCut)
+{
+    struct Case {
+        int w, h;   // natural size, pixels
+        bool opens;
+    };
+    const Case cases[] = {
+        {100, 133, false},   // 1500 x 1995 twips: two 500-twip steps across
+        {133, 100, false},
+        {101, 101, false},   // passes the validity rule, but its largest grid is 2 x 2
+        {101, 201, true},    // the narrowest picture that offers a size: 2x5=10
+        {101, 200, false},   // 2 x 4 = 8 pieces: no size
+        {640, 480, true},
+        {4000, 101, false},  // fitted to the game area's width it is far too low
+        {0, 0, false},
+    };
+    OpenRig r;
+    for (const Case& c : cases)
+        EXPECT_EQ(r.game.openablePicture(c.w, c.h), c.opens) << c.w << " x " << c.h;
+    // The validity rule itself accepts 101 x 101 pixels (1515 twips) and refuses 100 pixels.
+    EXPECT_TRUE(pictureLargeEnough(1515, 1515));
+    EXPECT_FALSE(pictureLargeEnough(1500, 1995));
+}
+
+TEST(OpenPicture, TakingAPictureEndsTheGameInProgress)
+{
+    OpenRig r;
+    r.gameInProgress();
+    std::string error;
+    ASSERT_TRUE(r.clip.load("/pics/Cat.jpg", error));
+    const int generation = r.game.pictureGeneration;
+
+    r.game.takeOpenedPicture("Cat.jpg", "/pics");
+
+    Game& g = r.game;
+    EXPECT_EQ(g.mnuCurrent.Caption, "Cat.jpg");
+    EXPECT_EQ(r.program.CurrentPictureFolder, "/pics/");
+    EXPECT_EQ(r.program.CurrentPicturePath, "/pics/Cat.jpg");
+    EXPECT_GT(g.pictureGeneration, generation);
+    EXPECT_GT(g.SizeCount, 0);
+    EXPECT_FALSE(g.mnuCurSize.Caption.empty());
+    EXPECT_EQ(g.board.PieceCount, g.board.GridCols * g.board.GridRows);
+    EXPECT_EQ(g.GameState, 0);
+    for (const MenuItem* m : {&g.mnuNew, &g.mnuV, &g.mnus, &g.mnuAddCur})
+        EXPECT_TRUE(m->Enabled) << m->Caption;
+    EXPECT_FALSE(g.mnuSave.Enabled);
+    EXPECT_FALSE(g.mnuHint.Enabled);
+    EXPECT_FALSE(g.ClockRunning);
+    EXPECT_FALSE(g.HintsShown);
+    EXPECT_EQ(g.HintCount, 0);
+
+    // A picture in the root folder gets no second "/".
+    g.takeOpenedPicture("Cat.jpg", "/");
+    EXPECT_EQ(r.program.CurrentPicturePath, "/Cat.jpg");
+}
+
+TEST(OpenPicture, EveryAttemptEndsWithTheWholePictureAndNoMoves)
+{
+    OpenRig r;
+    r.gameInProgress();
+    Game& g = r.game;
+    g.mnuCurrent.Caption = "A long picture name.jpg";
+    g.mnuCurSize.Caption = "4x3=12";
+    g.Picture2.Visible = true;
+    g.Image1.Visible = false;
+
+    g.finishOpenAttempt();
+
+    EXPECT_EQ(g.MoveCount, 0);
+    EXPECT_FALSE(g.Picture2.Visible);
+    EXPECT_TRUE(g.Image1.Visible);
+    // The whole name, and a single blank before "Size:".
+    EXPECT_EQ(g.Caption, "Quiltra - puzzle: A long picture name.jpg Size: 4x3=12");
+
+    // Without a picture in play there is nothing to show.
+    OpenRig none;
+    none.game.Caption = "Welcome";
+    none.game.MoveCount = 3;
+    none.game.finishOpenAttempt();
+    EXPECT_EQ(none.game.MoveCount, 0);
+    EXPECT_EQ(none.game.Caption, "Welcome");
+    EXPECT_FALSE(none.game.Image1.Visible);
+}
+
+TEST(OpenPicture, OpenButtonOpensTheToneWithoutPlayingIt)
+{
+    OpenRig r;
+    r.game.mnuView.Caption = "Original";
+    r.sound.log.clear();
+    r.game.openButtonDone();
+    EXPECT_EQ(r.game.mnuView.Caption, "Puzzle");
+    EXPECT_EQ(r.sound.log, (std::vector<std::string>{"Command=close",
+                                                     "FileName=/q/Sound/Temp/tone1.wav",
+                                                     "DeviceType=WaveAudio", "Command=Open"}));
+}

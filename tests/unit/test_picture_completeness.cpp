@@ -1,0 +1,137 @@
+// Cut-off BMP, GIF and JPEG files are found by walking their structure; whole files, files
+// with data after their end, and formats the check does not know pass.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/picture_completeness.h"
+
+using namespace quiltra;
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+void le(Bytes& b, std::uint64_t v, int n)
+{
+    for (int i = 0; i < n; ++i)
+        b.push_back((v >> (8 * i)) & 0xFF);
+}
+
+// A BMP of width x height at 24 bits with its full pixel rows (rows padded to 4 bytes).
+Bytes bmp(int width, int height, std::uint32_t compression = 0, std::uint32_t stored = 0)
+{
+    Bytes b = {'B', 'M'};
+    le(b, 0, 4);
+    le(b, 0, 4);
+    le(b, 54, 4);
+    le(b, 40, 4);
+    le(b, std::uint32_t(width), 4);
+    le(b, std::uint32_t(height), 4);
+    le(b, 1, 2);
+    le(b, 24, 2);
+    le(b, compression, 4);
+    le(b, stored, 4);
+    le(b, 0, 16);
+    const int rows = height < 0 ? -height : height;
+    b.resize(b.size() + std::size_t((width * 3 + 3) / 4 * 4 * rows), 0x80);
+    return b;
+}
+
+Bytes jpeg(bool withEnd = true)
+{
+    Bytes b = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x06, 'J', 'F', 'I', 'F'};
+    // An APP1 segment holding a thumbnail with its own end marker.
+    const Bytes app1 = {0xFF, 0xE1, 0x00, 0x08, 0xFF, 0xD8, 0x12, 0x34, 0xFF, 0xD9};
+    b.insert(b.end(), app1.begin(), app1.end());
+    const Bytes sos = {0xFF, 0xDA, 0x00, 0x04, 0x01, 0x02,
+                       0x11, 0xFF, 0x00, 0x22, 0xFF, 0xD3, 0x33, 0x44, 0xFF, 0xFF, 0xD4, 0x55};
+    b.insert(b.end(), sos.begin(), sos.end());
+    if (withEnd) {
+        b.push_back(0xFF);
+        b.push_back(0xD9);
+    }
+    return b;
+}
+
+Bytes gif(bool trailer = true)
+{
+    Bytes b = {'G', 'I', 'F', '8', '9', 'a', 2, 0, 2, 0, 0x80, 0, 0};
+    b.insert(b.end(), {0, 0, 0, 255, 255, 255});               // global table, 2 colours
+    b.insert(b.end(), {0x21, 0xF9, 4, 0, 0, 0, 0, 0});         // graphic control extension
+    b.insert(b.end(), {0x2C, 0, 0, 0, 0, 2, 0, 2, 0, 0, 2});    // image descriptor, LZW size 2
+    b.insert(b.end(), {3, 0x44, 0x01, 0x05, 0});                // one sub-block and the end
+    if (trailer)
+        b.push_back(0x3B);
+    return b;
+}
+
+bool whole(const Bytes& b, const char* format)
+{
+    std::istringstream in(std::string(b.begin(), b.end()));
+    return incompletePicture(in, b.size(), format).empty();
+}
+
+Bytes cut(Bytes b, std::size_t keep)
+{
+    b.resize(keep);
+    return b;
+}
+
+Bytes append(Bytes b, const Bytes& more)
+{
+    b.insert(b.end(), more.begin(), more.end());
+    return b;
+}
+
+} // namespace
+
+TEST(PictureCompleteness, FindsFilesCutOffBeforeTheirEnd)
+{
+    struct Case {
+        const char* what;
+        Bytes data;
+        const char* format;
+        bool whole;
+    };
+    const Bytes b4x2 = bmp(4, 2);   // rows of 12 bytes: 54 + 24
+    const Bytes b2x2 = bmp(2, 2);   // rows of 6 bytes padded to 8: 54 + 16
+    const Case cases[] = {
+        {"bmp whole", b4x2, "bmp", true},
+        {"bmp one byte short", cut(b4x2, 77), "bmp", false},
+        {"bmp header only", cut(b4x2, 54), "bmp", false},
+        {"bmp header cut", cut(b4x2, 20), "bmp", false},
+        {"bmp last padding missing", cut(b2x2, 68), "bmp", true},
+        {"bmp into the last row", cut(b2x2, 67), "bmp", false},
+        {"bmp top-down rows", bmp(4, -2), "bmp", true},
+        {"bmp top-down cut", cut(bmp(4, -2), 70), "bmp", false},
+        {"bmp huge header", cut(bmp(1, 1), 54), "bmp", false},
+        {"bmp rle within size", bmp(4, 2, 1, 10), "bmp", true},
+        {"bmp rle beyond size", bmp(4, 2, 1, 100), "bmp", false},
+        {"jpeg whole", jpeg(), "jpeg", true},
+        {"jpeg with data after its end", append(jpeg(), Bytes(5000, 0x42)), "jpeg", true},
+        {"jpeg without end", jpeg(false), "jpeg", false},
+        {"jpeg cut after thumbnail", cut(jpeg(), 20), "jpeg", false},
+        {"jpeg cut in a segment", cut(jpeg(), 14), "jpeg", false},
+        {"jpeg cut in a marker", cut(jpeg(), 37), "jpeg", false},
+        {"gif whole", gif(), "gif", true},
+        {"gif without trailer", gif(false), "gif", true},
+        {"gif cut in image data", cut(gif(), 30), "gif", false},
+        {"gif cut in colour table", cut(gif(), 15), "gif", false},
+        {"gif without its colour table", cut(gif(), 13), "gif", false},
+        {"gif without any frame", cut(gif(), 27), "gif", false},
+        {"gif unknown block", append(cut(gif(), 19), {0x99, 0x01}), "gif", true},
+        {"other format", cut(b4x2, 10), "png", true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(whole(c.data, c.format), c.whole) << c.what;
+}
+
+TEST(PictureCompleteness, DescribesTheFailure)
+{
+    const Bytes data = jpeg(false);
+    std::istringstream in(std::string(data.begin(), data.end()));
+    EXPECT_EQ(incompletePicture(in, data.size(), "jpeg"), kIncompletePicture);
+}
