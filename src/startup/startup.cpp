@@ -6,12 +6,16 @@
 #include <cmath>
 
 #include "game/game_window.h"
+#include "help/about_window.h"
+#include "help/help_window.h"
 #include "help/intro_picture_holder.h"
+#include "pictures/open_picture_window.h"
 #include "pictures/picture_list_editor.h"
 #include "platform/file_system.h"
 #include "platform/sdl_sound_device.h"
 #include "startup/settings_file.h"
 #include "startup/startup_settings.h"
+#include "viewer/picture_viewer.h"
 
 namespace quiltra {
 
@@ -81,13 +85,37 @@ Program::Program(const QString& programFolder, GameServices* custom)
         form9->show();
         form9->refresh();
     };
+    // The Picture Viewer takes the game window's place; Help and About open beside it, and a
+    // click back into the game window dismisses About.
+    form9->onPictureViewer = [this] { PictureViewer::openFromGame(*this); };
+    form9->onContents = [this] { HelpWindow::showContents(*form9); };
+    form9->onAbout = [this] { AboutWindow::showFor(*form9, form9->game().services.messages); };
+    form9->onGainedFocus = [] { AboutWindow::closeOpen(); };
     form9->onSaveInfo = [this] { return form1->Save_Info(); };
+    form1->onViewPicture = [this] {
+        PictureViewer::open(*this, ViewCallers::Editor, state.ViewPicName, form1->previewPicture(),
+                            form1->previewNaturalSize(), form1.get(), form1->previewPath());
+    };
+    // File > Open: the Open Picture window takes the game window's place until it closes.
+    form9->onOpen = [this] {
+        if (!form10) {
+            form10 = new OpenPictureWindow(*form9, clip_);
+            form10->onViewPicture = [this] {
+                PictureViewer::open(*this, ViewCallers::OpenPicture, state.ViewPicName,
+                                    form10->previewPicture(), form10->previewNaturalSize(),
+                                    form10.data(), form10->previewPath());
+            };
+        }
+        form10->show();
+        form9->hide();
+    };
 
     form9->refresh();
     form9->show();
     form9->runGame([] {});
 }
 
-Program::~Program() = default;
+// An Open Picture window still open goes first: it refers to the game window.
+Program::~Program() { delete form10.data(); }
 
 } // namespace quiltra

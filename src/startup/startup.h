@@ -2,6 +2,7 @@
 // Picture List Editor, the game window with the saved preferences applied, and shows it.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <memory>
 
@@ -15,6 +16,7 @@ namespace quiltra {
 
 class GameWindow;
 class IntroPictureHolder;
+class OpenPictureWindow;
 class PictureListEditor;
 class SoundDevice;
 
@@ -30,6 +32,8 @@ public:
     std::unique_ptr<IntroPictureHolder> form2;
     std::unique_ptr<PictureListEditor> form1;
     std::unique_ptr<GameWindow> form9;
+    // The Open Picture window while it is open; it deletes itself when it closes.
+    QPointer<OpenPictureWindow> form10;
 
 private:
     SteadyClock clock_;

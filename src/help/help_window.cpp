@@ -1,0 +1,261 @@
+// The Help window (Form5): lays the document out, scrolls it by topic and by key.
+#include "help/help_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPointer>
+#include <cmath>
+
+#include "game/game_window.h"
+
+namespace quiltra {
+
+namespace {
+
+// Outer size of the window, twips, with the same nominal frame as the game window's.
+constexpr double kWindowWidth = 9550, kWindowHeight = 6750;
+constexpr double kFrameWidthTwips = 120, kFrameHeightTwips = 750;
+constexpr double kPanelWidth = 9615;
+
+// Text sizes, in points of the platform's interface font; all text is bold.
+constexpr double kSectionPoints = 13.5, kSubPoints = 12, kTextPoints = 9.75;
+const QColor kLinkColour(0, 0, 255);
+
+int pixels(double twips) { return int(std::lround(twips / kTwipsPerPixel)); }
+
+// Virtual key code of a key event, for the keys the document scrolls by.
+int virtualKey(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_PageUp: return help::Keys::PageUp;
+    case Qt::Key_PageDown: return help::Keys::PageDown;
+    case Qt::Key_End: return help::Keys::End;
+    case Qt::Key_Home: return help::Keys::Home;
+    case Qt::Key_Up: return help::Keys::Up;
+    case Qt::Key_Down: return help::Keys::Down;
+    default: return event->key() & 0xFFFF;
+    }
+}
+
+QPointer<HelpWindow>& openWindow()
+{
+    static QPointer<HelpWindow> window;
+    return window;
+}
+
+} // namespace
+
+HelpWindow* HelpWindow::current() { return openWindow().data(); }
+
+HelpWindow* HelpWindow::showContents(GameWindow& game)
+{
+    QPointer<HelpWindow>& w = openWindow();
+    if (!w)
+        w = new HelpWindow(game);
+    if (w->isMinimized())
+        w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    w->show();
+    w->raise();
+    w->activateWindow();
+    return w;
+}
+
+HelpWindow* HelpWindow::showForViewer(GameWindow& game)
+{
+    HelpWindow* w = showContents(game);
+    w->setDocTop(help::docTopForHeading(w->headingTop(10, 0)));
+    return w;
+}
+
+HelpWindow::HelpWindow(GameWindow& game) : QMainWindow(&game, Qt::Window)
+{
+    setObjectName(QStringLiteral("Form5"));
+    setWindowTitle(QStringLiteral("Quiltra -  Help"));
+    // Exit, or closing the window, ends it: the next opening lays the document out afresh.
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFocusPolicy(Qt::StrongFocus);
+    buildMenus();
+    Form_Load(game);
+}
+
+void HelpWindow::buildMenus()
+{
+    QAction* exit = menuBar()->addAction(QStringLiteral("Exit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    // Using Help only informs: its items do nothing.
+    QMenu* using_ = menuBar()->addMenu(QStringLiteral("Using Help"));
+    using_->setObjectName(QStringLiteral("mnuUsing"));
+    const std::pair<const char*, const char*> items[] = {
+        {"mnuTopic", "Click on one of the index topics to move to that topic."},
+        {"mnuarrow", "Use the up/down arrow keys to scroll up or down."},
+        {"mnuPage", "Use the Pg Up/Pg Dn keys to move up or down a page at a time."},
+        {"mnuHome", "Use the HOME/END keys to move to the start/end of the help document."},
+    };
+    for (const auto& [name, caption] : items)
+        using_->addAction(QString::fromLatin1(caption))->setObjectName(QString::fromLatin1(name));
+}
+
+QLabel* HelpWindow::addLabel(QWidget* parent, const QString& text, int left, int top,
+                             double points, bool link)
+{
+    auto* label = new QLabel(text, parent);
+    QFont f = QApplication::font();
+    f.setPointSizeF(points);
+    f.setBold(true);
+    label->setFont(f);
+    if (link) {
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, kLinkColour);
+        label->setPalette(p);
+        label->setCursor(Qt::PointingHandCursor);
+        label->installEventFilter(this);
+    }
+    label->adjustSize();
+    label->move(pixels(left), pixels(top));
+    return label;
+}
+
+void HelpWindow::Form_Load(GameWindow& game)
+{
+    // Centred over the game window.
+    const Game& g = game.game();
+    const double left = (g.Width - kWindowWidth) / 2 + g.Left;
+    const double top = (g.Height - kWindowHeight) / 2 + g.Top;
+    client_ = new QWidget(this);
+    client_->setFixedSize(pixels(kWindowWidth - kFrameWidthTwips),
+                          pixels(kWindowHeight - kFrameHeightTwips));
+    setCentralWidget(client_);
+    setFixedSize(client_->width(), client_->height() + menuBar()->sizeHint().height());
+    move(pixels(left), pixels(top));
+
+    Frame1_ = new QFrame(client_);
+    Frame1_->setObjectName(QStringLiteral("Frame1"));
+    Frame1_->setGeometry(0, pixels(help::kDesignDocTop), pixels(kPanelWidth),
+                         pixels(help::kDocumentHeight));
+
+    const std::vector<help::IndexEntry>& entries = help::indexEntries();
+    for (const help::IndexEntry& e : entries)
+        index_.push_back(addLabel(Frame1_, QString::fromStdString(e.Caption), e.Left, e.Top,
+                                  e.Nested() ? kTextPoints : kSubPoints, true));
+
+    layout_ = help::layoutDocument();
+    for (const help::PlacedSection& s : layout_) {
+        for (const help::PlacedPart& part : s.Parts) {
+            auto* text = new QLabel(QString::fromStdString(part.Text), Frame1_);
+            QFont f = QApplication::font();
+            f.setPointSizeF(kTextPoints);
+            f.setBold(true);
+            text->setFont(f);
+            text->setWordWrap(true);
+            text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            text->setGeometry(pixels(help::kTextLeft), pixels(part.Top),
+                              pixels(help::kTextWidth), pixels(part.Room));
+        }
+        for (const help::PlacedHeading& h : s.Headings)
+            headings_.push_back(addLabel(Frame1_, QString::fromStdString(h.Caption), h.Left, h.Top,
+                                         h.Kind == help::Style::Section ? kSectionPoints
+                                                                        : kSubPoints,
+                                         false));
+    }
+    // The viewer section's "RESIZING THE PICTURE" carries a second, clickable caption just
+    // below it; it is drawn without ink so that the heading does not look doubled.
+    const help::PlacedSection& viewerSection = layout_.back();
+    resizingLabel_ = addLabel(Frame1_, QStringLiteral("RESIZING THE PICTURE"), help::kTextLeft,
+                              viewerSection.TextTop + help::kResizingLabelOffset, kSubPoints, true);
+    QPalette clear = resizingLabel_->palette();
+    clear.setColor(QPalette::WindowText, Qt::transparent);
+    resizingLabel_->setPalette(clear);
+    resizingLabel_->setObjectName(QStringLiteral("ResizingCaption"));
+    for (QLabel* h : headingLabels(QStringLiteral("PICTURE VIEWER WINDOW")))
+        h->setObjectName(QStringLiteral("Label82"));
+
+    QLabel* endNote = addLabel(Frame1_, QString::fromLatin1(help::kEndNote), help::kTextLeft,
+                               viewerSection.TextTop + viewerSection.TextHeight + help::kEndNoteGap,
+                               kTextPoints, false);
+    endNote->setObjectName(QStringLiteral("EndNote"));
+    endNote->setEnabled(false);
+
+    // The title strip stays fixed above the document.
+    Frame2_ = new QFrame(client_);
+    Frame2_->setObjectName(QStringLiteral("Frame2"));
+    Frame2_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Frame2_->setAutoFillBackground(true);
+    Frame2_->setGeometry(0, pixels(-240), pixels(9495), pixels(615));
+    QLabel* title = addLabel(Frame2_, QStringLiteral("Quiltra Help"), 2520, 240, kSectionPoints,
+                             false);
+    title->setObjectName(QStringLiteral("Label1"));
+    title->setGeometry(pixels(2520), pixels(240), std::max(pixels(2295), title->width()),
+                       pixels(375));
+    Frame2_->raise();
+}
+
+QWidget* HelpWindow::documentPanel() const { return Frame1_; }
+
+int HelpWindow::headingTop(int section, int heading) const
+{
+    return layout_[std::size_t(section)].Headings[std::size_t(heading)].Top;
+}
+
+std::vector<QLabel*> HelpWindow::headingLabels(const QString& caption) const
+{
+    std::vector<QLabel*> found;
+    for (QLabel* h : headings_)
+        if (h->text() == caption)
+            found.push_back(h);
+    return found;
+}
+
+void HelpWindow::setDocTop(int twips)
+{
+    DocTop_ = twips;
+    Frame1_->move(0, pixels(twips));
+}
+
+void HelpWindow::keyDown(int keyCode) { setDocTop(help::scrollKey(DocTop_, keyCode)); }
+
+void HelpWindow::topicClicked(int entry)
+{
+    const help::IndexEntry& e = help::indexEntries()[std::size_t(entry)];
+    // Topic clicks are not clamped.
+    setDocTop(help::docTopForHeading(headingTop(e.Section, e.Heading)));
+}
+
+void HelpWindow::resizingLabelClicked()
+{
+    setDocTop(help::kHeadingAbove - layout_.back().TextTop);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) { keyDown(virtualKey(event)); }
+
+void HelpWindow::closeEvent(QCloseEvent* event)
+{
+    // A closed window is gone for good, even before it is deleted: the next opening makes a new one.
+    if (openWindow() == this)
+        openWindow() = nullptr;
+    QMainWindow::closeEvent(event);
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonRelease ||
+        static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+        return QMainWindow::eventFilter(watched, event);
+    if (watched == resizingLabel_) {
+        resizingLabelClicked();
+        return true;
+    }
+    for (std::size_t i = 0; i < index_.size(); ++i)
+        if (watched == index_[i]) {
+            topicClicked(int(i));
+            return true;
+        }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace quiltra
