@@ -73,4 +73,12 @@ xdotool mousemove --window "$about" 136 236
 sleep 0.3
 xdotool click 1
 sleep 0.3
+# The game window on a high-density screen (device pixel ratio 2): pieces drawn sharp.
+kill "$PROGRAM_PID" 2>/dev/null || true
+QT_SCALE_FACTOR=2 e2e_start_program
+window=$(e2e_window) || fail "no window at scale 2"
+e2e_wait_title "$window" '^Quiltra - ' 200 >/dev/null
+e2e_key "$window" F5
+sleep 0.5
+shoot "$window" "$out/puzzle-game-scale2.png"
 echo "screenshots written to $out"

@@ -2,6 +2,9 @@
 #include "game/game_window.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -9,6 +12,7 @@
 #include <cmath>
 
 #include "game/board_widget.h"
+#include "pictures/open_file.h"
 #include "platform/clock.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_picture_clip.h"
@@ -65,6 +69,7 @@ GameWindow::GameWindow(ProgramState& program, PictureList& pictures, GameService
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &GameWindow::tick);
     setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(true);
     buildMenus();
 }
 
@@ -256,6 +261,11 @@ void GameWindow::tick()
     game_.Timer1_Timer();
     refresh();
     schedule();
+    if (!introOver_ && game_.GameState >= 0) {
+        introOver_ = true;
+        if (onIntroEnded)
+            onIntroEnded();
+    }
 }
 
 void GameWindow::runGame(const std::function<void()>& handler)
@@ -313,6 +323,38 @@ void GameWindow::closeEvent(QCloseEvent* event)
         onSaveInfo();
     event->accept();
     QCoreApplication::exit(0);
+}
+
+namespace {
+
+// The one local picture file a drag carries, or nothing.
+QString droppedPicture(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QUrl url = data->urls().front();
+    if (!url.isLocalFile() || !isPictureFileName(url.toLocalFile()))
+        return {};
+    return url.toLocalFile();
+}
+
+} // namespace
+
+// A BMP, GIF or JPEG file dropped on the window is taken into play once the intro is over.
+void GameWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (introOver_ && !droppedPicture(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void GameWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedPicture(event->mimeData());
+    if (!introOver_ || path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    if (onDropPicture)
+        onDropPicture(path);
 }
 
 void GameWindow::moveEvent(QMoveEvent* event)

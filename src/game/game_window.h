@@ -40,6 +40,8 @@ public:
     std::function<void()> onPictureViewer;   // View > Picture Viewer
     std::function<void()> onContents;        // Help > Contents
     std::function<void()> onAbout;           // Help > About
+    std::function<void(const QString&)> onDropPicture; // a picture file dropped on the window
+    std::function<void()> onIntroEnded;      // once, when the intro has loaded the first picture
     std::function<bool()> onSaveInfo;   // writes "init.txt"; false when it could not
     std::function<void()> onGainedFocus;
 
@@ -52,6 +54,8 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenus();
@@ -78,6 +82,7 @@ private:
     bool applyingGeometry_ = false;
     std::array<double, 4> appliedGeometry_{};
     bool closing_ = false;
+    bool introOver_ = false;
 };
 
 } // namespace quiltra

@@ -3,11 +3,18 @@
 
 #include "platform/picture_loader.h"
 
+#include <QGuiApplication>
+#include <cmath>
+
 namespace quiltra {
 
 bool QtPictureClip::load(const std::string& path, std::string& error)
 {
-    LoadedPicture loaded = loadPicture(QString::fromStdString(path));
+    // On a high-density screen the picture is decoded with as many more pixels, so pieces are
+    // drawn sharp rather than enlarged.
+    const qreal density = qApp ? qApp->devicePixelRatio() : 1.0;
+    const int longSide = int(kDecodeLongSide * std::max<qreal>(1.0, std::ceil(density)));
+    LoadedPicture loaded = loadPicture(QString::fromStdString(path), longSide);
     if (!loaded.ok()) {
         error = loaded.error.toStdString();
         return false;

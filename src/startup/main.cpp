@@ -1,5 +1,6 @@
 // Entry point: start-up runs once, then the game window's events drive the program.
 #include <QApplication>
+#include <QFileInfo>
 #include <cstdio>
 
 #include "startup/command_line.h"
@@ -28,6 +29,10 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("org.quiltra.Quiltra"));
     QApplication::setQuitOnLastWindowClosed(false);
     // The program folder is where the executable lies, whatever the current directory.
-    quiltra::Program program(QCoreApplication::applicationDirPath());
+    // A picture named on the command line is taken relative to the directory it was named in.
+    const QString picture = line.picture.empty()
+                                ? QString()
+                                : QFileInfo(QString::fromLocal8Bit(line.picture.c_str())).absoluteFilePath();
+    quiltra::Program program(QCoreApplication::applicationDirPath(), nullptr, picture);
     return QApplication::exec();
 }

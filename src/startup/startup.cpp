@@ -9,6 +9,7 @@
 #include "help/about_window.h"
 #include "help/help_window.h"
 #include "help/intro_picture_holder.h"
+#include "pictures/open_file.h"
 #include "pictures/open_picture_window.h"
 #include "pictures/picture_list_editor.h"
 #include "platform/file_system.h"
@@ -27,7 +28,7 @@ void rebuildPictureMenu(Game& game, const PictureList& pictures)
     ++game.menuGeneration;
 }
 
-Program::Program(const QString& programFolder, GameServices* custom)
+Program::Program(const QString& programFolder, GameServices* custom, const QString& startPicture)
 {
     // The intro picture holder is loaded hidden and never shown.
     form2 = std::make_unique<IntroPictureHolder>(programFolder);
@@ -109,6 +110,12 @@ Program::Program(const QString& programFolder, GameServices* custom)
         form10->show();
         form9->hide();
     };
+
+    // A picture dropped on the game window, or named on the command line, is taken into play as
+    // a double click in the Open Picture window does; a bad one keeps the list's picture.
+    form9->onDropPicture = [this](const QString& path) { openPictureFile(*form9, clip_, path); };
+    if (!startPicture.isEmpty())
+        form9->onIntroEnded = [this, startPicture] { openPictureFile(*form9, clip_, startPicture); };
 
     form9->refresh();
     form9->show();

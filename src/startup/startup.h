@@ -25,7 +25,9 @@ class Program {
 public:
     // Runs start-up for the program folder; `services` may replace the real clock, random
     // source, sound device and message boxes (tests script them).
-    explicit Program(const QString& programFolder, GameServices* services = nullptr);
+    // `startPicture`, when given, is taken into play once the intro ends.
+    explicit Program(const QString& programFolder, GameServices* services = nullptr,
+                     const QString& startPicture = {});
     ~Program();
 
     ProgramState state;

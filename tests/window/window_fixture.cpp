@@ -13,7 +13,8 @@ namespace fs = std::filesystem;
 
 QString dataFolder() { return qEnvironmentVariable("QUILTRA_DATA_DIR"); }
 
-ProgramRig::ProgramRig(const QStringList& pictures, bool allPictures, const std::string* initText)
+ProgramRig::ProgramRig(const QStringList& pictures, bool allPictures, const std::string* initText,
+                       const QString& startPicture)
 {
     const fs::path data = dataFolder().toStdString();
     const fs::path root = folder.path();
@@ -35,7 +36,7 @@ ProgramRig::ProgramRig(const QStringList& pictures, bool allPictures, const std:
     services.sound = &sound;
     services.messages = &messages;
     services.colors = &colors;
-    program = std::make_unique<Program>(QString::fromStdString(folder.path()), &services);
+    program = std::make_unique<Program>(QString::fromStdString(folder.path()), &services, startPicture);
 }
 
 Game& ProgramRig::game() { return program->form9->game(); }

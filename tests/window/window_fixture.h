@@ -16,8 +16,9 @@ class ProgramRig {
 public:
     // `pictures`: names of supplied pictures to copy into Graphics/ (all 20 when empty and
     // `allPictures` is set). `initText`: an "init.txt" to start from, or none.
+    // `startPicture`: a picture named on the command line.
     explicit ProgramRig(const QStringList& pictures = {}, bool allPictures = false,
-                        const std::string* initText = nullptr);
+                        const std::string* initText = nullptr, const QString& startPicture = {});
 
     TempFolder folder;
     FakeClock clock;
