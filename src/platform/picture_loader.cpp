@@ -35,7 +35,20 @@ LoadedPicture loadPicture(const QString& path, int longSide)
     QImageReader reader(path);
     reader.setAutoTransform(true);
     reader.setDecideFormatFromContent(true);
-    const QSize stored = reader.size();
+    // A file cut off before its end decodes "successfully" with the rest filled in: refuse it.
+    // Checked before the size, so a file cut off within its header is named incomplete as well.
+    std::ifstream whole(std::filesystem::path(path.toStdU16String()), std::ios::binary);
+    const std::string missing =
+        incompletePicture(whole, std::uint64_t(info.size()), reader.format().toStdString());
+    if (!missing.empty()) {
+        result.error = QString::fromStdString(missing);
+        return result;
+    }
+    QSize stored = reader.size();
+    // Qt gives a BMP whose rows are stored top-down (a negative height in its header) a negative
+    // height; the picture itself is as tall as the positive height.
+    if (reader.format() == "bmp" && stored.width() > 0 && stored.height() < 0)
+        stored.setHeight(-stored.height());
     if (!stored.isValid() || stored.isEmpty()) {
         result.error = reader.errorString();
         if (result.error.isEmpty() || result.error == QLatin1String("Unknown error"))
@@ -47,15 +60,6 @@ LoadedPicture loadPicture(const QString& path, int longSide)
         result.error = QStringLiteral("The picture is too large to open (%1 x %2 pixels)")
                            .arg(stored.width())
                            .arg(stored.height());
-        return result;
-    }
-
-    // A file cut off before its end decodes "successfully" with the rest filled in: refuse it.
-    std::ifstream whole(std::filesystem::path(path.toStdU16String()), std::ios::binary);
-    const std::string missing =
-        incompletePicture(whole, std::uint64_t(info.size()), reader.format().toStdString());
-    if (!missing.empty()) {
-        result.error = QString::fromStdString(missing);
         return result;
     }
 

@@ -1,0 +1,245 @@
+// Hostile pictures through the three ways a picture enters the game (the Open Picture window, the
+// Picture List Editor's Add and the Picture menu), each with a game in progress: every one plays
+// or is refused with a clear message, quickly, within the memory budget, and a refusal leaves the
+// game exactly as it was.
+#include <QAction>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QtTest>
+#include <sys/resource.h>
+
+#include "game/game_window.h"
+#include "pictures/browse_lists.h"
+#include "pictures/open_picture_window.h"
+#include "pictures/picture_list_editor.h"
+#include "platform/picture_loader.h"
+#include "platform/qt_picture_clip.h"
+#include "startup/startup.h"
+#include "window/hostile_pictures.h"
+#include "window/window_fixture.h"
+
+using namespace quiltra;
+using namespace quiltra::test;
+
+namespace {
+
+// Each picture must be decoded or refused well within this; CI machines are slow.
+constexpr qint64 kLoadMillis = 2000;
+// The process's peak memory over all the tables: the 256 MiB full-decode budget, the test
+// program and Qt, with room to spare but far below what an unbounded decode would take.
+constexpr long kPeakMiB = 600;
+
+long peakMiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+// What a refused picture must leave alone: board, counters, caption, current picture, state and
+// the picture held for play.
+struct Snapshot {
+    std::string caption, title, current, path, size;
+    int state, moves, hints, generation, clipWidth, clipHeight;
+    std::vector<std::pair<Single, Single>> pieces;
+    bool operator==(const Snapshot&) const = default;
+};
+
+struct HostileRig {
+    ProgramRig rig{{"Cat.jpg"}};
+    PictureFolder pics;
+    QString failure;
+    std::vector<HostilePicture> cases = writeHostilePictures(pics, failure);
+
+    HostileRig() { rig.finishIntro(); }
+    Game& game() { return rig.game(); }
+    const QtPictureClip& clip()
+    {
+        return dynamic_cast<const QtPictureClip&>(*game().services.clip);
+    }
+
+    Snapshot snapshot()
+    {
+        Game& g = game();
+        Snapshot s{g.Caption, rig.window().windowTitle().toStdString(), g.mnuCurrent.Caption,
+                   g.program.CurrentPicturePath, g.mnuCurSize.Caption, g.GameState, g.MoveCount,
+                   g.HintCount, g.pictureGeneration, clip().pixelWidth(), clip().pixelHeight(),
+                   {}};
+        for (const Piece& p : g.board.Image2)
+            s.pieces.emplace_back(p.Left, p.Top);
+        return s;
+    }
+
+    // Cat.jpg in play in a Puzzle game with one move made; false when it could not be set up.
+    bool gameInProgress()
+    {
+        Game& g = game();
+        if (g.mnuCurrent.Caption != "Cat.jpg")
+            rig.window().action("mnuPict(0)")->trigger();
+        rig.window().runGame([&] { g.mnuPuz_Click(); });
+        rig.window().runGame([&] { g.image2_Click(1); });
+        rig.window().runGame([&] { g.image2_Click(2); });
+        return g.mnuCurrent.Caption == "Cat.jpg" && g.GameState == 1 && g.MoveCount == 1;
+    }
+
+    // The message of a refusal, or nothing when the attempt showed none.
+    QString soleMessage()
+    {
+        if (rig.messages.shown.size() != 1 || rig.messages.shown[0].title != "Quiltra")
+            return QStringLiteral("<%1 messages>").arg(rig.messages.shown.size());
+        return QString::fromStdString(rig.messages.shown[0].text);
+    }
+
+    // The picture in play is `c`: its natural size, its decoded colours, a board cut from it.
+    void checkPlays(const HostilePicture& c, const Snapshot& before)
+    {
+        Game& g = game();
+        QCOMPARE(soleMessage(), QStringLiteral("<0 messages>"));
+        QCOMPARE(QString::fromStdString(g.mnuCurrent.Caption), c.name);
+        QCOMPARE(QSize(clip().pixelWidth(), clip().pixelHeight()), c.natural);
+        const QImage& image = clip().image();
+        QVERIFY(!image.isNull() && std::max(image.width(), image.height()) <= kDecodeLongSide);
+        QCOMPARE(image.width() > image.height(), c.natural.width() > c.natural.height());
+        const auto near = [](QColor a, QColor b) {
+            return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                       std::abs(a.blue() - b.blue()) < 40;
+        };
+        const QColor top = image.pixelColor(image.width() / 2, image.height() / 4);
+        const QColor bottom = image.pixelColor(image.width() / 2, image.height() * 3 / 4);
+        QVERIFY2(!c.top.isValid() || near(top, c.top), qPrintable(top.name()));
+        QVERIFY2(!c.bottom.isValid() || near(bottom, c.bottom), qPrintable(bottom.name()));
+        QVERIFY(g.pictureGeneration > before.generation);
+        QVERIFY(g.board.NumPieces >= 1 && g.board.NumPieces <= 300);
+        QCOMPARE(g.board.PieceCount, g.board.NumPieces);
+        QCOMPARE(QString::fromStdString(g.mnuCurSize.Caption),
+                 QStringLiteral("%1x%2=%3").arg(g.board.GridCols).arg(g.board.GridRows)
+                     .arg(g.board.NumPieces));
+    }
+};
+
+} // namespace
+
+class HostilePicturesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void openPictureWindow()
+    {
+        HostileRig r;
+        QVERIFY2(r.failure.isEmpty(), qPrintable(r.failure));
+        for (const HostilePicture& c : r.cases) {
+            QVERIFY(r.gameInProgress());
+            r.rig.messages.shown.clear();
+            const Snapshot before = r.snapshot();
+            r.rig.window().action("mnuOpen")->trigger();
+            OpenPictureWindow* window = r.rig.program->form10;
+            QString error;
+            QVERIFY(window->findChild<FolderList*>("Dir1")->setPath(r.pics.path(), error));
+            window->findChild<ViewBox*>("View")->setValue(0);
+            FileList* files = window->findChild<FileList*>("File1");
+            const auto found = files->findItems(c.name, Qt::MatchExactly);
+            QVERIFY2(!found.isEmpty(), qPrintable(c.name));
+            files->setCurrentItem(found.front());
+
+            QElapsedTimer timer;
+            timer.start();
+            window->File1_DblClick();
+            QVERIFY2(timer.elapsed() < kLoadMillis, qPrintable(c.name));
+            if (c.refusal.isEmpty()) {
+                r.checkPlays(c, before);
+                QVERIFY2(!QTest::currentTestFailed(), qPrintable(c.name));
+                QCOMPARE(r.game().MoveCount, std::int16_t(0));
+                continue;
+            }
+            QCOMPARE(c.name + ": " + r.soleMessage(), c.name + ": " + c.refusal);
+            QVERIFY(window->isVisible());
+            window->findChild<QPushButton*>("Cancel")->click();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(r.rig.program->form10.isNull());
+            Snapshot expected = before;
+            if (c.refusal == kTooSmallMessage) {
+                // This window's every normal end restarts the count and shows the whole picture.
+                expected.moves = 0;
+                expected.caption = "Quiltra - puzzle: Cat.jpg Size: " + before.size;
+                expected.title = expected.caption;
+            }
+            QVERIFY2(r.snapshot() == expected, qPrintable(c.name));
+        }
+        QVERIFY2(peakMiB() < kPeakMiB, qPrintable(QString::number(peakMiB())));
+    }
+
+    void pictureListEditorAdd()
+    {
+        HostileRig r;
+        QVERIFY2(r.failure.isEmpty(), qPrintable(r.failure));
+        QVERIFY(r.gameInProgress());
+        PictureListEditor& editor = *r.rig.program->form1;
+        editor.setViewState(0);
+        r.rig.window().action("mnuEdit")->trigger();
+        const Snapshot before = r.snapshot();
+        const std::vector<std::string> listed = editor.lists().List1;
+        QString error;
+        QVERIFY(editor.findChild<FolderList*>("Dir1")->setPath(r.pics.path(), error));
+        FileList* files = editor.findChild<FileList*>("File1");
+        for (const HostilePicture& c : r.cases) {
+            editor.setEntries(listed);
+            r.rig.messages.shown.clear();
+            files->clearSelection();
+            const auto found = files->findItems(c.name, Qt::MatchExactly);
+            QVERIFY2(!found.isEmpty(), qPrintable(c.name));
+            files->setCurrentItem(found.front());
+
+            QElapsedTimer timer;
+            timer.start();
+            editor.findChild<QPushButton*>("Add")->click();
+            QVERIFY2(timer.elapsed() < kLoadMillis, qPrintable(c.name));
+            std::vector<std::string> expected = listed;
+            if (c.refusal.isEmpty())
+                expected.push_back(r.pics.file(c.name).toStdString());
+            const QString message =
+                c.refusal.isEmpty() ? QStringLiteral("<0 messages>") : c.refusal;
+            QCOMPARE(c.name + ": " + r.soleMessage(), c.name + ": " + message);
+            QCOMPARE(editor.lists().List1, expected);
+            QVERIFY2(r.snapshot() == before, qPrintable(c.name));
+        }
+        editor.findChild<QPushButton*>("Cancel")->click();
+        QVERIFY2(peakMiB() < kPeakMiB, qPrintable(QString::number(peakMiB())));
+    }
+
+    void pictureMenu()
+    {
+        HostileRig r;
+        QVERIFY2(r.failure.isEmpty(), qPrintable(r.failure));
+        PictureList& lists = r.game().pictures;
+        for (const HostilePicture& c : r.cases) {
+            lists.List1.push_back(r.pics.file(c.name).toStdString());
+            lists.List2.push_back(c.name.toStdString());
+        }
+        rebuildPictureMenu(r.game(), lists);
+        r.rig.window().refresh();
+        for (std::size_t i = 0; i < r.cases.size(); ++i) {
+            const HostilePicture& c = r.cases[i];
+            QVERIFY(r.gameInProgress());
+            r.rig.messages.shown.clear();
+            const Snapshot before = r.snapshot();
+            QAction* item = r.rig.window().action(QStringLiteral("mnuPict(%1)").arg(i + 1));
+            QVERIFY2(item && item->text() == c.name, qPrintable(c.name));
+
+            QElapsedTimer timer;
+            timer.start();
+            item->trigger();
+            QVERIFY2(timer.elapsed() < kLoadMillis, qPrintable(c.name));
+            if (c.refusal.isEmpty()) {
+                r.checkPlays(c, before);
+                QVERIFY2(!QTest::currentTestFailed(), qPrintable(c.name));
+                continue;
+            }
+            QCOMPARE(c.name + ": " + r.soleMessage(), c.name + ": " + c.refusal);
+            QVERIFY2(r.snapshot() == before, qPrintable(c.name));
+        }
+        QVERIFY2(peakMiB() < kPeakMiB, qPrintable(QString::number(peakMiB())));
+        qInfo("peak memory after all three tables: %ld MiB", peakMiB());
+    }
+};
+
+QTEST_MAIN(HostilePicturesTest)
+#include "test_hostile_pictures.moc"
