@@ -14,10 +14,11 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
+// n little-endian bytes of v; bytes beyond the eighth are zero.
 void le(Bytes& b, std::uint64_t v, int n)
 {
     for (int i = 0; i < n; ++i)
-        b.push_back((v >> (8 * i)) & 0xFF);
+        b.push_back(i < 8 ? (v >> (8 * i)) & 0xFF : 0);
 }
 
 // A BMP of width x height at 24 bits with its full pixel rows (rows padded to 4 bytes).
