@@ -2,7 +2,9 @@
 #include "game/board_widget.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/qt_dialogs.h"
@@ -35,47 +37,84 @@ QRectF BoardWidget::pixelRect(const Element& e) const
     return QRectF(toPixels(e.Left), toPixels(e.Top), toPixels(e.Width), toPixels(e.Height));
 }
 
-const QPixmap& BoardWidget::scaledPicture(QSize size)
+// Every piece is painted at one size in whole pixels, its piece size rounded; its place is its
+// position rounded, so the gaps between pieces stay even to within a pixel.
+QSize BoardWidget::pieceSize() const
 {
-    // The picture is scaled once per picture and size; every piece is painted from it.
+    const Board& b = game_.board;
+    return QSize(std::max(1, int(std::lround(toPixels(b.PieceWidth)))),
+                 std::max(1, int(std::lround(toPixels(b.PieceHeight)))));
+}
+
+QRect BoardWidget::pieceRect(const Piece& p, QSize size) const
+{
+    return QRect(int(std::lround(toPixels(game_.Picture2.Left + p.Left))),
+                 int(std::lround(toPixels(game_.Picture2.Top + p.Top))), size.width(), size.height());
+}
+
+const QPixmap& BoardWidget::wholePicture(QSize size)
+{
     const QImage& source = clip_.image();
     const qreal ratio = devicePixelRatioF();
     const QSize devicePixels = (QSizeF(size) * ratio).toSize();
-    if (scaledGeneration_ != game_.pictureGeneration || scaledSource_ != &source ||
-        scaled_.size() != devicePixels) {
-        scaledGeneration_ = game_.pictureGeneration;
-        scaledSource_ = &source;
-        scaled_ = source.isNull() || devicePixels.isEmpty()
+    if (wholeGeneration_ != game_.pictureGeneration || wholeKey_ != source.cacheKey() ||
+        whole_.size() != devicePixels) {
+        wholeGeneration_ = game_.pictureGeneration;
+        wholeKey_ = source.cacheKey();
+        whole_ = source.isNull() || devicePixels.isEmpty()
+                     ? QPixmap()
+                     : QPixmap::fromImage(source.scaled(devicePixels, Qt::IgnoreAspectRatio,
+                                                        Qt::SmoothTransformation));
+        whole_.setDevicePixelRatio(ratio);
+    }
+    return whole_;
+}
+
+// The picture stretched to the grid's columns and rows of whole pieces: cell k of the grid, an
+// equal share of the picture, becomes exactly one piece, so each piece shows its whole share.
+const QPixmap& BoardWidget::piecePicture(QSize piece)
+{
+    const Board& b = game_.board;
+    const QImage& source = clip_.image();
+    const qreal ratio = devicePixelRatioF();
+    const QSize devicePixels = (QSizeF(piece.width() * b.GridCols, piece.height() * b.GridRows) * ratio).toSize();
+    if (piecesGeneration_ != game_.pictureGeneration || piecesKey_ != source.cacheKey() ||
+        pieces_.size() != devicePixels) {
+        piecesGeneration_ = game_.pictureGeneration;
+        piecesKey_ = source.cacheKey();
+        pieces_ = source.isNull() || devicePixels.isEmpty()
                       ? QPixmap()
                       : QPixmap::fromImage(source.scaled(devicePixels, Qt::IgnoreAspectRatio,
                                                          Qt::SmoothTransformation));
-        scaled_.setDevicePixelRatio(ratio);
+        pieces_.setDevicePixelRatio(ratio);
     }
-    return scaled_;
+    return pieces_;
 }
 
-void BoardWidget::paintPieces(QPainter& painter, const QPixmap& picture)
+void BoardWidget::paintPieces(QPainter& painter, const QRegion& dirty)
 {
     const Board& b = game_.board;
-    if (b.GridCols <= 0 || b.GridRows <= 0 || picture.isNull())
+    if (b.GridCols <= 0 || b.GridRows <= 0)
         return;
-    const double cellW = picture.width() / double(b.GridCols);
-    const double cellH = picture.height() / double(b.GridRows);
-    const double w = toPixels(b.PieceWidth);
-    const double h = toPixels(b.PieceHeight);
+    const QSize size = pieceSize();
+    const QPixmap& picture = piecePicture(size);
+    if (picture.isNull())
+        return;
+    const qreal ratio = picture.devicePixelRatio();
+    const QSizeF cell = QSizeF(size) * ratio;
     painter.save();
-    // Positions inside the game area are offset by its own position; everything is snapped to
-    // whole pixels in window coordinates.
-    const double ox = game_.Picture2.Left, oy = game_.Picture2.Top;
     painter.setClipRect(pixelRect(game_.Picture2));
     for (int k = 1; k <= b.PieceCount && k < int(b.Image2.size()); ++k) {
         const Piece& p = b.piece(k);
-        if (!p.Visible)
+        const QRect target = pieceRect(p, size);
+        if (!p.Visible || !dirty.intersects(target))
             continue;
-        const int cell = k - 1;
-        const QRectF source((cell % b.GridCols) * cellW, (cell / b.GridCols) * cellH, cellW, cellH);
-        painter.drawPixmap(snapped(toPixels(ox + p.Left), toPixels(oy + p.Top), w, h), picture, source);
+        const int c = k - 1;
+        const QRectF source((c % b.GridCols) * cell.width(), (c / b.GridCols) * cell.height(),
+                            cell.width(), cell.height());
+        painter.drawPixmap(QRectF(target), picture, source);
     }
+    const double ox = game_.Picture2.Left, oy = game_.Picture2.Top;
     auto drawFrame = [&painter, ox, oy](const Frame& f) {
         if (!f.Visible)
             return;
@@ -95,15 +134,18 @@ void BoardWidget::paintPieces(QPainter& painter, const QPixmap& picture)
     painter.restore();
 }
 
-void BoardWidget::paintEvent(QPaintEvent*)
+// Only what is dirty is painted: the background, the whole picture or the pieces that meet it.
+// Pictures are drawn at whole-pixel places and their own size, so painting only copies pixels.
+void BoardWidget::paintEvent(QPaintEvent* event)
 {
+    const QRegion& dirty = event->region();
     QPainter painter(this);
     const QColor back = toQColor(game_.BackColor);
-    painter.fillRect(rect(), back);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.fillRect(event->rect(), back);
     if (game_.Image1.Visible) {
-        const QRectF target = pixelRect(game_.Image1);
-        painter.drawPixmap(target, scaledPicture(target.size().toSize()), QRectF());
+        const QRect target = pixelRect(game_.Image1).toRect();
+        if (dirty.intersects(target))
+            painter.drawPixmap(target.topLeft(), wholePicture(target.size()));
     }
     if (game_.Shape1.Visible) {
         painter.setPen(QPen(toQColor(game_.Shape1Color), 1));
@@ -113,9 +155,69 @@ void BoardWidget::paintEvent(QPaintEvent*)
     // The game area is an opaque box above the whole picture: where both show, it covers it.
     if (game_.Picture2.Visible) {
         painter.fillRect(pixelRect(game_.Picture2), back);
-        const QSize size(qRound(toPixels(game_.Image1.Width)), qRound(toPixels(game_.Image1.Height)));
-        paintPieces(painter, scaledPicture(size));
+        paintPieces(painter, dirty);
     }
+}
+
+bool BoardWidget::Look::sameScene(const Look& o) const
+{
+    return picture == o.picture && generation == o.generation && back == o.back &&
+           shape1Color == o.shape1Color && image1 == o.image1 && shape1 == o.shape1 &&
+           picture2 == o.picture2 && piece == o.piece && pieces.size() == o.pieces.size() &&
+           frames.size() == o.frames.size();
+}
+
+BoardWidget::Look BoardWidget::currentLook() const
+{
+    const Game& g = game_;
+    const Board& b = g.board;
+    const auto shown = [this](const Element& e) {
+        return e.Visible ? pixelRect(e).toAlignedRect() : QRect();
+    };
+    Look look;
+    look.picture = clip_.image().cacheKey();
+    look.generation = g.pictureGeneration;
+    look.back = g.BackColor;
+    look.shape1Color = g.Shape1Color;
+    look.image1 = shown(g.Image1);
+    look.shape1 = shown(g.Shape1);
+    look.picture2 = shown(g.Picture2);
+    if (!g.Picture2.Visible)
+        return look;
+    look.piece = pieceSize();
+    for (int k = 1; k <= b.PieceCount && k < int(b.Image2.size()); ++k)
+        look.pieces.push_back(b.piece(k).Visible ? pieceRect(b.piece(k), look.piece) : QRect());
+    const auto frame = [&g](const Frame& f) {
+        if (!f.Visible)
+            return FrameLook{};
+        return FrameLook{snapped(toPixels(g.Picture2.Left + f.Left), toPixels(g.Picture2.Top + f.Top),
+                                 toPixels(f.Width), toPixels(f.Height))
+                             .toAlignedRect(),
+                         f.Color, f.BorderWidth};
+    };
+    for (const Frame& f : b.Shape5)
+        look.frames.push_back(frame(f));
+    look.frames.push_back(frame(b.Shape7));
+    return look;
+}
+
+void BoardWidget::refresh()
+{
+    Look now = currentLook();
+    if (!now.sameScene(shown_)) {
+        update();
+    } else {
+        QRegion dirty;
+        for (std::size_t i = 0; i < now.pieces.size(); ++i)
+            if (now.pieces[i] != shown_.pieces[i])
+                dirty += QRegion(now.pieces[i]) + shown_.pieces[i];
+        for (std::size_t i = 0; i < now.frames.size(); ++i)
+            if (!(now.frames[i] == shown_.frames[i]))
+                dirty += QRegion(now.frames[i].box) + shown_.frames[i].box;
+        if (!dirty.isEmpty())
+            update(dirty);
+    }
+    shown_ = std::move(now);
 }
 
 int BoardWidget::pieceAt(QPointF point) const

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <QPixmap>
+#include <QRect>
+#include <QRegion>
 #include <QWidget>
+#include <vector>
 
 #include "game/game.h"
 
@@ -23,6 +26,11 @@ public:
     // The piece under a point of the widget (pixels), or 0 when there is none.
     int pieceAt(QPointF point) const;
 
+    // Brings the widget up to date with the game: schedules a repaint of what looks different
+    // since the last call (two pieces and their frames after a move), of everything when the
+    // picture, a view or a colour changed, and of nothing when only the caption did.
+    void refresh();
+
 signals:
     // Emitted after a mouse event changed the game, so the window can refresh what it shows.
     void gameChanged();
@@ -33,15 +41,40 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // What the widget shows, in whole pixels: compared between refreshes to find what changed.
+    struct FrameLook {
+        QRect box;              // empty while hidden
+        std::uint32_t color = 0;
+        int width = 0;
+        bool operator==(const FrameLook&) const = default;
+    };
+    struct Look {
+        qint64 picture = 0;     // the clip's picture and the game's picture generation
+        int generation = -1;
+        std::uint32_t back = 0, shape1Color = 0;
+        QRect image1, shape1, picture2;   // empty while hidden
+        QSize piece;
+        std::vector<QRect> pieces;        // piece k at k - 1, empty while hidden
+        std::vector<FrameLook> frames;    // Shape5(0..n), then Shape7
+        bool sameScene(const Look& other) const;
+    };
+    Look currentLook() const;
+
     QRectF pixelRect(const Element& e) const;
-    const QPixmap& scaledPicture(QSize size);
-    void paintPieces(QPainter& painter, const QPixmap& picture);
+    QSize pieceSize() const;
+    QRect pieceRect(const Piece& p, QSize size) const;
+    const QPixmap& wholePicture(QSize size);
+    const QPixmap& piecePicture(QSize piece);
+    void paintPieces(QPainter& painter, const QRegion& dirty);
 
     Game& game_;
     const QtPictureClip& clip_;
-    QPixmap scaled_;
-    int scaledGeneration_ = -1;
-    const QImage* scaledSource_ = nullptr;
+    Look shown_;
+    // The picture scaled once to the whole picture's size, and once so that every cell of the
+    // grid is exactly one piece in pixels: pieces are then copied, never scaled, when painted.
+    QPixmap whole_, pieces_;
+    qint64 wholeKey_ = 0, piecesKey_ = 0;
+    int wholeGeneration_ = -1, piecesGeneration_ = -1;
     int pressedPiece_ = 0;
     bool pressedImage1_ = false;
 };

@@ -6,6 +6,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QWindowStateChangeEvent>
@@ -49,7 +50,7 @@ int keyCode(const QKeyEvent* event)
 } // namespace
 
 GameWindow::GameWindow(ProgramState& program, PictureList& pictures, GameServices services,
-                       const QtPictureClip& clip, QWidget* parent)
+                       QtPictureClip& clip, QWidget* parent)
     : QMainWindow(parent), game_(program, pictures, std::move(services)), clip_(clip)
 {
     setObjectName(QStringLiteral("Form9"));
@@ -230,6 +231,8 @@ void GameWindow::applyGeometry()
     applyingGeometry_ = true;
     const QSize client(pixels(game_.Width - kFrameWidthTwips), pixels(game_.Height - kFrameHeightTwips));
     board_->setFixedSize(client.expandedTo(QSize(1, 1)));
+    // Pictures are decoded as large as the game area shows them.
+    clip_.setShownArea(board_->size() * qGuiApp->devicePixelRatio());
     setFixedSize(board_->width(), board_->height() + menuBar()->sizeHint().height());
     move(pixels(game_.Left), pixels(game_.Top));
     applyingGeometry_ = false;
@@ -242,7 +245,7 @@ void GameWindow::refresh()
         setWindowTitle(title);
     syncMenus();
     applyGeometry();
-    board_->update();
+    board_->refresh();
 }
 
 void GameWindow::schedule()

@@ -22,7 +22,7 @@ class GameWindow : public QMainWindow {
     Q_OBJECT
 public:
     GameWindow(ProgramState& program, PictureList& pictures, GameServices services,
-               const QtPictureClip& clip, QWidget* parent = nullptr);
+               QtPictureClip& clip, QWidget* parent = nullptr);
 
     Game& game() { return game_; }
     BoardWidget* board() const { return board_; }
@@ -69,7 +69,7 @@ private:
     void schedule();
 
     Game game_;
-    const QtPictureClip& clip_;
+    QtPictureClip& clip_;
     BoardWidget* board_ = nullptr;
     QTimer timer_;
     std::vector<std::pair<QAction*, MenuItem*>> items_;

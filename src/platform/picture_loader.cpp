@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/jpeg_decoder.h"
 #include "platform/picture_completeness.h"
 
 namespace quiltra {
@@ -84,7 +85,17 @@ LoadedPicture loadPicture(const QString& path, int longSide)
         reader.setScaledSize(target);
 
     QImage image;
-    if (!reader.read(&image) || image.isNull()) {
+    // JPEG, the commonest kind, is decoded by libjpeg-turbo itself (jpeg_decoder.h): reduced by
+    // eighths and straight into the pixels Qt paints from, it takes about a quarter less time.
+    const JpegDecode fast =
+        scalesWhileDecoding ? decodeJpeg(path, target, kFullDecodeBudgetBytes) : JpegDecode{};
+    if (fast.outcome == JpegDecode::Outcome::Refused) {
+        result.error = fast.error;
+        return result;
+    }
+    if (fast.outcome == JpegDecode::Outcome::Decoded) {
+        image = upright(fast.image, reader.transformation());
+    } else if (!reader.read(&image) || image.isNull()) {
         result.error = reader.errorString();
         if (result.error.isEmpty())
             result.error = QStringLiteral("Invalid picture");

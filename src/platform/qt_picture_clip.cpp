@@ -4,22 +4,73 @@
 #include "platform/picture_loader.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
+#include <algorithm>
 #include <cmath>
 
 namespace quiltra {
 
+namespace {
+
+// The most a picture is decoded at. On a high-density screen it is decoded with as many more
+// pixels, so pieces are drawn sharp rather than enlarged.
+int largestLongSide()
+{
+    const qreal density = qApp ? qApp->devicePixelRatio() : 1.0;
+    return int(kDecodeLongSide * std::max<qreal>(1.0, std::ceil(density)));
+}
+
+// The size a picture of natural size `natural` is shown at, at most, in an area: fitted into it
+// with its proportions, never enlarged.
+QSize shownSize(QSize natural, QSize area)
+{
+    if (natural.width() <= area.width() && natural.height() <= area.height())
+        return natural;
+    return natural.scaled(area, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
+// The long side of the smallest reduction by halves of `stored` that still covers `needed`.
+int coveringLongSide(QSize stored, QSize needed)
+{
+    int divisor = 1;
+    for (int next = 2; next <= (1 << 16); next *= 2) {
+        if ((stored.width() + next - 1) / next < needed.width() ||
+            (stored.height() + next - 1) / next < needed.height())
+            break;
+        divisor = next;
+    }
+    return std::max((stored.width() + divisor - 1) / divisor, (stored.height() + divisor - 1) / divisor);
+}
+
+} // namespace
+
+// Reads the picture's header for its size and orientation: the area, turned to the file's
+// stored orientation, decides the reduction.
+int QtPictureClip::longSideFor(const std::string& path) const
+{
+    const int limit = largestLongSide();
+    if (area_.isEmpty())
+        return limit;
+    QImageReader header(QString::fromStdString(path));
+    header.setDecideFormatFromContent(true);
+    const QSize stored = header.size();
+    if (!stored.isValid() || stored.isEmpty())
+        return limit;
+    const bool quarter = header.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+    const QSize upright = quarter ? stored.transposed() : stored;
+    const QSize needed = shownSize(upright, area_);
+    return std::min(limit, coveringLongSide(stored, quarter ? needed.transposed() : needed));
+}
+
 bool QtPictureClip::load(const std::string& path, std::string& error)
 {
-    // On a high-density screen the picture is decoded with as many more pixels, so pieces are
-    // drawn sharp rather than enlarged.
-    const qreal density = qApp ? qApp->devicePixelRatio() : 1.0;
-    const int longSide = int(kDecodeLongSide * std::max<qreal>(1.0, std::ceil(density)));
-    LoadedPicture loaded = loadPicture(QString::fromStdString(path), longSide);
+    LoadedPicture loaded = loadPicture(QString::fromStdString(path), longSideFor(path));
     if (!loaded.ok()) {
         error = loaded.error.toStdString();
         return false;
     }
     take(std::move(loaded.image), loaded.naturalSize);
+    path_ = path;
     return true;
 }
 
@@ -29,6 +80,21 @@ void QtPictureClip::take(QImage image, QSize naturalSize)
 {
     image_ = std::move(image);
     natural_ = naturalSize;
+    path_.clear();
+}
+
+void QtPictureClip::setShownArea(QSize devicePixels)
+{
+    area_ = devicePixels;
+    if (path_.empty() || image_.isNull())
+        return;
+    const QSize needed = shownSize(natural_, area_);
+    if (image_.width() >= needed.width() && image_.height() >= needed.height())
+        return;
+    // A picture that no longer loads keeps the pixels it has.
+    LoadedPicture loaded = loadPicture(QString::fromStdString(path_), longSideFor(path_));
+    if (loaded.ok() && loaded.image.width() > image_.width())
+        image_ = std::move(loaded.image);
 }
 
 } // namespace quiltra

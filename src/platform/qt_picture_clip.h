@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
+#include <string>
 
 #include "platform/picture_clip.h"
 
@@ -22,10 +24,20 @@ public:
     void take(QImage image, QSize naturalSize);
     const QImage& image() const { return image_; }
 
+    // The game area in device pixels, the largest the picture is shown at. A loaded picture is
+    // decoded only as large as showing it there needs, reduced by halves (as JPEG decodes such
+    // sizes fastest), so a large photo costs a fraction of the time and memory; when the area
+    // grows beyond what the held picture covers, the file is decoded again, larger.
+    void setShownArea(QSize devicePixels);
+
 private:
+    int longSideFor(const std::string& path) const;
+
     QImage intro_;
     QImage image_;
     QSize natural_;
+    QSize area_;
+    std::string path_;   // the file of the held picture, when load() took it
 };
 
 } // namespace quiltra

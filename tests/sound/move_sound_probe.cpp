@@ -1,5 +1,7 @@
 // Plays a sound through SdlSoundDevice with the game's own command sequence for the move sound.
 // Usage: move_sound_probe <wave file> <plays> <milliseconds between plays>
+// When the plays are further apart than the device's grace period, the output device must have
+// closed itself before each next play (exit status 3 otherwise), so every play opens it again.
 #include "platform/sdl_sound_device.h"
 
 #include <chrono>
@@ -23,11 +25,18 @@ int main(int argc, char** argv)
     device.setFileName(file);
     device.setDeviceType("WaveAudio");
     device.command("Open");
+    // Time enough for a 70 ms sound, the grace period and the closing itself.
+    const bool closesBetween = gap > quiltra::SdlSoundDevice::kCloseGrace + std::chrono::milliseconds(400);
     // One move each: rewind and play, never waiting for the sound.
     for (int i = 0; i < plays; ++i) {
         device.command("Prev");
         device.command("Play");
         std::this_thread::sleep_for(gap);
+        if (closesBetween && device.deviceOpen()) {
+            std::fprintf(stderr, "the output device was still open %d ms after play %d\n",
+                         int(gap.count()), i + 1);
+            return 3;
+        }
     }
     return 0;
 }

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Plays the move sound ten times into a private PulseAudio null sink and checks that each play is heard whole.
-# Usage: test_move_sound_whole.sh <move_sound_probe> <move.wav>
+# Plays the move sound into a private PulseAudio null sink and checks that each play is heard whole.
+# Usage: test_move_sound_whole.sh <move_sound_probe> <move.wav> [plays] [milliseconds between plays]
+# (ten plays 300 ms apart by default).
 # Exits 77 (skipped) only when no PulseAudio server can be started here.
 set -euo pipefail
 
 probe=$1
 wave=$2
-plays=10
-gap_ms=300
+plays=${3:-10}
+gap_ms=${4:-300}
 rate=44100
 threshold=0.02     # an envelope above this (about -34 dB) is sound
 quiet_ms=20        # a burst ends after this much quiet

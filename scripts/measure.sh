@@ -1,0 +1,260 @@
+#!/usr/bin/env bash
+# Whole-process measurements of the real program under Xvfb, each beside its reference taken in
+# the same run: start-up to the first window and resident memory (against a minimal Qt window),
+# idle CPU without and with a running game clock, peak memory with a 24-megapixel photo, the
+# 24-megapixel photo from command to painted (against djpeg's full-size decode), and the 48- and
+# 100-megapixel photos.
+# Usage: scripts/measure.sh [build folder] [runs]
+#   build folder: configured with -DQUILTRA_BENCH=ON (default: build-bench beside scripts/);
+#   runs: default 5. Takes about a minute a run; run it on an otherwise idle machine.
+# Set MEASURE_AUDIO=dummy to use SDL's dummy audio driver instead of a private PulseAudio server.
+set -euo pipefail
+build="$(cd "${1:-$(dirname "$0")/../build-bench}" && pwd)"
+cd "$(dirname "$0")/.."
+runs="${2:-5}"
+bench="$build/bench"
+for f in "$build/Quiltra/quiltra" "$bench/minimal_window" "$bench/first_window" "$bench/make_picture" \
+         "$bench/take_picture_timing"; do
+    [ -x "$f" ] || { echo "missing $f: build the benchmarks first (see README)" >&2; exit 1; }
+done
+for tool in Xvfb xdotool djpeg; do
+    command -v $tool >/dev/null || { echo "$tool is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
+done
+
+LOAD_BEFORE=$(cut -d' ' -f1-3 /proc/loadavg)
+work=$(mktemp -d /tmp/quiltra-measure.XXXXXX)
+pids=()
+cleanup() {
+    set +e
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+    for p in "${pids[@]}"; do wait "$p" 2>/dev/null; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+say() { printf '%s\n' "$*" >&2; }
+ms_now() { echo $(( $(date +%s%N) / 1000000 )); }
+median() { sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) print "nan"; else if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b == 0) print "nan"; else printf "%.2f", a / b }'; }
+
+# ---- The display and the audio server ----
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { say "Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
+export HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" XDG_RUNTIME_DIR="$work/run"
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+# A private PulseAudio server with a null sink stands for the player's sound server, so the
+# program opens a real audio stream, as it does on a desktop.
+audio="${MEASURE_AUDIO:-pulse}"
+if [ "$audio" = pulse ] && command -v pulseaudio >/dev/null && command -v pactl >/dev/null; then
+    export PULSE_RUNTIME_PATH="$work/run" PULSE_STATE_PATH="$work/state" PULSE_SERVER="unix:$work/pulse.sock"
+    mkdir -p "$work/state"
+    printf 'load-module module-null-sink sink_name=measure\nset-default-sink measure\nload-module module-native-protocol-unix socket=%s auth-anonymous=1\n' \
+        "$work/pulse.sock" > "$work/server.pa"
+    pulseaudio -n --daemonize=no --exit-idle-time=-1 --system=false --use-pid-file=no --realtime=no \
+        --high-priority=no -F "$work/server.pa" 2>"$work/pulse.log" &
+    pids+=($!)
+    for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+    pactl info >/dev/null 2>&1 && export SDL_AUDIODRIVER=pulseaudio || { audio=dummy; export SDL_AUDIODRIVER=dummy; }
+else
+    audio=dummy
+    export SDL_AUDIODRIVER=dummy
+fi
+
+# ---- Inputs: generated photos and program folders ----
+say "generating pictures..."
+"$bench/make_picture" "$work/photo-24mp.jpg" 6000 4000
+"$bench/make_picture" "$work/photo-48mp.jpg" 8000 6000
+"$bench/make_picture" "$work/photo-100mp.jpg" 12000 8400
+supplied="$build/Quiltra/Graphics/Dragonfly.jpg"
+
+# A program folder whose list holds the given pictures only.
+program_folder() {
+    local dir="$work/$1"; shift
+    mkdir -p "$dir"
+    cp -r "$build/Quiltra/quiltra" "$build/Quiltra/Graphics" "$build/Quiltra/Sound" "$build/Quiltra/intro.bmp" \
+        "$build/Quiltra/portable.txt" "$dir/"
+    local list=""
+    for p in "$@"; do list+="$p,"; done
+    printf '*,9550,6750,20,20,&H80FF80,&H0080FFFF,12632256,1,1,1,1,1,1,1,%send\n' "$list" > "$dir/init.txt"
+    echo "$dir"
+}
+dir_supplied=$(program_folder supplied "$supplied")
+dir_24=$(program_folder mp24 "$work/photo-24mp.jpg")
+dir_48=$(program_folder mp48 "$work/photo-48mp.jpg")
+
+# ---- Process helpers ----
+# Starts a program through first_window; sets PID (the program) and MAPPED (ms to its first window).
+start() {
+    local out="$work/start.$RANDOM"
+    : > "$out"
+    "$bench/first_window" "$@" >"$out" 2>"$out.err" &
+    pids+=($!)
+    HELPER=$!
+    PID="" MAPPED=""
+    for _ in $(seq 300); do
+        PID=$(awk '/^pid/ { print $2 }' "$out" || true)
+        MAPPED=$(awk '/^mapped/ { print $2 }' "$out" || true)
+        [ -n "$MAPPED" ] && return 0
+        kill -0 "$HELPER" 2>/dev/null || break
+        sleep 0.05
+    done
+    say "no window from $*: $(cat "$out" "$out.err")"
+    return 1
+}
+# KILL, not TERM: nothing is to be saved here, and builds whose SDL caught TERM never ended by it.
+stop() {
+    kill -KILL "$PID" 2>/dev/null || true
+    wait "$HELPER" 2>/dev/null || true
+}
+status_kb() { awk -v k="$2:" '$1 == k { print $2 }' "/proc/$1/status"; }
+# CPU time of every thread of a process, in nanoseconds, and the number of times its threads
+# were switched in (wake-ups), as "ns wakeups threads".
+cpu_sample() {
+    local ns=0 sw=0 n=0 t v nv
+    for t in /proc/"$1"/task/*; do
+        read -r v _ < "$t/schedstat" || continue
+        nv=$(awk '/ctxt_switches/ { s += $2 } END { print s }' "$t/status")
+        ns=$((ns + v)); sw=$((sw + nv)); n=$((n + 1))
+    done
+    echo "$ns $sw $n"
+}
+# Percent of one core and wake-ups per second over `seconds`; also the thread counts seen.
+cpu_over() {
+    local pid="$1" seconds="$2" a b
+    a=$(cpu_sample "$pid"); sleep "$seconds"; b=$(cpu_sample "$pid")
+    awk -v a="$a" -v b="$b" -v s="$seconds" 'BEGIN { split(a, x, " "); split(b, y, " ");
+        printf "%.3f %.1f %d/%d\n", (y[1] - x[1]) / (s * 1e7), (y[2] - x[2]) / s, x[3], y[3] }'
+}
+window_of() { xdotool search --pid "$1" --onlyvisible --name 'Quiltra' 2>/dev/null | head -n1; }
+# Waits until the program's title matches a pattern (up to 30 s); prints the title.
+wait_title() {
+    local pid="$1" pattern="$2" id title=""
+    for _ in $(seq 300); do
+        id=$(window_of "$pid")
+        title=$( [ -n "$id" ] && xdotool getwindowname "$id" 2>/dev/null || true)
+        if [[ "$title" =~ $pattern ]]; then echo "$title"; return 0; fi
+        sleep 0.1
+    done
+    say "title never matched /$pattern/: '$title'"
+    return 1
+}
+key() {
+    local id; id=$(window_of "$1"); shift
+    xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+    xdotool key --delay 100 "$@"
+}
+
+# ---- 1. Start-up to the first window (minimal window vs Quiltra, alternately, back to back) ----
+startups=$((runs * 3))
+say "start-up ($startups launches each, after one warm-up)..."
+: > "$work/startup-min"; : > "$work/startup-q"
+for run in $(seq 0 "$startups"); do
+    start "$bench/minimal_window"
+    [ "$run" -gt 0 ] && echo "$MAPPED" >> "$work/startup-min"
+    stop
+    start "$dir_supplied/quiltra"
+    [ "$run" -gt 0 ] && echo "$MAPPED" >> "$work/startup-q"
+    stop
+done
+
+# ---- 2. Resident memory after the intro and idle CPU (minimal window vs Quiltra) ----
+say "memory and idle CPU ($runs runs each)..."
+: > "$work/rss-min"; : > "$work/rss-q"; : > "$work/hwm-q"; : > "$work/idle-q"; : > "$work/clock-q"
+: > "$work/idle-min"
+for run in $(seq 1 "$runs"); do
+    start "$bench/minimal_window"
+    sleep 2
+    status_kb "$PID" VmRSS >> "$work/rss-min"
+    [ "$run" -le 2 ] && cpu_over "$PID" 10 >> "$work/idle-min"
+    stop
+
+    start "$dir_supplied/quiltra"
+    wait_title "$PID" '^Quiltra - puzzle: Dragonfly\.jpg' >/dev/null
+    sleep 3
+    status_kb "$PID" VmRSS >> "$work/rss-q"
+    status_kb "$PID" VmHWM >> "$work/hwm-q"
+    # Idle after the intro, no game: nothing is due, so nothing should wake.
+    cpu_over "$PID" 10 >> "$work/idle-q"
+    # A Puzzle game (F5) whose clock runs from a Hint (F2): one display change a second.
+    key "$PID" F5 F2
+    wait_title "$PID" 'Time: +0:00:0[1-9]' >/dev/null
+    sleep 2
+    t0=$(xdotool getwindowname "$(window_of "$PID")")
+    cpu_over "$PID" 10 >> "$work/clock-q"
+    t1=$(xdotool getwindowname "$(window_of "$PID")")
+    [ "${t0##*Time:}" != "${t1##*Time:}" ] || say "the game clock did not run: '$t1'"
+    stop
+done
+
+# ---- 3. Peak memory with a 24-megapixel photo in play; the 48-megapixel photo plays ----
+say "peak memory with the 24 MP photo ($runs runs)..."
+: > "$work/hwm-24"
+for run in $(seq 1 "$runs"); do
+    start "$dir_24/quiltra"
+    wait_title "$PID" '^Quiltra - puzzle: photo-24mp\.jpg' >/dev/null
+    sleep 1
+    status_kb "$PID" VmHWM >> "$work/hwm-24"
+    stop
+done
+say "the 48 MP photo..."
+start "$dir_48/quiltra"
+title48=$(wait_title "$PID" '^Quiltra - puzzle: photo-48mp\.jpg' || true)
+hwm48=$(status_kb "$PID" VmHWM)
+key "$PID" F5 F2
+play48=$(wait_title "$PID" 'photo-48mp\.jpg.*Moves: 000.*Time: +0:00:0[1-9]' || echo "did not play")
+stop
+
+# ---- 4. The 24 MP photo from command to painted, against djpeg's full-size decode ----
+say "24 MP photo from command to painted, and djpeg ($runs rounds)..."
+: > "$work/djpeg"; : > "$work/taken"; : > "$work/decode"
+for run in $(seq 1 "$runs"); do
+    for _ in 1 2 3; do
+        a=$(date +%s%N); djpeg -outfile /dev/null "$work/photo-24mp.jpg"; b=$(date +%s%N)
+        awk -v a="$a" -v b="$b" 'BEGIN { printf "%.1f\n", (b - a) / 1e6 }' >> "$work/djpeg"
+    done
+    line=$("$bench/take_picture_timing" "$work/photo-24mp.jpg" 5 2>/dev/null)
+    echo "$line" | awk '{ print $2 }' >> "$work/taken"
+    echo "$line" | awk '{ print $4 }' >> "$work/decode"
+done
+detail24=$(echo "$line" | sed 's/.*\(decoded .*\)/\1/')
+line48=$("$bench/take_picture_timing" "$work/photo-48mp.jpg" 3 2>/dev/null)
+line100=$( { /usr/bin/time -f "maxrss %M" "$bench/take_picture_timing" "$work/photo-100mp.jpg" 3; } 2>&1 | tr '\n' ' ')
+rss24=$( { /usr/bin/time -f "%M" "$bench/take_picture_timing" "$work/photo-24mp.jpg" 1 >/dev/null; } 2>&1 | tail -n1)
+
+# ---- Report ----
+m() { median < "$work/$1"; }
+su_min=$(m startup-min); su_q=$(m startup-q)
+rss_min=$(m rss-min); rss_q=$(m rss-q); hwm_q=$(m hwm-q); hwm_24=$(m hwm-24)
+djpeg_ms=$(m djpeg); taken_ms=$(m taken); decode_ms=$(m decode)
+cpu_col() { awk -v c="$2" '{ print $c }' "$work/$1" | median; }
+cat <<EOF
+
+Quiltra whole-process measurements — $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores, audio: $audio
+$(grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //'); load before/after: $LOAD_BEFORE / $(cut -d' ' -f1-3 /proc/loadavg)
+runs: $runs (medians; start-up: $startups launches each)
+
+| measurement | Quiltra | reference | ratio |
+| --- | --- | --- | --- |
+| start-up to first window (ms) | $su_q | minimal Qt window $su_min | $(ratio "$su_q" "$su_min") |
+| resident memory after the intro (KiB) | $rss_q | minimal Qt window $rss_min | $(ratio "$rss_q" "$rss_min") |
+| peak memory, supplied picture (KiB) | $hwm_q | | |
+| peak memory, 24 MP photo (KiB) | $hwm_24 | supplied picture $hwm_q | +$(( (${hwm_24%.*} - ${hwm_q%.*}) / 1024 )) MiB |
+| 24 MP photo, command to painted (ms) | $taken_ms (decode $decode_ms) | djpeg full size $djpeg_ms | $(ratio "$taken_ms" "$djpeg_ms") |
+| idle CPU after the intro, no game (% of a core; wake-ups/s) | $(cpu_col idle-q 1); $(cpu_col idle-q 2) | minimal Qt window $(cpu_col idle-min 1); $(cpu_col idle-min 2) | |
+| idle CPU, game clock running (% of a core; wake-ups/s) | $(cpu_col clock-q 1); $(cpu_col clock-q 2) | | |
+
+24 MP: $detail24
+48 MP at start-up: ${title48:-no title}; peak $hwm48 KiB; after F5 F2: $play48
+48 MP chosen from the menu: $line48
+100 MP chosen from the menu: $line100
+harness peak memory with the 24 MP photo: $rss24 KiB
+threads seen (idle / clock): $(awk '{ print $3 }' "$work/idle-q" | sort -u | tr '\n' ' ')/ $(awk '{ print $3 }' "$work/clock-q" | sort -u | tr '\n' ' ')
+EOF
+for f in startup-min startup-q rss-min rss-q hwm-q hwm-24 djpeg taken decode idle-q clock-q idle-min; do
+    printf '%s: %s\n' "$f" "$(tr '\n' ' ' < "$work/$f")"
+done
