@@ -48,12 +48,12 @@ QImage photoLike(int width, int height)
     return image;
 }
 
-struct InputSpec {
+struct InputFile {
     const char* name;
     int width, height;
 };
 
-InputSpec specOf(Input input)
+InputFile fileOf(Input input)
 {
     switch (input) {
     case Input::Jpeg1MP: return {"photo-1mp.jpg", 1152, 864};
@@ -102,9 +102,9 @@ QString inputPath(Input input)
     const auto it = made.find(input);
     if (it != made.end())
         return it->second;
-    const InputSpec spec = specOf(input);
-    const QString path = inputFolder() + QLatin1Char('/') + QLatin1String(spec.name);
-    const bool ok = writePhotoLike(path, spec.width, spec.height);
+    const InputFile file = fileOf(input);
+    const QString path = inputFolder() + QLatin1Char('/') + QLatin1String(file.name);
+    const bool ok = writePhotoLike(path, file.width, file.height);
     return made[input] = ok ? path : QString();
 }
 
