@@ -1,6 +1,7 @@
 // Decodes BMP, GIF and JPEG files once, at a bounded size, within a memory budget.
 #include "platform/picture_loader.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <filesystem>
@@ -20,6 +21,21 @@ bool rotatesQuarter(QImageIOHandler::Transformations t)
 
 } // namespace
 
+QByteArray pictureFormat(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray head = file.read(6);
+    if (head.startsWith("BM"))
+        return "bmp";
+    if (head == "GIF87a" || head == "GIF89a")
+        return "gif";
+    if (head.startsWith("\xFF\xD8"))
+        return "jpeg";
+    return {};
+}
+
 LoadedPicture loadPicture(const QString& path, int longSide)
 {
     LoadedPicture result;
@@ -33,9 +49,13 @@ LoadedPicture loadPicture(const QString& path, int longSide)
         return result;
     }
 
-    QImageReader reader(path);
+    const QByteArray format = pictureFormat(path);
+    QImageReader reader(path, format);
     reader.setAutoTransform(true);
-    reader.setDecideFormatFromContent(true);
+    if (format.isEmpty())
+        reader.setDecideFormatFromContent(true);
+    else
+        reader.setAutoDetectImageFormat(false);
     // A file cut off before its end decodes "successfully" with the rest filled in: refuse it.
     // Checked before the size, so a file cut off within its header is named incomplete as well.
     std::ifstream whole(std::filesystem::path(path.toStdU16String()), std::ios::binary);

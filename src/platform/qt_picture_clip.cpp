@@ -51,8 +51,12 @@ int QtPictureClip::longSideFor(const std::string& path) const
     const int limit = largestLongSide();
     if (area_.isEmpty())
         return limit;
-    QImageReader header(QString::fromStdString(path));
-    header.setDecideFormatFromContent(true);
+    const QString file = QString::fromStdString(path);
+    const QByteArray format = pictureFormat(file);
+    if (format.isEmpty())
+        return limit;   // the loader reports what is wrong with it
+    QImageReader header(file, format);
+    header.setAutoDetectImageFormat(false);
     const QSize stored = header.size();
     if (!stored.isValid() || stored.isEmpty())
         return limit;
