@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "platform/qt_dialogs.h"
 #include "platform/qt_picture_clip.h"
@@ -139,6 +140,8 @@ void BoardWidget::paintPieces(QPainter& painter, const QRegion& dirty)
 void BoardWidget::paintEvent(QPaintEvent* event)
 {
     const QRegion& dirty = event->region();
+    if (!(currentLook() == shown_))
+        stale_ += dirty;
     QPainter painter(this);
     const QColor back = toQColor(game_.BackColor);
     painter.fillRect(event->rect(), back);
@@ -201,23 +204,38 @@ BoardWidget::Look BoardWidget::currentLook() const
     return look;
 }
 
-void BoardWidget::refresh()
+// What differs on screen from a full paint of the game as it is now: everything when the scene
+// changed, else the cells and frames that moved or changed, and whatever was painted stale.
+QRegion BoardWidget::changedSinceShown()
 {
     Look now = currentLook();
+    QRegion dirty = std::exchange(stale_, QRegion());
     if (!now.sameScene(shown_)) {
-        update();
+        dirty = rect();
     } else {
-        QRegion dirty;
         for (std::size_t i = 0; i < now.pieces.size(); ++i)
             if (now.pieces[i] != shown_.pieces[i])
                 dirty += QRegion(now.pieces[i]) + shown_.pieces[i];
         for (std::size_t i = 0; i < now.frames.size(); ++i)
             if (!(now.frames[i] == shown_.frames[i]))
                 dirty += QRegion(now.frames[i].box) + shown_.frames[i].box;
-        if (!dirty.isEmpty())
-            update(dirty);
     }
     shown_ = std::move(now);
+    return dirty;
+}
+
+void BoardWidget::refresh()
+{
+    const QRegion dirty = changedSinceShown();
+    if (!dirty.isEmpty())
+        update(dirty);
+}
+
+void BoardWidget::refreshNow()
+{
+    const QRegion dirty = changedSinceShown();
+    if (!dirty.isEmpty())
+        repaint(dirty);
 }
 
 int BoardWidget::pieceAt(QPointF point) const

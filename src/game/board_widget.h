@@ -30,6 +30,9 @@ public:
     // since the last call (two pieces and their frames after a move), of everything when the
     // picture, a view or a colour changed, and of nothing when only the caption did.
     void refresh();
+    // The same, painted at once: for the points inside a long handler where the game lets the
+    // player see where it has got to.
+    void refreshNow();
 
 signals:
     // Emitted after a mouse event changed the game, so the window can refresh what it shows.
@@ -57,8 +60,10 @@ private:
         std::vector<QRect> pieces;        // piece k at k - 1, empty while hidden
         std::vector<FrameLook> frames;    // Shape5(0..n), then Shape7
         bool sameScene(const Look& other) const;
+        bool operator==(const Look&) const = default;
     };
     Look currentLook() const;
+    QRegion changedSinceShown();
 
     QRectF pixelRect(const Element& e) const;
     QSize pieceSize() const;
@@ -69,7 +74,12 @@ private:
 
     Game& game_;
     const QtPictureClip& clip_;
+    // What the last refresh scheduled: outside the region Qt has still to paint, the screen shows
+    // a full paint of this look, except in stale_.
     Look shown_;
+    // Where a paint drew a state other than shown_ (a paint before the refresh that follows a
+    // change): the next refresh repaints it, whatever that state was.
+    QRegion stale_;
     // The picture scaled once to the whole picture's size, and once so that every cell of the
     // grid is exactly one piece in pixels: pieces are then copied, never scaled, when painted.
     QPixmap whole_, pieces_;

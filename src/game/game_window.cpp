@@ -55,10 +55,12 @@ GameWindow::GameWindow(ProgramState& program, PictureList& pictures, GameService
 {
     setObjectName(QStringLiteral("Form9"));
     // Handlers run to their end before the next event is handled; the points at which the game
-    // lets pending events run only bring the caption and the board on screen.
+    // lets pending events run only bring the caption and the board on screen. The board is
+    // refreshed, not merely repainted, so that what it paints here counts as shown and the
+    // refresh at the handler's end repaints all that differs from it.
     game_.services.processEvents = [this] {
         setWindowTitle(QString::fromStdString(game_.Caption));
-        board_->repaint();
+        board_->refreshNow();
     };
     board_ = new BoardWidget(game_, clip_, this);
     setCentralWidget(board_);
