@@ -248,7 +248,7 @@ bool openNativeFile(QFile& file, const QString& path, QString* error)
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         if (error)
-            *error = QStringLiteral("Not a file");
+            *error = QStringLiteral("Not a regular file");
         return false;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
