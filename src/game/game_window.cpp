@@ -15,6 +15,7 @@
 #include "game/board_widget.h"
 #include "pictures/open_file.h"
 #include "platform/clock.h"
+#include "platform/native_path.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_picture_clip.h"
 
@@ -337,10 +338,10 @@ QString droppedPicture(const QMimeData* data)
 {
     if (!data || !data->hasUrls() || data->urls().size() != 1)
         return {};
-    const QUrl url = data->urls().front();
-    if (!url.isLocalFile() || !isPictureFileName(url.toLocalFile()))
+    const QString path = localFileOfUrl(data->urls().front());
+    if (path.isEmpty() || !isPictureFileName(path))
         return {};
-    return url.toLocalFile();
+    return path;
 }
 
 } // namespace

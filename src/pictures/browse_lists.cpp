@@ -2,7 +2,6 @@
 #include "pictures/browse_lists.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPainter>
@@ -14,6 +13,7 @@
 
 #include "pictures/file_patterns.h"
 #include "pictures/folder_label.h"
+#include "platform/native_path.h"
 
 namespace quiltra {
 
@@ -39,7 +39,7 @@ std::vector<std::string> toStd(const std::vector<QString>& list)
 {
     std::vector<std::string> out;
     for (const QString& s : list)
-        out.push_back(s.toStdString());
+        out.push_back(toNativePath(s));
     return out;
 }
 
@@ -90,7 +90,7 @@ std::vector<QString> pictureVolumes()
             continue;
         // Containers bind single files (/etc/hosts) from a disk: only folders are volumes.
         const QString root = cleanFolder(v.rootPath());
-        if (root != QLatin1String("/") && QFileInfo(root).isDir())
+        if (root != QLatin1String("/") && isFolder(root))
             roots.push_back(root);
     }
     std::sort(roots.begin(), roots.end());
@@ -102,12 +102,11 @@ std::vector<QString> pictureVolumes()
 bool volumeReady(const QString& root, QString& error)
 {
     const QStorageInfo storage(root);
-    const QFileInfo info(root);
-    if (!info.isDir() || !storage.isValid() || !storage.isReady()) {
+    if (!isFolder(root) || !storage.isValid() || !storage.isReady()) {
         error = QStringLiteral("Device unavailable");
         return false;
     }
-    if (!info.isReadable() || !info.isExecutable()) {
+    if (!canEnterFolder(root)) {
         error = QStringLiteral("Path/File access error");
         return false;
     }
@@ -144,7 +143,7 @@ void DriveList::showDriveOf(const QString& folder)
     std::vector<QString> roots;
     for (int i = 0; i < count(); ++i)
         roots.push_back(itemData(i).toString());
-    const QString root = QString::fromStdString(volumeHolding(folder.toStdString(), toStd(roots)));
+    const QString root = fromNativePath(volumeHolding(toNativePath(folder), toStd(roots)));
     const int at = findData(root.isEmpty() ? QStringLiteral("/") : root);
     const QSignalBlocker block(this);
     if (at >= 0)
@@ -167,12 +166,11 @@ FolderList::FolderList(QWidget* parent) : QListWidget(parent)
 bool FolderList::setPath(const QString& folder, QString& error)
 {
     const QString clean = cleanFolder(folder);
-    const QFileInfo info(clean);
-    if (!info.exists() || !info.isDir()) {
+    if (!isFolder(clean)) {
         error = QStringLiteral("Path not found");
         return false;
     }
-    if (!info.isReadable() || !info.isExecutable()) {
+    if (!canEnterFolder(clean)) {
         error = QStringLiteral("Path/File access error");
         return false;
     }
@@ -187,10 +185,11 @@ void FolderList::reread()
     clear();
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
-    // The chain from the root down to the current folder, each one level deeper.
+    // The chain from the root down to the current folder, each one level deeper. Names show
+    // readably; the item keeps the exact path.
     const auto add = [this](const QIcon& icon, const QString& name, const QString& path,
                             int level) {
-        auto* item = new QListWidgetItem(icon, name, this);
+        auto* item = new QListWidgetItem(icon, readableName(name), this);
         item->setData(Qt::UserRole, path);
         item->setData(kLevelRole, level);
     };
@@ -202,8 +201,7 @@ void FolderList::reread()
         add(open, part, at, ++level);
     }
     setCurrentRow(count() - 1);
-    const QStringList subfolders =
-        QDir(path_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const QStringList subfolders = folderEntries(path_, EntryKind::Folders);
     for (const QString& name : subfolders)
         add(closed, name, pathIn(path_, name), level + 1);
 }
@@ -232,15 +230,23 @@ void FileList::reread()
     if (path_.isEmpty())
         return;
     std::vector<std::string> names;
-    for (const QString& n : QDir(path_).entryList(QDir::Files))
-        names.push_back(n.toStdString());
-    for (const std::string& n : filesMatching(std::move(names), pattern_.toStdString()))
-        addItem(QString::fromStdString(n));
+    for (const QString& n : folderEntries(path_, EntryKind::Files))
+        names.push_back(toNativePath(n));
+    for (const std::string& n : filesMatching(std::move(names), toNativePath(pattern_))) {
+        const QString name = fromNativePath(n);
+        auto* item = new QListWidgetItem(readableName(name), this);
+        item->setData(Qt::UserRole, name);
+    }
+}
+
+QString FileList::fileName(const QListWidgetItem* item) const
+{
+    return item ? item->data(Qt::UserRole).toString() : QString();
 }
 
 QString FileList::filePath(const QListWidgetItem* item) const
 {
-    return item ? pathIn(path_, item->text()) : QString();
+    return item ? pathIn(path_, fileName(item)) : QString();
 }
 
 ViewBox::ViewBox(const QString& text, QWidget* parent) : QCheckBox(text, parent) {}

@@ -74,6 +74,8 @@ private:
     QString path_;
 };
 
+// The folder and file lists hold paths as native_path.h describes, so that names that are not
+// UTF-8 are listed and reached.
 // The file list: the files of one folder that match the pattern, sorted by name.
 class FileList : public QListWidget {
     Q_OBJECT
@@ -84,7 +86,8 @@ public:
     void setPath(const QString& folder);
     void setPattern(const QString& pattern);
     void reread();
-    // The full path of a listed file.
+    // A listed file's exact name and full path (native_path.h); its text only shows the name.
+    QString fileName(const QListWidgetItem* item) const;
     QString filePath(const QListWidgetItem* item) const;
 
 private:

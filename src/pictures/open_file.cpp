@@ -6,6 +6,7 @@
 #include "game/game_window.h"
 #include "game/sizes.h"
 #include "platform/message_box.h"
+#include "platform/native_path.h"
 #include "platform/picture_loader.h"
 #include "platform/qt_picture_clip.h"
 
@@ -25,10 +26,11 @@ bool openPictureFile(GameWindow& window, QtPictureClip& clip, const QString& pat
         game.services.messages->show(text.toStdString(), "Quiltra");
         return false;
     };
+    // QFileInfo only splits the name here; the file itself is reached through its bytes.
     const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
+    const QString canonical = canonicalPath(path);
     if (!canonical.isEmpty() &&
-        canonical == QFileInfo(QString::fromStdString(game.program.CurrentPicturePath)).canonicalFilePath()) {
+        canonical == canonicalPath(fromNativePath(game.program.CurrentPicturePath))) {
         window.runGame([&] { game.finishOpenAttempt(); });
         return true;
     }
@@ -39,8 +41,8 @@ bool openPictureFile(GameWindow& window, QtPictureClip& clip, const QString& pat
         return refuse(QString::fromLatin1(kTooSmallMessage));
 
     clip.take(std::move(loaded.image), loaded.naturalSize);
-    const std::string name = info.fileName().toStdString();
-    const std::string folder = info.absolutePath().toStdString();
+    const std::string name = toNativePath(info.fileName());
+    const std::string folder = toNativePath(info.absolutePath());
     window.runGame([&] {
         game.takeOpenedPicture(name, folder);
         game.finishOpenAttempt();

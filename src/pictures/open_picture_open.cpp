@@ -1,12 +1,12 @@
 // The Open Picture window's opening of a picture: the Open button, the double click and the
 // routine they share.
-#include <QFileInfo>
 #include <QListWidgetItem>
 
 #include "game/game_window.h"
 #include "game/sizes.h"
 #include "pictures/browse_lists.h"
 #include "pictures/open_picture_window.h"
+#include "platform/native_path.h"
 #include "platform/picture_loader.h"
 #include "platform/qt_picture_clip.h"
 
@@ -19,8 +19,8 @@ bool sameFile(const QString& a, const QString& b)
 {
     if (a.isEmpty() || b.isEmpty())
         return false;
-    const QString ca = QFileInfo(a).canonicalFilePath();
-    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+    const QString ca = canonicalPath(a);
+    return !ca.isEmpty() && ca == canonicalPath(b);
 }
 
 } // namespace
@@ -36,7 +36,7 @@ void OpenPictureWindow::Open_Click()
 {
     QListWidgetItem* item = selectedFile();
     setWindowTitle(QStringLiteral("Loading ") + (item ? item->text() : QString()));
-    game_.program.GraphicsFolder = File1_->path().toStdString();
+    game_.program.GraphicsFolder = toNativePath(File1_->path());
     const bool closed = OpenSelectedPicture();
     gameWindow_.runGame([this] { game_.openButtonDone(); });
     if (!closed)
@@ -53,8 +53,8 @@ bool OpenPictureWindow::OpenSelectedPicture()
         return false;
     }
     const QString path = File1_->filePath(item);
-    const QString name = item->text();
-    if (sameFile(path, QString::fromStdString(game_.program.CurrentPicturePath))) {
+    const QString name = File1_->fileName(item);
+    if (sameFile(path, fromNativePath(game_.program.CurrentPicturePath))) {
         close();
         finishAttempt();
         return true;
@@ -84,8 +84,8 @@ bool OpenPictureWindow::OpenSelectedPicture()
     }
 
     clip_.take(std::move(image), natural);
-    const std::string folder = File1_->path().toStdString();
-    gameWindow_.runGame([&] { game_.takeOpenedPicture(name.toStdString(), folder); });
+    const std::string folder = toNativePath(File1_->path());
+    gameWindow_.runGame([&] { game_.takeOpenedPicture(toNativePath(name), folder); });
     close();
     finishAttempt();
     return true;

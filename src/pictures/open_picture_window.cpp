@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -13,6 +12,7 @@
 #include "pictures/file_patterns.h"
 #include "pictures/folder_label.h"
 #include "platform/message_box.h"
+#include "platform/native_path.h"
 #include "platform/picture_loader.h"
 
 namespace quiltra {
@@ -38,9 +38,9 @@ QString instructions()
 // Graphics folder, or when that is gone too the home folder.
 QString startFolder(const ProgramState& program)
 {
-    for (const QString& folder : {QString::fromStdString(program.GraphicsFolder),
-                                  QString::fromStdString(program.ProgramFolder + "/Graphics")})
-        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+    for (const QString& folder : {fromNativePath(program.GraphicsFolder),
+                                  fromNativePath(program.ProgramFolder + "/Graphics")})
+        if (!folder.isEmpty() && isFolder(folder))
             return folder;
     return QDir::homePath();
 }
@@ -163,7 +163,7 @@ void OpenPictureWindow::Dir1_Change()
     }
     Drive1_->showDriveOf(folder);
     File1_->setPath(folder);
-    Label6_->setText(QString::fromStdString(folderLabel(folder.toStdString())));
+    Label6_->setText(QString::fromStdString(folderLabel(toNativePath(folder))));
 }
 
 void OpenPictureWindow::FileTypes_Click()
@@ -208,7 +208,7 @@ void OpenPictureWindow::File1_Click()
     QListWidgetItem* item = selectedFile();
     if (!item || File1_->filePath(item) == selectedPath_)
         return;
-    SelectedFileName = item->text();
+    SelectedFileName = File1_->fileName(item);
     selectedPath_ = File1_->filePath(item);
     if (View_->previews())
         previewFile(selectedPath_);
@@ -225,7 +225,7 @@ void OpenPictureWindow::View_Click()
         return;
     if (Image1_->picturePath() == selectedPath_ && !Image1_->picture().isNull()) {
         Image1_->show();
-        Label9_->setText(SelectedFileName);
+        Label9_->setText(readableName(SelectedFileName));
         Label9_->show();
         return;
     }
@@ -247,7 +247,7 @@ bool OpenPictureWindow::previewFile(const QString& path)
     }
     Image1_->showPicture(path, std::move(loaded.image), loaded.naturalSize);
     Image1_->show();
-    Label9_->setText(SelectedFileName);
+    Label9_->setText(readableName(SelectedFileName));
     return true;
 }
 
@@ -256,7 +256,7 @@ void OpenPictureWindow::Image1_Click()
     if (SelectedFileName.isEmpty() || !onViewPicture || Image1_->picture().isNull())
         return;
     game_.program.ViewCaller = 10;
-    game_.program.ViewPicName = SelectedFileName.toStdString();
+    game_.program.ViewPicName = toNativePath(SelectedFileName);
     onViewPicture();
     hide();
 }
@@ -277,7 +277,7 @@ void OpenPictureWindow::report(const QString& error)
 void OpenPictureWindow::reportFileError(const QString& error, const QString& path)
 {
     report(error);
-    if (!QFileInfo::exists(path)) {
+    if (!pathExists(path)) {
         File1_->reread();
         SelectedFileName.clear();
         selectedPath_.clear();

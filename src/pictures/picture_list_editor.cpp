@@ -3,7 +3,6 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -11,6 +10,7 @@
 #include "game/game.h"
 #include "pictures/browse_lists.h"
 #include "platform/message_box.h"
+#include "platform/native_path.h"
 #include "startup/save_info.h"
 #include "startup/settings_file.h"
 
@@ -175,8 +175,8 @@ void PictureListEditor::buildElements()
 void PictureListEditor::Form_Load()
 {
     QString error;
-    const QString graphics = QString::fromStdString(program_.ProgramFolder + "/Graphics");
-    if (!Dir1_->setPath(QFileInfo(graphics).isDir() ? graphics : QDir::homePath(), error))
+    const QString graphics = fromNativePath(program_.ProgramFolder + "/Graphics");
+    if (!Dir1_->setPath(isFolder(graphics) ? graphics : QDir::homePath(), error))
         Dir1_->setPath(QDir::rootPath(), error);
     Image1_->show();
     Label10_->clear();

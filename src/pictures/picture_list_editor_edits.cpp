@@ -6,6 +6,7 @@
 #include "game/sizes.h"
 #include "pictures/browse_lists.h"
 #include "pictures/picture_list_editor.h"
+#include "platform/native_path.h"
 #include "platform/picture_loader.h"
 #include "startup/settings_file.h"
 
@@ -44,21 +45,21 @@ void PictureListEditor::Add_Click()
     if (selected.empty())
         return;
 
-    std::vector<std::pair<QString, QString>> files;   // display name, path
+    std::vector<std::pair<QString, QString>> files;   // name, path (native_path.h)
     for (QListWidgetItem* item : selected) {
         const QString path = File1_->filePath(item);
-        const std::string p = path.toStdString();
+        const std::string p = toNativePath(path);
         const bool listed = std::find(lists_.List1.begin(), lists_.List1.end(), p) !=
                             lists_.List1.end();
         if (!listed)
-            files.emplace_back(item->text(), path);
+            files.emplace_back(File1_->fileName(item), path);
     }
     if (files.empty() || !checkAddable(files))
         return;
     for (const auto& [name, path] : files) {
-        lists_.List2.push_back(name.toStdString());
-        lists_.List1.push_back(path.toStdString());
-        List2_->addItem(name);
+        lists_.List2.push_back(toNativePath(name));
+        lists_.List1.push_back(toNativePath(path));
+        List2_->addItem(readableName(name));
     }
 }
 
@@ -68,8 +69,8 @@ bool PictureListEditor::checkAddable(const std::vector<std::pair<QString, QStrin
     Label9_->repaint();
     std::string failure;
     for (const auto& [name, path] : files) {
-        if (!isStorablePath(path.toStdString())) {
-            failure = "\"" + name.toStdString() +
+        if (!isStorablePath(toNativePath(path))) {
+            failure = "\"" + toNativePath(name) +
                       "\" cannot be added to the Picture List: its name or folder contains a "
                       "double quote or a line break.";
             break;
@@ -104,7 +105,7 @@ void PictureListEditor::Remove_Click()
         return;
     for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
         const std::size_t i = std::size_t(*it);
-        if (i < lists_.List1.size() && QString::fromStdString(lists_.List1[i]) == PreviewPath)
+        if (i < lists_.List1.size() && fromNativePath(lists_.List1[i]) == PreviewPath)
             clearPreview();
         eraseAt(lists_.List1, i);
         eraseAt(lists_.List2, i);

@@ -7,6 +7,7 @@
 #include "pictures/browse_lists.h"
 #include "pictures/folder_label.h"
 #include "pictures/picture_list_editor.h"
+#include "platform/native_path.h"
 #include "platform/picture_loader.h"
 
 namespace quiltra {
@@ -38,7 +39,7 @@ void PictureListEditor::preview(const QString& name, Source source, int listRow)
         return;
     }
 
-    const bool vanished = !QFileInfo::exists(PreviewPath);
+    const bool vanished = !pathExists(PreviewPath);
     if (source == Source::Files) {
         report(vanished ? loaded.error.toStdString() : std::string("Invalid file"));
         if (vanished) {
@@ -63,7 +64,7 @@ void PictureListEditor::previewListEntry(int row)
     if (row < 0 || std::size_t(row) >= lists_.List1.size() || !List2_->item(row) ||
         !List2_->item(row)->isSelected())
         return;
-    const QString path = QString::fromStdString(lists_.List1[std::size_t(row)]);
+    const QString path = fromNativePath(lists_.List1[std::size_t(row)]);
     if (path == PreviewPath)
         return;
     PreviewPath = path;
@@ -102,11 +103,11 @@ void PictureListEditor::View_Click()
         source = Source::Files;
     } else if (QListWidgetItem* e = List2_->currentItem(); e && e->isSelected()) {
         row = List2_->currentRow();
-        PreviewPath = QString::fromStdString(lists_.List1[std::size_t(row)]);
+        PreviewPath = fromNativePath(lists_.List1[std::size_t(row)]);
         name = e->text();
         source = Source::List;
     } else if (!PreviewPath.isEmpty()) {
-        name = QFileInfo(PreviewPath).fileName();
+        name = readableName(QFileInfo(PreviewPath).fileName());
         source = previewSource_;
     }
     if (PreviewPath.isEmpty()) {
@@ -127,7 +128,7 @@ void PictureListEditor::Image1_Click()
     if (PreviewPath.isEmpty() || !onViewPicture || Image1_->picture().isNull())
         return;
     program_.ViewCaller = 1;
-    program_.ViewPicName = PreviewPath.toStdString();
+    program_.ViewPicName = toNativePath(PreviewPath);
     backFromViewer_ = true;
     onViewPicture();
     hide();
@@ -150,7 +151,7 @@ void PictureListEditor::Dir1_Change()
         clearPreview();
     Drive1_->showDriveOf(folder);
     File1_->setPath(folder);
-    folderLabel_->setText(QString::fromStdString(folderLabel(folder.toStdString())));
+    folderLabel_->setText(QString::fromStdString(folderLabel(toNativePath(folder))));
 }
 
 // A volume that cannot be read is reported and the lists stay where they were.

@@ -11,6 +11,8 @@
 
 #include <jpeglib.h>
 
+#include "platform/native_path.h"
+
 namespace quiltra {
 
 namespace {
@@ -107,8 +109,8 @@ void skipBytes(j_decompress_ptr info, long count)
 JpegDecode decodeJpeg(const QString& path, QSize target, qint64 budgetBytes)
 {
     JpegDecode result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openNativeFile(file, path))
         return result;
     const auto source = std::make_unique<FileSource>();
     source->file = &file;

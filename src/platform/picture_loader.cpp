@@ -2,12 +2,12 @@
 #include "platform/picture_loader.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <filesystem>
 #include <fstream>
 
 #include "platform/jpeg_decoder.h"
+#include "platform/native_path.h"
 #include "platform/picture_completeness.h"
 
 namespace quiltra {
@@ -21,12 +21,11 @@ bool rotatesQuarter(QImageIOHandler::Transformations t)
 
 } // namespace
 
-QByteArray pictureFormat(const QString& path)
+QByteArray pictureFormat(QIODevice& file)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+    const qint64 at = file.pos();
     const QByteArray head = file.read(6);
+    file.seek(at);
     if (head.startsWith("BM"))
         return "bmp";
     if (head == "GIF87a" || head == "GIF89a")
@@ -36,21 +35,30 @@ QByteArray pictureFormat(const QString& path)
     return {};
 }
 
+QByteArray pictureFormat(const QString& path)
+{
+    QFile file;
+    return openNativeFile(file, path) ? pictureFormat(file) : QByteArray();
+}
+
 LoadedPicture loadPicture(const QString& path, int longSide)
 {
     LoadedPicture result;
-    const QFileInfo info(path);
-    if (!info.exists()) {
+    // The file is opened from its bytes: Qt could not find a name that is not UTF-8.
+    if (!pathExists(path)) {
         result.error = QStringLiteral("File not found");
         return result;
     }
-    if (info.size() == 0) {
-        result.error = QStringLiteral("The file is empty and holds no picture");
+    QFile file;
+    QString openError;
+    const bool opened = openNativeFile(file, path, &openError);
+    if (!opened || file.size() == 0) {
+        result.error = opened ? QStringLiteral("The file is empty and holds no picture") : openError;
         return result;
     }
 
-    const QByteArray format = pictureFormat(path);
-    QImageReader reader(path, format);
+    const QByteArray format = pictureFormat(file);
+    QImageReader reader(&file, format);
     reader.setAutoTransform(true);
     if (format.isEmpty())
         reader.setDecideFormatFromContent(true);
@@ -58,9 +66,9 @@ LoadedPicture loadPicture(const QString& path, int longSide)
         reader.setAutoDetectImageFormat(false);
     // A file cut off before its end decodes "successfully" with the rest filled in: refuse it.
     // Checked before the size, so a file cut off within its header is named incomplete as well.
-    std::ifstream whole(std::filesystem::path(path.toStdU16String()), std::ios::binary);
+    std::ifstream whole(std::filesystem::path(toNativePath(path)), std::ios::binary);
     const std::string missing =
-        incompletePicture(whole, std::uint64_t(info.size()), reader.format().toStdString());
+        incompletePicture(whole, std::uint64_t(file.size()), reader.format().toStdString());
     if (!missing.empty()) {
         result.error = QString::fromStdString(missing);
         return result;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -24,11 +25,14 @@ inline constexpr qint64 kFullDecodeBudgetBytes = 256ll << 20;
 // No picture larger than this many pixels is opened at all.
 inline constexpr qint64 kLargestPicturePixels = 400ll * 1000 * 1000;
 
+// `path` is held as native_path.h describes, so a name that is not UTF-8 loads as well.
 LoadedPicture loadPicture(const QString& path, int longSide = kDecodeLongSide);
 
 // "bmp", "gif" or "jpeg" when the file starts as one of those does, else empty. Naming the format
 // spares Qt's reader from trying every image plugin it has on the file, which loads them all
 // (TIFF, WebP, MNG and their libraries): 2.4 ms of start-up for the intro picture alone.
 QByteArray pictureFormat(const QString& path);
+// The same for an open file, read from where it stands; the position is kept.
+QByteArray pictureFormat(QIODevice& file);
 
 } // namespace quiltra

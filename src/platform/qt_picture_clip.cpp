@@ -1,8 +1,10 @@
 // The picture clip over Qt: holds the current picture for the engine and the board widget.
 #include "platform/qt_picture_clip.h"
 
+#include "platform/native_path.h"
 #include "platform/picture_loader.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <algorithm>
@@ -51,11 +53,13 @@ int QtPictureClip::longSideFor(const std::string& path) const
     const int limit = largestLongSide();
     if (area_.isEmpty())
         return limit;
-    const QString file = QString::fromStdString(path);
+    QFile file;
+    if (!openNativeFile(file, fromNativePath(path)))
+        return limit;   // the loader reports what is wrong with it
     const QByteArray format = pictureFormat(file);
     if (format.isEmpty())
-        return limit;   // the loader reports what is wrong with it
-    QImageReader header(file, format);
+        return limit;
+    QImageReader header(&file, format);
     header.setAutoDetectImageFormat(false);
     const QSize stored = header.size();
     if (!stored.isValid() || stored.isEmpty())
@@ -68,7 +72,7 @@ int QtPictureClip::longSideFor(const std::string& path) const
 
 bool QtPictureClip::load(const std::string& path, std::string& error)
 {
-    LoadedPicture loaded = loadPicture(QString::fromStdString(path), longSideFor(path));
+    LoadedPicture loaded = loadPicture(fromNativePath(path), longSideFor(path));
     if (!loaded.ok()) {
         error = loaded.error.toStdString();
         return false;
@@ -96,7 +100,7 @@ void QtPictureClip::setShownArea(QSize devicePixels)
     if (image_.width() >= needed.width() && image_.height() >= needed.height())
         return;
     // A picture that no longer loads keeps the pixels it has.
-    LoadedPicture loaded = loadPicture(QString::fromStdString(path_), longSideFor(path_));
+    LoadedPicture loaded = loadPicture(fromNativePath(path_), longSideFor(path_));
     if (loaded.ok() && loaded.image.width() > image_.width())
         image_ = std::move(loaded.image);
 }

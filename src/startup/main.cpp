@@ -1,8 +1,8 @@
 // Entry point: start-up runs once, then the game window's events drive the program.
 #include <QApplication>
-#include <QFileInfo>
 #include <cstdio>
 
+#include "platform/native_path.h"
 #include "startup/command_line.h"
 #include "startup/startup.h"
 
@@ -29,10 +29,9 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("org.quiltra.Quiltra"));
     QApplication::setQuitOnLastWindowClosed(false);
     // The program folder is where the executable lies, whatever the current directory.
-    // A picture named on the command line is taken relative to the directory it was named in.
-    const QString picture = line.picture.empty()
-                                ? QString()
-                                : QFileInfo(QString::fromLocal8Bit(line.picture.c_str())).absoluteFilePath();
+    // A picture named on the command line is taken relative to the directory it was named in;
+    // its name is bytes, whatever the locale.
+    const QString picture = quiltra::absoluteNativePath(line.picture);
     quiltra::Program program(QCoreApplication::applicationDirPath(), nullptr, picture);
     return QApplication::exec();
 }

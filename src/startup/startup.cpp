@@ -13,6 +13,7 @@
 #include "pictures/open_picture_window.h"
 #include "pictures/picture_list_editor.h"
 #include "platform/file_system.h"
+#include "platform/native_path.h"
 #include "platform/sdl_sound_device.h"
 #include "startup/settings_file.h"
 #include "startup/startup_settings.h"
@@ -35,7 +36,7 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
     clip_.setIntro(form2->picture());
 
     // Settings: read "init.txt" or replace it with the defaults; never fails.
-    const std::string folder = programFolder.toStdString();
+    const std::string folder = toNativePath(programFolder);
     QDir::setCurrent(programFolder);
     StartupSettings settings = loadStartupSettings(folder, chooseSettingsFolder(folder));
     state = settings.state;

@@ -11,6 +11,7 @@
 
 #include "game/game_window.h"
 #include "help/help_window.h"
+#include "platform/native_path.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_picture_clip.h"
 #include "startup/startup.h"
@@ -79,7 +80,7 @@ PictureViewer* PictureViewer::openFromGame(Program& program)
         return nullptr;
     return open(program, ViewCallers::GameWindow, g.mnuCurrent.Caption, clip->image(),
                 QSize(clip->pixelWidth(), clip->pixelHeight()), &window,
-                QString::fromStdString(program.state.CurrentPicturePath));
+                fromNativePath(program.state.CurrentPicturePath));
 }
 
 PictureViewer::PictureViewer(Program& program, int viewCaller, ViewerPicture picture,

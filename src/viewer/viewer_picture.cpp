@@ -1,9 +1,11 @@
 // The copy of a picture the viewer shows, within the viewer's memory budget.
 #include "viewer/viewer_picture.h"
 
+#include <QFile>
 #include <QImageReader>
 #include <cmath>
 
+#include "platform/native_path.h"
 #include "platform/picture_loader.h"
 
 namespace quiltra {
@@ -28,7 +30,10 @@ ViewerPicture viewerPicture(const QImage& preview, QSize naturalSize, const QStr
 
     // Only the same picture, and only when it can be decoded within the budget: JPEG reduces
     // while decoding; other formats decode whole first, so they must fit whole.
-    QImageReader probe(path);
+    QFile file;
+    if (!openNativeFile(file, path))
+        return result;
+    QImageReader probe(&file);
     probe.setAutoTransform(true);
     const QByteArray format = probe.format();
     const QSize stored = probe.size();

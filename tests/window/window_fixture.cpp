@@ -14,7 +14,8 @@ namespace fs = std::filesystem;
 QString dataFolder() { return qEnvironmentVariable("QUILTRA_DATA_DIR"); }
 
 ProgramRig::ProgramRig(const QStringList& pictures, bool allPictures, const std::string* initText,
-                       const QString& startPicture)
+                       const QString& startPicture,
+                       const std::function<void(const TempFolder&)>& prepare)
 {
     const fs::path data = dataFolder().toStdString();
     const fs::path root = folder.path();
@@ -29,6 +30,8 @@ ProgramRig::ProgramRig(const QStringList& pictures, bool allPictures, const std:
     }
     if (initText)
         folder.write("init.txt", *initText);
+    if (prepare)
+        prepare(folder);
 
     GameServices services;
     services.clock = &clock;

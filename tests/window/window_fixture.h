@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "startup/startup.h"
@@ -16,9 +17,11 @@ class ProgramRig {
 public:
     // `pictures`: names of supplied pictures to copy into Graphics/ (all 20 when empty and
     // `allPictures` is set). `initText`: an "init.txt" to start from, or none.
-    // `startPicture`: a picture named on the command line.
+    // `startPicture`: a picture named on the command line. `prepare` runs on the program folder
+    // just before the program starts.
     explicit ProgramRig(const QStringList& pictures = {}, bool allPictures = false,
-                        const std::string* initText = nullptr, const QString& startPicture = {});
+                        const std::string* initText = nullptr, const QString& startPicture = {},
+                        const std::function<void(const TempFolder&)>& prepare = {});
 
     TempFolder folder;
     FakeClock clock;
