@@ -10,9 +10,11 @@ class GameWindow;
 class QtPictureClip;
 
 // Does what a double click on the file in the Open Picture window does: a picture that cannot be
-// loaded or is too small is refused with a message titled "Quiltra" and changes nothing; the
-// picture already in play is not cut again. Returns whether the picture is in play.
-bool openPictureFile(GameWindow& window, QtPictureClip& clip, const QString& path);
+// loaded or is too small is refused with a message titled "Quiltra" that names the file on a line
+// before the reason, and changes nothing; the picture already in play is not cut again. Returns
+// whether the picture is in play; `reason`, when given, receives the reason of a refusal.
+bool openPictureFile(GameWindow& window, QtPictureClip& clip, const QString& path,
+                     QString* reason = nullptr);
 
 // Whether a file name is one of the picture types the game opens (BMP, GIF, JPEG).
 bool isPictureFileName(const QString& path);
