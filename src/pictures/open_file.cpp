@@ -19,13 +19,14 @@ bool isPictureFileName(const QString& path)
            suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg");
 }
 
-bool openPictureFile(GameWindow& window, QtPictureClip& clip, const QString& path, QString* reason)
+bool openPictureFile(GameWindow& window, QtPictureClip& clip, const QString& path,
+                     const std::function<void(const QString& reason)>& refused)
 {
     Game& game = window.game();
     // The file came from outside the game, so the player is told which one it was.
     auto refuse = [&](const QString& text) {
-        if (reason)
-            *reason = text;
+        if (refused)
+            refused(text);
         const QString named = QDir::toNativeSeparators(path) + QLatin1Char('\n') + text;
         game.services.messages->show(named.toStdString(), "Quiltra");
         return false;

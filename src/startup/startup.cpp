@@ -119,12 +119,12 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
     // A refused command-line picture is also reported on the terminal it was named in.
     if (!startPicture.isEmpty())
         form9->onIntroEnded = [this, startPicture] {
-            QString reason;
-            if (!openPictureFile(*form9, clip_, startPicture, &reason) && !reason.isEmpty()) {
+            openPictureFile(*form9, clip_, startPicture, [&startPicture](const QString& reason) {
                 const QByteArray line = "quiltra: " + QFile::encodeName(startPicture) + ": " +
                                         reason.toLocal8Bit() + "\n";
                 std::fputs(line.constData(), stderr);
-            }
+                std::fflush(stderr);
+            });
         };
 
     form9->refresh();
