@@ -99,8 +99,9 @@ void restoreClip(Game& g)
 
 // Writes the game in progress. Only a game in progress is saved (Save is enabled only then). The
 // file is replaced through a temporary file, so a failed save keeps the previous saved game; the
-// player is told, and Load is not enabled by a save that did not happen. Elapsed time is
-// now - ClockStart, which includes a pause still in progress.
+// player is told, and Load is not enabled by a save that did not happen. The elapsed time saved is
+// the one the title shows: a pause in progress ends it at PauseStart, so time the player spent
+// away never counts and save-load cycles add nothing.
 void Game::mnuSave_Click()
 {
     if (GameState != 1)
@@ -118,7 +119,8 @@ void Game::mnuSave_Click()
     saved.PlayMode = program.PlayMode;
     saved.MoveCount = MoveCount;
     saved.HintCount = HintCount;
-    saved.ElapsedSeconds = ClockRunning ? std::max(0.0, now() - ClockStart) : 0.0;
+    const double playedUntil = ClockPaused ? PauseStart : now();
+    saved.ElapsedSeconds = ClockRunning ? std::max(0.0, playedUntil - ClockStart) : 0.0;
 
     const std::optional<std::string> text = savedGameText(saved);
     if (!text) {

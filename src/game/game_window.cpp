@@ -74,6 +74,8 @@ GameWindow::GameWindow(ProgramState& program, PictureList& pictures, GameService
     connect(&timer_, &QTimer::timeout, this, &GameWindow::tick);
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+            &GameWindow::applicationStateChanged);
     buildMenus();
 }
 
@@ -166,8 +168,23 @@ void GameWindow::buildMenus()
     help->addSeparator();
     addItem(help, g.mnuHint, "mnuHint", Qt::Key_F2, [&g] { g.mnuHint_Click(); });
     help->addSeparator();
-    addItem(help, g.mnuPz, "mnuPz", {}, [&g] { g.mnuPz_Click(); });
-    addItem(help, g.mnuSldr, "mnuSldr", {}, [&g] { g.mnuSldr_Click(); });
+    addItem(help, g.mnuPz, "mnuPz", {}, [this] { showRules(&Game::mnuPz_Click); });
+    addItem(help, g.mnuSldr, "mnuSldr", {}, [this] { showRules(&Game::mnuSldr_Click); });
+}
+
+// A rules box changes nothing and does not pause the clock, although it takes the focus from the
+// game window while it is open. Turning away from the program altogether still pauses.
+void GameWindow::showRules(void (Game::*rules)())
+{
+    rulesBoxOpen_ = true;
+    (game_.*rules)();
+    rulesBoxOpen_ = false;
+}
+
+void GameWindow::applicationStateChanged(Qt::ApplicationState state)
+{
+    if (rulesBoxOpen_ && state != Qt::ApplicationActive)
+        runGame([this] { game_.lostFocus(); });
 }
 
 void GameWindow::openWindow(const std::function<void()>& opener)
@@ -303,7 +320,7 @@ void GameWindow::changeEvent(QEvent* event)
             runGame([this] { game_.gainedFocus(); });
             if (onGainedFocus)
                 onGainedFocus();
-        } else {
+        } else if (!rulesBoxOpen_) {
             runGame([this] { game_.lostFocus(); });
         }
     } else if (event->type() == QEvent::WindowStateChange && isMinimized()) {

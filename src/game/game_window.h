@@ -60,6 +60,8 @@ protected:
 private:
     void buildMenus();
     void openWindow(const std::function<void()>& opener);
+    void showRules(void (Game::*rules)());
+    void applicationStateChanged(Qt::ApplicationState state);
     QAction* addItem(QMenu* menu, MenuItem& item, const char* name, const QKeySequence& keys,
                      std::function<void()> handler, bool checkable = false);
     QMenu* addMenu(QMenu* parent, MenuItem& item, const char* name);
@@ -83,6 +85,7 @@ private:
     std::array<double, 4> appliedGeometry_{};
     bool closing_ = false;
     bool introOver_ = false;
+    bool rulesBoxOpen_ = false;   // a rules box of the Help menu is showing
 };
 
 } // namespace quiltra

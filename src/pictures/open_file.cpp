@@ -1,6 +1,7 @@
 // Takes a picture file into play from outside the Open Picture window.
 #include "pictures/open_file.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include "game/game_window.h"
@@ -19,11 +20,16 @@ bool isPictureFileName(const QString& path)
            suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg");
 }
 
-bool openPictureFile(GameWindow& window, QtPictureClip& clip, const QString& path)
+bool openPictureFile(GameWindow& window, QtPictureClip& clip, const QString& path,
+                     const std::function<void(const QString& reason)>& refused)
 {
     Game& game = window.game();
+    // The file came from outside the game, so the player is told which one it was.
     auto refuse = [&](const QString& text) {
-        game.services.messages->show(text.toStdString(), "Quiltra");
+        if (refused)
+            refused(text);
+        const QString named = QDir::toNativeSeparators(path) + QLatin1Char('\n') + text;
+        game.services.messages->show(named.toStdString(), "Quiltra");
         return false;
     };
     // QFileInfo only splits the name here; the file itself is reached through its bytes.

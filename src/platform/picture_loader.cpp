@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QImageReader>
+#include <climits>
 #include <filesystem>
 #include <fstream>
 
@@ -17,6 +18,39 @@ namespace {
 bool rotatesQuarter(QImageIOHandler::Transformations t)
 {
     return t.testFlag(QImageIOHandler::TransformationRotate90);
+}
+
+// The size a BMP or GIF header declares, for the files whose size Qt's reader will not report
+// (it refuses BMPs of more than 16384 x 16384 pixels). Invalid when the header does not say.
+QSize declaredSize(const QString& path, const QByteArray& format)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray head = file.read(26);
+    const auto byte = [&head](int at) { return qint64(quint8(head[at])); };
+    const auto le16 = [&](int at) { return byte(at) | byte(at + 1) << 8; };
+    const auto le32 = [&](int at) { return le16(at) | le16(at + 2) << 16; };
+    qint64 w = 0, h = 0;
+    if (format == "bmp" && head.size() >= 22 && le32(14) == 12) {
+        w = le16(18), h = le16(20);
+    } else if (format == "bmp" && head.size() >= 26 && le32(14) >= 40) {
+        w = le32(18), h = le32(22);
+        if (h >= 0x80000000LL)
+            h = 0x100000000LL - h;   // rows stored top-down
+    } else if (format == "gif" && head.size() >= 10) {
+        w = le16(6), h = le16(8);
+    }
+    if (w <= 0 || h <= 0 || w > INT_MAX || h > INT_MAX)
+        return {};
+    return QSize(int(w), int(h));
+}
+
+QString tooLarge(QSize size)
+{
+    return QStringLiteral("The picture is too large to open (%1 x %2 pixels)")
+        .arg(size.width())
+        .arg(size.height());
 }
 
 } // namespace
@@ -79,6 +113,13 @@ LoadedPicture loadPicture(const QString& path, int longSide)
     if (reader.format() == "bmp" && stored.width() > 0 && stored.height() < 0)
         stored.setHeight(-stored.height());
     if (!stored.isValid() || stored.isEmpty()) {
+        // A size Qt refuses to read may still be one the player should hear about.
+        const QSize declared = declaredSize(path, reader.format());
+        if (declared.isValid() &&
+            qint64(declared.width()) * declared.height() * 4 > kFullDecodeBudgetBytes) {
+            result.error = tooLarge(declared);
+            return result;
+        }
         result.error = reader.errorString();
         if (result.error.isEmpty() || result.error == QLatin1String("Unknown error"))
             result.error = QStringLiteral("Invalid picture");
@@ -86,9 +127,7 @@ LoadedPicture loadPicture(const QString& path, int longSide)
     }
     const qint64 pixels = qint64(stored.width()) * stored.height();
     if (pixels > kLargestPicturePixels) {
-        result.error = QStringLiteral("The picture is too large to open (%1 x %2 pixels)")
-                           .arg(stored.width())
-                           .arg(stored.height());
+        result.error = tooLarge(stored);
         return result;
     }
 
@@ -103,9 +142,7 @@ LoadedPicture loadPicture(const QString& path, int longSide)
     }
     const bool scalesWhileDecoding = reader.format() == "jpeg" || reader.format() == "jpg";
     if (!scalesWhileDecoding && pixels * 4 > kFullDecodeBudgetBytes) {
-        result.error = QStringLiteral("The picture is too large to open (%1 x %2 pixels)")
-                           .arg(stored.width())
-                           .arg(stored.height());
+        result.error = tooLarge(stored);
         return result;
     }
     QImageReader::setAllocationLimit(int(kFullDecodeBudgetBytes >> 20));

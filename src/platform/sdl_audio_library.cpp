@@ -14,8 +14,27 @@ bool resolve(QLibrary& library, const char* name, Function& function)
     return function != nullptr;
 }
 
+// ALSA's own error reports (a missing card, an unknown "default" device) go to standard error,
+// where a player can do nothing with them: SDL tries ALSA on every machine without a sound
+// server and simply moves on when it fails. Its library is shared, so setting its report handler
+// here silences the copy SDL opens too; the library stays loaded with the handler for the run.
+void muteAlsaReports(const char*, int, const char*, int, const char*, ...) {}
+
+void silenceAlsa()
+{
+    using ErrorHandler = void (*)(const char*, int, const char*, int, const char*, ...);
+    using SetErrorHandler = int (*)(ErrorHandler);
+    static QLibrary alsa;
+    alsa.setFileNameAndVersion(QStringLiteral("asound"), 2);
+    if (!alsa.load())
+        return;
+    if (const auto set = reinterpret_cast<SetErrorHandler>(alsa.resolve("snd_lib_error_set_handler")))
+        set(muteAlsaReports);
+}
+
 SdlAudioApi* load()
 {
+    silenceAlsa();
     // The library's run-time name: libSDL2-2.0.so.0 on Linux; "SDL2" elsewhere.
     static QLibrary library;
     library.setFileNameAndVersion(QStringLiteral("SDL2-2.0"), 0);

@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <cmath>
+#include <cstdio>
 
 #include "game/game_window.h"
 #include "help/about_window.h"
@@ -115,8 +117,16 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
     // A picture dropped on the game window, or named on the command line, is taken into play as
     // a double click in the Open Picture window does; a bad one keeps the list's picture.
     form9->onDropPicture = [this](const QString& path) { openPictureFile(*form9, clip_, path); };
+    // A refused command-line picture is also reported on the terminal it was named in.
     if (!startPicture.isEmpty())
-        form9->onIntroEnded = [this, startPicture] { openPictureFile(*form9, clip_, startPicture); };
+        form9->onIntroEnded = [this, startPicture] {
+            openPictureFile(*form9, clip_, startPicture, [&startPicture](const QString& reason) {
+                const QByteArray line = "quiltra: " + QFile::encodeName(startPicture) + ": " +
+                                        reason.toLocal8Bit() + "\n";
+                std::fputs(line.constData(), stderr);
+                std::fflush(stderr);
+            });
+        };
 
     form9->refresh();
     form9->show();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -70,10 +71,14 @@ public:
     };
     std::vector<Shown> shown;
     std::deque<MessageResult> answers;   // answers to Yes/No questions; default Yes
+    // Runs while a box is showing, as a real box's own event loop would (taking the focus...).
+    std::function<void()> whileShown;
     MessageResult show(const std::string& text, const std::string& title, MessageButtons buttons,
                        MessageIcon icon) override
     {
         shown.push_back({text, title, buttons, icon});
+        if (whileShown)
+            whileShown();
         if (buttons == MessageButtons::Ok)
             return MessageResult::Ok;
         if (answers.empty())

@@ -122,16 +122,41 @@ TEST(SavedGame, SavingOutsideAGameWritesNothingAndLeavesLoadAsItWas)
     }
 }
 
-TEST(SavedGame, SavingWhilePausedIncludesThePausedTime)
+// The saved time is the time the title shows: a pause in progress, whatever its reason, does not
+// count, so loading and saving again and again never adds time.
+TEST(SavedGame, SavingWhilePausedLeavesThePausedTimeOut)
 {
     SavedRig rig;
+    Game& g = rig.game;
     rig.newGame(0, "4x3=12", "puzzle");
     rig.game.image2_Click(1);
     rig.clock.advance(30);
-    rig.game.lostFocus();
+    g.lostFocus();
     rig.clock.advance(20);
-    rig.game.mnuSave_Click();
-    EXPECT_EQ(rig.savedFields().back(), "50");
+    g.mnuSave_Click();
+    EXPECT_EQ(rig.savedFields().back(), "30");
+
+    g.keyDown(Key::P);   // resumes: the 20 s away are left out
+    rig.clock.advance(1);
+    g.keyDown(Key::P);   // pauses
+    rig.clock.advance(7);
+    g.mnuSave_Click();
+    EXPECT_EQ(rig.savedFields().back(), "31");
+
+    // A game saved at 1 s, loaded, left paused for 20 s and saved again, many times over.
+    rig.newGame(0, "4x3=12", "puzzle");
+    rig.game.image2_Click(1);
+    rig.clock.advance(1);
+    g.mnuSave_Click();
+    for (int cycle = 0; cycle < 5; ++cycle) {
+        g.mnuRestore_Click();
+        ASSERT_TRUE(g.ClockPaused);
+        rig.clock.advance(20);
+        g.mnuSave_Click();
+        ASSERT_EQ(rig.savedFields().back(), "1") << "cycle " << cycle;
+    }
+    g.mnuRestore_Click();
+    EXPECT_NE(g.Caption.find("Time:  0:00:01"), std::string::npos) << g.Caption;
 }
 
 TEST(SavedGame, MovesHintsAndTimeContinueFromTheSavedValues)

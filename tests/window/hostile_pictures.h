@@ -271,6 +271,8 @@ inline std::vector<HostilePicture> writeHostilePictures(const PictureFolder& fol
     const auto fill = [](int index) { return [index](int, int) { return index; }; };
     add("claim30000.gif", gif(2, 2, {fill(1)}, QSize(30000, 30000)), tooLarge(30000, 30000));
     add("claim16000.gif", gif(2, 2, {fill(1)}, QSize(16000, 16000)), tooLarge(16000, 16000));
+    // Complete, but more pixels than the decoder itself will take.
+    add("rle20000.bmp", bmp(20000, 20000, 8, 1), tooLarge(20000, 20000));
     // 12 GiB of pixel rows announced, none there.
     add("claim65535.bmp", bmpClaim(65535, 65535), refused(kIncompletePicture));
     // At the 400-megapixel ceiling: decoded at an eighth and reduced, the missing data filled.

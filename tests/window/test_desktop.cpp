@@ -3,6 +3,8 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QtTest>
+#include <cstdio>
+#include <unistd.h>
 
 #include "game/game_window.h"
 #include "window/picture_files.h"
@@ -27,6 +29,46 @@ bool dropFile(GameWindow& w, const QString& path)
     return true;
 }
 
+// What the program writes to standard error while it lives.
+class TerminalCapture {
+public:
+    TerminalCapture()
+    {
+        std::fflush(stderr);
+        saved_ = dup(STDERR_FILENO);
+        file_ = std::tmpfile();
+        dup2(fileno(file_), STDERR_FILENO);
+    }
+    ~TerminalCapture()
+    {
+        restore();
+        std::fclose(file_);
+    }
+    QString text()
+    {
+        restore();
+        std::rewind(file_);
+        QByteArray all;
+        char buffer[4096];
+        while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, file_))
+            all.append(buffer, qsizetype(n));
+        return QString::fromLocal8Bit(all);
+    }
+
+private:
+    void restore()
+    {
+        if (saved_ < 0)
+            return;
+        std::fflush(stderr);
+        dup2(saved_, STDERR_FILENO);
+        close(saved_);
+        saved_ = -1;
+    }
+    int saved_ = -1;
+    std::FILE* file_ = nullptr;
+};
+
 } // namespace
 
 class DesktopTest : public QObject {
@@ -49,6 +91,8 @@ private slots:
         QVERIFY(dropFile(w, files.file("broken.jpg")));
         QCOMPARE(g.mnuCurrent.Caption, std::string("Cat.jpg"));
         QCOMPARE(rig.messages.shown.back().title, std::string("Quiltra"));
+        QCOMPARE(QString::fromStdString(rig.messages.shown.back().text),
+                 files.file("broken.jpg") + "\nUnsupported image format");
 
         QVERIFY(dropFile(w, files.file("dropped.jpg")));
         QCOMPARE(g.mnuCurrent.Caption, std::string("dropped.jpg"));
@@ -68,12 +112,26 @@ private slots:
         QCOMPARE(rig.game().mnuCurrent.Caption, std::string("start.bmp"));
         QCOMPARE(rig.game().Image1.Width, Single(300 * 15));
 
-        // A bad file says why and the list's picture stays.
-        ProgramRig bad({"Cat.jpg"}, false, nullptr, files.file("missing.jpg"));
-        bad.finishIntro();
-        QCOMPARE(bad.game().mnuCurrent.Caption, std::string("Cat.jpg"));
-        QCOMPARE(bad.messages.shown.size(), size_t(1));
-        QCOMPARE(bad.messages.shown[0].title, std::string("Quiltra"));
+        // A bad file says which and why, in the box and on the terminal, and the list's picture
+        // stays.
+        QVERIFY(files.picture("tiny.bmp", 120, 120));
+        const struct {
+            QString file, reason;
+        } cases[] = {
+            {files.file("missing.jpg"), "File not found"},
+            {files.file("tiny.bmp"), "Picture is too small to divide into a puzzle."},
+        };
+        for (const auto& c : cases) {
+            TerminalCapture terminal;
+            ProgramRig bad({"Cat.jpg"}, false, nullptr, c.file);
+            bad.finishIntro();
+            const QString said = terminal.text();
+            QVERIFY2(said.contains("quiltra: " + c.file + ": " + c.reason + "\n"), qPrintable(said));
+            QCOMPARE(bad.game().mnuCurrent.Caption, std::string("Cat.jpg"));
+            QCOMPARE(bad.messages.shown.size(), size_t(1));
+            QCOMPARE(bad.messages.shown[0].title, std::string("Quiltra"));
+            QCOMPARE(QString::fromStdString(bad.messages.shown[0].text), c.file + "\n" + c.reason);
+        }
     }
 };
 

@@ -1,6 +1,7 @@
 // The game window driven through Qt: the intro with a scripted clock, the menus it enables, the
 // + and - keys, pausing, the exit question, and the board widget's clicks.
 #include <QAction>
+#include <QApplication>
 #include <QMenuBar>
 #include <QtTest>
 
@@ -117,6 +118,54 @@ private slots:
         rig.advance(1);
         QCOMPARE(QString::fromStdString(g.ClockSeconds), QStringLiteral("06"));
         QVERIFY(w.windowTitle().endsWith(QStringLiteral("Time:  0:00:06")));
+    }
+
+    // A rules box takes the focus like any box, yet the clock runs on through it; losing the focus
+    // to anything else, or the player turning to another program while the box is open, pauses.
+    void theRulesBoxesKeepTheClockRunning()
+    {
+        ProgramRig rig({"Cat.jpg"});
+        rig.finishIntro();
+        GameWindow& w = rig.window();
+        Game& g = rig.game();
+        QWidget box;   // stands in for the box, which is shown by the scripted messages
+        box.show();
+        QApplication::setActiveWindow(&w);
+        w.runGame([&] { g.mnuPuz_Click(); });
+        QTest::mouseClick(w.board(), Qt::LeftButton, {}, centreOfPiece(g, 1)); // starts the clock
+        rig.advance(2);
+        bool wasActive = true;
+        rig.messages.whileShown = [&] {
+            QApplication::setActiveWindow(&box);
+            wasActive = w.isActiveWindow();
+            rig.clock.advance(10);
+        };
+        for (const char* rules : {"mnuPz", "mnuSldr"}) {
+            w.action(QString::fromLatin1(rules))->trigger();
+            QApplication::setActiveWindow(&w);   // the box has closed
+            QVERIFY2(!wasActive, rules);
+            QVERIFY2(!g.ClockPaused, rules);
+        }
+        rig.advance(1);
+        QVERIFY2(w.windowTitle().endsWith(QStringLiteral("Time:  0:00:23")),
+                 qPrintable(w.windowTitle()));
+
+        rig.messages.whileShown = [&] {
+            QApplication::setActiveWindow(&box);
+            emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+        };
+        w.action(QStringLiteral("mnuPz"))->trigger();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(g.ClockPaused);
+        QTest::keyClick(&w, Qt::Key_A);
+        QVERIFY(!g.ClockPaused);
+
+        rig.messages.whileShown = {};
+        QApplication::setActiveWindow(&box);
+        QVERIFY(g.ClockPaused);
+        QApplication::setActiveWindow(&w);
+        QVERIFY(g.ClockPaused);
+        QCOMPARE(rig.messages.shown.size(), size_t(3));
     }
 
     void noAtTheExitQuestionLeavesEverythingAsItWas()

@@ -205,6 +205,65 @@ private slots:
         QVERIFY2(peakMiB() < kPeakMiB, qPrintable(QString::number(peakMiB())));
     }
 
+    // Complete files of every format and header kind that hold more pixels than may be opened
+    // name their size. The pixel rows of the uncompressed BMPs are holes in a sparse file.
+    void everyFormatTooLargeNamesItsSize()
+    {
+        using namespace hostile;
+        PictureFolder folder;
+        const auto bmpHeader = [](qint64 w, qint64 h, int bits, bool os2) {
+            const QByteArray palette(4 << bits, '\0');
+            if (os2)
+                return "BM" + le32(0) + le32(0) + le32(26 + palette.size() * 3 / 4) + le32(12) +
+                       le16(int(w)) + le16(int(h)) + le16(1) + le16(bits) +
+                       palette.left(palette.size() * 3 / 4);
+            return "BM" + le32(0) + le32(0) + le32(54 + palette.size()) + le32(40) + le32(w) +
+                   le32(h) + le16(1) + le16(bits) + le32(0) + le32(0) + le32(2835) + le32(2835) +
+                   le32(0) + le32(0) + palette;
+        };
+        const auto sparse = [&](const QString& name, const QByteArray& header, qint64 w,
+                                qint64 h, int bits) {
+            const qint64 stride = (w * bits + 31) / 32 * 4;
+            QFile f(folder.file(name));
+            return folder.bytes(name, header) && f.resize(header.size() + stride * h);
+        };
+        const QByteArray small = jpeg(halves(16, 16));
+        const auto fill = [](int, int) { return 1; };
+        const struct {
+            QString name;
+            QByteArray data;   // empty: a sparse BMP of w x h (negative h: top-down) at `bits`
+            qint64 w, h;
+            int bits;
+            bool os2;
+        } cases[] = {
+            {"full20000.bmp", {}, 20000, 20000, 24, false},
+            {"one-bit20000.bmp", {}, 20000, 20000, 1, false},
+            {"topdown30000.bmp", {}, 30000, -30000, 1, false},
+            {"os2-20000.bmp", {}, 20000, 20000, 1, true},
+            {"rle20000.bmp", bmp(20000, 20000, 8, 1), 20000, 20000, 8, false},
+            {"screen65535.gif", gif(2, 2, {fill}, QSize(65535, 65535)), 65535, 65535, 8, false},
+            {"claim65500.jpg", withClaimedSize(small, 65500, 65500), 65500, 65500, 8, false},
+            {"wide65500.jpg", withClaimedSize(small, 65500, 7000), 65500, 7000, 8, false},
+        };
+        for (const auto& c : cases) {
+            const bool made = c.data.isEmpty()
+                                  ? sparse(c.name, bmpHeader(c.w, c.h, c.bits, c.os2), c.w,
+                                           std::abs(c.h), c.bits)
+                                  : folder.bytes(c.name, c.data);
+            QVERIFY2(made, qPrintable(c.name));
+            QElapsedTimer timer;
+            timer.start();
+            const LoadedPicture loaded = loadPicture(folder.file(c.name));
+            QVERIFY2(timer.elapsed() < kLoadMillis, qPrintable(c.name));
+            QCOMPARE(c.name + ": " + loaded.error,
+                     c.name + ": " +
+                         QStringLiteral("The picture is too large to open (%1 x %2 pixels)")
+                             .arg(c.w)
+                             .arg(std::abs(c.h)));
+        }
+        QVERIFY2(peakMiB() < kPeakMiB, qPrintable(QString::number(peakMiB())));
+    }
+
     void pictureMenu()
     {
         HostileRig r;
