@@ -1,7 +1,6 @@
 // Takes a picture file into play from outside the Open Picture window.
 #include "pictures/open_file.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include "game/game_window.h"
@@ -28,7 +27,7 @@ bool openPictureFile(GameWindow& window, QtPictureClip& clip, const QString& pat
     auto refuse = [&](const QString& text) {
         if (refused)
             refused(text);
-        const QString named = QDir::toNativeSeparators(path) + QLatin1Char('\n') + text;
+        const QString named = readableName(path) + QLatin1Char('\n') + text;
         game.services.messages->show(named.toStdString(), "Quiltra");
         return false;
     };

@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <cmath>
 #include <cstdio>
 
@@ -121,8 +120,9 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
     if (!startPicture.isEmpty())
         form9->onIntroEnded = [this, startPicture] {
             openPictureFile(*form9, clip_, startPicture, [&startPicture](const QString& reason) {
-                const QByteArray line = "quiltra: " + QFile::encodeName(startPicture) + ": " +
-                                        reason.toLocal8Bit() + "\n";
+                const QByteArray line = "quiltra: " +
+                                        QByteArray::fromStdString(toNativePath(startPicture)) +
+                                        ": " + reason.toLocal8Bit() + "\n";
                 std::fputs(line.constData(), stderr);
                 std::fflush(stderr);
             });
