@@ -17,17 +17,11 @@
 #include "platform/clock.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_picture_clip.h"
+#include "platform/window_units.h"
 
 namespace quiltra {
 
 namespace {
-
-// The window's outer size in twips includes a nominal frame: 4-pixel borders, a 22-pixel title
-// bar and a 20-pixel menu bar. The game area widget gets the rest.
-constexpr double kFrameWidthTwips = 120;
-constexpr double kFrameHeightTwips = 750;
-
-int pixels(double twips) { return int(std::lround(twips / kTwipsPerPixel)); }
 
 // The virtual key code of a key event, as the game expects it.
 int keyCode(const QKeyEvent* event)
@@ -230,6 +224,7 @@ void GameWindow::applyGeometry()
     appliedGeometry_ = geometry;
     applyingGeometry_ = true;
     const QSize client(pixels(game_.Width - kFrameWidthTwips), pixels(game_.Height - kFrameHeightTwips));
+    // The window's outer size includes the nominal frame; the game area widget gets the rest.
     board_->setFixedSize(client.expandedTo(QSize(1, 1)));
     // Pictures are decoded as large as the game area shows them.
     clip_.setShownArea(board_->size() * qGuiApp->devicePixelRatio());

@@ -7,9 +7,9 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <cmath>
 
 #include "game/board_widget.h"
+#include "platform/window_units.h"
 #include "game/game_window.h"
 #include "platform/message_box.h"
 
@@ -20,9 +20,8 @@ namespace {
 // Client area 7950 x 4005 twips; the outer size adds the nominal frame of a window without a
 // menu bar: 4-pixel borders and a 22-pixel title bar.
 constexpr double kClientWidth = 7950, kClientHeight = 4005;
-constexpr double kOuterWidth = kClientWidth + 120, kOuterHeight = kClientHeight + 450;
-
-int pixels(double twips) { return int(std::lround(twips / kTwipsPerPixel)); }
+constexpr double kOuterWidth = kClientWidth + kFrameWidthTwips;
+constexpr double kOuterHeight = kClientHeight + kDialogFrameHeightTwips;
 
 QPointer<AboutWindow>& openWindow()
 {

@@ -9,7 +9,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
-#include <cmath>
 
 #include "game/game_window.h"
 
@@ -19,14 +18,11 @@ namespace {
 
 // Outer size of the window, twips, with the same nominal frame as the game window's.
 constexpr double kWindowWidth = 9550, kWindowHeight = 6750;
-constexpr double kFrameWidthTwips = 120, kFrameHeightTwips = 750;
 constexpr double kPanelWidth = 9615;
 
 // Text sizes, in points of the platform's interface font; all text is bold.
 constexpr double kSectionPoints = 13.5, kSubPoints = 12, kTextPoints = 9.75;
 const QColor kLinkColour(0, 0, 255);
-
-int pixels(double twips) { return int(std::lround(twips / kTwipsPerPixel)); }
 
 // Virtual key code of a key event, for the keys the document scrolls by.
 int virtualKey(const QKeyEvent* event)

@@ -10,10 +10,10 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <algorithm>
-#include <cmath>
 
 #include "pictures/file_patterns.h"
 #include "pictures/folder_label.h"
+#include "platform/window_units.h"
 
 namespace quiltra {
 
@@ -43,8 +43,6 @@ std::vector<std::string> toStd(const std::vector<QString>& list)
     return out;
 }
 
-int pixels(double twips) { return int(std::lround(twips / 15.0)); }
-
 } // namespace
 
 void placeTwips(QWidget* element, double left, double top, double width, double height)
@@ -55,9 +53,8 @@ void placeTwips(QWidget* element, double left, double top, double width, double 
 void placeWindowTwips(QWidget* window, double left, double top, double outerWidth,
                       double outerHeight)
 {
-    constexpr double kFrameAcross = 8 * 15.0;  // two 4-pixel borders
-    constexpr double kFrameDown = 30 * 15.0;   // title bar and two borders
-    window->setFixedSize(pixels(outerWidth - kFrameAcross), pixels(outerHeight - kFrameDown));
+    window->setFixedSize(pixels(outerWidth - kFrameWidthTwips),
+                         pixels(outerHeight - kDialogFrameHeightTwips));
     window->move(pixels(left), pixels(top));
 }
 

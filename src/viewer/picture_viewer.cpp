@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <cmath>
 
 #include "game/game_window.h"
 #include "help/help_window.h"
@@ -20,11 +19,6 @@ namespace quiltra {
 
 namespace {
 
-// The window's outer size in twips includes the same nominal frame as the game window's
-// (borders, title bar and menu bar), so the viewer covers the game window exactly.
-constexpr double kFrameWidthTwips = 120;
-constexpr double kFrameHeightTwips = 750;
-
 const char* const kDesignTitle =
     "Quiltra - Picture Viewer:  Press Exit to return to previous screen.";
 
@@ -32,7 +26,6 @@ const char* const kDesignTitle =
 // keys of the main keyboard.
 constexpr int kPadPlus = 107, kPadMinus = 109, kPlus = 187, kMinus = 189;
 
-int pixels(double twips) { return int(std::lround(twips / kTwipsPerPixel)); }
 
 int zoomKeyCode(const QKeyEvent* event)
 {
