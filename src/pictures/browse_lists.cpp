@@ -6,13 +6,13 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPainter>
-#include <QStorageInfo>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
 #include "pictures/file_patterns.h"
 #include "pictures/folder_label.h"
+#include "platform/volumes.h"
 #include "platform/window_units.h"
 
 namespace quiltra {
@@ -77,38 +77,6 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, double 
         label->setFont(font);
     }
     return label;
-}
-
-std::vector<QString> pictureVolumes()
-{
-    std::vector<QString> roots;
-    for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
-        if (!v.isValid() || !v.device().startsWith("/dev/") || v.fileSystemType() == "squashfs")
-            continue;
-        // Containers bind single files (/etc/hosts) from a disk: only folders are volumes.
-        const QString root = cleanFolder(v.rootPath());
-        if (root != QLatin1String("/") && QFileInfo(root).isDir())
-            roots.push_back(root);
-    }
-    std::sort(roots.begin(), roots.end());
-    roots.erase(std::unique(roots.begin(), roots.end()), roots.end());
-    roots.insert(roots.begin(), QStringLiteral("/"));
-    return roots;
-}
-
-bool volumeReady(const QString& root, QString& error)
-{
-    const QStorageInfo storage(root);
-    const QFileInfo info(root);
-    if (!info.isDir() || !storage.isValid() || !storage.isReady()) {
-        error = QStringLiteral("Device unavailable");
-        return false;
-    }
-    if (!info.isReadable() || !info.isExecutable()) {
-        error = QStringLiteral("Path/File access error");
-        return false;
-    }
-    return true;
 }
 
 QString cleanFolder(const QString& folder)

@@ -14,6 +14,7 @@
 #include "pictures/folder_label.h"
 #include "platform/message_box.h"
 #include "platform/picture_loader.h"
+#include "platform/volumes.h"
 
 namespace quiltra {
 

@@ -8,6 +8,7 @@
 #include "pictures/folder_label.h"
 #include "pictures/picture_list_editor.h"
 #include "platform/picture_loader.h"
+#include "platform/volumes.h"
 
 namespace quiltra {
 
