@@ -13,8 +13,8 @@
 #include <cmath>
 
 #include "game/board_widget.h"
-#include "pictures/open_file.h"
 #include "platform/clock.h"
+#include "platform/picture_loader.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_picture_clip.h"
 #include "platform/window_units.h"
@@ -56,6 +56,7 @@ GameWindow::GameWindow(ProgramState& program, PictureList& pictures, GameService
     };
     board_ = new BoardWidget(game_, clip_, this);
     setCentralWidget(board_);
+    board_->installEventFilter(this);
     connect(board_, &BoardWidget::gameChanged, this, [this] {
         refresh();
         schedule();
@@ -223,8 +224,8 @@ void GameWindow::applyGeometry()
         return;
     appliedGeometry_ = geometry;
     applyingGeometry_ = true;
-    const QSize client(pixels(game_.Width - kFrameWidthTwips), pixels(game_.Height - kFrameHeightTwips));
     // The window's outer size includes the nominal frame; the game area widget gets the rest.
+    const QSize client(pixels(game_.Width - kFrameWidthTwips), pixels(game_.Height - kFrameHeightTwips));
     board_->setFixedSize(client.expandedTo(QSize(1, 1)));
     // Pictures are decoded as large as the game area shows them.
     clip_.setShownArea(board_->size() * qGuiApp->devicePixelRatio());
@@ -353,6 +354,13 @@ void GameWindow::dropEvent(QDropEvent* event)
     event->acceptProposedAction();
     if (onDropPicture)
         onDropPicture(path);
+}
+
+bool GameWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == board_ && event->type() == QEvent::MouseButtonPress && onGameAreaPressed)
+        onGameAreaPressed();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void GameWindow::moveEvent(QMoveEvent* event)

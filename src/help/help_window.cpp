@@ -10,7 +10,8 @@
 #include <QMouseEvent>
 #include <QPointer>
 
-#include "game/game_window.h"
+#include "game/game.h"
+#include "platform/window_units.h"
 
 namespace quiltra {
 
@@ -48,11 +49,11 @@ QPointer<HelpWindow>& openWindow()
 
 HelpWindow* HelpWindow::current() { return openWindow().data(); }
 
-HelpWindow* HelpWindow::showContents(GameWindow& game)
+HelpWindow* HelpWindow::showContents(QWidget& parent, const Game& game)
 {
     QPointer<HelpWindow>& w = openWindow();
     if (!w)
-        w = new HelpWindow(game);
+        w = new HelpWindow(parent, game);
     if (w->isMinimized())
         w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
     w->show();
@@ -61,14 +62,14 @@ HelpWindow* HelpWindow::showContents(GameWindow& game)
     return w;
 }
 
-HelpWindow* HelpWindow::showForViewer(GameWindow& game)
+HelpWindow* HelpWindow::showForViewer(QWidget& parent, const Game& game)
 {
-    HelpWindow* w = showContents(game);
+    HelpWindow* w = showContents(parent, game);
     w->setDocTop(help::docTopForHeading(w->headingTop(10, 0)));
     return w;
 }
 
-HelpWindow::HelpWindow(GameWindow& game) : QMainWindow(&game, Qt::Window)
+HelpWindow::HelpWindow(QWidget& parent, const Game& game) : QMainWindow(&parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Quiltra -  Help"));
@@ -117,10 +118,9 @@ QLabel* HelpWindow::addLabel(QWidget* parent, const QString& text, int left, int
     return label;
 }
 
-void HelpWindow::Form_Load(GameWindow& game)
+void HelpWindow::Form_Load(const Game& g)
 {
     // Centred over the game window.
-    const Game& g = game.game();
     const double left = (g.Width - kWindowWidth) / 2 + g.Left;
     const double top = (g.Height - kWindowHeight) / 2 + g.Top;
     client_ = new QWidget(this);

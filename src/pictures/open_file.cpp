@@ -3,7 +3,7 @@
 
 #include <QFileInfo>
 
-#include "game/game_window.h"
+#include "game/game.h"
 #include "game/sizes.h"
 #include "platform/message_box.h"
 #include "platform/picture_loader.h"
@@ -11,16 +11,9 @@
 
 namespace quiltra {
 
-bool isPictureFileName(const QString& path)
+bool openPictureFile(Game& game, const GameRunner& runGame, QtPictureClip& clip,
+                     const QString& path)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == QLatin1String("bmp") || suffix == QLatin1String("gif") ||
-           suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg");
-}
-
-bool openPictureFile(GameWindow& window, QtPictureClip& clip, const QString& path)
-{
-    Game& game = window.game();
     auto refuse = [&](const QString& text) {
         game.services.messages->show(text.toStdString(), "Quiltra");
         return false;
@@ -29,7 +22,7 @@ bool openPictureFile(GameWindow& window, QtPictureClip& clip, const QString& pat
     const QString canonical = info.canonicalFilePath();
     if (!canonical.isEmpty() &&
         canonical == QFileInfo(QString::fromStdString(game.program.CurrentPicturePath)).canonicalFilePath()) {
-        window.runGame([&] { game.finishOpenAttempt(); });
+        runGame([&] { game.finishOpenAttempt(); });
         return true;
     }
     LoadedPicture loaded = loadPicture(path);
@@ -41,7 +34,7 @@ bool openPictureFile(GameWindow& window, QtPictureClip& clip, const QString& pat
     clip.take(std::move(loaded.image), loaded.naturalSize);
     const std::string name = info.fileName().toStdString();
     const std::string folder = info.absolutePath().toStdString();
-    window.runGame([&] {
+    runGame([&] {
         game.takeOpenedPicture(name, folder);
         game.finishOpenAttempt();
     });

@@ -36,6 +36,13 @@ QByteArray pictureFormat(const QString& path)
     return {};
 }
 
+bool isPictureFileName(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("bmp") || suffix == QLatin1String("gif") ||
+           suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg");
+}
+
 LoadedPicture loadPicture(const QString& path, int longSide)
 {
     LoadedPicture result;

@@ -31,4 +31,7 @@ LoadedPicture loadPicture(const QString& path, int longSide = kDecodeLongSide);
 // (TIFF, WebP, MNG and their libraries): 2.4 ms of start-up for the intro picture alone.
 QByteArray pictureFormat(const QString& path);
 
+// Whether a file name is one of the picture types the game opens (BMP, GIF, JPEG).
+bool isPictureFileName(const QString& path);
+
 } // namespace quiltra
