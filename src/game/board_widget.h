@@ -9,14 +9,11 @@
 #include <vector>
 
 #include "game/game.h"
+#include "platform/window_units.h"
 
 namespace quiltra {
 
 class QtPictureClip;
-
-// Twips to pixels and back, at 15 twips per logical pixel.
-inline double toPixels(double twips) { return twips / kTwipsPerPixel; }
-inline double toTwips(double pixels) { return pixels * kTwipsPerPixel; }
 
 class BoardWidget : public QWidget {
     Q_OBJECT

@@ -1,13 +1,12 @@
 // The game window's frame: loading, the intro set-up, layout on resize, screen sizes, keys,
 // focus and the exit question.
 #include <array>
-#include <filesystem>
 #include <optional>
-#include <system_error>
 
 #include "game/game.h"
 #include "game/sizes.h"
 #include "platform/clock.h"
+#include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/picture_clip.h"
 #include "platform/sound_device.h"
@@ -56,8 +55,7 @@ std::int16_t addSaturated(std::int16_t value, int amount)
 
 void Game::Form_Load()
 {
-    std::error_code ec;
-    if (!std::filesystem::exists(program.SettingsFolder + "/last.txt", ec))
+    if (!fileExists(program.SettingsFolder + "/last.txt"))
         mnuRestore.Enabled = false;
     mnuSave.Enabled = false;
 

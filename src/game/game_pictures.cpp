@@ -5,10 +5,10 @@
 
 #include "game/game.h"
 #include "game/sizes.h"
+#include "game/text_fields.h"
 #include "platform/message_box.h"
 #include "platform/picture_clip.h"
 #include "platform/random_source.h"
-#include "startup/settings_file.h"
 
 namespace quiltra {
 

@@ -13,22 +13,16 @@
 #include <cmath>
 
 #include "game/board_widget.h"
-#include "pictures/open_file.h"
 #include "platform/clock.h"
 #include "platform/native_path.h"
+#include "platform/picture_loader.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_picture_clip.h"
+#include "platform/window_units.h"
 
 namespace quiltra {
 
 namespace {
-
-// The window's outer size in twips includes a nominal frame: 4-pixel borders, a 22-pixel title
-// bar and a 20-pixel menu bar. The game area widget gets the rest.
-constexpr double kFrameWidthTwips = 120;
-constexpr double kFrameHeightTwips = 750;
-
-int pixels(double twips) { return int(std::lround(twips / kTwipsPerPixel)); }
 
 // The virtual key code of a key event, as the game expects it.
 int keyCode(const QKeyEvent* event)
@@ -65,6 +59,7 @@ GameWindow::GameWindow(ProgramState& program, PictureList& pictures, GameService
     };
     board_ = new BoardWidget(game_, clip_, this);
     setCentralWidget(board_);
+    board_->installEventFilter(this);
     connect(board_, &BoardWidget::gameChanged, this, [this] {
         refresh();
         schedule();
@@ -249,6 +244,7 @@ void GameWindow::applyGeometry()
         return;
     appliedGeometry_ = geometry;
     applyingGeometry_ = true;
+    // The window's outer size includes the nominal frame; the game area widget gets the rest.
     const QSize client(pixels(game_.Width - kFrameWidthTwips), pixels(game_.Height - kFrameHeightTwips));
     board_->setFixedSize(client.expandedTo(QSize(1, 1)));
     // Pictures are decoded as large as the game area shows them.
@@ -378,6 +374,13 @@ void GameWindow::dropEvent(QDropEvent* event)
     event->acceptProposedAction();
     if (onDropPicture)
         onDropPicture(path);
+}
+
+bool GameWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == board_ && event->type() == QEvent::MouseButtonPress && onGameAreaPressed)
+        onGameAreaPressed();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void GameWindow::moveEvent(QMoveEvent* event)

@@ -44,6 +44,7 @@ public:
     std::function<void()> onIntroEnded;      // once, when the intro has loaded the first picture
     std::function<bool()> onSaveInfo;   // writes "init.txt"; false when it could not
     std::function<void()> onGainedFocus;
+    std::function<void()> onGameAreaPressed; // a mouse press on the game area, before the game
 
     // Applies a change to the game and refreshes the window, e.g. runGame([&]{ g.mnuHint_Click(); }).
     void runGame(const std::function<void()>& handler);
@@ -56,6 +57,7 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();

@@ -51,7 +51,7 @@ struct ProgramState {
     std::string ViewPicName;
 };
 
-// The picture list, held by the Picture List Editor for the whole run.
+// The picture list, held by the program for the whole run; the editor edits it.
 struct PictureList {
     std::vector<std::string> List1; // full paths
     std::vector<std::string> List2; // display names, same index

@@ -5,7 +5,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "startup/settings_file.h"
+#include "game/text_fields.h"
 
 namespace quiltra {
 

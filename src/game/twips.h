@@ -5,10 +5,11 @@
 #include <cmath>
 #include <cstdint>
 
+#include "platform/window_units.h"
+
 namespace quiltra {
 
 using Single = float;
-inline constexpr double kTwipsPerPixel = 15.0;
 
 // Rounds to the nearest integer, ties to even (the default rounding mode).
 inline double roundEven(double value) { return std::nearbyint(value); }

@@ -2,16 +2,14 @@
 #include "help/about_window.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <cmath>
 
-#include "game/board_widget.h"
-#include "game/game_window.h"
+#include "game/game.h"
 #include "platform/message_box.h"
+#include "platform/window_units.h"
 
 namespace quiltra {
 
@@ -20,9 +18,8 @@ namespace {
 // Client area 7950 x 4005 twips; the outer size adds the nominal frame of a window without a
 // menu bar: 4-pixel borders and a 22-pixel title bar.
 constexpr double kClientWidth = 7950, kClientHeight = 4005;
-constexpr double kOuterWidth = kClientWidth + 120, kOuterHeight = kClientHeight + 450;
-
-int pixels(double twips) { return int(std::lround(twips / kTwipsPerPixel)); }
+constexpr double kOuterWidth = kClientWidth + kFrameWidthTwips;
+constexpr double kOuterHeight = kClientHeight + kDialogFrameHeightTwips;
 
 QPointer<AboutWindow>& openWindow()
 {
@@ -52,11 +49,11 @@ const char* const AboutWindow::kLicenseText =
 
 AboutWindow* AboutWindow::current() { return openWindow().data(); }
 
-AboutWindow* AboutWindow::showFor(GameWindow& game, MessageBoxes* messages)
+AboutWindow* AboutWindow::showFor(QWidget& parent, const Game& game, MessageBoxes* messages)
 {
     QPointer<AboutWindow>& w = openWindow();
     if (!w)
-        w = new AboutWindow(game, messages);
+        w = new AboutWindow(parent, game, messages);
     w->show();
     w->raise();
     w->activateWindow();
@@ -69,21 +66,18 @@ void AboutWindow::closeOpen()
         w->close();
 }
 
-AboutWindow::AboutWindow(GameWindow& game, MessageBoxes* messages)
-    : QWidget(&game, Qt::Dialog), messages_(messages)
+AboutWindow::AboutWindow(QWidget& parent, const Game& game, MessageBoxes* messages)
+    : QWidget(&parent, Qt::Dialog), messages_(messages)
 {
     setObjectName(QStringLiteral("About"));
     setWindowTitle(QStringLiteral("About Quiltra"));
     setAttribute(Qt::WA_DeleteOnClose);
     Form_Load(game);
-    // A press on the game area dismisses the window, as a click on the game window does.
-    game.board()->installEventFilter(this);
 }
 
-void AboutWindow::Form_Load(GameWindow& game)
+void AboutWindow::Form_Load(const Game& g)
 {
     setFixedSize(pixels(kClientWidth), pixels(kClientHeight));
-    const Game& g = game.game();
     left_ = (g.Width - kOuterWidth) / 2 + g.Left;
     top_ = (g.Height - kOuterHeight) / 2 + g.Top;
     move(pixels(left_), pixels(top_));
@@ -145,13 +139,6 @@ void AboutWindow::closeEvent(QCloseEvent* event)
     if (openWindow() == this)
         openWindow() = nullptr;
     QWidget::closeEvent(event);
-}
-
-bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseButtonPress)
-        close();
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace quiltra

@@ -8,16 +8,16 @@ class QPushButton;
 
 namespace quiltra {
 
-class GameWindow;
+class Game;
 class MessageBoxes;
 
 class AboutWindow : public QWidget {
     Q_OBJECT
 public:
-    // Help > About: opens the window centred over the game window (or brings the open one to the
-    // front). It closes with "Okay", when the game window gets the focus again, and on a press
-    // on the game area. The terms of use are shown through `messages`.
-    static AboutWindow* showFor(GameWindow& game, MessageBoxes* messages);
+    // Help > About: opens the window centred over the game's window `parent` (or brings the open
+    // one to the front). It closes with "Okay"; the program closes it when the player turns back
+    // to the game window. The terms of use are shown through `messages`.
+    static AboutWindow* showFor(QWidget& parent, const Game& game, MessageBoxes* messages);
     // Closes the open About window, if any.
     static void closeOpen();
     static AboutWindow* current();
@@ -33,12 +33,11 @@ public:
     static const char* const kLicenseText;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    AboutWindow(GameWindow& game, MessageBoxes* messages);
-    void Form_Load(GameWindow& game);
+    AboutWindow(QWidget& parent, const Game& game, MessageBoxes* messages);
+    void Form_Load(const Game& game);
 
     MessageBoxes* messages_;
     double left_ = 0;

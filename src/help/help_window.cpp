@@ -9,9 +9,9 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
-#include <cmath>
 
-#include "game/game_window.h"
+#include "game/game.h"
+#include "platform/window_units.h"
 
 namespace quiltra {
 
@@ -19,14 +19,11 @@ namespace {
 
 // Outer size of the window, twips, with the same nominal frame as the game window's.
 constexpr double kWindowWidth = 9550, kWindowHeight = 6750;
-constexpr double kFrameWidthTwips = 120, kFrameHeightTwips = 750;
 constexpr double kPanelWidth = 9615;
 
 // Text sizes, in points of the platform's interface font; all text is bold.
 constexpr double kSectionPoints = 13.5, kSubPoints = 12, kTextPoints = 9.75;
 const QColor kLinkColour(0, 0, 255);
-
-int pixels(double twips) { return int(std::lround(twips / kTwipsPerPixel)); }
 
 // Virtual key code of a key event, for the keys the document scrolls by.
 int virtualKey(const QKeyEvent* event)
@@ -52,11 +49,11 @@ QPointer<HelpWindow>& openWindow()
 
 HelpWindow* HelpWindow::current() { return openWindow().data(); }
 
-HelpWindow* HelpWindow::showContents(GameWindow& game)
+HelpWindow* HelpWindow::showContents(QWidget& parent, const Game& game)
 {
     QPointer<HelpWindow>& w = openWindow();
     if (!w)
-        w = new HelpWindow(game);
+        w = new HelpWindow(parent, game);
     if (w->isMinimized())
         w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
     w->show();
@@ -65,14 +62,14 @@ HelpWindow* HelpWindow::showContents(GameWindow& game)
     return w;
 }
 
-HelpWindow* HelpWindow::showForViewer(GameWindow& game)
+HelpWindow* HelpWindow::showForViewer(QWidget& parent, const Game& game)
 {
-    HelpWindow* w = showContents(game);
+    HelpWindow* w = showContents(parent, game);
     w->setDocTop(help::docTopForHeading(w->headingTop(10, 0)));
     return w;
 }
 
-HelpWindow::HelpWindow(GameWindow& game) : QMainWindow(&game, Qt::Window)
+HelpWindow::HelpWindow(QWidget& parent, const Game& game) : QMainWindow(&parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Quiltra -  Help"));
@@ -121,10 +118,9 @@ QLabel* HelpWindow::addLabel(QWidget* parent, const QString& text, int left, int
     return label;
 }
 
-void HelpWindow::Form_Load(GameWindow& game)
+void HelpWindow::Form_Load(const Game& g)
 {
     // Centred over the game window.
-    const Game& g = game.game();
     const double left = (g.Width - kWindowWidth) / 2 + g.Left;
     const double top = (g.Height - kWindowHeight) / 2 + g.Top;
     client_ = new QWidget(this);

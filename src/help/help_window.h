@@ -12,18 +12,18 @@ class QFrame;
 
 namespace quiltra {
 
-class GameWindow;
+class Game;
 
 class HelpWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Help > Contents: opens the window centred over the game window, laid out afresh, or
+    // Help > Contents: opens the window centred over the game's window, laid out afresh, or
     // brings the open one to the front, restoring it when minimised; an open window keeps its
-    // scroll position.
-    static HelpWindow* showContents(GameWindow& game);
+    // scroll position. `parent` is the game's window.
+    static HelpWindow* showContents(QWidget& parent, const Game& game);
     // The Picture Viewer's Help: as Contents, above the viewer, scrolled so that "PICTURE VIEWER
     // WINDOW" lies 400 twips below the top of the document area.
-    static HelpWindow* showForViewer(GameWindow& game);
+    static HelpWindow* showForViewer(QWidget& parent, const Game& game);
     // The open Help window, or none.
     static HelpWindow* current();
 
@@ -53,9 +53,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    explicit HelpWindow(GameWindow& game);
+    HelpWindow(QWidget& parent, const Game& game);
     void buildMenus();
-    void Form_Load(GameWindow& game);
+    void Form_Load(const Game& game);
     QLabel* addLabel(QWidget* parent, const QString& text, int left, int top, double points,
                      bool link);
 

@@ -5,15 +5,15 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPainter>
-#include <QStorageInfo>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <algorithm>
-#include <cmath>
 
 #include "pictures/file_patterns.h"
 #include "pictures/folder_label.h"
 #include "platform/native_path.h"
+#include "platform/volumes.h"
+#include "platform/window_units.h"
 
 namespace quiltra {
 
@@ -43,8 +43,6 @@ std::vector<std::string> toStd(const std::vector<QString>& list)
     return out;
 }
 
-int pixels(double twips) { return int(std::lround(twips / 15.0)); }
-
 } // namespace
 
 void placeTwips(QWidget* element, double left, double top, double width, double height)
@@ -55,9 +53,8 @@ void placeTwips(QWidget* element, double left, double top, double width, double 
 void placeWindowTwips(QWidget* window, double left, double top, double outerWidth,
                       double outerHeight)
 {
-    constexpr double kFrameAcross = 8 * 15.0;  // two 4-pixel borders
-    constexpr double kFrameDown = 30 * 15.0;   // title bar and two borders
-    window->setFixedSize(pixels(outerWidth - kFrameAcross), pixels(outerHeight - kFrameDown));
+    window->setFixedSize(pixels(outerWidth - kFrameWidthTwips),
+                         pixels(outerHeight - kDialogFrameHeightTwips));
     window->move(pixels(left), pixels(top));
 }
 
@@ -80,37 +77,6 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, double 
         label->setFont(font);
     }
     return label;
-}
-
-std::vector<QString> pictureVolumes()
-{
-    std::vector<QString> roots;
-    for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
-        if (!v.isValid() || !v.device().startsWith("/dev/") || v.fileSystemType() == "squashfs")
-            continue;
-        // Containers bind single files (/etc/hosts) from a disk: only folders are volumes.
-        const QString root = cleanFolder(v.rootPath());
-        if (root != QLatin1String("/") && isFolder(root))
-            roots.push_back(root);
-    }
-    std::sort(roots.begin(), roots.end());
-    roots.erase(std::unique(roots.begin(), roots.end()), roots.end());
-    roots.insert(roots.begin(), QStringLiteral("/"));
-    return roots;
-}
-
-bool volumeReady(const QString& root, QString& error)
-{
-    const QStorageInfo storage(root);
-    if (!isFolder(root) || !storage.isValid() || !storage.isReady()) {
-        error = QStringLiteral("Device unavailable");
-        return false;
-    }
-    if (!canEnterFolder(root)) {
-        error = QStringLiteral("Path/File access error");
-        return false;
-    }
-    return true;
 }
 
 QString cleanFolder(const QString& folder)

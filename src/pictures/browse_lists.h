@@ -29,14 +29,6 @@ void useWindowFont(QWidget* window);
 // A label with its element name; bold labels use the given point size.
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, double boldPoints = 0);
 
-// The volumes the drive list offers: the file system root "/" first, then every mounted volume
-// on a block device (disks, USB sticks, card readers), by root path. Pseudo and in-memory file
-// systems are left out.
-std::vector<QString> pictureVolumes();
-
-// Whether a volume can be read now; otherwise false with the description to show.
-bool volumeReady(const QString& root, QString& error);
-
 // A folder path as the windows keep it: absolute, "/" separators, no trailing "/" except the
 // root.
 QString cleanFolder(const QString& folder);

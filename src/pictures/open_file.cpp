@@ -3,7 +3,7 @@
 
 #include <QFileInfo>
 
-#include "game/game_window.h"
+#include "game/game.h"
 #include "game/sizes.h"
 #include "platform/message_box.h"
 #include "platform/native_path.h"
@@ -12,17 +12,10 @@
 
 namespace quiltra {
 
-bool isPictureFileName(const QString& path)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == QLatin1String("bmp") || suffix == QLatin1String("gif") ||
-           suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg");
-}
-
-bool openPictureFile(GameWindow& window, QtPictureClip& clip, const QString& path,
+bool openPictureFile(Game& game, const GameRunner& runGame, QtPictureClip& clip,
+                     const QString& path,
                      const std::function<void(const QString& reason)>& refused)
 {
-    Game& game = window.game();
     // The file came from outside the game, so the player is told which one it was.
     auto refuse = [&](const QString& text) {
         if (refused)
@@ -36,7 +29,7 @@ bool openPictureFile(GameWindow& window, QtPictureClip& clip, const QString& pat
     const QString canonical = canonicalPath(path);
     if (!canonical.isEmpty() &&
         canonical == canonicalPath(fromNativePath(game.program.CurrentPicturePath))) {
-        window.runGame([&] { game.finishOpenAttempt(); });
+        runGame([&] { game.finishOpenAttempt(); });
         return true;
     }
     LoadedPicture loaded = loadPicture(path);
@@ -48,7 +41,7 @@ bool openPictureFile(GameWindow& window, QtPictureClip& clip, const QString& pat
     clip.take(std::move(loaded.image), loaded.naturalSize);
     const std::string name = toNativePath(info.fileName());
     const std::string folder = toNativePath(info.absolutePath());
-    window.runGame([&] {
+    runGame([&] {
         game.takeOpenedPicture(name, folder);
         game.finishOpenAttempt();
     });

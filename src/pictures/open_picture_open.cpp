@@ -2,7 +2,7 @@
 // routine they share.
 #include <QListWidgetItem>
 
-#include "game/game_window.h"
+#include "game/game.h"
 #include "game/sizes.h"
 #include "pictures/browse_lists.h"
 #include "pictures/open_picture_window.h"
@@ -38,7 +38,7 @@ void OpenPictureWindow::Open_Click()
     setWindowTitle(QStringLiteral("Loading ") + (item ? item->text() : QString()));
     game_.program.GraphicsFolder = toNativePath(File1_->path());
     const bool closed = OpenSelectedPicture();
-    gameWindow_.runGame([this] { game_.openButtonDone(); });
+    runGame_([this] { game_.openButtonDone(); });
     if (!closed)
         setWindowTitle(openPictureCaption());
 }
@@ -85,7 +85,7 @@ bool OpenPictureWindow::OpenSelectedPicture()
 
     clip_.take(std::move(image), natural);
     const std::string folder = toNativePath(File1_->path());
-    gameWindow_.runGame([&] { game_.takeOpenedPicture(toNativePath(name), folder); });
+    runGame_([&] { game_.takeOpenedPicture(toNativePath(name), folder); });
     close();
     finishAttempt();
     return true;
@@ -93,7 +93,7 @@ bool OpenPictureWindow::OpenSelectedPicture()
 
 void OpenPictureWindow::finishAttempt()
 {
-    gameWindow_.runGame([this] { game_.finishOpenAttempt(); });
+    runGame_([this] { game_.finishOpenAttempt(); });
 }
 
 } // namespace quiltra

@@ -7,13 +7,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "game/game_window.h"
+#include "game/game.h"
 #include "pictures/browse_lists.h"
 #include "pictures/file_patterns.h"
 #include "pictures/folder_label.h"
 #include "platform/message_box.h"
 #include "platform/native_path.h"
 #include "platform/picture_loader.h"
+#include "platform/volumes.h"
 
 namespace quiltra {
 
@@ -47,8 +48,9 @@ QString startFolder(const ProgramState& program)
 
 } // namespace
 
-OpenPictureWindow::OpenPictureWindow(GameWindow& gameWindow, QtPictureClip& clip, QWidget* parent)
-    : QWidget(parent, Qt::Window), gameWindow_(gameWindow), game_(gameWindow.game()), clip_(clip)
+OpenPictureWindow::OpenPictureWindow(Game& game, QtPictureClip& clip, GameRunner runGame,
+                                     QWidget* parent)
+    : QWidget(parent, Qt::Window), game_(game), clip_(clip), runGame_(std::move(runGame))
 {
     setObjectName(QStringLiteral("Form10"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -307,8 +309,8 @@ void OpenPictureWindow::closeEvent(QCloseEvent* event)
 void OpenPictureWindow::Form_Unload()
 {
     game_.program.OpenViewSetting = View_->value();
-    gameWindow_.show();
-    gameWindow_.refresh();
+    if (onClosed)
+        onClosed();
 }
 
 } // namespace quiltra

@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "pictures/open_file.h"
+
 class QComboBox;
 class QLabel;
 class QListWidgetItem;
@@ -19,7 +21,6 @@ class DriveList;
 class FileList;
 class FolderList;
 class Game;
-class GameWindow;
 class PreviewImage;
 class QtPictureClip;
 class ViewBox;
@@ -30,9 +31,10 @@ QString openPictureCaption();
 class OpenPictureWindow : public QWidget {
     Q_OBJECT
 public:
-    // Runs the window's load step. The window deletes itself when it closes, and its closing,
-    // by any means, shows the game window again.
-    OpenPictureWindow(GameWindow& gameWindow, QtPictureClip& clip, QWidget* parent = nullptr);
+    // Runs the window's load step; the game's changes run through `runGame`. The window deletes
+    // itself when it closes, and its closing, by any means, runs onClosed.
+    OpenPictureWindow(Game& game, QtPictureClip& clip, GameRunner runGame,
+                      QWidget* parent = nullptr);
 
     // The preview the Picture Viewer shows when it is opened from here (ViewCaller 10).
     QImage previewPicture() const;
@@ -41,6 +43,8 @@ public:
     // A click on the preview: the program shows the Picture Viewer, which shows this window
     // again when it closes. Without it the preview does nothing on a click.
     std::function<void()> onViewPicture;
+    // The program shows the game window again.
+    std::function<void()> onClosed;
 
     // The window's events.
     void Drive1_Change();
@@ -73,9 +77,9 @@ private:
     void report(const QString& error);
     void finishAttempt();
 
-    GameWindow& gameWindow_;
     Game& game_;
     QtPictureClip& clip_;
+    GameRunner runGame_;
     QString selectedPath_;   // full path of the file SelectedFileName names
 
     QLabel* Label6_ = nullptr;

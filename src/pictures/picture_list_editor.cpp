@@ -1,4 +1,4 @@
-// The Picture List Editor (Form1): its elements, load, OK, Cancel, closing and Save_Info.
+// The Picture List Editor (Form1): its elements, load, OK, Cancel and closing.
 #include "pictures/picture_list_editor.h"
 
 #include <QCloseEvent>
@@ -8,11 +8,10 @@
 #include <QPushButton>
 
 #include "game/game.h"
+#include "game/text_fields.h"
 #include "pictures/browse_lists.h"
 #include "platform/message_box.h"
 #include "platform/native_path.h"
-#include "startup/save_info.h"
-#include "startup/settings_file.h"
 
 namespace quiltra {
 
@@ -74,8 +73,8 @@ void PictureListBox::focusInEvent(QFocusEvent* event)
     emit focused();
 }
 
-PictureListEditor::PictureListEditor(ProgramState& program, QWidget* parent)
-    : QWidget(parent), program_(program)
+PictureListEditor::PictureListEditor(ProgramState& program, PictureList& lists, QWidget* parent)
+    : QWidget(parent), program_(program), lists_(lists)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quiltra - Picture List Editor"));
@@ -210,19 +209,6 @@ QSize PictureListEditor::previewNaturalSize() const { return Image1_->naturalSiz
 
 QString PictureListEditor::previewPath() const { return Image1_->picturePath(); }
 
-bool PictureListEditor::Save_Info()
-{
-    if (!game_)
-        return false;
-    const std::string text = saveInfoTextFor(*game_, program_, lists_, viewState());
-    std::string error;
-    if (writeSettingsFile(program_, text, error))
-        return true;
-    report("The settings could not be saved to \"init.txt\": " + error +
-           ". The previous settings file is unchanged.");
-    return false;
-}
-
 void PictureListEditor::report(const std::string& text)
 {
     if (messages_)
@@ -251,7 +237,8 @@ void PictureListEditor::showEvent(QShowEvent* event)
 void PictureListEditor::OK_Click()
 {
     EditorClosedByOK = true;
-    Save_Info();
+    if (onSaveInfo)
+        onSaveInfo();
     lists_.List3 = lists_.List1;
     List2_->clearSelection();
     List2_->setCurrentRow(-1);

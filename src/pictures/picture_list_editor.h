@@ -1,6 +1,6 @@
-// The Picture List Editor (Form1): owns the picture list for the whole run, loaded hidden at
-// start-up and never destroyed. Adds pictures from disk, removes and reorders them, previews
-// them, and on OK commits the list and writes the settings file through Save_Info.
+// The Picture List Editor (Form1): edits the program's picture list, loaded hidden at start-up
+// and never destroyed. Adds pictures from disk, removes and reorders them, previews them, and on
+// OK commits the list and has the program write the settings file (Save_Info).
 #pragma once
 
 #include <QImage>
@@ -53,7 +53,8 @@ protected:
 class PictureListEditor : public QWidget {
     Q_OBJECT
 public:
-    explicit PictureListEditor(ProgramState& program, QWidget* parent = nullptr);
+    // `lists` is the program's picture list, which the editor changes in place.
+    PictureListEditor(ProgramState& program, PictureList& lists, QWidget* parent = nullptr);
 
     PictureList& lists() { return lists_; }
     // Fills List1 and List3 with the entries read at start-up, and List2 with their names.
@@ -63,11 +64,10 @@ public:
     std::int16_t viewState() const;
     void setViewState(std::int16_t state);
 
-    // The game window whose geometry, check marks and colour Save_Info writes, and whose game
-    // area decides which pictures can be cut.
+    // The game, whose game area decides which pictures can be cut, and the message boxes.
     void setGame(Game* game, MessageBoxes* messages) { game_ = game, messages_ = messages; }
-    // Writes "init.txt"; tells the player and returns false when it cannot be written.
-    bool Save_Info();
+    // OK: the program writes "init.txt" (Save_Info), telling the player when it cannot.
+    std::function<bool()> onSaveInfo;
 
     // Shows the game window again when the editor closes (the program rebuilds the Picture menu
     // from the list there, so the menu always matches it).
@@ -121,7 +121,7 @@ private:
     bool checkAddable(const std::vector<std::pair<QString, QString>>& files);
 
     ProgramState& program_;
-    PictureList lists_;
+    PictureList& lists_;
     Game* game_ = nullptr;
     MessageBoxes* messages_ = nullptr;
     Source previewSource_ = Source::None;

@@ -4,11 +4,11 @@
 
 #include "game/game.h"
 #include "game/sizes.h"
+#include "game/text_fields.h"
 #include "pictures/browse_lists.h"
 #include "pictures/picture_list_editor.h"
 #include "platform/native_path.h"
 #include "platform/picture_loader.h"
-#include "startup/settings_file.h"
 
 namespace quiltra {
 

@@ -9,6 +9,7 @@
 #include "pictures/picture_list_editor.h"
 #include "platform/native_path.h"
 #include "platform/picture_loader.h"
+#include "platform/volumes.h"
 
 namespace quiltra {
 

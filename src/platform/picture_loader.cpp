@@ -2,6 +2,7 @@
 #include "platform/picture_loader.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <climits>
 #include <filesystem>
@@ -73,6 +74,13 @@ QByteArray pictureFormat(const QString& path)
 {
     QFile file;
     return openNativeFile(file, path) ? pictureFormat(file) : QByteArray();
+}
+
+bool isPictureFileName(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("bmp") || suffix == QLatin1String("gif") ||
+           suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg");
 }
 
 LoadedPicture loadPicture(const QString& path, int longSide)

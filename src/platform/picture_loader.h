@@ -35,4 +35,7 @@ QByteArray pictureFormat(const QString& path);
 // The same for an open file, read from where it stands; the position is kept.
 QByteArray pictureFormat(QIODevice& file);
 
+// Whether a file name is one of the picture types the game opens (BMP, GIF, JPEG).
+bool isPictureFileName(const QString& path);
+
 } // namespace quiltra

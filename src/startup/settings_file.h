@@ -1,4 +1,5 @@
-// The settings file "init.txt": field splitting, number conversion, the reader and both writers.
+// The settings file "init.txt": its preferences, the reader and both writers. Its fields and
+// numbers follow the rules every text file of the program shares (game/text_fields.h).
 #pragma once
 
 #include <cstdint>
@@ -6,6 +7,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "game/text_fields.h"
 
 namespace quiltra {
 
@@ -36,20 +39,6 @@ struct SettingsContents {
     bool operator==(const SettingsContents&) const = default;
 };
 
-// Reader rule shared by every text file of the program: fields end at a comma or a line break,
-// blanks before a field are skipped, a field that starts with a double quote runs to the next
-// double quote (quotes removed). A line break right after a field ends it without adding an
-// empty field.
-std::vector<std::string> splitFields(std::string_view text);
-
-// A number in decimal or hexadecimal with the prefix "&H" ("&HFFFF" is -1: up to four hex digits
-// form a 16-bit value, up to eight a 32-bit one). Trailing blanks are ignored; anything else that
-// is not part of the number makes the field unconvertible.
-std::optional<double> parseNumber(std::string_view field);
-
-// Rounds to the nearest integer, ties to even, and checks the 16-bit range.
-std::optional<std::int16_t> toInt16(double value);
-
 // A switch is on only when its value is exactly 1.
 constexpr bool switchOn(std::int16_t value) { return value == 1; }
 
@@ -64,15 +53,9 @@ inline constexpr std::string_view kDefaultPreferenceText =
 // Default contents: the default preferences and one entry per listed picture path.
 std::string defaultSettingsText(const std::vector<std::string>& picturePaths);
 
-// Shortest decimal text of a number; whole numbers carry no decimal point.
-std::string formatNumber(double value);
-
 // A picture path as a field: quoted when it holds a comma or starts with a blank, so that it
 // reads back whole.
 std::string pathField(const std::string& path);
-
-// Whether a path can be stored in the file at all: a double quote or a line break cannot.
-bool isStorablePath(std::string_view path);
 
 // The text that Save_Info writes: geometry, the nine preference fields (current or as read),
 // the save-on-exit mark, the entries and "end".
@@ -85,9 +68,5 @@ struct SaveInfoValues {
     std::vector<std::string> entries;
 };
 std::string saveInfoText(const SaveInfoValues& values);
-
-// The display name of a path: the text after its last "/" or "\"; a path without a separator
-// is its own display name.
-std::string displayName(std::string_view path);
 
 } // namespace quiltra

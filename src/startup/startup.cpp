@@ -14,8 +14,10 @@
 #include "pictures/open_picture_window.h"
 #include "pictures/picture_list_editor.h"
 #include "platform/file_system.h"
+#include "platform/message_box.h"
 #include "platform/native_path.h"
 #include "platform/sdl_sound_device.h"
+#include "startup/save_info.h"
 #include "startup/settings_file.h"
 #include "startup/startup_settings.h"
 #include "viewer/picture_viewer.h"
@@ -42,7 +44,7 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
     StartupSettings settings = loadStartupSettings(folder, chooseSettingsFolder(folder));
     state = settings.state;
 
-    form1 = std::make_unique<PictureListEditor>(state);
+    form1 = std::make_unique<PictureListEditor>(state, pictures);
     form1->setEntries(settings.entries);
     form1->setViewState(state.LoadedEditorView);
     state.OpenViewSetting = state.LoadedOpenView;
@@ -59,7 +61,7 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
         services.colors = &colors_;
     }
     services.clip = &clip_;
-    form9 = std::make_unique<GameWindow>(state, form1->lists(), services, clip_);
+    form9 = std::make_unique<GameWindow>(state, pictures, services, clip_);
     messages_.setParent(form9.get());
     Game& g = form9->game();
     form1->setGame(&g, services.messages);
@@ -84,29 +86,36 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
         form9->hide();
     };
     form1->onClosed = [this] {
-        rebuildPictureMenu(form9->game(), form1->lists());
+        rebuildPictureMenu(form9->game(), pictures);
         form9->show();
         form9->refresh();
     };
     // The Picture Viewer takes the game window's place; Help and About open beside it, and a
-    // click back into the game window dismisses About.
-    form9->onPictureViewer = [this] { PictureViewer::openFromGame(*this); };
-    form9->onContents = [this] { HelpWindow::showContents(*form9); };
-    form9->onAbout = [this] { AboutWindow::showFor(*form9, form9->game().services.messages); };
+    // click back into the game window, or a press on its game area, dismisses About.
+    form9->onPictureViewer = [this] { PictureViewer::openFromGame(viewerHost()); };
+    form9->onContents = [this] { HelpWindow::showContents(*form9, form9->game()); };
+    form9->onAbout = [this] {
+        AboutWindow::showFor(*form9, form9->game(), form9->game().services.messages);
+    };
     form9->onGainedFocus = [] { AboutWindow::closeOpen(); };
-    form9->onSaveInfo = [this] { return form1->Save_Info(); };
+    form9->onGameAreaPressed = [] { AboutWindow::closeOpen(); };
+    form9->onSaveInfo = [this] { return Save_Info(); };
+    form1->onSaveInfo = [this] { return Save_Info(); };
     form1->onViewPicture = [this] {
-        PictureViewer::open(*this, ViewCallers::Editor, state.ViewPicName, form1->previewPicture(),
-                            form1->previewNaturalSize(), form1.get(), form1->previewPath());
+        openViewer(ViewCallers::Editor, state.ViewPicName, form1->previewPicture(),
+                   form1->previewNaturalSize(), form1.get(), form1->previewPath());
     };
     // File > Open: the Open Picture window takes the game window's place until it closes.
     form9->onOpen = [this] {
         if (!form10) {
-            form10 = new OpenPictureWindow(*form9, clip_);
+            form10 = new OpenPictureWindow(form9->game(), clip_, gameRunner());
             form10->onViewPicture = [this] {
-                PictureViewer::open(*this, ViewCallers::OpenPicture, state.ViewPicName,
-                                    form10->previewPicture(), form10->previewNaturalSize(),
-                                    form10.data(), form10->previewPath());
+                openViewer(ViewCallers::OpenPicture, state.ViewPicName, form10->previewPicture(),
+                           form10->previewNaturalSize(), form10.data(), form10->previewPath());
+            };
+            form10->onClosed = [this] {
+                form9->show();
+                form9->refresh();
             };
         }
         form10->show();
@@ -115,17 +124,21 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
 
     // A picture dropped on the game window, or named on the command line, is taken into play as
     // a double click in the Open Picture window does; a bad one keeps the list's picture.
-    form9->onDropPicture = [this](const QString& path) { openPictureFile(*form9, clip_, path); };
+    form9->onDropPicture = [this](const QString& path) {
+        openPictureFile(form9->game(), gameRunner(), clip_, path);
+    };
     // A refused command-line picture is also reported on the terminal it was named in.
     if (!startPicture.isEmpty())
         form9->onIntroEnded = [this, startPicture] {
-            openPictureFile(*form9, clip_, startPicture, [&startPicture](const QString& reason) {
-                const QByteArray line = "quiltra: " +
-                                        QByteArray::fromStdString(toNativePath(startPicture)) +
-                                        ": " + reason.toLocal8Bit() + "\n";
-                std::fputs(line.constData(), stderr);
-                std::fflush(stderr);
-            });
+            openPictureFile(form9->game(), gameRunner(), clip_, startPicture,
+                            [&startPicture](const QString& reason) {
+                                const QByteArray line =
+                                    "quiltra: " +
+                                    QByteArray::fromStdString(toNativePath(startPicture)) + ": " +
+                                    reason.toLocal8Bit() + "\n";
+                                std::fputs(line.constData(), stderr);
+                                std::fflush(stderr);
+                            });
         };
 
     form9->refresh();
@@ -133,7 +146,43 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
     form9->runGame([] {});
 }
 
-// An Open Picture window still open goes first: it refers to the game window.
+// An Open Picture window still open goes first: it refers to the game.
 Program::~Program() { delete form10.data(); }
+
+bool Program::Save_Info()
+{
+    Game& g = form9->game();
+    const std::string text = saveInfoTextFor(g, state, pictures, form1->viewState());
+    std::string error;
+    if (writeSettingsFile(state, text, error))
+        return true;
+    if (g.services.messages)
+        g.services.messages->show("The settings could not be saved to \"init.txt\": " + error +
+                                      ". The previous settings file is unchanged.",
+                                  "Quiltra", MessageButtons::Ok);
+    return false;
+}
+
+GameRunner Program::gameRunner()
+{
+    return [this](const std::function<void()>& change) { form9->runGame(change); };
+}
+
+ViewerHost Program::viewerHost()
+{
+    ViewerHost host;
+    host.game = &form9->game();
+    host.program = &state;
+    host.gameWindow = form9.get();
+    host.onHelp = [this] { HelpWindow::showForViewer(*form9, form9->game()); };
+    host.onGameWindowShown = [this] { form9->refresh(); };
+    return host;
+}
+
+PictureViewer* Program::openViewer(int viewCaller, const std::string& name, const QImage& picture,
+                                   QSize naturalSize, QWidget* opener, const QString& path)
+{
+    return PictureViewer::open(viewerHost(), viewCaller, name, picture, naturalSize, opener, path);
+}
 
 } // namespace quiltra

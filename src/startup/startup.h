@@ -2,12 +2,16 @@
 // Picture List Editor, the game window with the saved preferences applied, and shows it.
 #pragma once
 
+#include <QImage>
 #include <QPointer>
+#include <QSize>
 #include <QString>
 #include <memory>
+#include <string>
 
 #include "game/game.h"
 #include "game/program_state.h"
+#include "pictures/open_file.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_picture_clip.h"
 #include "platform/system_services.h"
@@ -18,7 +22,9 @@ class GameWindow;
 class IntroPictureHolder;
 class OpenPictureWindow;
 class PictureListEditor;
+class PictureViewer;
 class SoundDevice;
+struct ViewerHost;
 
 // Everything the program keeps for its whole run.
 class Program {
@@ -31,13 +37,26 @@ public:
     ~Program();
 
     ProgramState state;
+    // The picture list for the whole run: the editor edits it, the Picture menu shows it.
+    PictureList pictures;
     std::unique_ptr<IntroPictureHolder> form2;
     std::unique_ptr<PictureListEditor> form1;
     std::unique_ptr<GameWindow> form9;
     // The Open Picture window while it is open; it deletes itself when it closes.
     QPointer<OpenPictureWindow> form10;
 
+    // Writes "init.txt" from the game window, the editor and the picture list; tells the player
+    // and returns false when it cannot be written.
+    bool Save_Info();
+
+    // Opens the Picture Viewer in the place of `opener` (see PictureViewer::open).
+    PictureViewer* openViewer(int viewCaller, const std::string& name, const QImage& picture,
+                              QSize naturalSize, QWidget* opener, const QString& path = {});
+
 private:
+    GameRunner gameRunner();
+    ViewerHost viewerHost();
+
     SteadyClock clock_;
     ClockSeededRandom random_;
     std::unique_ptr<SoundDevice> sound_;
@@ -46,7 +65,7 @@ private:
     QtPictureClip clip_;
 };
 
-// Rebuilds the game window's picture menu from the editor's display names.
+// Rebuilds the game window's picture menu from the list's display names.
 void rebuildPictureMenu(class Game& game, const PictureList& pictures);
 
 } // namespace quiltra

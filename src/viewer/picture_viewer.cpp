@@ -7,24 +7,17 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <cmath>
 
-#include "game/game_window.h"
-#include "help/help_window.h"
+#include "game/game.h"
 #include "platform/native_path.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_picture_clip.h"
-#include "startup/startup.h"
+#include "platform/window_units.h"
 #include "viewer/viewer_canvas.h"
 
 namespace quiltra {
 
 namespace {
-
-// The window's outer size in twips includes the same nominal frame as the game window's
-// (borders, title bar and menu bar), so the viewer covers the game window exactly.
-constexpr double kFrameWidthTwips = 120;
-constexpr double kFrameHeightTwips = 750;
 
 const char* const kDesignTitle =
     "Quiltra - Picture Viewer:  Press Exit to return to previous screen.";
@@ -33,7 +26,6 @@ const char* const kDesignTitle =
 // keys of the main keyboard.
 constexpr int kPadPlus = 107, kPadMinus = 109, kPlus = 187, kMinus = 189;
 
-int pixels(double twips) { return int(std::lround(twips / kTwipsPerPixel)); }
 
 int zoomKeyCode(const QKeyEvent* event)
 {
@@ -51,16 +43,16 @@ bool zoomsOut(int code) { return code == kPadMinus || code == kMinus; }
 
 } // namespace
 
-PictureViewer* PictureViewer::open(Program& program, int viewCaller, const std::string& name,
+PictureViewer* PictureViewer::open(const ViewerHost& host, int viewCaller, const std::string& name,
                                    const QImage& picture, QSize naturalSize, QWidget* opener,
                                    const QString& path)
 {
     if (picture.isNull())
         return nullptr;
-    program.state.ViewCaller = viewCaller;
-    program.state.ViewPicName = name;
+    host.program->ViewCaller = viewCaller;
+    host.program->ViewPicName = name;
     auto* viewer =
-        new PictureViewer(program, viewCaller, viewerPicture(picture, naturalSize, path), opener);
+        new PictureViewer(host, viewCaller, viewerPicture(picture, naturalSize, path), opener);
     viewer->show();
     viewer->raise();
     viewer->activateWindow();
@@ -69,23 +61,22 @@ PictureViewer* PictureViewer::open(Program& program, int viewCaller, const std::
     return viewer;
 }
 
-PictureViewer* PictureViewer::openFromGame(Program& program)
+PictureViewer* PictureViewer::openFromGame(const ViewerHost& host)
 {
-    GameWindow& window = *program.form9;
-    const Game& g = window.game();
+    const Game& g = *host.game;
     if (g.GameState == 6)
         return nullptr;
     const auto* clip = dynamic_cast<const QtPictureClip*>(g.services.clip);
     if (!clip)
         return nullptr;
-    return open(program, ViewCallers::GameWindow, g.mnuCurrent.Caption, clip->image(),
-                QSize(clip->pixelWidth(), clip->pixelHeight()), &window,
-                fromNativePath(program.state.CurrentPicturePath));
+    return open(host, ViewCallers::GameWindow, g.mnuCurrent.Caption, clip->image(),
+                QSize(clip->pixelWidth(), clip->pixelHeight()), host.gameWindow,
+                fromNativePath(host.program->CurrentPicturePath));
 }
 
-PictureViewer::PictureViewer(Program& program, int viewCaller, ViewerPicture picture,
+PictureViewer::PictureViewer(const ViewerHost& host, int viewCaller, ViewerPicture picture,
                              QWidget* opener)
-    : QMainWindow(opener ? opener : program.form9.get(), Qt::Window), program_(program),
+    : QMainWindow(opener ? opener : host.gameWindow, Qt::Window), host_(host),
       viewCaller_(viewCaller), opener_(opener), picture_(std::move(picture))
 {
     setObjectName(QStringLiteral("Form3"));
@@ -181,8 +172,9 @@ void PictureViewer::Form_Load()
     ZoomInHeld_ = false;
     ClickCentred_ = false;
 
-    // The viewer covers the game window exactly, in its background colour.
-    const Game& g = program_.form9->game();
+    // The viewer covers the game window exactly, in its background colour: its outer size
+    // includes the same nominal frame as the game window's.
+    const Game& g = *host_.game;
     window_ = viewer::WindowSize{g.Width, g.Height};
     const QSize client(std::max(1, pixels(g.Width - kFrameWidthTwips)),
                        std::max(1, pixels(g.Height - kFrameHeightTwips)));
@@ -191,7 +183,7 @@ void PictureViewer::Form_Load()
     move(pixels(g.Left), pixels(g.Top));
     canvas_->setBackground(toQColor(g.BackColor));
     setWindowTitle(QString::fromLatin1(kDesignTitle) + QStringLiteral("  ") +
-                   QString::fromStdString(program_.state.ViewPicName));
+                   QString::fromStdString(host_.program->ViewPicName));
 
     canvas_->setPicture(picture_.image);
     const QSize natural = picture_.naturalSize;
@@ -241,7 +233,11 @@ void PictureViewer::mnuZoom_Click()
     Frame1_->raise();
 }
 
-void PictureViewer::mnuHlp_Click() { HelpWindow::showForViewer(*program_.form9); }
+void PictureViewer::mnuHlp_Click()
+{
+    if (host_.onHelp)
+        host_.onHelp();
+}
 
 void PictureViewer::ZoomInStep()
 {
@@ -358,8 +354,8 @@ void PictureViewer::closeEvent(QCloseEvent* event)
     // The window that opened the viewer takes its place again.
     if (opener_) {
         opener_->show();
-        if (opener_ == program_.form9.get())
-            program_.form9->refresh();
+        if (opener_ == host_.gameWindow && host_.onGameWindowShown)
+            host_.onGameWindowShown();
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -18,7 +19,8 @@ class QLabel;
 
 namespace quiltra {
 
-class Program;
+class Game;
+struct ProgramState;
 class ViewerCanvas;
 
 // Who opened the viewer (ViewCaller): the window shown again when it closes.
@@ -28,6 +30,16 @@ inline constexpr int GameWindow = 9;
 inline constexpr int OpenPicture = 10;
 } // namespace ViewCallers
 
+// What the viewer takes from the program that opens it.
+struct ViewerHost {
+    const Game* game = nullptr;       // its window's size, place and background colour
+    ProgramState* program = nullptr;  // where ViewCaller and ViewPicName are kept
+    QWidget* gameWindow = nullptr;    // the parent when no other window opens the viewer
+    std::function<void()> onHelp;     // the viewer's Help
+    // The game window has taken the viewer's place again and shows the game as it is now.
+    std::function<void()> onGameWindowShown;
+};
+
 class PictureViewer : public QMainWindow {
     Q_OBJECT
 public:
@@ -36,12 +48,12 @@ public:
     // preview) and `naturalSize` the file's own size in pixels; `path`, when given, lets the
     // viewer decode the same file more sharply within its memory budget. The viewer takes the
     // game window's size, place and background colour. Returns nothing when there is no picture.
-    static PictureViewer* open(Program& program, int viewCaller, const std::string& name,
+    static PictureViewer* open(const ViewerHost& host, int viewCaller, const std::string& name,
                                const QImage& picture, QSize naturalSize, QWidget* opener,
                                const QString& path = {});
     // View > Picture Viewer of the game window: the current picture; nothing while the game
     // window has no picture (GameState 6).
-    static PictureViewer* openFromGame(Program& program);
+    static PictureViewer* openFromGame(const ViewerHost& host);
 
     // The menu items by name: mnuOK, mnuNormal, mnuFit, mnuZoom, mSize, mnuHlp.
     QAction* action(const QString& name) const;
@@ -77,7 +89,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    PictureViewer(Program& program, int viewCaller, ViewerPicture picture, QWidget* opener);
+    PictureViewer(const ViewerHost& host, int viewCaller, ViewerPicture picture, QWidget* opener);
     void buildMenus();
     void buildZoomPanel();
     void Form_Load();
@@ -85,7 +97,7 @@ private:
     void setSizeCaption(double width, double height);
     void endGesture();
 
-    Program& program_;
+    ViewerHost host_;
     int viewCaller_;
     QPointer<QWidget> opener_;
     ViewerPicture picture_;

@@ -4,9 +4,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <cmath>
 
-#include "game/twips.h"
+#include "platform/window_units.h"
 
 namespace quiltra {
 
@@ -15,8 +14,6 @@ namespace {
 // A stretched copy is kept up to this many device pixels (16 MiB); the zoom limit of 30000
 // twips is 2000 pixels a side, so only a large picture at its natural size goes past it.
 constexpr qint64 kStretchedCopyPixels = 4ll * 1024 * 1024;
-
-int px(double twips) { return int(std::lround(twips / kTwipsPerPixel)); }
 
 } // namespace
 
@@ -54,7 +51,8 @@ void ViewerCanvas::place(const viewer::Rect& picture, const viewer::Rect& frame)
 
 QRect ViewerCanvas::pixelRect(const viewer::Rect& r) const
 {
-    return QRect(px(r.Left), px(r.Top), std::max(1, px(r.Width)), std::max(1, px(r.Height)));
+    return QRect(pixels(r.Left), pixels(r.Top), std::max(1, pixels(r.Width)),
+                 std::max(1, pixels(r.Height)));
 }
 
 void ViewerCanvas::paintEvent(QPaintEvent* event)

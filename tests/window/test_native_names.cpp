@@ -151,7 +151,7 @@ private slots:
         QCOMPARE(rig.window().action("mnuPict(0)")->text(), kShownName);
 
         // The list after the first run is the list before it, byte for byte.
-        QVERIFY(rig.program->form1->Save_Info());
+        QVERIFY(rig.program->Save_Info());
         const std::vector<std::string> before = splitFields(first);
         const std::vector<std::string> after = splitFields(rig.folder.read("init.txt"));
         QCOMPARE(std::vector<std::string>(after.begin() + 15, after.end()),
@@ -241,7 +241,7 @@ private slots:
         QVERIFY(rig.messages.shown.empty());
         QCOMPARE(editor.lists().List1.back(), pics / kName);
         QCOMPARE(editor.lists().List2.back(), kName);
-        QVERIFY(editor.Save_Info());
+        QVERIFY(rig.program->Save_Info());
         QVERIFY(rig.folder.read("init.txt").find("," + (pics / kName) + ",") != std::string::npos);
         editor.findChild<QPushButton*>("OK")->click();
         QVERIFY(rig.window().action("mnuPict(1)"));

@@ -290,6 +290,27 @@ private slots:
         QCOMPARE(r.lists().List1, expected);
     }
 
+    void okThatCannotWriteTheSettingsSaysSoAndStillCommits()
+    {
+        EditorRig r;
+        r.rig.program->state.SettingsFolder = r.rig.path(QStringLiteral("gone")).toStdString();
+        r.open();
+        r.list()->clearSelection();
+        r.list()->item(0)->setSelected(true);
+        r.click("Remove");
+        r.click("OK");
+
+        QCOMPARE(r.rig.messages.shown.size(), std::size_t(1));
+        QCOMPARE(r.rig.messages.shown[0].title, std::string("Quiltra"));
+        const QString text = QString::fromStdString(r.rig.messages.shown[0].text);
+        QVERIFY(text.startsWith(
+            QStringLiteral("The settings could not be saved to \"init.txt\": ")));
+        QCOMPARE(r.lists().List3, r.lists().List1);
+        QCOMPARE(r.menu(), (Names{"Fig.jpg", "Wine.jpg"}));
+        QVERIFY(r.rig.window().isVisible());
+        QVERIFY(!r.editor.isVisible());
+    }
+
     void previewMessages()
     {
         EditorRig r;

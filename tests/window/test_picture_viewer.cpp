@@ -29,8 +29,8 @@ QImage gradient(int w, int h)
 // A viewer opened by the game window on a generated picture of w x h pixels.
 PictureViewer* openOn(ProgramRig& rig, int w, int h)
 {
-    return PictureViewer::open(*rig.program, ViewCallers::GameWindow, "test.jpg", gradient(w, h),
-                               QSize(w, h), &rig.window());
+    return rig.program->openViewer(ViewCallers::GameWindow, "test.jpg", gradient(w, h), QSize(w, h),
+                                   &rig.window());
 }
 
 void key(QWidget* w, QEvent::Type type, Qt::Key k, bool repeat = false,
@@ -226,9 +226,9 @@ private slots:
         rig.window().hide();   // the Open Picture window has taken the game window's place
         QWidget openPicture;
         openPicture.show();
-        PictureViewer* viewer = PictureViewer::open(*rig.program, ViewCallers::OpenPicture,
-                                                    "preview.jpg", gradient(64, 48), QSize(64, 48),
-                                                    &openPicture);
+        PictureViewer* viewer = rig.program->openViewer(ViewCallers::OpenPicture, "preview.jpg",
+                                                        gradient(64, 48), QSize(64, 48),
+                                                        &openPicture);
         QVERIFY(viewer->isVisible());
         QVERIFY(!openPicture.isVisible());
         QCOMPARE(rig.program->state.ViewCaller, 10);
@@ -237,8 +237,7 @@ private slots:
         QVERIFY(openPicture.isVisible());
         QVERIFY(!rig.window().isVisible());
         // No picture, no viewer.
-        QVERIFY(!PictureViewer::open(*rig.program, ViewCallers::Editor, "x", QImage(), {},
-                                     &openPicture));
+        QVERIFY(!rig.program->openViewer(ViewCallers::Editor, "x", QImage(), {}, &openPicture));
         QVERIFY(openPicture.isVisible());
     }
 
@@ -262,9 +261,9 @@ private slots:
             const LoadedPicture preview = loadPicture(path);
             QVERIFY(preview.ok());
             QVERIFY(preview.image.width() <= 2048);   // the game's own decode
-            PictureViewer* viewer = PictureViewer::open(*rig.program, ViewCallers::GameWindow,
-                                                        "big.jpg", preview.image,
-                                                        preview.naturalSize, &rig.window(), path);
+            PictureViewer* viewer = rig.program->openViewer(ViewCallers::GameWindow, "big.jpg",
+                                                            preview.image, preview.naturalSize,
+                                                            &rig.window(), path);
             QCOMPARE(viewer->picture().size(), c.decoded);
             QVERIFY(viewer->picture().sizeInBytes() <= kViewerPictureBudgetBytes);
             QCOMPARE(viewer->sizeCaption(), QStringLiteral("Size : %1x%2").arg(c.w * 15).arg(c.h * 15));

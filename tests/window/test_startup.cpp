@@ -67,12 +67,12 @@ private slots:
         g.SndMv.Checked = false;
         rig.messages.answers.push_back(MessageResult::Yes);
         QVERIFY(g.closeRequest());
-        QVERIFY(rig.program->form1->Save_Info());
+        QVERIFY(rig.program->Save_Info());
         QCOMPARE(QString::fromStdString(rig.folder.read("init.txt")),
                  QStringLiteral("*,9550,6750,20,20,8454016,8454143,12632256,1,1,1,1,1,1,0,end\n"));
 
         g.mnuSv.Checked = true;
-        QVERIFY(rig.program->form1->Save_Info());
+        QVERIFY(rig.program->Save_Info());
         QCOMPARE(QString::fromStdString(rig.folder.read("init.txt")),
                  QStringLiteral("*,9550,6750,20,20,8454016,8454143,1193046,1,1,0,1,1,1,1,end\n"));
     }
@@ -86,7 +86,7 @@ private slots:
         first.program->state.HintColor = 77;
         first.program->form1->setViewState(2);
         first.program->state.ExitSaving = true;
-        QVERIFY(first.program->form1->Save_Info());
+        QVERIFY(first.program->Save_Info());
         const std::string written = first.folder.read("init.txt");
 
         ProgramRig second({}, false, &written);
