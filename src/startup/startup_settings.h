@@ -18,7 +18,8 @@ struct StartupSettings {
 };
 
 // Whether values read from the file can be applied: the editor's View box takes 0, 1 or 2, a
-// colour is a 24-bit 0xBBGGRR value, and the window has a positive, finite size.
+// colour is a 24-bit 0xBBGGRR value, and the window is no smaller than the smallest one the
+// - key reaches (and not absurdly large).
 bool valuesApplicable(const StoredPreferences& prefs);
 
 // The default settings text for a program folder: one entry per "*.jpg" of its Graphics folder.

@@ -5,6 +5,7 @@
 
 #include "platform/file_system.h"
 #include "startup/startup_settings.h"
+#include "support/fakes.h"
 #include "support/temp_folder.h"
 
 namespace quiltra {
@@ -45,6 +46,10 @@ TEST(StartupSettings, UnreadableFilesTakeTheFailurePath)
         "*,9550,6750,20,20,-1,1,1,1,1,1,1,1,1,1,end\n",        // colour out of range
         "*,9550,6750,20,20,1,1,16777216,1,1,1,1,1,1,1,end\n",
         "*,0,6750,20,20,1,1,1,1,1,1,1,1,1,1,end\n",            // no window size
+        "*,1,1,20,20,1,1,1,1,1,1,1,1,1,1,end\n",               // windows no key reaches
+        "*,1.5e3,0.0001,20,20,1,1,1,1,1,1,1,1,1,1,end\n",
+        "*,8999,6750,20,20,1,1,1,1,1,1,1,1,1,1,end\n",
+        "*,9550,6398.9,20,20,1,1,1,1,1,1,1,1,1,1,end\n",
         "*,9550,6750,20,20,1,1,1,1,1,1,1,1,1,70000,end\n",
     };
     for (const char* text : bad) {
@@ -55,6 +60,39 @@ TEST(StartupSettings, UnreadableFilesTakeTheFailurePath)
         EXPECT_TRUE(s.replacedWithDefaults) << text;
         EXPECT_EQ(q.read("init.txt"), "*," + kPrefs + q / "Graphics/a.jpg,end\n") << text;
         EXPECT_EQ(s.entries, std::vector<std::string>{q / "Graphics/a.jpg"}) << text;
+    }
+}
+
+// The program never refuses a window it saved itself: from every screen size, the - key held
+// down to its floor, and + and - by turns after it, give windows that are read back as written.
+TEST(StartupSettings, WindowsTheKeysReachAreKept)
+{
+    std::vector<std::pair<double, double>> sizes{{1.0e6, 1.0e6}};
+    for (int screen = 0; screen < 6; ++screen) {
+        test::GameRig rig;
+        rig.game.Form_Load();
+        rig.game.mnuScreen_Click(screen);
+        for (int step = 0; step < 3; ++step) {
+            for (int held = 0; held < 200; ++held)
+                rig.game.keyDown(Key::Minus);
+            rig.game.keyUp(Key::Minus);
+            sizes.emplace_back(rig.game.Width, rig.game.Height);
+            rig.game.keyDown(Key::Plus);
+            rig.game.keyDown(Key::Plus);
+            rig.game.keyUp(Key::Plus);
+        }
+    }
+    for (const auto& [width, height] : sizes) {
+        TempFolder q;
+        q.write("Graphics/a.jpg", "x");
+        const std::string text = "*," + formatNumber(width) + "," + formatNumber(height) +
+                                 ",20,20,1,1,1,1,1,1,1,1,1,1," + q / "Graphics/a.jpg,end\n";
+        q.write("init.txt", text);
+        const StartupSettings s = loadStartupSettings(q.path(), q.path());
+        EXPECT_FALSE(s.replacedWithDefaults) << text;
+        EXPECT_EQ(s.state.WindowWidth, width);
+        EXPECT_EQ(s.state.WindowHeight, height);
+        EXPECT_EQ(q.read("init.txt"), text);
     }
 }
 
