@@ -112,6 +112,14 @@ bool fileExists(const std::string& path)
     return fs::is_regular_file(path, ec);
 }
 
+bool isFolder(const std::string& path)
+{
+    if (path.find('\0') != std::string::npos)
+        return false;
+    std::error_code ec;
+    return fs::is_directory(path, ec);
+}
+
 std::vector<std::string> listFiles(const std::string& folder, const std::string& extension)
 {
     std::vector<std::string> names;

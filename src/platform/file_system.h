@@ -21,6 +21,9 @@ bool replaceFile(const std::string& path, const std::string& text, std::string& 
 
 bool fileExists(const std::string& path);
 
+// Whether `path` names a folder (a link to one counts).
+bool isFolder(const std::string& path);
+
 // Names of the regular files in `folder` whose extension matches `extension` (".jpg"), without
 // regard to letter case, sorted by name so that the order does not depend on the file system.
 std::vector<std::string> listFiles(const std::string& folder, const std::string& extension);

@@ -6,6 +6,7 @@
 
 #include "game/game.h"
 #include "platform/file_system.h"
+#include "startup/moved_folder.h"
 
 namespace quiltra {
 
@@ -109,9 +110,7 @@ StartupSettings loadStartupSettings(const std::string& programFolder,
     }
 
     applyStoredPreferences(contents->prefs, s);
-    for (const std::string& entry : contents->entries)
-        if (fileExists(entry))
-            result.entries.push_back(entry);
+    result.entries = existingEntries(contents->entries, programFolder);
     return result;
 }
 

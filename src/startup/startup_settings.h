@@ -12,7 +12,9 @@ namespace quiltra {
 
 struct StartupSettings {
     ProgramState state;                 // program-wide state with the values read
-    std::vector<std::string> entries;   // List1: the entries whose files exist, in file order
+    // List1: the entries whose files exist, in file order; those of a moved program folder are
+    // followed to the current one (see existingEntries).
+    std::vector<std::string> entries;
     bool replacedWithDefaults = false;  // the file was missing or unreadable
     bool defaultsOnlyInMemory = false;  // the default file could not be written or read back
 };

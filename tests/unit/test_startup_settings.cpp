@@ -123,6 +123,56 @@ TEST(StartupSettings, KeepsAGoodFileAndDropsMissingEntriesInOrder)
     EXPECT_EQ(s.state.LoadedSaveOnExit, 0);
 }
 
+// A portable program folder moved after its first run: the entries that named its supplied
+// pictures at the former place are taken from the current Graphics folder, in their places.
+TEST(StartupSettings, AMovedProgramFolderKeepsItsSuppliedPictures)
+{
+    TempFolder q, elsewhere;
+    const std::string former = elsewhere / "Quiltra";   // moved away: nothing is left there
+    q.write("Graphics/Cat.jpg", "x");
+    q.write("Graphics/Fig.jpg", "x");
+    elsewhere.write("Mine/Graphics/Own.jpg", "x");
+    const std::string text = "*," + kPrefs + former + "/Graphics/Cat.jpg," +
+                             elsewhere / "Mine/Graphics/Own.jpg," + former +
+                             "/Graphics/Gone.jpg," + former + "/Graphics/Sub/Fig.jpg," + former +
+                             "/Graphics/Fig.jpg,end\n";
+    q.write("init.txt", text);
+    const StartupSettings s = loadStartupSettings(q.path(), q.path());
+    EXPECT_FALSE(s.replacedWithDefaults);
+    EXPECT_EQ(s.entries, (std::vector<std::string>{q / "Graphics/Cat.jpg",
+                                                   elsewhere / "Mine/Graphics/Own.jpg",
+                                                   q / "Graphics/Fig.jpg"}));
+    EXPECT_EQ(q.read("init.txt"), text);   // rewritten by the next save, not at start-up
+}
+
+// Missing entries are only followed when they clearly name one former program folder that has
+// gone: a copied folder, or two folders the entries disagree on, keep the old rule (dropped).
+TEST(StartupSettings, MissingEntriesOfOtherFoldersAreNotFollowed)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> formerFolders;   // under `elsewhere`
+        bool formerKeepsGraphics;
+    };
+    const Case cases[] = {
+        {"the former folder still has its pictures", {"Old"}, true},
+        {"two former folders", {"Old", "Older"}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder q, elsewhere;
+        q.write("Graphics/Cat.jpg", "x");
+        if (c.formerKeepsGraphics)
+            elsewhere.write("Old/Graphics/Dog.jpg", "x");
+        std::string text = "*," + kPrefs;
+        for (const std::string& f : c.formerFolders)
+            text += elsewhere / f + "/Graphics/Cat.jpg,";
+        q.write("init.txt", text + "end\n");
+        const StartupSettings s = loadStartupSettings(q.path(), q.path());
+        EXPECT_TRUE(s.entries.empty());
+    }
+}
+
 TEST(StartupSettings, ReadOnlyFoldersStartWithDefaultsInMemory)
 {
     if (::geteuid() == 0)
