@@ -63,6 +63,10 @@ inline constexpr int Right = 39;
 inline constexpr int Down = 40;
 } // namespace Key
 
+// The - key never makes the window lower than this; + has no upper bound. The keys keep the
+// window's shape, so at this height the window is about 9050 twips wide.
+inline constexpr double kSmallestWindowHeight = 6400;
+
 class Game {
 public:
     Game(ProgramState& program, PictureList& pictures, GameServices services);
@@ -160,6 +164,9 @@ public:
     // Whether the picture in PicClip1, fitted into the game area, offers at least one size; a
     // picture that does not is refused with "Picture is too small to divide into a puzzle.".
     bool clipFormsPuzzle() const;
+    // Whether it would in a game area large enough to hold it at its natural size: a picture
+    // that does not is too small for every window.
+    bool clipFormsPuzzleInSomeWindow() const;
 
     // ---- Open Picture window ----
     // Whether a picture of this natural size (pixels) may be opened: the validity rule, and at

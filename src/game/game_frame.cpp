@@ -15,9 +15,6 @@ namespace quiltra {
 
 namespace {
 
-// The - key never makes the window lower than this; + has no upper bound.
-constexpr double kMinimumHeight = 6400;
-
 struct ScreenSize {
     double width;
     double height;
@@ -231,9 +228,9 @@ void Game::keyUp(int keyCode)
         ResizeSteps = 0;
         LayoutRequested = false;
     } else if (keyCode == Key::Minus) {
-        if (Height > kMinimumHeight) {
-            if (Height - ResizeSteps < kMinimumHeight)
-                ResizeSteps = toInt16Saturated(Height - kMinimumHeight);
+        if (Height > kSmallestWindowHeight) {
+            if (Height - ResizeSteps < kSmallestWindowHeight)
+                ResizeSteps = toInt16Saturated(Height - kSmallestWindowHeight);
             LayoutRequested = false;
             setWindowWidth(Width - static_cast<Single>(ResizeSteps * program.WindowAspect));
             LayoutRequested = true;

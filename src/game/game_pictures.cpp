@@ -2,6 +2,7 @@
 // adding the picture in play to the list, and opening the list editor.
 #include <algorithm>
 #include <cstddef>
+#include <vector>
 
 #include "game/game.h"
 #include "game/sizes.h"
@@ -26,23 +27,30 @@ std::string folderOf(const std::string& path, const std::string& name)
     return path.substr(0, path.size() - name.size());
 }
 
+enum class PictureLoad {
+    Loaded,
+    Failed,           // missing, damaged, or too small for a puzzle in any window
+    TooSmallForWindow // forms a puzzle only in a larger game area than this one
+};
+
 // Loads a listed picture into the clip. Fails with the loader's description, or when the
 // picture, fitted into the game area, could not be cut into any size: such a picture is never
 // taken into play. On failure the clip holds the picture it held before: `previousPath` (the
 // picture in play) or, when there is none, the intro picture.
-bool loadPlayablePicture(Game& g, const std::string& path, const std::string& previousPath,
-                         std::string& error)
+PictureLoad loadPlayablePicture(Game& g, const std::string& path, const std::string& previousPath,
+                                std::string& error)
 {
     if (!g.services.clip->load(path, error))
-        return false;
+        return PictureLoad::Failed;
     if (g.clipFormsPuzzle())
-        return true;
+        return PictureLoad::Loaded;
 
+    const bool formsInLargerWindow = g.clipFormsPuzzleInSomeWindow();
     error = kTooSmallMessage;
     std::string ignored;
     if (previousPath.empty() || !g.services.clip->load(previousPath, ignored))
         g.services.clip->loadIntro();
-    return false;
+    return formsInLargerWindow ? PictureLoad::TooSmallForWindow : PictureLoad::Failed;
 }
 
 void removeListEntry(Game& g, std::size_t index)
@@ -61,9 +69,11 @@ void removeListEntry(Game& g, std::size_t index)
 } // namespace
 
 // Draws a listed picture and takes it into play. A picture that fails (missing, damaged, or too
-// small for any size) is dropped from the list and its menu (the committed copy keeps it) and
-// another is drawn; each failure shortens the list, so the loop ends at the latest with the
-// empty list.
+// small for any size in any window) is dropped from the list and its menu (the committed copy
+// keeps it) and another is drawn; each failure shortens the list, so the loop ends at the latest
+// with the empty list. A picture too small only for this window stays listed, since a larger
+// window plays it, and is left out of the later draws of this call; when only such pictures
+// remain the player is told the pictures are too small, and the game waits as with an empty list.
 void Game::LoadRandomPicture()
 {
     services.random->seedFromClock();
@@ -72,11 +82,13 @@ void Game::LoadRandomPicture()
     const std::string oldPath = program.CurrentPicturePath;
     const std::string oldFolder = program.CurrentPictureFolder;
 
+    std::vector<bool> keptBack(std::min(pictures.List1.size(), pictures.List2.size()), false);
+    std::size_t keptBackCount = 0;
     for (;;) {
         const std::size_t count = std::min(pictures.List1.size(), pictures.List2.size());
-        if (count == 0) {
-            services.messages->show("No pictures in Picture List.", "Quiltra",
-                                    MessageButtons::Ok);
+        if (count == 0 || keptBackCount == count) {
+            services.messages->show(count == 0 ? "No pictures in Picture List." : kTooSmallMessage,
+                                    "Quiltra", MessageButtons::Ok);
             GameState = 6;
             Picture2.Visible = false;
             Image1.Visible = false;
@@ -84,10 +96,18 @@ void Game::LoadRandomPicture()
             return;
         }
 
+        // The draw is over the entries still in question; with none kept back that is the whole
+        // list, index for index.
+        const std::size_t pool = count - keptBackCount;
         const Single r = services.random->next();
-        const Single scaled = static_cast<Single>(count) * r;
-        const std::size_t index =
-            std::min(static_cast<std::size_t>(truncate(scaled)), count - 1);
+        const Single scaled = static_cast<Single>(pool) * r;
+        std::size_t index = std::min(static_cast<std::size_t>(truncate(scaled)), pool - 1);
+        if (keptBackCount > 0)
+            for (std::size_t i = 0, seen = 0; i < count; ++i)
+                if (!keptBack[i] && seen++ == index) {
+                    index = i;
+                    break;
+                }
 
         const std::string& path = pictures.List1[index];
         const std::string& name = pictures.List2[index];
@@ -97,12 +117,19 @@ void Game::LoadRandomPicture()
         Caption = loadingCaption(index < mnuPict.size() ? mnuPict[index].Caption : name);
 
         std::string error;
-        if (!loadPlayablePicture(*this, path, oldPath, error)) {
+        const PictureLoad load = loadPlayablePicture(*this, path, oldPath, error);
+        if (load != PictureLoad::Loaded) {
             Caption = oldCaption;
             mnuCurrent.Caption = oldCurrent;
             program.CurrentPicturePath = oldPath;
             program.CurrentPictureFolder = oldFolder;
-            removeListEntry(*this, index);
+            if (load == PictureLoad::TooSmallForWindow) {
+                keptBack[index] = true;
+                ++keptBackCount;
+            } else {
+                removeListEntry(*this, index);
+                keptBack.erase(keptBack.begin() + static_cast<std::ptrdiff_t>(index));
+            }
             continue;
         }
 
@@ -135,7 +162,8 @@ void Game::mnuPict_Click(int index)
 
     const std::string path = pictures.List1[i];
     std::string error;
-    if (!loadPlayablePicture(*this, path, program.CurrentPicturePath, error)) {
+    if (loadPlayablePicture(*this, path, program.CurrentPicturePath, error) !=
+        PictureLoad::Loaded) {
         services.messages->show(error, "Quiltra", MessageButtons::Ok);
         Caption = oldCaption;
         mnuHint.Enabled = hintWasEnabled;

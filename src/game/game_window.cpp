@@ -74,8 +74,19 @@ GameWindow::GameWindow(ProgramState& program, PictureList& pictures, GameService
     buildMenus();
 }
 
-QAction* GameWindow::action(const QString& name) const
+QAction* GameWindow::action(const QString& name)
 {
+    static const QString picture = QStringLiteral("mnuPict(");
+    if (name.startsWith(picture) && name.endsWith(u')')) {
+        bool ok = false;
+        const qlonglong index =
+            name.sliced(picture.size(), name.size() - picture.size() - 1).toLongLong(&ok);
+        syncMenus();
+        buildPictureActions();
+        return ok && index >= 0 && std::size_t(index) < pictureActions_.size()
+                   ? pictureActions_[std::size_t(index)]
+                   : nullptr;
+    }
     const auto it = byName_.find(name);
     return it == byName_.end() ? nullptr : it->second;
 }
@@ -132,6 +143,7 @@ void GameWindow::buildMenus()
             onEditList();
     });
     pictSeparator_ = picMenu_->addSeparator();
+    connect(picMenu_, &QMenu::aboutToShow, this, &GameWindow::buildPictureActions);
 
     sizeMenu_ = addMenu(nullptr, g.mnus, "mnus");
     addItem(sizeMenu_, g.mnuCurSize, "mnuCurSize", {}, {});
@@ -193,40 +205,87 @@ void GameWindow::openWindow(const std::function<void()>& opener)
 
 void GameWindow::rebuildDynamicMenus()
 {
-    for (QAction* a : dynamicActions_) {
+    for (QAction* a : sizeActions_) {
         std::erase_if(items_, [a](const auto& p) { return p.first == a; });
         byName_.erase(a->objectName());
         a->deleteLater();
     }
-    dynamicActions_.clear();
-    auto addFamily = [this](QMenu* menu, std::vector<MenuItem>& family, const char* name,
-                            auto clicked) {
-        for (std::size_t i = 0; i < family.size(); ++i) {
-            QAction* a = menu->addAction(QString());
-            a->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i));
-            const int index = int(i);
-            connect(a, &QAction::triggered, this, [this, clicked, index] {
-                runGame([this, clicked, index] { (game_.*clicked)(index); });
-            });
-            items_.emplace_back(a, &family[i]);
-            byName_[a->objectName()] = a;
-            dynamicActions_.push_back(a);
-        }
-    };
-    addFamily(picMenu_, game_.mnuPict, "mnuPict", &Game::mnuPict_Click);
-    addFamily(sizeMenu_, game_.mnuSize, "mnuSize", &Game::mnuSize_Click);
+    sizeActions_.clear();
+    for (std::size_t i = 0; i < game_.mnuSize.size(); ++i) {
+        QAction* a = sizeMenu_->addAction(QString());
+        a->setObjectName(QStringLiteral("mnuSize(%1)").arg(i));
+        const int index = int(i);
+        connect(a, &QAction::triggered, this,
+                [this, index] { runGame([this, index] { game_.mnuSize_Click(index); }); });
+        items_.emplace_back(a, &game_.mnuSize[i]);
+        byName_[a->objectName()] = a;
+        sizeActions_.push_back(a);
+    }
+
+    // The picture items are made again only when the list itself changed, not for a new size.
+    std::vector<std::string> captions;
+    captions.reserve(game_.mnuPict.size());
+    for (const MenuItem& item : game_.mnuPict)
+        captions.push_back(item.Caption);
+    if (captions != shownPictures_) {
+        dropPictureActions();
+        shownPictures_ = std::move(captions);
+    }
     shownMenuGeneration_ = game_.menuGeneration;
+}
+
+void GameWindow::dropPictureActions()
+{
+    for (QAction* a : pictureActions_)
+        a->deleteLater();
+    for (QMenu* group : pictureGroups_)
+        group->deleteLater();
+    pictureActions_.clear();
+    pictureGroups_.clear();
+    picturesBuilt_ = false;
+}
+
+// The picture items are made when the Picture menu is about to open or one is asked for, so that
+// a long list costs nothing at start-up. A list longer than a menu can usefully show is split
+// into submenus of kPictureGroup items, each named for its first and last picture; each menu
+// then stays short, as Qt takes time in proportion to a menu's length for every item added.
+void GameWindow::buildPictureActions()
+{
+    if (picturesBuilt_)
+        return;
+    picturesBuilt_ = true;
+    constexpr std::size_t kPictureGroup = 100;
+    const std::vector<MenuItem>& items = game_.mnuPict;
+    const bool grouped = items.size() > kPictureGroup;
+    pictureActions_.reserve(items.size());
+    QMenu* menu = picMenu_;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (grouped && i % kPictureGroup == 0) {
+            const std::size_t last = std::min(items.size(), i + kPictureGroup) - 1;
+            menu = picMenu_->addMenu(QString::fromStdString(items[i].Caption) +
+                                     QStringLiteral(" \u2013 ") +
+                                     QString::fromStdString(items[last].Caption));
+            pictureGroups_.push_back(menu);
+        }
+        QAction* a = menu->addAction(QString::fromStdString(items[i].Caption));
+        a->setObjectName(QStringLiteral("mnuPict(%1)").arg(i));
+        a->setEnabled(items[i].Enabled);
+        const int index = int(i);
+        connect(a, &QAction::triggered, this,
+                [this, index] { runGame([this, index] { game_.mnuPict_Click(index); }); });
+        pictureActions_.push_back(a);
+    }
 }
 
 void GameWindow::syncMenus()
 {
     if (shownMenuGeneration_ != game_.menuGeneration ||
-        dynamicActions_.size() != game_.mnuPict.size() + game_.mnuSize.size())
+        sizeActions_.size() != game_.mnuSize.size() ||
+        shownPictures_.size() != game_.mnuPict.size())
         rebuildDynamicMenus();
     // Only the sizes that exist are shown; entry 0 stays in the menu even when there is none.
-    for (std::size_t i = 0; i < game_.mnuSize.size(); ++i)
-        if (QAction* a = action(QStringLiteral("mnuSize(%1)").arg(i)))
-            a->setVisible(int(i) < game_.SizeCount);
+    for (std::size_t i = 0; i < sizeActions_.size(); ++i)
+        sizeActions_[i]->setVisible(int(i) < game_.SizeCount);
     for (auto& [action, item] : items_) {
         const QString text = QString::fromStdString(item->Caption);
         if (action->text() != text)

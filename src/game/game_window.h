@@ -27,7 +27,7 @@ public:
     Game& game() { return game_; }
     BoardWidget* board() const { return board_; }
     // The action shown for a menu item of the game, found by its name ("mnuSave").
-    QAction* action(const QString& name) const;
+    QAction* action(const QString& name);
 
     // Runs the game's timer now (tests with a scripted clock call it directly).
     void tick();
@@ -68,6 +68,8 @@ private:
                      std::function<void()> handler, bool checkable = false);
     QMenu* addMenu(QMenu* parent, MenuItem& item, const char* name);
     void rebuildDynamicMenus();
+    void buildPictureActions();
+    void dropPictureActions();
     void syncMenus();
     void applyGeometry();
     void schedule();
@@ -81,7 +83,12 @@ private:
     QMenu* picMenu_ = nullptr;
     QMenu* sizeMenu_ = nullptr;
     QAction* pictSeparator_ = nullptr;
-    std::vector<QAction*> dynamicActions_;
+    std::vector<QAction*> sizeActions_;
+    // The Picture menu's items, made on first need (buildPictureActions) for the list as shown.
+    std::vector<std::string> shownPictures_;
+    std::vector<QAction*> pictureActions_;
+    std::vector<QMenu*> pictureGroups_;
+    bool picturesBuilt_ = false;
     int shownMenuGeneration_ = -1;
     bool applyingGeometry_ = false;
     std::array<double, 4> appliedGeometry_{};

@@ -189,14 +189,21 @@ void PictureListEditor::setEntries(const std::vector<std::string>& entries)
     lists_.List2.clear();
     for (const std::string& path : entries)
         lists_.List2.push_back(displayName(path));
-    refillList();
+    // A hidden editor fills its list box when it opens (showEvent), not at start-up.
+    if (isVisible())
+        refillList();
 }
 
 void PictureListEditor::refillList()
 {
-    List2_->clear();
+    // One insertion for the whole list: item by item, the view reacts to every row and a long
+    // list takes seconds.
+    QStringList names;
+    names.reserve(qsizetype(lists_.List2.size()));
     for (const std::string& name : lists_.List2)
-        List2_->addItem(QString::fromStdString(name));
+        names.push_back(QString::fromStdString(name));
+    List2_->clear();
+    List2_->addItems(names);
 }
 
 std::int16_t PictureListEditor::viewState() const { return View_->value(); }

@@ -2,7 +2,9 @@
 #include "platform/file_system.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
+#include <chrono>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -33,14 +35,32 @@ std::optional<std::string> readWholeFile(const std::string& path, std::size_t li
     return text;
 }
 
-bool replaceFile(const std::string& path, const std::string& text, std::string& error)
+namespace {
+
+// Creates a new regular file beside `path` under a name no other writer uses, and opens it for
+// writing. O_EXCL makes the creation fail when anything at all already has the name (a file, a
+// FIFO, a link, dangling or not), so nothing that was there is ever opened, followed or truncated;
+// a clash draws another name. Two writers in one process or in two never share a file.
+int createUniqueTemporary(const std::string& path, std::string& temp)
 {
-    const std::string temp = path + ".tmp";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        error = std::strerror(errno);
-        return false;
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char suffix[64];
+        std::snprintf(suffix, sizeof suffix, ".tmp-%ld-%u-%08x", static_cast<long>(::getpid()),
+                      counter.fetch_add(1), static_cast<unsigned>(
+                          std::chrono::steady_clock::now().time_since_epoch().count()));
+        temp = path + suffix;
+        const int fd = ::open(temp.c_str(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
     }
+    errno = EEXIST;
+    return -1;
+}
+
+bool writeAll(int fd, const std::string& text)
+{
     const char* data = text.data();
     std::size_t left = text.size();
     while (left > 0) {
@@ -48,24 +68,38 @@ bool replaceFile(const std::string& path, const std::string& text, std::string& 
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            error = std::strerror(errno);
-            ::close(fd);
-            ::unlink(temp.c_str());
             return false;
         }
         data += n;
         left -= static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
+    return true;
+}
+
+} // namespace
+
+bool replaceFile(const std::string& path, const std::string& text, std::string& error)
+{
+    std::string temp;
+    const int fd = createUniqueTemporary(path, temp);
+    if (fd < 0) {
         error = std::strerror(errno);
-        ::unlink(temp.c_str());
         return false;
     }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
+    // Every failure below removes the temporary file, so none is left behind.
+    auto fail = [&](bool open) {
         error = std::strerror(errno);
+        if (open)
+            ::close(fd);
         ::unlink(temp.c_str());
         return false;
-    }
+    };
+    if (!writeAll(fd, text) || ::fsync(fd) != 0)
+        return fail(true);
+    if (::close(fd) != 0)
+        return fail(false);
+    if (std::rename(temp.c_str(), path.c_str()) != 0)
+        return fail(false);
     return true;
 }
 
@@ -76,6 +110,14 @@ bool fileExists(const std::string& path)
         return false;
     std::error_code ec;
     return fs::is_regular_file(path, ec);
+}
+
+bool isFolder(const std::string& path)
+{
+    if (path.find('\0') != std::string::npos)
+        return false;
+    std::error_code ec;
+    return fs::is_directory(path, ec);
 }
 
 std::vector<std::string> listFiles(const std::string& folder, const std::string& extension)

@@ -12,12 +12,17 @@ namespace quiltra {
 // are refused, so a hostile file cannot exhaust memory.
 std::optional<std::string> readWholeFile(const std::string& path, std::size_t limit = 64u << 20);
 
-// Replaces `path` with `text` through a temporary file in the same folder that is flushed to the
-// disk and renamed over the old file, so a crash or a full disk never leaves a truncated file.
-// On failure returns false with a description in `error` and leaves the old file as it was.
+// Replaces `path` with `text` through a new temporary file of its own in the same folder that is
+// flushed to the disk and renamed over the old file, so a crash or a full disk never leaves a
+// truncated file, and writers at the same time each leave one whole text. On failure returns
+// false with a description in `error`, removes the temporary file and leaves the old file as it
+// was.
 bool replaceFile(const std::string& path, const std::string& text, std::string& error);
 
 bool fileExists(const std::string& path);
+
+// Whether `path` names a folder (a link to one counts).
+bool isFolder(const std::string& path);
 
 // Names of the regular files in `folder` whose extension matches `extension` (".jpg"), without
 // regard to letter case, sorted by name so that the order does not depend on the file system.

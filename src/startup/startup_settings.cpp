@@ -4,7 +4,9 @@
 
 #include <cmath>
 
+#include "game/game.h"
 #include "platform/file_system.h"
+#include "startup/moved_folder.h"
 
 namespace quiltra {
 
@@ -12,7 +14,17 @@ namespace {
 
 bool isColor(double value) { return value >= 0 && value <= 0xFFFFFF && value == std::trunc(value); }
 
-bool isExtent(double value) { return std::isfinite(value) && value > 0 && value <= 1.0e6; }
+// A stored window smaller than the smallest one the - key reaches would leave no picture room to
+// be divided. That window is kSmallestWindowHeight high and about 9050 twips wide; the fractions
+// that + and - leave behind can take a window the program saved a little below both, never below
+// these limits.
+constexpr double kSmallestStoredWidth = 9000;
+constexpr double kSmallestStoredHeight = kSmallestWindowHeight - 1;
+
+bool isExtent(double value, double smallest)
+{
+    return std::isfinite(value) && value >= smallest && value <= 1.0e6;
+}
 
 std::optional<SettingsContents> readApplicable(const std::string& path)
 {
@@ -30,9 +42,11 @@ std::optional<SettingsContents> readApplicable(const std::string& path)
 bool valuesApplicable(const StoredPreferences& p)
 {
     return p.EditorView >= 0 && p.EditorView <= 2 && isColor(p.SelectionColor) &&
-           isColor(p.HintColor) && isColor(p.BackColor) && isExtent(p.WindowWidth) &&
-           isExtent(p.WindowHeight) && std::isfinite(p.WindowLeft) && std::isfinite(p.WindowTop) &&
-           std::fabs(p.WindowLeft) <= 1.0e6 && std::fabs(p.WindowTop) <= 1.0e6;
+           isColor(p.HintColor) && isColor(p.BackColor) &&
+           isExtent(p.WindowWidth, kSmallestStoredWidth) &&
+           isExtent(p.WindowHeight, kSmallestStoredHeight) && std::isfinite(p.WindowLeft) &&
+           std::isfinite(p.WindowTop) && std::fabs(p.WindowLeft) <= 1.0e6 &&
+           std::fabs(p.WindowTop) <= 1.0e6;
 }
 
 std::string defaultSettingsFor(const std::string& programFolder)
@@ -96,9 +110,7 @@ StartupSettings loadStartupSettings(const std::string& programFolder,
     }
 
     applyStoredPreferences(contents->prefs, s);
-    for (const std::string& entry : contents->entries)
-        if (fileExists(entry))
-            result.entries.push_back(entry);
+    result.entries = existingEntries(contents->entries, programFolder);
     return result;
 }
 

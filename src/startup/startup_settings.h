@@ -12,13 +12,16 @@ namespace quiltra {
 
 struct StartupSettings {
     ProgramState state;                 // program-wide state with the values read
-    std::vector<std::string> entries;   // List1: the entries whose files exist, in file order
+    // List1: the entries whose files exist, in file order; those of a moved program folder are
+    // followed to the current one (see existingEntries).
+    std::vector<std::string> entries;
     bool replacedWithDefaults = false;  // the file was missing or unreadable
     bool defaultsOnlyInMemory = false;  // the default file could not be written or read back
 };
 
 // Whether values read from the file can be applied: the editor's View box takes 0, 1 or 2, a
-// colour is a 24-bit 0xBBGGRR value, and the window has a positive, finite size.
+// colour is a 24-bit 0xBBGGRR value, and the window is no smaller than the smallest one the
+// - key reaches (and not absurdly large).
 bool valuesApplicable(const StoredPreferences& prefs);
 
 // The default settings text for a program folder: one entry per "*.jpg" of its Graphics folder.

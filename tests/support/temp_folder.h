@@ -1,9 +1,11 @@
 // A temporary folder for a test, removed with everything in it when the test ends.
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 #include <stdlib.h>
 
 namespace quiltra::test {
@@ -32,6 +34,15 @@ public:
     {
         std::filesystem::create_directories(std::filesystem::path(*this / name).parent_path());
         std::ofstream(*this / name, std::ios::binary) << text;
+    }
+    // The names in the folder (or in its subfolder `sub`), sorted.
+    std::vector<std::string> names(const std::string& sub = ".") const
+    {
+        std::vector<std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(*this / sub))
+            found.push_back(entry.path().filename().string());
+        std::sort(found.begin(), found.end());
+        return found;
     }
     std::string read(const std::string& name) const
     {

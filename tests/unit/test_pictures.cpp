@@ -114,6 +114,59 @@ TEST(PictureRandom, FailedEntriesAreRemovedUntilOneLoads)
     EXPECT_GT(r.game.board.PieceCount, 0);
 }
 
+// A panorama of 6000 x 150 pixels is cut into 149 x 3 pieces at its natural size, but in the
+// default game area it is fitted to a strip too low for a single row.
+constexpr int kPanoramaW = 6000, kPanoramaH = 150;
+
+// The list that is saved on exit never loses a picture because the window is too small for it:
+// such a picture stays listed and another is drawn; broken and tiny pictures still go.
+TEST(PictureRandom, PicturesTooSmallOnlyForTheWindowStayListed)
+{
+    PictureRig r({{"Wide.jpg", kPanoramaW, kPanoramaH}, {"Missing.jpg", 0}, {"B.jpg"},
+                  {"Tiny.jpg", kTiny, kTiny}});
+    // 4 entries: 0.1 draws Wide, kept; 3 in question (Missing, B, Tiny): 0.2 draws Missing,
+    // dropped; 2 in question (B, Tiny): 0.9 draws Tiny, dropped; then B, the only one left.
+    r.random.script = {0.1f, 0.2f, 0.9f, 0.0f};
+    r.game.LoadRandomPicture();
+
+    EXPECT_EQ(r.watching.loads, (std::vector<std::string>{"/pics/Wide.jpg", "/pics/Missing.jpg",
+                                                          "/pics/Tiny.jpg", "/pics/B.jpg"}));
+    EXPECT_EQ(r.pictures.List1, (std::vector<std::string>{"/pics/Wide.jpg", "/pics/B.jpg"}));
+    EXPECT_EQ(r.pictures.List2, (std::vector<std::string>{"Wide.jpg", "B.jpg"}));
+    EXPECT_EQ(r.menuCaptions(), r.pictures.List2);
+    EXPECT_EQ(r.program.CurrentPicturePath, "/pics/B.jpg");
+    EXPECT_EQ(r.game.GameState, 0);
+    EXPECT_TRUE(r.messages.shown.empty());
+}
+
+// A window too small for every picture (as a hand-edited size once gave) keeps the whole list,
+// says why nothing plays, and waits as with an empty list; a larger window plays them.
+TEST(PictureRandom, AWindowTooSmallForEveryPictureKeepsTheList)
+{
+    PictureRig r({{"A.jpg"}, {"Wide.jpg", kPanoramaW, kPanoramaH}, {"C.jpg", 1600, 1200}});
+    r.program.WindowWidth = 1;
+    r.program.WindowHeight = 1;
+    r.game.Form_Load();
+    r.game.LoadRandomPicture();
+
+    EXPECT_EQ(r.watching.loads.size(), 3u);
+    EXPECT_EQ(r.pictures.List1,
+              (std::vector<std::string>{"/pics/A.jpg", "/pics/Wide.jpg", "/pics/C.jpg"}));
+    EXPECT_EQ(r.menuCaptions(), r.pictures.List2);
+    ASSERT_EQ(r.messages.shown.size(), 1u);
+    EXPECT_EQ(r.messages.shown[0].text, "Picture is too small to divide into a puzzle.");
+    EXPECT_EQ(r.messages.shown[0].title, "Quiltra");
+    EXPECT_EQ(r.game.GameState, 6);
+    EXPECT_FALSE(r.game.Picture2.Visible || r.game.Image1.Visible || r.game.Shape1.Visible);
+    EXPECT_EQ(r.program.CurrentPicturePath, "");
+    EXPECT_EQ(r.watching.w, r.watching.introW);
+
+    r.game.mnuScreen_Click(0);
+    r.game.mnuPict_Click(0);
+    EXPECT_EQ(r.program.CurrentPicturePath, "/pics/A.jpg");
+    EXPECT_GT(r.game.board.PieceCount, 0);
+}
+
 TEST(PictureRandom, AllFailingEndsOnEmptyListPath)
 {
     PictureRig r({{"X.jpg", 0}, {"Y.jpg", kTiny, kTiny}, {"Z.jpg", 0}});

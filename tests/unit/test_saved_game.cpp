@@ -9,6 +9,7 @@
 #include "game/cell_grid.h"
 #include "startup/settings_file.h"
 #include "support/fakes.h"
+#include "support/file_size_limit.h"
 #include "support/temp_folder.h"
 
 namespace quiltra {
@@ -337,8 +338,8 @@ TEST(SavedGame, RefusedLoadsLeaveThePreviousGameUntouched)
     }
 }
 
-// Saving fails when the temporary file cannot be made; the previous saved game stays whole and
-// the player is told.
+// Saving fails when the temporary file cannot be written whole; the previous saved game stays
+// whole and the player is told.
 TEST(SavedGame, FailedSaveKeepsThePreviousFileAndTellsThePlayer)
 {
     SavedRig rig;
@@ -349,9 +350,11 @@ TEST(SavedGame, FailedSaveKeepsThePreviousFileAndTellsThePlayer)
     const std::string previous = rig.tmp.read("last.txt");
     rig.swap(3, 4);
 
-    std::filesystem::create_directory(rig.tmp / "last.txt.tmp");   // blocks the temporary file
     g.mnuRestore.Enabled = false;
-    g.mnuSave_Click();
+    {
+        test::FileSizeLimit fullDisk(10);   // the temporary file cannot be written whole
+        g.mnuSave_Click();
+    }
     EXPECT_EQ(rig.tmp.read("last.txt"), previous);
     ASSERT_EQ(rig.messages.shown.size(), 1u);
     EXPECT_EQ(rig.messages.shown[0].title, "Quiltra");

@@ -1,6 +1,7 @@
 // Start-up applies the settings file to the game window and shows only that window.
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QtTest>
 
 #include "game/game_window.h"
@@ -34,6 +35,54 @@ private slots:
         QVERIFY(!rig.program->form1->isVisible());
         QVERIFY(!rig.program->form2->isVisible());
         QCOMPARE(rig.program->form2->picture().size(), QSize(573, 367));
+    }
+
+    // A hand-made list of 247 entries: every entry has its item, found by name, in submenus of
+    // 100 named for their first and last pictures; an item plays its own entry, and a new size
+    // leaves the items as they were.
+    void aLongListIsInThePictureMenuInGroups()
+    {
+        const QStringList names{"Cat.jpg",    "Fig.jpg",       "Wine.jpg",    "Sunset.jpg",
+                                "Coffee.jpg", "Dragonfly.jpg", "Nuthatch.jpg"};
+        std::string init = "*,9550,6750,20,20,&H80FF80,&H0080FFFF,12632256,1,1,1,1,1,1,1,";
+        std::vector<std::string> entries;
+        for (int i = 0; i < 247; ++i) {
+            const QString name = names[i % names.size()];
+            entries.push_back((dataFolder() + "/Graphics/" + name).toStdString());
+            init += entries.back() + ",";
+        }
+        init += "end\n";
+        ProgramRig rig({}, false, &init);
+        rig.finishIntro();
+        GameWindow& w = rig.window();
+
+        for (int i = 0; i < 247; ++i) {
+            QAction* item = w.action(QStringLiteral("mnuPict(%1)").arg(i));
+            QVERIFY2(item, qPrintable(QString::number(i)));
+            QCOMPARE(item->text(), names[i % names.size()]);
+        }
+        QVERIFY(!w.action("mnuPict(247)"));
+        QStringList groups;
+        QList<QMenu*> groupMenus;
+        for (QAction* a : w.findChild<QMenu*>("mnuPic")->actions())
+            if (a->menu()) {
+                groups << a->text();
+                groupMenus << a->menu();
+            }
+        QCOMPARE(groups, (QStringList{QStringLiteral("Cat.jpg \u2013 Fig.jpg"),
+                                      QStringLiteral("Wine.jpg \u2013 Sunset.jpg"),
+                                      QStringLiteral("Coffee.jpg \u2013 Fig.jpg")}));
+        QCOMPARE(groupMenus[1]->actions().size(), 100);
+        QCOMPARE(groupMenus[1]->actions().first(), w.action("mnuPict(100)"));
+        QCOMPARE(groupMenus[2]->actions().size(), 47);
+        QCOMPARE(groupMenus[2]->actions().last(), w.action("mnuPict(246)"));
+
+        const int chosen = rig.game().mnuCurrent.Caption == "Coffee.jpg" ? 152 : 151;
+        QAction* item = w.action(QStringLiteral("mnuPict(%1)").arg(chosen));
+        item->trigger();
+        QCOMPARE(rig.program->state.CurrentPicturePath, entries[std::size_t(chosen)]);
+        w.runGame([&] { rig.game().mnuSize_Click(0); });
+        QCOMPARE(w.action(QStringLiteral("mnuPict(%1)").arg(chosen)), item);
     }
 
     void switchesFollowTheFile()
