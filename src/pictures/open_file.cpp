@@ -4,11 +4,8 @@
 #include <QFileInfo>
 
 #include "game/game_window.h"
-#include "game/sizes.h"
 #include "platform/message_box.h"
 #include "platform/native_path.h"
-#include "platform/picture_loader.h"
-#include "platform/qt_picture_clip.h"
 
 namespace quiltra {
 
@@ -19,7 +16,7 @@ bool isPictureFileName(const QString& path)
            suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg");
 }
 
-bool openPictureFile(GameWindow& window, QtPictureClip& clip, const QString& path)
+bool openPictureFile(GameWindow& window, const QString& path)
 {
     Game& game = window.game();
     auto refuse = [&](const QString& text) {
@@ -28,25 +25,17 @@ bool openPictureFile(GameWindow& window, QtPictureClip& clip, const QString& pat
     };
     // QFileInfo only splits the name here; the file itself is reached through its bytes.
     const QFileInfo info(path);
-    const QString canonical = canonicalPath(path);
-    if (!canonical.isEmpty() &&
-        canonical == canonicalPath(fromNativePath(game.program.CurrentPicturePath))) {
-        window.runGame([&] { game.finishOpenAttempt(); });
-        return true;
-    }
-    LoadedPicture loaded = loadPicture(path);
-    if (!loaded.ok())
-        return refuse(loaded.error);
-    if (!game.openablePicture(loaded.naturalSize.width(), loaded.naturalSize.height()))
-        return refuse(QString::fromLatin1(kTooSmallMessage));
-
-    clip.take(std::move(loaded.image), loaded.naturalSize);
-    const std::string name = toNativePath(info.fileName());
-    const std::string folder = toNativePath(info.absolutePath());
+    const PictureRequest request =
+        openedPicture(toNativePath(info.fileName()), toNativePath(info.absolutePath()));
+    PictureResult result;
     window.runGame([&] {
-        game.takeOpenedPicture(name, folder);
-        game.finishOpenAttempt();
+        result = game.takePictureIntoPlay(request);
+        if (result.outcome == PictureOutcome::Taken ||
+            result.outcome == PictureOutcome::AlreadyInPlay)
+            game.finishOpenAttempt();
     });
+    if (!result.taken() && result.outcome != PictureOutcome::AlreadyInPlay)
+        return refuse(QString::fromStdString(result.message));
     return true;
 }
 

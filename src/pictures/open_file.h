@@ -7,12 +7,12 @@
 namespace quiltra {
 
 class GameWindow;
-class QtPictureClip;
 
-// Does what a double click on the file in the Open Picture window does: a picture that cannot be
-// loaded or is too small is refused with a message titled "Quiltra" and changes nothing; the
-// picture already in play is not cut again. Returns whether the picture is in play.
-bool openPictureFile(GameWindow& window, QtPictureClip& clip, const QString& path);
+// Does what a double click on the file in the Open Picture window does (Game::takePictureIntoPlay):
+// a picture that cannot be loaded or is too small is refused with a message titled "Quiltra" and
+// changes nothing; the picture already in play is not cut again. Returns whether the picture is
+// in play.
+bool openPictureFile(GameWindow& window, const QString& path);
 
 // Whether a file name is one of the picture types the game opens (BMP, GIF, JPEG).
 bool isPictureFileName(const QString& path);

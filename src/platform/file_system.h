@@ -19,6 +19,9 @@ bool replaceFile(const std::string& path, const std::string& text, std::string& 
 
 bool fileExists(const std::string& path);
 
+// Whether two paths both exist and, once every link, "." and ".." is resolved, name one file.
+bool sameFile(const std::string& a, const std::string& b);
+
 // Names of the regular files in `folder` whose extension matches `extension` (".jpg"), without
 // regard to letter case, sorted by name so that the order does not depend on the file system.
 std::vector<std::string> listFiles(const std::string& folder, const std::string& extension);

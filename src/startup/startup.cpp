@@ -114,9 +114,9 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
 
     // A picture dropped on the game window, or named on the command line, is taken into play as
     // a double click in the Open Picture window does; a bad one keeps the list's picture.
-    form9->onDropPicture = [this](const QString& path) { openPictureFile(*form9, clip_, path); };
+    form9->onDropPicture = [this](const QString& path) { openPictureFile(*form9, path); };
     if (!startPicture.isEmpty())
-        form9->onIntroEnded = [this, startPicture] { openPictureFile(*form9, clip_, startPicture); };
+        form9->onIntroEnded = [this, startPicture] { openPictureFile(*form9, startPicture); };
 
     form9->refresh();
     form9->show();
