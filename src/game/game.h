@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "game/board.h"
+#include "game/picture_request.h"
 #include "game/program_state.h"
 #include "game/twips.h"
 
@@ -164,17 +165,25 @@ public:
     // Whether the picture in PicClip1, fitted into the game area, offers at least one size; a
     // picture that does not is refused with "Picture is too small to divide into a puzzle.".
     bool clipFormsPuzzle() const;
-    // Whether it would in a game area large enough to hold it at its natural size: a picture
-    // that does not is too small for every window.
-    bool clipFormsPuzzleInSomeWindow() const;
 
-    // ---- Open Picture window ----
-    // Whether a picture of this natural size (pixels) may be opened: the validity rule, and at
+    // ---- Taking a picture into play ----
+    // The only way a picture enters play: loads the request's file into PicClip1 under the size
+    // rule, makes it the picture in play, fits it, builds the Size menu, chooses the grid, cuts
+    // it, then does what the request adds. A file that cannot be loaded or is refused leaves the
+    // game and the clip as they were, and the result says why.
+    PictureResult takePictureIntoPlay(const PictureRequest& request);
+    // The size rule every picture taken into play passes (pixels): the validity rule, and at
     // least one size once fitted into the game area.
     bool openablePicture(int pixelWidth, int pixelHeight) const;
-    // Takes the picture PicClip1 now holds into play as `name` from `folder`: fits and cuts it,
-    // enables the menus that need a picture and makes it the current picture.
+    // Whether such a picture would be openable in a game area large enough to hold it at its
+    // natural size: a picture that is not is too small for every window.
+    bool openableInSomeWindow(int pixelWidth, int pixelHeight) const;
+    // Takes the picture PicClip1 already holds into play as `name` from `folder`, as the Open
+    // Picture window does (openedPicture): fits and cuts it, ends the game in progress, enables
+    // the menus that need a picture and makes it the current picture.
     void takeOpenedPicture(const std::string& name, const std::string& folder);
+
+    // ---- Open Picture window ----
     // Ends every open attempt that ends normally: no moves, the whole picture, the caption.
     void finishOpenAttempt();
     // The Open button's own last steps: the View command and the tone file.

@@ -93,11 +93,10 @@ void Game::Form_Load()
 
 void Game::intro()
 {
-    pic_handler();
-    Find_Size();
-    board.GridCols = 4;
-    board.GridRows = 4;
-    Divide_Pic();
+    // The intro picture is cut into a fixed 4 x 4 grid.
+    PictureRequest introPicture;
+    introPicture.grid = Grid{4, 4};
+    takePictureIntoPlay(introPicture);
     StartNewGame();
     Picture2.Visible = true;
     Image1.Visible = false;

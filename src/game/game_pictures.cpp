@@ -8,7 +8,6 @@
 #include "game/sizes.h"
 #include "game/text_fields.h"
 #include "platform/message_box.h"
-#include "platform/picture_clip.h"
 #include "platform/random_source.h"
 
 namespace quiltra {
@@ -27,32 +26,6 @@ std::string folderOf(const std::string& path, const std::string& name)
     return path.substr(0, path.size() - name.size());
 }
 
-enum class PictureLoad {
-    Loaded,
-    Failed,           // missing, damaged, or too small for a puzzle in any window
-    TooSmallForWindow // forms a puzzle only in a larger game area than this one
-};
-
-// Loads a listed picture into the clip. Fails with the loader's description, or when the
-// picture, fitted into the game area, could not be cut into any size: such a picture is never
-// taken into play. On failure the clip holds the picture it held before: `previousPath` (the
-// picture in play) or, when there is none, the intro picture.
-PictureLoad loadPlayablePicture(Game& g, const std::string& path, const std::string& previousPath,
-                                std::string& error)
-{
-    if (!g.services.clip->load(path, error))
-        return PictureLoad::Failed;
-    if (g.clipFormsPuzzle())
-        return PictureLoad::Loaded;
-
-    const bool formsInLargerWindow = g.clipFormsPuzzleInSomeWindow();
-    error = kTooSmallMessage;
-    std::string ignored;
-    if (previousPath.empty() || !g.services.clip->load(previousPath, ignored))
-        g.services.clip->loadIntro();
-    return formsInLargerWindow ? PictureLoad::TooSmallForWindow : PictureLoad::Failed;
-}
-
 void removeListEntry(Game& g, std::size_t index)
 {
     auto& l1 = g.pictures.List1;
@@ -64,6 +37,19 @@ void removeListEntry(Game& g, std::size_t index)
     if (index < g.mnuPict.size())
         g.mnuPict.erase(g.mnuPict.begin() + static_cast<std::ptrdiff_t>(index));
     ++g.menuGeneration;
+}
+
+// The request for listed picture `index`. Its folder is the path less the display name, so it
+// keeps its final separator and "Add" forms this picture's own path.
+PictureRequest listedPicture(const PictureList& pictures, std::size_t index,
+                             const std::string& name)
+{
+    PictureRequest request;
+    request.path = pictures.List1[index];
+    request.name = name;
+    request.folder = folderOf(request.path, index < pictures.List2.size() ? pictures.List2[index]
+                                                                          : name);
+    return request;
 }
 
 } // namespace
@@ -78,9 +64,6 @@ void Game::LoadRandomPicture()
 {
     services.random->seedFromClock();
     const std::string oldCaption = Caption;
-    const std::string oldCurrent = mnuCurrent.Caption;
-    const std::string oldPath = program.CurrentPicturePath;
-    const std::string oldFolder = program.CurrentPictureFolder;
 
     std::vector<bool> keptBack(std::min(pictures.List1.size(), pictures.List2.size()), false);
     std::size_t keptBackCount = 0;
@@ -109,21 +92,14 @@ void Game::LoadRandomPicture()
                     break;
                 }
 
-        const std::string& path = pictures.List1[index];
-        const std::string& name = pictures.List2[index];
-        mnuCurrent.Caption = name;
-        program.CurrentPicturePath = path;
-        program.CurrentPictureFolder = folderOf(path, name);
-        Caption = loadingCaption(index < mnuPict.size() ? mnuPict[index].Caption : name);
-
-        std::string error;
-        const PictureLoad load = loadPlayablePicture(*this, path, oldPath, error);
-        if (load != PictureLoad::Loaded) {
+        Caption = loadingCaption(index < mnuPict.size() ? mnuPict[index].Caption
+                                                        : pictures.List2[index]);
+        PictureRequest request = listedPicture(pictures, index, pictures.List2[index]);
+        request.refreshBeforeCut = Caption.empty() || Caption.front() != 'W';
+        const PictureResult result = takePictureIntoPlay(request);
+        if (!result.taken()) {
             Caption = oldCaption;
-            mnuCurrent.Caption = oldCurrent;
-            program.CurrentPicturePath = oldPath;
-            program.CurrentPictureFolder = oldFolder;
-            if (load == PictureLoad::TooSmallForWindow) {
+            if (result.outcome == PictureOutcome::TooSmall && result.playsInLargerWindow) {
                 keptBack[index] = true;
                 ++keptBackCount;
             } else {
@@ -132,14 +108,6 @@ void Game::LoadRandomPicture()
             }
             continue;
         }
-
-        ++pictureGeneration;
-        pic_handler();
-        Find_Size();
-        Set_Size();
-        if (Caption.empty() || Caption.front() != 'W')
-            RefreshStatus();
-        Divide_Pic();
         return;
     }
 }
@@ -160,34 +128,17 @@ void Game::mnuPict_Click(int index)
     Caption = loadingCaption(chosen);
     mnuHint.Enabled = false;
 
-    const std::string path = pictures.List1[i];
-    std::string error;
-    if (loadPlayablePicture(*this, path, program.CurrentPicturePath, error) !=
-        PictureLoad::Loaded) {
-        services.messages->show(error, "Quiltra", MessageButtons::Ok);
+    PictureRequest request = listedPicture(pictures, i, chosen);
+    request.endGame = true;
+    request.enableMenus = true;
+    const PictureResult result = takePictureIntoPlay(request);
+    if (!result.taken()) {
+        services.messages->show(result.message, "Quiltra", MessageButtons::Ok);
         Caption = oldCaption;
         mnuHint.Enabled = hintWasEnabled;
         return;
     }
-
-    ++pictureGeneration;
-    mnuCurrent.Caption = chosen;
-    program.CurrentPicturePath = path;
-    // The folder comes from the chosen entry, so that "Add" forms this picture's own path.
-    program.CurrentPictureFolder =
-        folderOf(path, i < pictures.List2.size() ? pictures.List2[i] : chosen);
-
-    pic_handler();
-    Find_Size();
-    Set_Size();
-    Divide_Pic();
-    ResetBoard();
     RefreshStatus();
-
-    mnuNew.Enabled = true;
-    mnuV.Enabled = true;
-    mnus.Enabled = true;
-    mnuAddCur.Enabled = true;
     prepareMoveSound();
     mnuView.Caption = "Puzzle";
 }

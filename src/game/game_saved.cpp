@@ -8,7 +8,6 @@
 #include "game/sizes.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
-#include "platform/picture_clip.h"
 
 namespace quiltra {
 
@@ -17,10 +16,6 @@ namespace {
 constexpr const char* kFileMissing = "Saved game file was not found.";
 constexpr const char* kPictureMissing = "Picture from saved game was not found.";
 constexpr const char* kFileDamaged = "Error in saved game file.";
-
-// A marker frame lies 20 twips inside its piece on every side, so a piece must be wider and
-// higher than 40 twips for its frame to have a size at all.
-constexpr Single kSmallestPiece = 40;
 
 std::string savedGamePath(const ProgramState& program)
 {
@@ -68,31 +63,6 @@ std::optional<CheckedGame> readSavedGame(const ProgramState& program, const char
     if (!cells)
         return std::nullopt;
     return CheckedGame{std::move(*game), std::move(*cells)};
-}
-
-// Whether the picture now in the clip, fitted into the game area as it is now, can be cut into
-// the saved grid: it must form a size like any picture taken into play, and the saved grid must
-// leave every piece room for its marker frame.
-bool clipTakesGrid(const Game& g, const SavedGame& saved)
-{
-    if (!g.clipFormsPuzzle())
-        return false;
-    const FittedPicture fitted = fitPicture(
-        Single(g.services.clip->pixelWidth() * kTwipsPerPixel),
-        Single(g.services.clip->pixelHeight() * kTwipsPerPixel), g.Picture2.Width,
-        g.Picture2.Height, Single(g.Width), Single(g.Height));
-    return pieceExtent(fitted.Width, saved.GridCols) > kSmallestPiece &&
-           pieceExtent(fitted.Height, saved.GridRows) > kSmallestPiece;
-}
-
-// Puts back the picture the clip held before a refused load: the picture in play, or the intro
-// picture when there is none.
-void restoreClip(Game& g)
-{
-    std::string ignored;
-    if (g.program.CurrentPicturePath.empty() ||
-        !g.services.clip->load(g.program.CurrentPicturePath, ignored))
-        g.services.clip->loadIntro();
 }
 
 } // namespace
@@ -159,30 +129,20 @@ void Game::mnuRestore_Click()
         return;
     }
     const SavedGame& saved = checked->game;
-    std::string loadError;
-    if (!services.clip->load(saved.PicturePath, loadError)) {
+    // The picture must take the saved grid like any picture taken into play; it is loaded last.
+    PictureRequest request;
+    request.path = saved.PicturePath;
+    request.name = saved.DisplayName;
+    request.folder = folderOf(saved.PicturePath);
+    request.grid = Grid{saved.GridCols, saved.GridRows};
+    request.holdPlayWhileCutting = true;
+    // A picture is in play now, also after a start with no picture at all.
+    request.enableMenus = true;
+    if (!takePictureIntoPlay(request).taken()) {
         tell(*this, kFileDamaged);
         GameState = stateBefore;
         return;
     }
-    if (!clipTakesGrid(*this, saved)) {
-        restoreClip(*this);
-        tell(*this, kFileDamaged);
-        GameState = stateBefore;
-        return;
-    }
-
-    mnuCurrent.Caption = saved.DisplayName;
-    program.CurrentPicturePath = saved.PicturePath;
-    program.CurrentPictureFolder = folderOf(saved.PicturePath);
-    pic_handler();
-    // pic_handler leaves "no game"; clicks that run while the pieces are cut must be ignored.
-    GameState = -8;
-    Find_Size();
-    board.GridCols = saved.GridCols;
-    board.GridRows = saved.GridRows;
-    mnuCurSize.Caption = sizeCaption(Grid{saved.GridCols, saved.GridRows});
-    Divide_Pic();
 
     const int n = pieceTotal(board);
     for (int k = 1; k <= n && std::size_t(k) <= checked->cells.size(); ++k) {
@@ -203,11 +163,6 @@ void Game::mnuRestore_Click()
     showPuzzle(*this);
     mnuHint.Enabled = true;
     mnuView.Caption = "Original";
-    // A picture is in play now, also after a start with no picture at all.
-    mnuNew.Enabled = true;
-    mnuV.Enabled = true;
-    mnus.Enabled = true;
-    mnuAddCur.Enabled = true;
 
     PauseStart = now();
     ClockStart = PauseStart - saved.ElapsedSeconds;

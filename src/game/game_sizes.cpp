@@ -133,13 +133,4 @@ bool Game::clipFormsPuzzle() const
                         Picture2.Height, board.PieceGap);
 }
 
-bool Game::clipFormsPuzzleInSomeWindow() const
-{
-    // Fitting only ever reduces a picture, so in a game area this large it keeps its natural size
-    // and no gap overflows.
-    constexpr Single unbounded = 1.0e7f;
-    return formsAnySize(naturalWidth(services.clip), naturalHeight(services.clip), unbounded,
-                        unbounded, board.PieceGap);
-}
-
 } // namespace quiltra

@@ -4,16 +4,12 @@
 #include <QFileInfo>
 
 #include "game/game.h"
-#include "game/sizes.h"
 #include "platform/message_box.h"
 #include "platform/native_path.h"
-#include "platform/picture_loader.h"
-#include "platform/qt_picture_clip.h"
 
 namespace quiltra {
 
-bool openPictureFile(Game& game, const GameRunner& runGame, QtPictureClip& clip,
-                     const QString& path,
+bool openPictureFile(Game& game, const GameRunner& runGame, const QString& path,
                      const std::function<void(const QString& reason)>& refused)
 {
     // The file came from outside the game, so the player is told which one it was.
@@ -26,25 +22,17 @@ bool openPictureFile(Game& game, const GameRunner& runGame, QtPictureClip& clip,
     };
     // QFileInfo only splits the name here; the file itself is reached through its bytes.
     const QFileInfo info(path);
-    const QString canonical = canonicalPath(path);
-    if (!canonical.isEmpty() &&
-        canonical == canonicalPath(fromNativePath(game.program.CurrentPicturePath))) {
-        runGame([&] { game.finishOpenAttempt(); });
-        return true;
-    }
-    LoadedPicture loaded = loadPicture(path);
-    if (!loaded.ok())
-        return refuse(loaded.error);
-    if (!game.openablePicture(loaded.naturalSize.width(), loaded.naturalSize.height()))
-        return refuse(QString::fromLatin1(kTooSmallMessage));
-
-    clip.take(std::move(loaded.image), loaded.naturalSize);
-    const std::string name = toNativePath(info.fileName());
-    const std::string folder = toNativePath(info.absolutePath());
+    const PictureRequest request =
+        openedPicture(toNativePath(info.fileName()), toNativePath(info.absolutePath()));
+    PictureResult result;
     runGame([&] {
-        game.takeOpenedPicture(name, folder);
-        game.finishOpenAttempt();
+        result = game.takePictureIntoPlay(request);
+        if (result.outcome == PictureOutcome::Taken ||
+            result.outcome == PictureOutcome::AlreadyInPlay)
+            game.finishOpenAttempt();
     });
+    if (!result.taken() && result.outcome != PictureOutcome::AlreadyInPlay)
+        return refuse(QString::fromStdString(result.message));
     return true;
 }
 

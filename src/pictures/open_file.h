@@ -8,7 +8,6 @@
 namespace quiltra {
 
 class Game;
-class QtPictureClip;
 
 // Applies a change to the game and brings the game window up to date with it
 // (GameWindow::runGame): the picture windows change the game only through it.
@@ -18,8 +17,7 @@ using GameRunner = std::function<void(const std::function<void()>& change)>;
 // loaded or is too small is refused with a message titled "Quiltra" that names the file on a line
 // before the reason, and changes nothing; the picture already in play is not cut again. Returns
 // whether the picture is in play. `refused`, when given, hears the reason before the box shows.
-bool openPictureFile(Game& game, const GameRunner& runGame, QtPictureClip& clip,
-                     const QString& path,
+bool openPictureFile(Game& game, const GameRunner& runGame, const QString& path,
                      const std::function<void(const QString& reason)>& refused = {});
 
 } // namespace quiltra

@@ -3,27 +3,12 @@
 #include <QListWidgetItem>
 
 #include "game/game.h"
-#include "game/sizes.h"
 #include "pictures/browse_lists.h"
 #include "pictures/open_picture_window.h"
 #include "platform/native_path.h"
-#include "platform/picture_loader.h"
 #include "platform/qt_picture_clip.h"
 
 namespace quiltra {
-
-namespace {
-
-// Two paths name the same file when both exist and resolve to one file.
-bool sameFile(const QString& a, const QString& b)
-{
-    if (a.isEmpty() || b.isEmpty())
-        return false;
-    const QString ca = canonicalPath(a);
-    return !ca.isEmpty() && ca == canonicalPath(b);
-}
-
-} // namespace
 
 QString openPictureCaption() { return QStringLiteral("Quiltra - Open Picture"); }
 
@@ -53,42 +38,33 @@ bool OpenPictureWindow::OpenSelectedPicture()
         return false;
     }
     const QString path = File1_->filePath(item);
-    const QString name = File1_->fileName(item);
-    if (sameFile(path, fromNativePath(game_.program.CurrentPicturePath))) {
+    const PictureRequest request =
+        openedPicture(toNativePath(File1_->fileName(item)), toNativePath(File1_->path()));
+
+    // The preview already holds the decoded picture when it shows this file.
+    if (Image1_->picturePath() == path && !Image1_->picture().isNull())
+        clip_.offer(request.path, Image1_->picture(), Image1_->naturalSize());
+    PictureResult result;
+    runGame_([&] { result = game_.takePictureIntoPlay(request); });
+    clip_.withdrawOffer();
+
+    switch (result.outcome) {
+    case PictureOutcome::Taken:
+    case PictureOutcome::AlreadyInPlay:
         close();
         finishAttempt();
         return true;
-    }
-
-    // The preview already holds the decoded picture when it shows this file.
-    QImage image;
-    QSize natural;
-    if (Image1_->picturePath() == path && !Image1_->picture().isNull()) {
-        image = Image1_->picture();
-        natural = Image1_->naturalSize();
-    } else {
-        LoadedPicture loaded = loadPicture(path);
-        if (!loaded.ok()) {
-            setWindowTitle(openPictureCaption());
-            reportFileError(loaded.error, path);
-            return false;
-        }
-        image = std::move(loaded.image);
-        natural = loaded.naturalSize;
-    }
-    if (!game_.openablePicture(natural.width(), natural.height())) {
+    case PictureOutcome::Unreadable:
         setWindowTitle(openPictureCaption());
-        report(QString::fromLatin1(kTooSmallMessage));
+        reportFileError(QString::fromStdString(result.message), path);
+        return false;
+    case PictureOutcome::TooSmall:
+        setWindowTitle(openPictureCaption());
+        report(QString::fromStdString(result.message));
         finishAttempt();
         return false;
     }
-
-    clip_.take(std::move(image), natural);
-    const std::string folder = toNativePath(File1_->path());
-    runGame_([&] { game_.takeOpenedPicture(toNativePath(name), folder); });
-    close();
-    finishAttempt();
-    return true;
+    return false;
 }
 
 void OpenPictureWindow::finishAttempt()

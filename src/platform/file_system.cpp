@@ -120,6 +120,29 @@ bool isFolder(const std::string& path)
     return fs::is_directory(path, ec);
 }
 
+namespace {
+
+// The path with every link, "." and ".." resolved; empty when it does not exist.
+std::string resolvedPath(const std::string& path)
+{
+    if (path.empty() || path.find('\0') != std::string::npos)
+        return {};
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved)
+        return {};
+    std::string result(resolved);
+    std::free(resolved);
+    return result;
+}
+
+} // namespace
+
+bool sameFile(const std::string& a, const std::string& b)
+{
+    const std::string ra = resolvedPath(a);
+    return !ra.empty() && ra == resolvedPath(b);
+}
+
 std::vector<std::string> listFiles(const std::string& folder, const std::string& extension)
 {
     std::vector<std::string> names;

@@ -23,6 +23,8 @@ bool fileExists(const std::string& path);
 
 // Whether `path` names a folder (a link to one counts).
 bool isFolder(const std::string& path);
+// Whether two paths both exist and, once every link, "." and ".." is resolved, name one file.
+bool sameFile(const std::string& a, const std::string& b);
 
 // Names of the regular files in `folder` whose extension matches `extension` (".jpg"), without
 // regard to letter case, sorted by name so that the order does not depend on the file system.

@@ -70,16 +70,50 @@ int QtPictureClip::longSideFor(const std::string& path) const
     return std::min(limit, coveringLongSide(stored, quarter ? needed.transposed() : needed));
 }
 
+LoadedPicture QtPictureClip::decode(const std::string& path)
+{
+    LoadedPicture loaded;
+    if (!offeredPath_.empty() && offeredPath_ == path) {
+        loaded.image = std::move(offeredImage_);
+        loaded.naturalSize = offeredSize_;
+    } else {
+        loaded = loadPicture(fromNativePath(path), longSideFor(path));
+    }
+    withdrawOffer();
+    return loaded;
+}
+
 bool QtPictureClip::load(const std::string& path, std::string& error)
 {
-    LoadedPicture loaded = loadPicture(fromNativePath(path), longSideFor(path));
+    return loadIf(path, [](int, int) { return true; }, path_, error) == ClipLoad::Taken;
+}
+
+ClipLoad QtPictureClip::loadIf(const std::string& path, const SizeRule& accepts,
+                               const std::string&, std::string& error)
+{
+    LoadedPicture loaded = decode(path);
     if (!loaded.ok()) {
         error = loaded.error.toStdString();
-        return false;
+        return ClipLoad::Failed;
     }
+    if (!accepts(loaded.naturalSize.width(), loaded.naturalSize.height()))
+        return ClipLoad::Refused;
     take(std::move(loaded.image), loaded.naturalSize);
     path_ = path;
-    return true;
+    return ClipLoad::Taken;
+}
+
+void QtPictureClip::withdrawOffer()
+{
+    offeredPath_.clear();
+    offeredImage_ = QImage();
+}
+
+void QtPictureClip::offer(const std::string& path, QImage image, QSize naturalSize)
+{
+    offeredPath_ = path;
+    offeredImage_ = std::move(image);
+    offeredSize_ = naturalSize;
 }
 
 void QtPictureClip::loadIntro() { take(intro_, intro_.size()); }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/picture_clip.h"
+#include "platform/picture_loader.h"
 
 namespace quiltra {
 
@@ -16,12 +17,18 @@ public:
     void setIntro(QImage intro) { intro_ = std::move(intro); }
 
     bool load(const std::string& path, std::string& error) override;
+    // Sees the natural size before taking the picture, so a refused picture changes nothing.
+    ClipLoad loadIf(const std::string& path, const SizeRule& accepts, const std::string& heldPath,
+                    std::string& error) override;
     void loadIntro() override;
     int pixelWidth() const override { return natural_.width(); }
     int pixelHeight() const override { return natural_.height(); }
 
-    // Takes a picture already decoded elsewhere (the Open Picture window's preview).
-    void take(QImage image, QSize naturalSize);
+    // A picture already decoded from `path` elsewhere (the Open Picture window's preview): the
+    // next load of that path takes it instead of decoding the file again. Any load uses up the
+    // offer; withdrawOffer lets go of one no load used.
+    void offer(const std::string& path, QImage image, QSize naturalSize);
+    void withdrawOffer();
     const QImage& image() const { return image_; }
 
     // The game area in device pixels, the largest the picture is shown at. A loaded picture is
@@ -31,6 +38,9 @@ public:
     void setShownArea(QSize devicePixels);
 
 private:
+    void take(QImage image, QSize naturalSize);
+    // Decodes `path` for the shown area, or takes the offered picture of that path.
+    LoadedPicture decode(const std::string& path);
     int longSideFor(const std::string& path) const;
 
     QImage intro_;
@@ -38,6 +48,9 @@ private:
     QSize natural_;
     QSize area_;
     std::string path_;   // the file of the held picture, when load() took it
+    std::string offeredPath_;
+    QImage offeredImage_;
+    QSize offeredSize_;
 };
 
 } // namespace quiltra

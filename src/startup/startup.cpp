@@ -125,12 +125,12 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
     // A picture dropped on the game window, or named on the command line, is taken into play as
     // a double click in the Open Picture window does; a bad one keeps the list's picture.
     form9->onDropPicture = [this](const QString& path) {
-        openPictureFile(form9->game(), gameRunner(), clip_, path);
+        openPictureFile(form9->game(), gameRunner(), path);
     };
     // A refused command-line picture is also reported on the terminal it was named in.
     if (!startPicture.isEmpty())
         form9->onIntroEnded = [this, startPicture] {
-            openPictureFile(form9->game(), gameRunner(), clip_, startPicture,
+            openPictureFile(form9->game(), gameRunner(), startPicture,
                             [&startPicture](const QString& reason) {
                                 const QByteArray line =
                                     "quiltra: " +

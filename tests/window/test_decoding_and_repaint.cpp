@@ -163,6 +163,42 @@ private slots:
         QCOMPARE(clip.image().size(), QSize(1200, 900));
     }
 
+    // The clip sees a picture's size before it takes it: a refused picture never replaces the one
+    // held, even when that one's file has gone since. A picture offered for a path (the Open
+    // window's preview) is taken without reading the file.
+    void aRefusedPictureLeavesTheHeldOneAndAnOfferSparesTheDecode()
+    {
+        PictureFolder folder;
+        QVERIFY(folder.picture("held.bmp", 640, 480));
+        QVERIFY(folder.picture("small.bmp", 90, 90));
+        QtPictureClip clip(QImage(20, 10, QImage::Format_RGB32));
+        std::string error;
+        QVERIFY(clip.load(folder.file("held.bmp").toStdString(), error));
+        const qint64 held = clip.image().cacheKey();
+        QVERIFY(QFile::remove(folder.file("held.bmp")));
+
+        const auto atLeast100 = [](int w, int h) { return w >= 100 && h >= 100; };
+        QCOMPARE(clip.loadIf(folder.file("small.bmp").toStdString(), atLeast100,
+                             folder.file("held.bmp").toStdString(), error),
+                 ClipLoad::Refused);
+        QCOMPARE(clip.image().cacheKey(), held);
+        QCOMPARE(QSize(clip.pixelWidth(), clip.pixelHeight()), QSize(640, 480));
+
+        QCOMPARE(clip.loadIf(folder.file("gone.bmp").toStdString(), atLeast100, {}, error),
+                 ClipLoad::Failed);
+        QCOMPARE(clip.image().cacheKey(), held);
+
+        const QImage preview = halves(300, 200);
+        clip.offer(folder.file("gone.bmp").toStdString(), preview, QSize(3000, 2000));
+        QCOMPARE(clip.loadIf(folder.file("gone.bmp").toStdString(), atLeast100, {}, error),
+                 ClipLoad::Taken);
+        QCOMPARE(clip.image().cacheKey(), preview.cacheKey());
+        QCOMPARE(QSize(clip.pixelWidth(), clip.pixelHeight()), QSize(3000, 2000));
+        // The offer is used up: the file is read the next time.
+        QCOMPARE(clip.loadIf(folder.file("gone.bmp").toStdString(), atLeast100, {}, error),
+                 ClipLoad::Failed);
+    }
+
     void aMoveRepaintsItsTwoPiecesAndTheClockTickNothing()
     {
         ProgramRig rig({"Dragonfly.jpg"});

@@ -1,0 +1,142 @@
+// Taking a picture into play: the one way every route (Open window, Picture menu, intro, saved
+// game, command line, drop) brings a picture to the board, and the size rule it applies.
+#include "game/game.h"
+#include "game/board_layout.h"
+#include "game/sizes.h"
+#include "platform/file_system.h"
+#include "platform/picture_clip.h"
+
+namespace quiltra {
+
+namespace {
+
+// A marker frame lies 20 twips inside its piece on every side, so a piece must be wider and
+// higher than 40 twips for its frame to have a size at all.
+constexpr Single kSmallestPiece = 40;
+
+// Whether a fixed grid leaves every piece of a picture of this natural size (pixels), fitted
+// into the game area as it is now, room for its marker frame.
+bool gridFits(const Game& g, int pixelWidth, int pixelHeight, Grid grid)
+{
+    const FittedPicture fitted =
+        fitPicture(Single(pixelWidth * kTwipsPerPixel), Single(pixelHeight * kTwipsPerPixel),
+                   g.Picture2.Width, g.Picture2.Height, Single(g.Width), Single(g.Height));
+    return pieceExtent(fitted.Width, grid.cols) > kSmallestPiece &&
+           pieceExtent(fitted.Height, grid.rows) > kSmallestPiece;
+}
+
+// The clip holds the accepted picture: it becomes the picture in play, is fitted, sized and cut.
+// The order is that of every route: fit and find the largest grid, build the Size menu, choose
+// the grid, cut.
+void enterPlay(Game& g, const PictureRequest& request)
+{
+    const bool introPicture = request.path.empty();
+    if (!introPicture) {
+        g.mnuCurrent.Caption = request.name;
+        g.program.CurrentPicturePath = request.path;
+        g.program.CurrentPictureFolder = request.folder;
+    }
+    ++g.pictureGeneration;
+    g.pic_handler();
+    // pic_handler leaves "no game"; a saved game keeps its loading state while it is cut.
+    if (request.holdPlayWhileCutting)
+        g.GameState = -8;
+    g.Find_Size();
+    if (request.grid) {
+        g.board.GridCols = request.grid->cols;
+        g.board.GridRows = request.grid->rows;
+        if (!introPicture)
+            g.mnuCurSize.Caption = sizeCaption(*request.grid);
+    } else {
+        g.Set_Size();
+    }
+    if (request.refreshBeforeCut)
+        g.RefreshStatus();
+    g.Divide_Pic();
+
+    if (request.endGame) {
+        g.ResetBoard();
+        g.mnuHint.Enabled = false;
+    }
+    if (request.enableMenus) {
+        g.mnuNew.Enabled = true;
+        g.mnuV.Enabled = true;
+        g.mnus.Enabled = true;
+        g.mnuAddCur.Enabled = true;
+    }
+}
+
+} // namespace
+
+PictureRequest openedPicture(const std::string& name, const std::string& folder)
+{
+    PictureRequest request;
+    request.name = name;
+    // Paths use "/"; a folder that already ends with one (the root) gets no second one.
+    request.folder = (!folder.empty() && folder.back() == '/') ? folder : folder + "/";
+    request.path = request.folder + name;
+    request.recogniseInPlay = true;
+    request.endGame = true;
+    request.enableMenus = true;
+    return request;
+}
+
+// A picture is taken only when it passes the validity rule on its natural size and, fitted into
+// the game area as it is now, offers at least one size: a picture that passes the rule but could
+// form no grid (101 x 101 pixels gives a largest grid of 2 x 2) is refused with the same message.
+bool Game::openablePicture(int pixelWidth, int pixelHeight) const
+{
+    const Single w = Single(pixelWidth) * Single(kTwipsPerPixel);
+    const Single h = Single(pixelHeight) * Single(kTwipsPerPixel);
+    return pictureLargeEnough(w, h) &&
+           formsAnySize(w, h, Picture2.Width, Picture2.Height, board.PieceGap);
+}
+
+bool Game::openableInSomeWindow(int pixelWidth, int pixelHeight) const
+{
+    // Fitting only ever reduces a picture, so in a game area this large it keeps its natural size
+    // and no gap overflows.
+    constexpr Single unbounded = 1.0e7f;
+    const Single w = Single(pixelWidth) * Single(kTwipsPerPixel);
+    const Single h = Single(pixelHeight) * Single(kTwipsPerPixel);
+    return pictureLargeEnough(w, h) && formsAnySize(w, h, unbounded, unbounded, board.PieceGap);
+}
+
+// The clip is asked to take the file only under the size rule, so a refused or unreadable
+// picture leaves the clip, like the game, as it was.
+PictureResult Game::takePictureIntoPlay(const PictureRequest& request)
+{
+    if (request.path.empty()) {
+        services.clip->loadIntro();
+        enterPlay(*this, request);
+        return {};
+    }
+    if (request.recogniseInPlay && sameFile(request.path, program.CurrentPicturePath))
+        return {PictureOutcome::AlreadyInPlay, {}};
+
+    bool playsInLargerWindow = false;
+    const auto accepts = [&](int pixelWidth, int pixelHeight) {
+        if (openablePicture(pixelWidth, pixelHeight))
+            return !request.grid || gridFits(*this, pixelWidth, pixelHeight, *request.grid);
+        playsInLargerWindow = openableInSomeWindow(pixelWidth, pixelHeight);
+        return false;
+    };
+    std::string error;
+    switch (services.clip->loadIf(request.path, accepts, program.CurrentPicturePath, error)) {
+    case ClipLoad::Failed:
+        return {PictureOutcome::Unreadable, error};
+    case ClipLoad::Refused:
+        return {PictureOutcome::TooSmall, kTooSmallMessage, playsInLargerWindow};
+    case ClipLoad::Taken:
+        break;
+    }
+    enterPlay(*this, request);
+    return {};
+}
+
+void Game::takeOpenedPicture(const std::string& name, const std::string& folder)
+{
+    enterPlay(*this, openedPicture(name, folder));
+}
+
+} // namespace quiltra
