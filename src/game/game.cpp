@@ -9,7 +9,7 @@ namespace quiltra {
 Game::Game(ProgramState& programState, PictureList& pictureList, GameServices gameServices)
     : program(programState), pictures(pictureList), services(std::move(gameServices))
 {
-    mnuSize.push_back(MenuItem{""});
+    mnuSize.push_back(SizeItem{});
 }
 
 double Game::now() const { return services.clock->now(); }

@@ -64,7 +64,7 @@ void Game::Form_Load()
     board.TemplateVisible = false;
     HintCount = 0;
     board.PieceGap = 35;
-    GameState = -1;
+    GameState = State::IntroPending;
     board.PieceCount = 0;
     board.Image2.resize(1);
     board.Shape5.resize(1);
@@ -107,10 +107,10 @@ void Game::intro()
     Picture2.Visible = true;
     Image1.Visible = false;
     Shape1.Visible = false;
-    GameState = -5;
+    GameState = State::IntroBuilt;
 
     processEvents();
-    GameState = -2;
+    GameState = State::IntroReassembling;
     IntroClock = now() + 0.6;
     if (SndInt.Checked) {
         services.sound->setDeviceType("WaveAudio");

@@ -52,7 +52,7 @@ void Game::mnuHint_Click()
         b.SelectedPiece = -1;
     }
 
-    if (GameState > 0) {
+    if (isBeyondPicture(GameState)) {
         HintsShown = true;
         // A selected piece keeps its selection, but its frame now serves as its hint mark.
         if (Frame* f = markOf(b, b.SelectedPiece))

@@ -77,7 +77,7 @@ void Game::LoadRandomPicture()
         if (count == 0) {
             services.messages->show("No pictures in Picture List.", "Quiltra",
                                     MessageButtons::Ok);
-            GameState = 6;
+            GameState = State::NoPicture;
             Picture2.Visible = false;
             Image1.Visible = false;
             Shape1.Visible = false;
@@ -110,8 +110,7 @@ void Game::LoadRandomPicture()
         pic_handler();
         Find_Size();
         Set_Size();
-        if (Caption.empty() || Caption.front() != 'W')
-            RefreshStatus();
+        RefreshStatus();
         Divide_Pic();
         return;
     }

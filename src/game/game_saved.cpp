@@ -103,7 +103,7 @@ void restoreClip(Game& g)
 // now - ClockStart, which includes a pause still in progress.
 void Game::mnuSave_Click()
 {
-    if (GameState != 1)
+    if (GameState != State::Playing)
         return;
 
     SavedGame saved;
@@ -146,8 +146,8 @@ void Game::mnuRestore_Click()
     // A pause already in progress keeps its start, so the time already paused is not counted.
     if (!ClockPaused)
         pauseClock();
-    const std::int16_t stateBefore = GameState;
-    GameState = -8;
+    const State stateBefore = GameState;
+    GameState = State::LoadingSaved;
 
     const char* failure = kFileDamaged;
     const std::optional<CheckedGame> checked = readSavedGame(program, failure);
@@ -175,11 +175,11 @@ void Game::mnuRestore_Click()
     program.CurrentPictureFolder = folderOf(saved.PicturePath);
     pic_handler();
     // pic_handler leaves "no game"; clicks that run while the pieces are cut must be ignored.
-    GameState = -8;
+    GameState = State::LoadingSaved;
     Find_Size();
     board.GridCols = saved.GridCols;
     board.GridRows = saved.GridRows;
-    mnuCurSize.Caption = sizeCaption(Grid{saved.GridCols, saved.GridRows});
+    mnuCurSize.showSize(SizeItem::of(Grid{saved.GridCols, saved.GridRows}));
     Divide_Pic();
 
     const int n = pieceTotal(board);
@@ -195,7 +195,7 @@ void Game::mnuRestore_Click()
     // A game solved just before the load must not be ended by the timer's delayed return.
     FinishPending = false;
 
-    GameState = 1;
+    GameState = State::Playing;
     RefreshStatus();
     processEvents();
     showPuzzle(*this);

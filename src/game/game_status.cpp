@@ -82,7 +82,7 @@ void Game::RefreshStatus()
         ClockMinutes = "00";
         ClockSeconds = "00";
     }
-    if (GameState > 0)
+    if (isBeyondPicture(GameState))
         Caption = b + gap + ClockHours + ":" + ClockMinutes + ":" + ClockSeconds;
     else
         Caption = a;
@@ -132,13 +132,13 @@ void Game::Timer1_Timer()
             RefreshStatus();
     }
 
-    if (GameState == -1)
+    if (GameState == State::IntroPending)
         intro();
-    if (GameState == -2 && now() - IntroClock > 0.2) {
+    if (GameState == State::IntroReassembling && now() - IntroClock > 0.2) {
         IntroClock = now();
         IntroStep();
     }
-    if (GameState == -3 && now() - IntroClock > 4) {
+    if (GameState == State::IntroFinished && now() - IntroClock > 4) {
         Caption.clear();
         LoadRandomPicture();
         processEvents();
@@ -146,7 +146,7 @@ void Game::Timer1_Timer()
         mnuPic.Enabled = true;
         mnuHe.Enabled = true;
         mnuPr.Enabled = true;
-        if (GameState != 6) {
+        if (GameState != State::NoPicture) {
             mnuV.Enabled = true;
             mnus.Enabled = true;
         } else {
@@ -163,7 +163,7 @@ void Game::Timer1_Timer()
         Shape1.Visible = true;
         mnuView.Caption = "Puzzle";
         prepareMoveSound();
-        GameState = 0;
+        GameState = State::WholePicture;
     }
 }
 
@@ -179,11 +179,11 @@ std::optional<double> Game::nextDue() const
             due = when;
     };
 
-    if (GameState == -1)
+    if (GameState == State::IntroPending)
         atOrBefore(t);
-    if (GameState == -2)
+    if (GameState == State::IntroReassembling)
         atOrBefore(IntroClock + 0.2 + kJustAfter);
-    if (GameState == -3)
+    if (GameState == State::IntroFinished)
         atOrBefore(IntroClock + 4 + kJustAfter);
     if (FinishPending)
         atOrBefore(IntroClock + 2 + kJustAfter);

@@ -187,8 +187,7 @@ void GameWindow::rebuildDynamicMenus()
         a->deleteLater();
     }
     dynamicActions_.clear();
-    auto addFamily = [this](QMenu* menu, std::vector<MenuItem>& family, const char* name,
-                            auto clicked) {
+    auto addFamily = [this](QMenu* menu, auto& family, const char* name, auto clicked) {
         for (std::size_t i = 0; i < family.size(); ++i) {
             QAction* a = menu->addAction(QString());
             a->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i));
@@ -267,7 +266,7 @@ void GameWindow::tick()
     game_.Timer1_Timer();
     refresh();
     schedule();
-    if (!introOver_ && game_.GameState >= 0) {
+    if (!introOver_ && !isBusy(game_.GameState)) {
         introOver_ = true;
         if (onIntroEnded)
             onIntroEnded();

@@ -73,7 +73,7 @@ PictureViewer* PictureViewer::openFromGame(Program& program)
 {
     GameWindow& window = *program.form9;
     const Game& g = window.game();
-    if (g.GameState == 6)
+    if (g.GameState == State::NoPicture)
         return nullptr;
     const auto* clip = dynamic_cast<const QtPictureClip*>(g.services.clip);
     if (!clip)

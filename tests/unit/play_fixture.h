@@ -30,7 +30,7 @@ protected:
         board.GridCols = std::int16_t(cols);
         board.GridRows = std::int16_t(rows);
         game.Divide_Pic();
-        game.GameState = 0;
+        game.GameState = State::WholePicture;
         game.mnuCurrent.Caption = "Lake";
         game.mnuCurSize.Caption = "4x3=12";
     }
@@ -41,7 +41,7 @@ protected:
     void play(const char* mode, std::vector<int> cells = {})
     {
         rig.program.PlayMode = mode;
-        game.GameState = 1;
+        game.GameState = State::Playing;
         game.MoveCount = 0;
         game.HintCount = 0;
         game.HintsShown = false;

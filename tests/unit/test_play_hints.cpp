@@ -88,7 +88,7 @@ TEST_F(Hints, HintPlacingTheLastPieceEndsTheGame)
     play("puzzle", {2, 1});
     game.mnuHint_Click();
     game.mnuHint_Click();
-    EXPECT_EQ(game.GameState, 3);
+    EXPECT_EQ(game.GameState, State::Solved);
     EXPECT_EQ(game.HintCount, 1);
     EXPECT_FALSE(game.ClockRunning || game.mnuHint.Enabled || game.HintsShown);
     EXPECT_EQ(rig.sound.count("FileName=/q/Sound/finish.wav"), 1);
@@ -131,13 +131,13 @@ TEST_F(Hints, RepeatedHintsFinishEveryPuzzleGame)
             game.mnuPuz_Click();
             const std::size_t wrong = misplaced().size();
             int presses = 0;
-            while (game.GameState == 1 && presses <= board.PieceCount + 1) {
+            while (game.GameState == State::Playing && presses <= board.PieceCount + 1) {
                 const int before = game.HintCount;
                 game.mnuHint_Click();
                 EXPECT_EQ(game.HintCount, presses ? before + 1 : before);
                 ++presses;
             }
-            EXPECT_EQ(game.GameState, 3);
+            EXPECT_EQ(game.GameState, State::Solved);
             EXPECT_TRUE(misplaced().empty());
             // Each placement brings at least one piece home, the last one two.
             EXPECT_LE(std::size_t(game.HintCount), wrong ? wrong - 1 : 0);

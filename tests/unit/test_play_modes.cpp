@@ -30,7 +30,7 @@ TEST_F(Modes, NewGameClearsTheGameInProgress)
         Game& g = game;
         (g.*c.command)();
         EXPECT_EQ(rig.program.PlayMode, c.mode);
-        EXPECT_EQ(game.GameState, 1);
+        EXPECT_EQ(game.GameState, State::Playing);
         EXPECT_EQ(game.MoveCount, 0);
         EXPECT_EQ(game.HintCount, 0);
         EXPECT_EQ(board.SelectedPiece, -1);
@@ -47,7 +47,7 @@ TEST_F(Modes, NewGameClearsTheGameInProgress)
 
 TEST_F(Modes, NewGameWithoutAPicture)
 {
-    game.GameState = 6;
+    game.GameState = State::NoPicture;
     game.Caption = "Quiltra";
     game.ClockRunning = true;
     game.mnuSlide_Click();
@@ -58,7 +58,7 @@ TEST_F(Modes, NewGameWithoutAPicture)
     game.mnuPuz_Click();
     EXPECT_EQ(game.Caption, "");
     EXPECT_FALSE(game.ClockRunning);
-    EXPECT_EQ(game.GameState, 6);
+    EXPECT_EQ(game.GameState, State::NoPicture);
     EXPECT_EQ(rig.program.PlayMode, "slider");
 }
 
@@ -74,7 +74,7 @@ TEST_F(Modes, ViewTogglesAndNamesTheOtherView)
     EXPECT_EQ(game.mnuView.Caption, "Original");
     EXPECT_TRUE(!game.Image1.Visible && !game.Shape1.Visible && game.Picture2.Visible);
     EXPECT_FALSE(game.ClockPaused);
-    game.GameState = 6;
+    game.GameState = State::NoPicture;
     game.mnuView_Click();
     EXPECT_EQ(game.mnuView.Caption, "Original");
 }

@@ -65,17 +65,17 @@ TEST_F(Moves, FirstClickStartsOrResumesTheClock)
 TEST_F(Moves, ClicksOutsideAGame)
 {
     cut(4, 3);
-    game.GameState = -2;
+    game.GameState = State::IntroReassembling;
     game.image2_Click(3);
     EXPECT_EQ(board.SelectedPiece, -1);
-    EXPECT_EQ(game.GameState, -2);
+    EXPECT_EQ(game.GameState, State::IntroReassembling);
 
     // With no game, a click starts one; the clock starts with the next click.
-    game.GameState = 0;
+    game.GameState = State::WholePicture;
     rig.program.PlayMode = "puzzle";
     rig.random.script = {0.9f};
     game.image2_Click(3);
-    EXPECT_EQ(game.GameState, 1);
+    EXPECT_EQ(game.GameState, State::Playing);
     EXPECT_FALSE(game.ClockRunning);
     EXPECT_EQ(board.SelectedPiece, -1);
     EXPECT_FALSE(misplaced().empty());
@@ -157,26 +157,48 @@ TEST_F(Moves, SlidesWorkWithPiecesHoldingFractionsOfATwip)
 TEST_F(Moves, ClickOnTheWholePicture)
 {
     const struct {
-        std::int16_t state;
-        const char* caption;
-        std::int16_t stateAfter;
+        State state;
+        State stateAfter;
         bool puzzleShown;
-    } cases[] = {{0, "Quiltra", 1, true},
-                 {0, "Randomizing puzzle", 0, false},
-                 {1, "Quiltra", 1, true},
-                 {3, "Quiltra", 3, false}};
+    } cases[] = {{State::WholePicture, State::Playing, true},
+                 {State::Playing, State::Playing, true},
+                 {State::Solved, State::Solved, false}};
     for (const auto& c : cases) {
         cut(4, 3);
         game.mnuView.Caption = "Puzzle";
         rig.program.PlayMode = "puzzle";
         game.GameState = c.state;
-        game.Caption = c.caption;
         game.Image1_Click();
         EXPECT_EQ(game.GameState, c.stateAfter);
         EXPECT_EQ(game.Picture2.Visible, c.puzzleShown);
         EXPECT_EQ(game.Image1.Visible, !c.puzzleShown);
         EXPECT_EQ(game.mnuView.Caption, c.puzzleShown ? "Original" : "Puzzle");
     }
+}
+
+// The window's events run while a Slider game is shuffled; a click on the whole picture then
+// starts no second game inside the first.
+TEST_F(Moves, ClickOnTheWholePictureDuringASliderShuffleIsIgnored)
+{
+    cut(4, 3);
+    rig.program.PlayMode = "slider";
+    bool clicked = false;
+    State duringShuffle = State::NoPicture;
+    game.services.processEvents = [&] {
+        if (!clicked) {
+            clicked = true;
+            game.Image1_Click();
+            duringShuffle = game.GameState;
+        }
+    };
+    game.Image1_Click();
+    ASSERT_TRUE(clicked);
+    EXPECT_EQ(duringShuffle, State::WholePicture);
+    EXPECT_EQ(game.GameState, State::Playing);
+    game.services.processEvents = nullptr;
+    game.GameState = State::WholePicture;
+    game.Image1_Click();
+    EXPECT_EQ(game.GameState, State::Playing) << "a click after the shuffle is taken";
 }
 
 TEST_F(Moves, SolvingEndsTheGameAndTheTimerReturnsToThePicture)
@@ -205,7 +227,7 @@ TEST_F(Moves, SolvingEndsTheGameAndTheTimerReturnsToThePicture)
         rig.sound.log.clear();
         pressEmpty();
         EXPECT_EQ(rig.sound.log, c.sound);
-        EXPECT_EQ(game.GameState, 3);
+        EXPECT_EQ(game.GameState, State::Solved);
         EXPECT_TRUE(game.FinishPending && board.piece(12).Visible);
         EXPECT_FALSE(game.ClockRunning || game.mnuSave.Enabled || game.mnuHint.Enabled);
         EXPECT_EQ(game.IntroClock, 1005.0);
@@ -218,10 +240,10 @@ TEST_F(Moves, SolvingEndsTheGameAndTheTimerReturnsToThePicture)
         EXPECT_EQ(game.IntroClock, 1005.0);
         rig.clock.advance(1);
         game.Timer1_Timer();
-        EXPECT_EQ(game.GameState, 3);
+        EXPECT_EQ(game.GameState, State::Solved);
         rig.clock.advance(0.01);
         game.Timer1_Timer();
-        EXPECT_EQ(game.GameState, 0);
+        EXPECT_EQ(game.GameState, State::WholePicture);
         EXPECT_FALSE(game.FinishPending || game.Picture2.Visible);
         EXPECT_TRUE(game.Image1.Visible && game.Shape1.Visible);
         EXPECT_EQ(game.mnuView.Caption, "Puzzle");
@@ -270,11 +292,11 @@ TEST_F(Moves, ArrowKeysActOnlyInASliderGameOnView)
 {
     const struct {
         const char* mode;
-        std::int16_t state;
+        State state;
         bool onView;
         int moves;
-    } cases[] = {{"slider", 1, true, 1}, {"puzzle", 1, true, 0},
-                 {"slider", 0, true, 0}, {"slider", 1, false, 0}};
+    } cases[] = {{"slider", State::Playing, true, 1}, {"puzzle", State::Playing, true, 0},
+                 {"slider", State::WholePicture, true, 0}, {"slider", State::Playing, false, 0}};
     for (const auto& c : cases) {
         cut(3, 3);
         play(c.mode);
@@ -288,7 +310,7 @@ TEST_F(Moves, ArrowKeysActOnlyInASliderGameOnView)
     cut(3, 3);
     play("slider", {1, 2, 3, 4, 5, 9, 7, 8, 6});
     game.arrowSlide(Key::Up);
-    EXPECT_EQ(game.GameState, 3);
+    EXPECT_EQ(game.GameState, State::Solved);
 }
 
 } // namespace

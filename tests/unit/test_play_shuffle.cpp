@@ -175,20 +175,25 @@ TEST_F(Shuffle, SliderShuffleShowsItsCaptionOverTheSolvedPicture)
     EXPECT_EQ(game.Caption.rfind("Quiltra - slider:", 0), 0u);
 }
 
+// The start-up animation keeps its welcome caption over its shuffle; otherwise the shuffle shows
+// the status line, whatever the caption was.
 TEST_F(Shuffle, StartNewGameClearsCountersAndKeepsTheWelcomeCaption)
 {
     const struct {
         const char* mode;
+        State state;
         const char* caption;
         bool shuffled;
         bool status;
-    } cases[] = {{"puzzle", "Welcome to Quiltra v1.3", true, false},
-                 {"puzzle", "", true, true},
-                 {"Puzzle", "x", false, true}};
+    } cases[] = {{"puzzle", State::IntroPending, "Welcome to Quiltra v1.3", true, false},
+                 {"puzzle", State::WholePicture, "", true, true},
+                 {"puzzle", State::WholePicture, "Welcome to Quiltra v1.3", true, true},
+                 {"Puzzle", State::WholePicture, "x", false, true}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.mode << " / " << c.caption);
+        SCOPED_TRACE(testing::Message() << c.mode << " / " << c.state << " / " << c.caption);
         cut(4, 3);
         rig.program.PlayMode = c.mode;
+        game.GameState = c.state;
         game.Caption = c.caption;
         game.MoveCount = 9;
         game.HintCount = 2;
