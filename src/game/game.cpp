@@ -32,7 +32,8 @@ void Game::prepareMoveSound()
 
 std::string Game::loadingCaption(const std::string& name) const
 {
-    return "Quiltra - " + program.PlayMode + ": " + shortName(name) + "  Loading";
+    return "Quiltra - " + std::string(modeText(program.PlayMode)) + ": " + shortName(name) +
+           "  Loading";
 }
 
 std::string shortName(const std::string& name)

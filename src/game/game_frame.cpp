@@ -74,7 +74,7 @@ void Game::Form_Load()
     SizeCount = 0;
 
     services.sound->setFileName(soundPath("/Sound/intro.wav"));
-    program.PlayMode = "puzzle";
+    program.PlayMode = Mode::Puzzle;
 
     // LayoutRequested is clear while loading, so taking the stored geometry lays nothing out.
     Width = program.WindowWidth;

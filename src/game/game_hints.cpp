@@ -19,7 +19,7 @@ void Game::mnuHint_Click()
     Board& b = board;
     const int n = pieceTotal(b);
 
-    if (program.PlayMode == "puzzle" && HintsShown) {
+    if (program.PlayMode == Mode::Puzzle && HintsShown) {
         HintCount = countUp(HintCount);
         const CellGrid grid = boardCells(*this);
         const int cells = std::min(n, grid.count());

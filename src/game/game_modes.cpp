@@ -32,7 +32,7 @@ void Game::mnuPuz_Click()
     if (GameState == State::NoPicture)
         return;
     board.TemplateVisible = false;
-    program.PlayMode = "puzzle";
+    program.PlayMode = Mode::Puzzle;
     showWholePicture(*this);
     ResetBoard();
     processEvents();
@@ -52,7 +52,7 @@ void Game::mnuSlide_Click()
         return;
     Caption.clear();
     ClockRunning = false;
-    program.PlayMode = "slider";
+    program.PlayMode = Mode::Slider;
     showWholePicture(*this);
     ResetBoard();
     StartNewGame();

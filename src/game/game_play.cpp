@@ -90,7 +90,7 @@ void Game::image2_Click(int k)
 
     const int s = b.SelectedPiece;
     hideMark(b, s, hint);
-    if (program.PlayMode == "puzzle") {
+    if (program.PlayMode == Mode::Puzzle) {
         // The exchange is made at once: no window event runs between its halves. Clicking the
         // selected piece again counts a move that changes nothing and makes no sound.
         Piece& first = b.piece(s);
@@ -219,7 +219,8 @@ void Game::arrowSlide(int keyCode)
 {
     Board& b = board;
     const int n = pieceTotal(b);
-    if (GameState != State::Playing || program.PlayMode != "slider" || !Picture2.Visible || n < 2)
+    if (GameState != State::Playing || program.PlayMode != Mode::Slider || !Picture2.Visible ||
+        n < 2)
         return;
     int columnStep = 0;
     int rowStep = 0;

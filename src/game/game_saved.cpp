@@ -217,7 +217,7 @@ void Game::mnuRestore_Click()
     Timer1_Timer();
     RefreshStatus();
 
-    if (program.PlayMode == "slider" && n >= 1)
+    if (program.PlayMode == Mode::Slider && n >= 1)
         board.piece(n).Visible = false;
 }
 

@@ -16,9 +16,9 @@ void Game::StartNewGame()
 {
     MoveCount = 0;
     HintCount = 0;
-    if (program.PlayMode == "puzzle")
+    if (program.PlayMode == Mode::Puzzle)
         ShufflePuzzle();
-    else if (program.PlayMode == "slider")
+    else
         ShuffleSlider();
     if (!isIntro(GameState))
         RefreshStatus();

@@ -69,8 +69,8 @@ void Game::RefreshStatus()
 {
     const std::string moves = threeDigits(MoveCount);
     const std::string hints = threeDigits(HintCount);
-    const std::string a = "Quiltra - " + program.PlayMode + ": " + shortName(mnuCurrent.Caption) +
-                          "  Size: " + mnuCurSize.Caption;
+    const std::string a = "Quiltra - " + std::string(modeText(program.PlayMode)) + ": " +
+                          shortName(mnuCurrent.Caption) + "  Size: " + mnuCurSize.Caption;
     const std::string b = a + "  Moves: " + moves + "  Hints: " + hints;
     std::string gap = " ";
     while (shownLength(b) + gap.size() < 75)

@@ -1,8 +1,11 @@
-// The game window's state as named values.
+// The game window's state and the play mode as named values; the mode is text only where a caption
+// or a file shows it.
 #pragma once
 
 #include <cstdint>
 #include <iosfwd>
+#include <optional>
+#include <string_view>
 
 namespace quiltra {
 
@@ -42,5 +45,15 @@ constexpr bool isBeyondPicture(State s)
 }
 
 std::ostream& operator<<(std::ostream& out, State s);
+
+// How the pieces move: exchanged anywhere (Puzzle) or slid into the empty cell (Slider).
+enum class Mode { Puzzle, Slider };
+
+// "puzzle" or "slider", as the caption and the saved game show the mode.
+std::string_view modeText(Mode m);
+// The mode a text names; nothing for any other text (case counts).
+std::optional<Mode> modeFromText(std::string_view text);
+
+std::ostream& operator<<(std::ostream& out, Mode m);
 
 } // namespace quiltra

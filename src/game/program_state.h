@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "game/play_state.h"
 #include "game/twips.h"
 
 namespace quiltra {
@@ -41,7 +42,7 @@ struct ProgramState {
     Single WindowAspect = 9550.0f / 6750.0f;
     bool ExitSaving = false;
 
-    std::string PlayMode = "puzzle";
+    Mode PlayMode = Mode::Puzzle;
     std::string CurrentPicturePath;
     std::string CurrentPictureFolder; // ends with a separator
 

@@ -25,7 +25,7 @@ TEST_F(Moves, PuzzleClicksSelectAndExchange)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         cut(4, 3);
-        play("puzzle", {2, 1}); // pieces 1 and 2 exchanged: never solved by these clicks
+        play(Mode::Puzzle, {2, 1}); // pieces 1 and 2 exchanged: never solved by these clicks
         game.SndMv.Checked = c.move;
         game.mnuEffects.Checked = c.effects;
         rig.sound.log.clear();
@@ -51,7 +51,7 @@ TEST_F(Moves, PuzzleClicksSelectAndExchange)
 TEST_F(Moves, FirstClickStartsOrResumesTheClock)
 {
     cut(4, 3);
-    play("puzzle", {2, 1});
+    play(Mode::Puzzle, {2, 1});
     game.image2_Click(5);
     EXPECT_TRUE(game.ClockRunning && game.mnuSave.Enabled);
     EXPECT_EQ(game.ClockStart, 1000.0);
@@ -72,7 +72,7 @@ TEST_F(Moves, ClicksOutsideAGame)
 
     // With no game, a click starts one; the clock starts with the next click.
     game.GameState = State::WholePicture;
-    rig.program.PlayMode = "puzzle";
+    rig.program.PlayMode = Mode::Puzzle;
     rig.random.script = {0.9f};
     game.image2_Click(3);
     EXPECT_EQ(game.GameState, State::Playing);
@@ -86,7 +86,7 @@ TEST_F(Moves, MoveCountStopsAt32767)
 {
     for (const auto& [before, after] : {std::pair{32766, 32767}, {32767, 32767}}) {
         cut(4, 3);
-        play("puzzle", {2, 1});
+        play(Mode::Puzzle, {2, 1});
         game.MoveCount = std::int16_t(before);
         game.image2_Click(3);
         game.image2_Click(7);
@@ -117,7 +117,7 @@ TEST_F(Moves, SliderSelectionAndPressesOnTheEmptyCell)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         cut(3, 3);
-        play("slider", {1, 2, 3, 4, 9, 6, 7, 8, 5});
+        play(Mode::Slider, {1, 2, 3, 4, 9, 6, 7, 8, 5});
         if (c.select)
             game.image2_Click(c.select);
         const Piece empty = board.piece(9);
@@ -135,7 +135,7 @@ TEST_F(Moves, SliderSelectionAndPressesOnTheEmptyCell)
 TEST_F(Moves, SliderClickOnAnotherPieceMovesTheSelection)
 {
     cut(3, 3);
-    play("slider", {1, 2, 3, 4, 9, 6, 7, 8, 5});
+    play(Mode::Slider, {1, 2, 3, 4, 9, 6, 7, 8, 5});
     game.image2_Click(1);
     game.image2_Click(6);
     EXPECT_EQ(board.SelectedPiece, 6);
@@ -147,7 +147,7 @@ TEST_F(Moves, SliderClickOnAnotherPieceMovesTheSelection)
 TEST_F(Moves, SlidesWorkWithPiecesHoldingFractionsOfATwip)
 {
     cut(7, 5, 8000, 5300); // pieces 1141.86 x 1059 twips
-    play("slider");
+    play(Mode::Slider);
     game.image2_Click(34); // beside the empty bottom-right cell
     pressEmpty();
     EXPECT_EQ(cellOf(35), 34);
@@ -166,7 +166,7 @@ TEST_F(Moves, ClickOnTheWholePicture)
     for (const auto& c : cases) {
         cut(4, 3);
         game.mnuView.Caption = "Puzzle";
-        rig.program.PlayMode = "puzzle";
+        rig.program.PlayMode = Mode::Puzzle;
         game.GameState = c.state;
         game.Image1_Click();
         EXPECT_EQ(game.GameState, c.stateAfter);
@@ -181,7 +181,7 @@ TEST_F(Moves, ClickOnTheWholePicture)
 TEST_F(Moves, ClickOnTheWholePictureDuringASliderShuffleIsIgnored)
 {
     cut(4, 3);
-    rig.program.PlayMode = "slider";
+    rig.program.PlayMode = Mode::Slider;
     bool clicked = false;
     State duringShuffle = State::NoPicture;
     game.services.processEvents = [&] {
@@ -215,7 +215,7 @@ TEST_F(Moves, SolvingEndsTheGameAndTheTimerReturnsToThePicture)
     };
     for (const auto& c : cases) {
         cut(4, 3);
-        play("slider");
+        play(Mode::Slider);
         rig.clock.t = 1000;
         game.SndEnd.Checked = c.end;
         game.mnuEffects.Checked = c.effects;
@@ -270,7 +270,7 @@ TEST_F(Moves, ArrowKeysSlideTheNeighbourOfTheEmptyCell)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         cut(3, 3);
-        play("slider");
+        play(Mode::Slider);
         moveTo(c.emptyCell, 9);
         moveTo(9, c.emptyCell);
         const int mover = c.moverCell == 0 ? 0 : c.moverCell == 9 ? c.emptyCell : c.moverCell;
@@ -291,12 +291,14 @@ TEST_F(Moves, ArrowKeysSlideTheNeighbourOfTheEmptyCell)
 TEST_F(Moves, ArrowKeysActOnlyInASliderGameOnView)
 {
     const struct {
-        const char* mode;
+        Mode mode;
         State state;
         bool onView;
         int moves;
-    } cases[] = {{"slider", State::Playing, true, 1}, {"puzzle", State::Playing, true, 0},
-                 {"slider", State::WholePicture, true, 0}, {"slider", State::Playing, false, 0}};
+    } cases[] = {{Mode::Slider, State::Playing, true, 1},
+                 {Mode::Puzzle, State::Playing, true, 0},
+                 {Mode::Slider, State::WholePicture, true, 0},
+                 {Mode::Slider, State::Playing, false, 0}};
     for (const auto& c : cases) {
         cut(3, 3);
         play(c.mode);
@@ -308,7 +310,7 @@ TEST_F(Moves, ArrowKeysActOnlyInASliderGameOnView)
     }
     // The last slide home solves the picture like a slide by mouse.
     cut(3, 3);
-    play("slider", {1, 2, 3, 4, 5, 9, 7, 8, 6});
+    play(Mode::Slider, {1, 2, 3, 4, 5, 9, 7, 8, 6});
     game.arrowSlide(Key::Up);
     EXPECT_EQ(game.GameState, State::Solved);
 }

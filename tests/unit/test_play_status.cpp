@@ -12,28 +12,28 @@ TEST_F(Status, CaptionTable)
 {
     const std::string name16 = "Sixteen_letters_", name17 = "Seventeen_letters";
     const struct {
-        const char* mode;
+        Mode mode;
         std::string name, size;
         State state;
         std::int16_t moves, hints;
         std::string caption;
     } cases[] = {
-        {"puzzle", "Lake", "4x3=12", State::WholePicture, 5, 0,
+        {Mode::Puzzle, "Lake", "4x3=12", State::WholePicture, 5, 0,
          "Quiltra - puzzle: Lake  Size: 4x3=12"},
-        {"slider", "Lake", "4x3=12", State::IntroFinished, 5, 0,
+        {Mode::Slider, "Lake", "4x3=12", State::IntroFinished, 5, 0,
          "Quiltra - slider: Lake  Size: 4x3=12"},
-        {"puzzle", name16, "4x3=12", State::LoadingSaved, 0, 0,
+        {Mode::Puzzle, name16, "4x3=12", State::LoadingSaved, 0, 0,
          "Quiltra - puzzle: " + name16 + "  Size: 4x3=12"},
-        {"puzzle", name17, "4x3=12", State::WholePicture, 0, 0,
+        {Mode::Puzzle, name17, "4x3=12", State::WholePicture, 0, 0,
          "Quiltra - puzzle: Seventeen_lett..  Size: 4x3=12"},
         // The time starts at column 76, or one space after a longer text.
-        {"puzzle", "Lake", "4x3=12", State::Playing, 5, 0,
+        {Mode::Puzzle, "Lake", "4x3=12", State::Playing, 5, 0,
          "Quiltra - puzzle: Lake  Size: 4x3=12  Moves: 005  Hints: 000" + std::string(15, ' ') +
              "Time:  0:03:07"},
-        {"slider", name17, "4x3=12", State::Solved, 1234, 12,
+        {Mode::Slider, name17, "4x3=12", State::Solved, 1234, 12,
          "Quiltra - slider: Seventeen_lett..  Size: 4x3=12  Moves: 1234  Hints: 012  "
          "Time:  0:03:07"},
-        {"slider", name17, "20x15=300", State::Playing, 1234, 12,
+        {Mode::Slider, name17, "20x15=300", State::Playing, 1234, 12,
          "Quiltra - slider: Seventeen_lett..  Size: 20x15=300  Moves: 1234  Hints: 012 "
          "Time:  0:03:07"},
     };

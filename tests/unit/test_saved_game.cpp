@@ -191,7 +191,7 @@ TEST(SavedGame, SliderGameComesBackWithTheEmptyPieceHidden)
     g.mnuRestore_Click();
 
     ASSERT_TRUE(rig.messages.shown.empty()) << rig.messages.shown[0].text;
-    EXPECT_EQ(rig.program.PlayMode, "slider");
+    EXPECT_EQ(rig.program.PlayMode, Mode::Slider);
     EXPECT_EQ(g.Caption.rfind("Quiltra - slider: beta, two.jpg  Size: 5x3=15", 0), 0u) << g.Caption;
     EXPECT_EQ(g.mnuCurrent.Caption, "beta, two.jpg");
     EXPECT_EQ(rig.program.CurrentPicturePath, rig.beta);
