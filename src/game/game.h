@@ -99,6 +99,10 @@ public:
     Board board;
 
     State GameState = State::IntroPending;
+    // From Form_Load until the intro hands over to a listed picture: the welcome caption stands,
+    // and the intro's shuffle leaves it in place (the intro passes through the whole-picture
+    // state while it cuts its picture, so the state alone cannot tell).
+    bool introRunning = false;
     double IntroClock = 0;
     bool LayoutRequested = false;
     std::int16_t ResizeSteps = 0;

@@ -93,6 +93,7 @@ void Game::Form_Load()
     Image1.Visible = false;
     Shape1.Visible = false;
     Caption = "Welcome to Quiltra v1.3";
+    introRunning = true;
     services.clip->loadIntro();
 }
 

@@ -20,7 +20,7 @@ void Game::StartNewGame()
         ShufflePuzzle();
     else
         ShuffleSlider();
-    if (!isIntro(GameState))
+    if (!introRunning)
         RefreshStatus();
 }
 

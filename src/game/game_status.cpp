@@ -140,6 +140,7 @@ void Game::Timer1_Timer()
     }
     if (GameState == State::IntroFinished && now() - IntroClock > 4) {
         Caption.clear();
+        introRunning = false;
         LoadRandomPicture();
         processEvents();
         mnuFile.Enabled = true;

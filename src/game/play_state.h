@@ -30,13 +30,6 @@ constexpr bool isBusy(State s)
     return static_cast<std::int16_t>(s) < 0;
 }
 
-// The start-up animation, while its welcome caption stands.
-constexpr bool isIntro(State s)
-{
-    return s == State::IntroPending || s == State::IntroBuilt ||
-           s == State::IntroReassembling || s == State::IntroFinished;
-}
-
 // The states above the whole picture: a game in progress or solved, and the state without a
 // picture. In these the caption shows the counters and the time, and Hint marks pieces.
 constexpr bool isBeyondPicture(State s)

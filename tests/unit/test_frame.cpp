@@ -103,7 +103,11 @@ TEST(FrameIntro, RunsIntroStatesThenLoadsPictureAndEnablesMenus)
     FrameRig r;
     r.game.Form_Load();
     std::vector<State> atEvents;
-    r.game.services.processEvents = [&] { atEvents.push_back(r.game.GameState); };
+    std::vector<std::string> captionsShown;
+    r.game.services.processEvents = [&] {
+        atEvents.push_back(r.game.GameState);
+        captionsShown.push_back(r.game.Caption);
+    };
     std::vector<State> states{r.game.GameState};
     for (int i = 0; i < 4000 && isBusy(r.game.GameState); ++i) {
         r.game.Timer1_Timer();
@@ -113,7 +117,12 @@ TEST(FrameIntro, RunsIntroStatesThenLoadsPictureAndEnablesMenus)
     }
     EXPECT_EQ(states, (std::vector<State>{State::IntroPending, State::IntroReassembling,
                                           State::IntroFinished, State::WholePicture}));
-    EXPECT_NE(std::find(atEvents.begin(), atEvents.end(), State::IntroBuilt), atEvents.end());
+    const auto built = std::find(atEvents.begin(), atEvents.end(), State::IntroBuilt);
+    ASSERT_NE(built, atEvents.end());
+    // The intro's shuffled puzzle is shown under the welcome caption; the picture after it under
+    // the status line.
+    EXPECT_EQ(captionsShown[std::size_t(built - atEvents.begin())], "Welcome to Quiltra v1.3");
+    EXPECT_EQ(captionsShown.back().rfind("Quiltra - puzzle: ", 0), 0u);
 
     for (const MenuItem* m : {&r.game.mnuFile, &r.game.mnuPic, &r.game.mnuHe, &r.game.mnuPr,
                               &r.game.mnuV, &r.game.mnus, &r.game.mnuAddCur, &r.game.mnuNew})

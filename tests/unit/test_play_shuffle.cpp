@@ -180,17 +180,17 @@ TEST_F(Shuffle, SliderShuffleShowsItsCaptionOverTheSolvedPicture)
 TEST_F(Shuffle, StartNewGameClearsCountersAndKeepsTheWelcomeCaption)
 {
     const struct {
-        State state;
+        bool intro;
         const char* caption;
         bool status;
-    } cases[] = {{State::IntroPending, "Welcome to Quiltra v1.3", false},
-                 {State::WholePicture, "", true},
-                 {State::WholePicture, "Welcome to Quiltra v1.3", true}};
+    } cases[] = {{true, "Welcome to Quiltra v1.3", false},
+                 {false, "", true},
+                 {false, "Welcome to Quiltra v1.3", true}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.state << " / " << c.caption);
+        SCOPED_TRACE(testing::Message() << c.intro << " / " << c.caption);
         cut(4, 3);
         rig.program.PlayMode = Mode::Puzzle;
-        game.GameState = c.state;
+        game.introRunning = c.intro;
         game.Caption = c.caption;
         game.MoveCount = 9;
         game.HintCount = 2;
