@@ -37,7 +37,7 @@ bool setUp(benchmark::State& state, const std::string& grid, const std::string& 
         r.window().runGame([&r] {
             r.game().board.GridCols = 4;
             r.game().board.GridRows = 4;
-            r.game().mnuCurSize.Caption = "4x4=16";
+            r.game().mnuCurSize.showSize(SizeItem::of(Grid{4, 4}));
             r.game().Divide_Pic();
         });
     } else if (!r.chooseSize(grid)) {
@@ -129,7 +129,7 @@ void BM_CheckSolved(benchmark::State& state, std::string grid, int pieces)
     Game& g = rig().game();
     for (auto _ : state)
         g.CheckSolved();
-    if (g.GameState == 3)
+    if (g.GameState == State::Solved)
         state.SkipWithError("the shuffled board counted as solved");
 }
 

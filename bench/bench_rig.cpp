@@ -66,7 +66,7 @@ ProgramRig::ProgramRig(const QStringList& pictures)
     services.messages = &messages;
     services.colors = &colors;
     program = std::make_unique<Program>(QString::fromStdString(folder.path()), &services);
-    for (int i = 0; i < 400 && game().GameState < 0; ++i) {
+    for (int i = 0; i < 400 && isBusy(game().GameState); ++i) {
         clock.advance(0.25);
         window().tick();
     }
@@ -113,7 +113,7 @@ void ProgramRig::startGame(const std::string& mode)
         else
             game().mnuPuz_Click();
     });
-    if (game().GameState == 0)
+    if (game().GameState == State::WholePicture)
         window().runGame([this] { game().Image1_Click(); });
     QCoreApplication::processEvents();
 }

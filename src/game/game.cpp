@@ -9,7 +9,7 @@ namespace quiltra {
 Game::Game(ProgramState& programState, PictureList& pictureList, GameServices gameServices)
     : program(programState), pictures(pictureList), services(std::move(gameServices))
 {
-    mnuSize.push_back(MenuItem{""});
+    mnuSize.push_back(SizeItem{});
 }
 
 double Game::now() const { return services.clock->now(); }
@@ -32,7 +32,8 @@ void Game::prepareMoveSound()
 
 std::string Game::loadingCaption(const std::string& name) const
 {
-    return "Quiltra - " + program.PlayMode + ": " + shortName(name) + "  Loading";
+    return "Quiltra - " + std::string(modeText(program.PlayMode)) + ": " + shortName(name) +
+           "  Loading";
 }
 
 std::string shortName(const std::string& name)

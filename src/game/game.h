@@ -11,7 +11,9 @@
 
 #include "game/board.h"
 #include "game/picture_request.h"
+#include "game/play_state.h"
 #include "game/program_state.h"
+#include "game/sizes.h"
 #include "game/twips.h"
 
 namespace quiltra {
@@ -28,6 +30,20 @@ struct MenuItem {
     std::string Caption;
     bool Enabled = true;
     bool Checked = false;
+};
+
+// A Size menu item: its caption and the grid it stands for, side by side, so that the grid is
+// never read back from the text.
+struct SizeItem : MenuItem {
+    Grid grid;
+
+    static SizeItem of(Grid g) { return SizeItem{{sizeCaption(g)}, g}; }
+    // Shows another item's size; this item keeps its enabled and checked states.
+    void showSize(const SizeItem& size)
+    {
+        Caption = size.Caption;
+        grid = size.grid;
+    }
 };
 
 // A rectangle element of the window (picture box, image, frame): twips and visibility.
@@ -87,7 +103,11 @@ public:
     Element Picture1;   // hidden auxiliary box; the screen-size menu sizes it
     Board board;
 
-    std::int16_t GameState = -1;
+    State GameState = State::IntroPending;
+    // From Form_Load until the intro hands over to a listed picture: the welcome caption stands,
+    // and the intro's shuffle leaves it in place (the intro passes through the whole-picture
+    // state while it cuts its picture, so the state alone cannot tell).
+    bool introRunning = false;
     double IntroClock = 0;
     bool LayoutRequested = false;
     std::int16_t ResizeSteps = 0;
@@ -116,8 +136,9 @@ public:
     MenuItem mnuV{"&View", false}, mnuView{"Puzzle"}, mnuPicView{"Picture &Viewer"};
     MenuItem mnuPic{"&Picture", false}, mnuCurrent{""}, mnuAddCur{"&Add"}, mnuEdit{"&Edit List"};
     std::vector<MenuItem> mnuPict;   // one per picture in the list
-    MenuItem mnus{"&Size", false}, mnuCurSize{""};
-    std::vector<MenuItem> mnuSize;   // one per available size; entry 0 always exists
+    MenuItem mnus{"&Size", false};
+    SizeItem mnuCurSize;             // the size in play
+    std::vector<SizeItem> mnuSize;   // one per available size; entry 0 always exists
     MenuItem mnuPr{"Pr&eferences", false}, mnuClr{"&Color"}, mnuColor{"&Background"},
         mnuSelCol{"&Selection"}, mnuHntCol{"&Hint"}, mnuSnd{"&Sound"},
         mnuEffects{"&Sound Effects", true, true}, SndInt{"&Intro", true, true},
@@ -244,6 +265,9 @@ public:
     int pictureGeneration = 0;
     // Bumped whenever a dynamic menu (pictures, sizes) changes.
     int menuGeneration = 0;
+    // Set while a Slider shuffle runs: the window's events run during it, and a click on the whole
+    // picture then is ignored.
+    bool sliderShuffling = false;
 
     ProgramState& program;
     PictureList& pictures;

@@ -148,7 +148,7 @@ void Game::Divide_Pic2()
 
 // One step of the intro: the first cell, in row-major order, whose own piece is not there gets
 // it, and the piece that stood there takes the place it leaves. When every piece is home the
-// whole picture is shown and the intro waits (GameState -3).
+// whole picture is shown and the intro waits (`State::IntroFinished`).
 void Game::IntroStep()
 {
     Board& b = board;
@@ -192,7 +192,7 @@ void Game::IntroStep()
     Picture2.Visible = false;
     Image1.Visible = true;
     Shape1.Visible = true;
-    GameState = -3;
+    GameState = State::IntroFinished;
 }
 
 } // namespace quiltra

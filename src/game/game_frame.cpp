@@ -59,7 +59,7 @@ void Game::Form_Load()
     board.TemplateVisible = false;
     HintCount = 0;
     board.PieceGap = 35;
-    GameState = -1;
+    GameState = State::IntroPending;
     board.PieceCount = 0;
     board.Image2.resize(1);
     board.Shape5.resize(1);
@@ -69,7 +69,7 @@ void Game::Form_Load()
     SizeCount = 0;
 
     services.sound->setFileName(soundPath("/Sound/intro.wav"));
-    program.PlayMode = "puzzle";
+    program.PlayMode = Mode::Puzzle;
 
     // LayoutRequested is clear while loading, so taking the stored geometry lays nothing out.
     Width = program.WindowWidth;
@@ -88,6 +88,7 @@ void Game::Form_Load()
     Image1.Visible = false;
     Shape1.Visible = false;
     Caption = "Welcome to Quiltra v1.3";
+    introRunning = true;
     services.clip->loadIntro();
 }
 
@@ -101,10 +102,10 @@ void Game::intro()
     Picture2.Visible = true;
     Image1.Visible = false;
     Shape1.Visible = false;
-    GameState = -5;
+    GameState = State::IntroBuilt;
 
     processEvents();
-    GameState = -2;
+    GameState = State::IntroReassembling;
     IntroClock = now() + 0.6;
     if (SndInt.Checked) {
         services.sound->setDeviceType("WaveAudio");

@@ -19,7 +19,7 @@ void Game::mnuHint_Click()
     Board& b = board;
     const int n = pieceTotal(b);
 
-    if (program.PlayMode == "puzzle" && HintsShown) {
+    if (program.PlayMode == Mode::Puzzle && HintsShown) {
         HintCount = countUp(HintCount);
         const CellGrid grid = boardCells(*this);
         const int cells = std::min(n, grid.count());
@@ -52,7 +52,7 @@ void Game::mnuHint_Click()
         b.SelectedPiece = -1;
     }
 
-    if (GameState > 0) {
+    if (isBeyondPicture(GameState)) {
         HintsShown = true;
         // A selected piece keeps its selection, but its frame now serves as its hint mark.
         if (Frame* f = markOf(b, b.SelectedPiece))

@@ -20,7 +20,7 @@ void Game::ResetBoard()
     MoveCount = 0;
     HintCount = 0;
     ClockRunning = false;
-    GameState = 0;
+    GameState = State::WholePicture;
 }
 
 // New Game > Puzzle: deals the pieces of the current picture and size afresh. Without a picture
@@ -29,10 +29,10 @@ void Game::mnuPuz_Click()
 {
     Caption.clear();
     ClockRunning = false;
-    if (GameState == 6)
+    if (GameState == State::NoPicture)
         return;
     board.TemplateVisible = false;
-    program.PlayMode = "puzzle";
+    program.PlayMode = Mode::Puzzle;
     showWholePicture(*this);
     ResetBoard();
     processEvents();
@@ -41,23 +41,23 @@ void Game::mnuPuz_Click()
     showPuzzle(*this);
     mnuView.Caption = "Original";
     mnuHint.Enabled = true;
-    GameState = 1;
+    GameState = State::Playing;
 }
 
 // New Game > Slider: shuffles by slides; the bottom-right piece is the empty cell. Without a
 // picture nothing changes.
 void Game::mnuSlide_Click()
 {
-    if (GameState == 6)
+    if (GameState == State::NoPicture)
         return;
     Caption.clear();
     ClockRunning = false;
-    program.PlayMode = "slider";
+    program.PlayMode = Mode::Slider;
     showWholePicture(*this);
     ResetBoard();
     StartNewGame();
     RefreshStatus();
-    GameState = 1;
+    GameState = State::Playing;
     showPuzzle(*this);
     mnuHint.Enabled = true;
     if (const int n = pieceTotal(board); n >= 1)
@@ -68,7 +68,7 @@ void Game::mnuSlide_Click()
 // View: the caption always names the view the command switches to. The clock runs on.
 void Game::mnuView_Click()
 {
-    if (GameState == 6)
+    if (GameState == State::NoPicture)
         return;
     if (Picture2.Visible) {
         mnuView.Caption = "Puzzle";

@@ -15,8 +15,8 @@ void Game::finishOpenAttempt()
     if (mnuCurrent.Caption.empty())
         return;
     showWholePicture(*this);
-    Caption = "Quiltra - " + program.PlayMode + ": " + mnuCurrent.Caption + " Size: " +
-              mnuCurSize.Caption;
+    Caption = "Quiltra - " + std::string(modeText(program.PlayMode)) + ": " + mnuCurrent.Caption +
+              " Size: " + mnuCurSize.Caption;
 }
 
 // After the Open button, whether or not a picture was opened: the View command offers the

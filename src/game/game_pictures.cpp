@@ -72,7 +72,7 @@ void Game::LoadRandomPicture()
         if (count == 0 || keptBackCount == count) {
             services.messages->show(count == 0 ? "No pictures in Picture List." : kTooSmallMessage,
                                     "Quiltra", MessageButtons::Ok);
-            GameState = 6;
+            GameState = State::NoPicture;
             Picture2.Visible = false;
             Image1.Visible = false;
             Shape1.Visible = false;
@@ -95,7 +95,7 @@ void Game::LoadRandomPicture()
         Caption = loadingCaption(index < mnuPict.size() ? mnuPict[index].Caption
                                                         : pictures.List2[index]);
         PictureRequest request = listedPicture(pictures, index, pictures.List2[index]);
-        request.refreshBeforeCut = Caption.empty() || Caption.front() != 'W';
+        request.refreshBeforeCut = true;
         const PictureResult result = takePictureIntoPlay(request);
         if (!result.taken()) {
             Caption = oldCaption;

@@ -70,17 +70,17 @@ void Game::image2_Click(int k)
         showMark(b, b.SelectedPiece, selection);
         return;
     }
-    if (GameState == 0) {
+    if (GameState == State::WholePicture) {
         ClockRunning = false;
         showWholePicture(*this);
         StartNewGame();
         RefreshStatus();
-        GameState = 1;
+        GameState = State::Playing;
         showPuzzle(*this);
         mnuHint.Enabled = true;
         return;
     }
-    if (GameState < 0)
+    if (isBusy(GameState))
         return;
     if (b.SelectedPiece < 0 || b.SelectedPiece > n) {
         b.SelectedPiece = k;
@@ -90,7 +90,7 @@ void Game::image2_Click(int k)
 
     const int s = b.SelectedPiece;
     hideMark(b, s, hint);
-    if (program.PlayMode == "puzzle") {
+    if (program.PlayMode == Mode::Puzzle) {
         // The exchange is made at once: no window event runs between its halves. Clicking the
         // selected piece again counts a move that changes nothing and makes no sound.
         Piece& first = b.piece(s);
@@ -142,17 +142,17 @@ void Game::picture2_mousedown(Single x, Single y)
 // a game is on. Ignored while a Slider shuffle runs.
 void Game::Image1_Click()
 {
-    if (Caption == "Randomizing puzzle")
+    if (sliderShuffling)
         return;
-    if (GameState == 0) {
+    if (GameState == State::WholePicture) {
         ClockRunning = false;
         StartNewGame();
         showPuzzle(*this);
         mnuHint.Enabled = true;
         mnuView.Caption = "Original";
         RefreshStatus();
-        GameState = 1;
-    } else if (GameState == 1) {
+        GameState = State::Playing;
+    } else if (GameState == State::Playing) {
         showPuzzle(*this);
         mnuView.Caption = "Original";
     }
@@ -164,7 +164,7 @@ void Game::Image1_Click()
 // time on the caption, and two seconds later the timer returns to the whole picture.
 void Game::CheckSolved()
 {
-    if (GameState == 3)
+    if (GameState == State::Solved)
         return;
     Board& b = board;
     const CellGrid grid = boardCells(*this);
@@ -204,7 +204,7 @@ void Game::CheckSolved()
         processEvents();
         IntroClock = now();
         FinishPending = true;
-        GameState = 3;
+        GameState = State::Solved;
     } else if (HintsShown) {
         showPuzzle(*this);
     }
@@ -219,7 +219,8 @@ void Game::arrowSlide(int keyCode)
 {
     Board& b = board;
     const int n = pieceTotal(b);
-    if (GameState != 1 || program.PlayMode != "slider" || !Picture2.Visible || n < 2)
+    if (GameState != State::Playing || program.PlayMode != Mode::Slider || !Picture2.Visible ||
+        n < 2)
         return;
     int columnStep = 0;
     int rowStep = 0;

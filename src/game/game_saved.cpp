@@ -74,7 +74,7 @@ std::optional<CheckedGame> readSavedGame(const ProgramState& program, const char
 // away never counts and save-load cycles add nothing.
 void Game::mnuSave_Click()
 {
-    if (GameState != 1)
+    if (GameState != State::Playing)
         return;
 
     SavedGame saved;
@@ -118,8 +118,8 @@ void Game::mnuRestore_Click()
     // A pause already in progress keeps its start, so the time already paused is not counted.
     if (!ClockPaused)
         pauseClock();
-    const std::int16_t stateBefore = GameState;
-    GameState = -8;
+    const State stateBefore = GameState;
+    GameState = State::LoadingSaved;
 
     const char* failure = kFileDamaged;
     const std::optional<CheckedGame> checked = readSavedGame(program, failure);
@@ -157,7 +157,7 @@ void Game::mnuRestore_Click()
     // A game solved just before the load must not be ended by the timer's delayed return.
     FinishPending = false;
 
-    GameState = 1;
+    GameState = State::Playing;
     RefreshStatus();
     processEvents();
     showPuzzle(*this);
@@ -174,7 +174,7 @@ void Game::mnuRestore_Click()
     Timer1_Timer();
     RefreshStatus();
 
-    if (program.PlayMode == "slider" && n >= 1)
+    if (program.PlayMode == Mode::Slider && n >= 1)
         board.piece(n).Visible = false;
 }
 

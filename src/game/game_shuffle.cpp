@@ -10,17 +10,17 @@
 
 namespace quiltra {
 
-// Clears the counters and shuffles in the current mode. The welcome caption of the start-up
-// animation is left in place; any other caption becomes the status line.
+// Clears the counters and shuffles in the current mode. During the start-up animation its welcome
+// caption is left in place; otherwise the caption becomes the status line.
 void Game::StartNewGame()
 {
     MoveCount = 0;
     HintCount = 0;
-    if (program.PlayMode == "puzzle")
+    if (program.PlayMode == Mode::Puzzle)
         ShufflePuzzle();
-    else if (program.PlayMode == "slider")
+    else
         ShuffleSlider();
-    if (Caption.empty() || Caption.front() != 'W')
+    if (!introRunning)
         RefreshStatus();
 }
 
@@ -133,6 +133,7 @@ std::vector<int> sliderWalk(int cols, int rows, int startCell, long long pieceCo
 void Game::ShuffleSlider()
 {
     Caption = "Randomizing puzzle";
+    sliderShuffling = true;
     Divide_Pic();
     processEvents();
 
@@ -167,6 +168,7 @@ void Game::ShuffleSlider()
     Image1.Visible = false;
     Shape1.Visible = false;
     mnuHint.Enabled = true;
+    sliderShuffling = false;
 }
 
 } // namespace quiltra

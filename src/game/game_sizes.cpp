@@ -22,10 +22,11 @@ Single naturalHeight(const PictureClip* clip)
     return clip ? Single(clip->pixelHeight()) * Single(kTwipsPerPixel) : 0;
 }
 
-bool sameItems(const std::vector<MenuItem>& a, const std::vector<MenuItem>& b)
+bool sameItems(const std::vector<SizeItem>& a, const std::vector<SizeItem>& b)
 {
-    const auto same = [](const MenuItem& x, const MenuItem& y) {
-        return x.Caption == y.Caption && x.Enabled == y.Enabled && x.Checked == y.Checked;
+    const auto same = [](const SizeItem& x, const SizeItem& y) {
+        return x.grid == y.grid && x.Caption == y.Caption && x.Enabled == y.Enabled &&
+               x.Checked == y.Checked;
     };
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), same);
 }
@@ -56,7 +57,7 @@ void Game::pic_handler()
     MaxCols = largest.cols;
     MaxRows = largest.rows;
 
-    GameState = 0;
+    GameState = State::WholePicture;
     Shape1.Width = Image1.Width + 30;
     Shape1.Height = Image1.Height + 30;
     Shape1.Left = Image1.Left - 15;
@@ -69,12 +70,12 @@ void Game::pic_handler()
 void Game::Find_Size()
 {
     const std::vector<Grid> sizes = sizeList(Grid{MaxCols, MaxRows});
-    std::vector<MenuItem> items;
+    std::vector<SizeItem> items;
     items.reserve(std::max<std::size_t>(1, sizes.size()));
     for (const Grid& g : sizes)
-        items.push_back(MenuItem{sizeCaption(g)});
+        items.push_back(SizeItem::of(g));
     if (items.empty())
-        items.push_back(MenuItem{"", false});
+        items.push_back(SizeItem{{"", false}, Grid{}});
     if (!sameItems(items, mnuSize)) {
         mnuSize = std::move(items);
         ++menuGeneration;
@@ -90,13 +91,10 @@ void Game::Set_Size()
         return;
     const int idx = std::min(initialSizeIndex(SizeCount, services.random->next()),
                              int(mnuSize.size()) - 1);
-    const MenuItem& entry = mnuSize[static_cast<std::size_t>(idx)];
-    const std::optional<Grid> grid = parseSizeCaption(entry.Caption);
-    if (!grid)
-        return;
-    board.GridCols = grid->cols;
-    board.GridRows = grid->rows;
-    mnuCurSize.Caption = entry.Caption;
+    const SizeItem& entry = mnuSize[static_cast<std::size_t>(idx)];
+    board.GridCols = entry.grid.cols;
+    board.GridRows = entry.grid.rows;
+    mnuCurSize.showSize(entry);
 }
 
 // A size chosen from the menu. A new size ends the game and cuts the picture again; the size
@@ -105,23 +103,21 @@ void Game::mnuSize_Click(int index)
 {
     if (index < 0 || index >= SizeCount || index >= int(mnuSize.size()))
         return;
-    const std::string chosen = mnuSize[static_cast<std::size_t>(index)].Caption;
+    const SizeItem chosen = mnuSize[static_cast<std::size_t>(index)];
     Caption = loadingCaption(mnuCurrent.Caption);
-    if (chosen != mnuCurSize.Caption) {
+    if (chosen.grid != mnuCurSize.grid) {
         ResetBoard();
         Image1.Visible = true;
         Picture2.Visible = false;
         Shape1.Visible = true;
-        if (const std::optional<Grid> grid = parseSizeCaption(chosen)) {
-            board.GridCols = grid->cols;
-            board.GridRows = grid->rows;
-        }
+        board.GridCols = chosen.grid.cols;
+        board.GridRows = chosen.grid.rows;
         mnuHint.Enabled = false;
         Divide_Pic();
         processEvents();
-        GameState = 0;
+        GameState = State::WholePicture;
     }
-    mnuCurSize.Caption = chosen;
+    mnuCurSize.showSize(chosen);
     RefreshStatus();
     prepareMoveSound();
     mnuView.Caption = "Puzzle";

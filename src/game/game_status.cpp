@@ -69,8 +69,8 @@ void Game::RefreshStatus()
 {
     const std::string moves = threeDigits(MoveCount);
     const std::string hints = threeDigits(HintCount);
-    const std::string a = "Quiltra - " + program.PlayMode + ": " + shortName(mnuCurrent.Caption) +
-                          "  Size: " + mnuCurSize.Caption;
+    const std::string a = "Quiltra - " + std::string(modeText(program.PlayMode)) + ": " +
+                          shortName(mnuCurrent.Caption) + "  Size: " + mnuCurSize.Caption;
     const std::string b = a + "  Moves: " + moves + "  Hints: " + hints;
     std::string gap = " ";
     while (shownLength(b) + gap.size() < 75)
@@ -82,7 +82,7 @@ void Game::RefreshStatus()
         ClockMinutes = "00";
         ClockSeconds = "00";
     }
-    if (GameState > 0)
+    if (isBeyondPicture(GameState))
         Caption = b + gap + ClockHours + ":" + ClockMinutes + ":" + ClockSeconds;
     else
         Caption = a;
@@ -132,21 +132,22 @@ void Game::Timer1_Timer()
             RefreshStatus();
     }
 
-    if (GameState == -1)
+    if (GameState == State::IntroPending)
         intro();
-    if (GameState == -2 && now() - IntroClock > 0.2) {
+    if (GameState == State::IntroReassembling && now() - IntroClock > 0.2) {
         IntroClock = now();
         IntroStep();
     }
-    if (GameState == -3 && now() - IntroClock > 4) {
+    if (GameState == State::IntroFinished && now() - IntroClock > 4) {
         Caption.clear();
+        introRunning = false;
         LoadRandomPicture();
         processEvents();
         mnuFile.Enabled = true;
         mnuPic.Enabled = true;
         mnuHe.Enabled = true;
         mnuPr.Enabled = true;
-        if (GameState != 6) {
+        if (GameState != State::NoPicture) {
             mnuV.Enabled = true;
             mnus.Enabled = true;
         } else {
@@ -163,7 +164,7 @@ void Game::Timer1_Timer()
         Shape1.Visible = true;
         mnuView.Caption = "Puzzle";
         prepareMoveSound();
-        GameState = 0;
+        GameState = State::WholePicture;
     }
 }
 
@@ -179,11 +180,11 @@ std::optional<double> Game::nextDue() const
             due = when;
     };
 
-    if (GameState == -1)
+    if (GameState == State::IntroPending)
         atOrBefore(t);
-    if (GameState == -2)
+    if (GameState == State::IntroReassembling)
         atOrBefore(IntroClock + 0.2 + kJustAfter);
-    if (GameState == -3)
+    if (GameState == State::IntroFinished)
         atOrBefore(IntroClock + 4 + kJustAfter);
     if (FinishPending)
         atOrBefore(IntroClock + 2 + kJustAfter);

@@ -40,13 +40,13 @@ void enterPlay(Game& g, const PictureRequest& request)
     g.pic_handler();
     // pic_handler leaves "no game"; a saved game keeps its loading state while it is cut.
     if (request.holdPlayWhileCutting)
-        g.GameState = -8;
+        g.GameState = State::LoadingSaved;
     g.Find_Size();
     if (request.grid) {
         g.board.GridCols = request.grid->cols;
         g.board.GridRows = request.grid->rows;
         if (!introPicture)
-            g.mnuCurSize.Caption = sizeCaption(*request.grid);
+            g.mnuCurSize.showSize(SizeItem::of(*request.grid));
     } else {
         g.Set_Size();
     }

@@ -339,7 +339,7 @@ void GameWindow::tick()
     game_.Timer1_Timer();
     refresh();
     schedule();
-    if (!introOver_ && game_.GameState >= 0) {
+    if (!introOver_ && !isBusy(game_.GameState)) {
         introOver_ = true;
         if (onIntroEnded)
             onIntroEnded();

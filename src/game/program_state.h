@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "game/play_state.h"
+#include "game/stored_preferences.h"
 #include "game/twips.h"
 
 namespace quiltra {
@@ -19,16 +21,7 @@ struct ProgramState {
 
     // Preferences as read from the settings file; written back unchanged unless the settings
     // are saved on exit.
-    double LoadedSelectionColor = 8454016;
-    double LoadedHintColor = 8454143;
-    double LoadedBackColor = 12632256;
-    std::int16_t LoadedSoundEffects = 1;
-    std::int16_t LoadedIntroSound = 1;
-    std::int16_t LoadedMoveSound = 1;
-    std::int16_t LoadedEndSound = 1;
-    std::int16_t LoadedEditorView = 1;
-    std::int16_t LoadedOpenView = 1;
-    std::int16_t LoadedSaveOnExit = 1;
+    StoredPreferences Loaded;
 
     // Current colours (0xBBGGRR) and the Open Picture window's View box.
     double SelectionColor = 8454016;
@@ -41,7 +34,7 @@ struct ProgramState {
     Single WindowAspect = 9550.0f / 6750.0f;
     bool ExitSaving = false;
 
-    std::string PlayMode = "puzzle";
+    Mode PlayMode = Mode::Puzzle;
     std::string CurrentPicturePath;
     std::string CurrentPictureFolder; // ends with a separator
 

@@ -72,8 +72,7 @@ std::optional<std::string> savedGameText(const SavedGame& game)
         return std::nullopt;
     const std::optional<std::string> path = textField(game.PicturePath);
     const std::optional<std::string> name = textField(game.DisplayName);
-    const std::optional<std::string> mode = textField(game.PlayMode);
-    if (!path || !name || !mode)
+    if (!path || !name)
         return std::nullopt;
 
     std::string text;
@@ -91,7 +90,7 @@ std::optional<std::string> savedGameText(const SavedGame& game)
         add(positionField(p.Left));
         add(positionField(p.Top));
     }
-    add(*mode);
+    add(std::string(modeText(game.PlayMode)));
     add(std::to_string(game.MoveCount));
     add(std::to_string(game.HintCount));
     text += formatNumber(game.ElapsedSeconds);
@@ -136,9 +135,10 @@ std::optional<SavedGame> parseSavedGame(std::string_view text)
     }
 
     const std::size_t tail = kLeadingFields + 2 * n;
-    game.PlayMode = fields[tail];
-    if (game.PlayMode != "puzzle" && game.PlayMode != "slider")
+    const std::optional<Mode> mode = modeFromText(fields[tail]);
+    if (!mode)
         return std::nullopt;
+    game.PlayMode = *mode;
 
     const std::optional<std::int16_t> moves = int16Field(fields[tail + 1]);
     const std::optional<std::int16_t> hints = int16Field(fields[tail + 2]);

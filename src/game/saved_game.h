@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game/play_state.h"
 #include "game/twips.h"
 
 namespace quiltra {
@@ -37,7 +38,7 @@ struct SavedGame {
     std::int16_t GridRows = 0;
     // Pieces 1..N in order; element 0 is piece 1.
     std::vector<SavedPosition> Positions;
-    std::string PlayMode;   // "puzzle" or "slider"
+    Mode PlayMode = Mode::Puzzle; // "puzzle" or "slider" in the file
     std::int16_t MoveCount = 0;
     std::int16_t HintCount = 0;
     double ElapsedSeconds = 0;

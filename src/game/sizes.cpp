@@ -2,7 +2,6 @@
 #include "game/sizes.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 
 namespace quiltra {
@@ -13,18 +12,6 @@ namespace {
 bool isGrid(Grid g) { return g.cols >= 1 && g.rows >= 1; }
 
 std::int16_t atLeastOne(double value) { return std::max<std::int16_t>(1, toInt16Saturated(value)); }
-
-// A caption part: the whole text must be a decimal number; it is rounded to an integer.
-std::optional<std::int16_t> captionNumber(const std::string& text)
-{
-    double value = 0;
-    const char* first = text.data();
-    const char* last = first + text.size();
-    const auto [end, ec] = std::from_chars(first, last, value);
-    if (ec != std::errc() || end != last)
-        return std::nullopt;
-    return toInt16Saturated(value);
-}
 
 } // namespace
 
@@ -132,21 +119,6 @@ std::string sizeCaption(Grid grid)
 {
     return std::to_string(grid.cols) + "x" + std::to_string(grid.rows) + "=" +
            std::to_string(grid.pieces());
-}
-
-std::optional<Grid> parseSizeCaption(const std::string& caption)
-{
-    const auto x = caption.find('x');
-    if (x == std::string::npos)
-        return std::nullopt;
-    const auto eq = caption.find('=', x + 1);
-    if (eq == std::string::npos)
-        return std::nullopt;
-    const auto cols = captionNumber(caption.substr(0, x));
-    const auto rows = captionNumber(caption.substr(x + 1, eq - x - 1));
-    if (!cols || !rows)
-        return std::nullopt;
-    return Grid{*cols, *rows};
 }
 
 int initialSizeIndex(int sizeCount, float draw)

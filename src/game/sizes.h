@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -65,10 +64,6 @@ std::vector<Grid> sizeList(Grid largest);
 
 // "4x3=12": columns, "x", rows, "=", pieces.
 std::string sizeCaption(Grid grid);
-
-// Reads a caption back: the text before the first "x" and the text between it and the next "=",
-// each rounded to an integer. Nothing when either mark is missing or a part is not a number.
-std::optional<Grid> parseSizeCaption(const std::string& caption);
 
 // The entry drawn by Set_Size: truncated((sizeCount - 1) * draw). With two or more entries the
 // last (largest) one is never drawn; with one entry it is entry 0.

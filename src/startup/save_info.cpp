@@ -29,15 +29,7 @@ std::string saveInfoTextFor(const Game& game, ProgramState& program, const Pictu
     v.current.EndSound = game.SndEnd.Checked ? 1 : 0;
     v.current.EditorView = editorView;
     v.current.OpenView = program.OpenViewSetting;
-    v.loaded.SelectionColor = program.LoadedSelectionColor;
-    v.loaded.HintColor = program.LoadedHintColor;
-    v.loaded.BackColor = program.LoadedBackColor;
-    v.loaded.SoundEffects = program.LoadedSoundEffects;
-    v.loaded.IntroSound = program.LoadedIntroSound;
-    v.loaded.MoveSound = program.LoadedMoveSound;
-    v.loaded.EndSound = program.LoadedEndSound;
-    v.loaded.EditorView = program.LoadedEditorView;
-    v.loaded.OpenView = program.LoadedOpenView;
+    v.loaded = program.Loaded;
     v.saveOnExitChecked = game.mnuSv.Checked;
     v.entries = pictures.List1;
     return saveInfoText(v);

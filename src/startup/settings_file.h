@@ -9,28 +9,9 @@
 #include <vector>
 
 #include "game/text_fields.h"
+#include "game/stored_preferences.h"
 
 namespace quiltra {
-
-// Fields 2 to 15 as read (colours are 0xBBGGRR held as doubles, switches 1 = on).
-struct StoredPreferences {
-    double WindowWidth = 9550;
-    double WindowHeight = 6750;
-    double WindowLeft = 20;
-    double WindowTop = 20;
-    double SelectionColor = 8454016;   // &H80FF80
-    double HintColor = 8454143;        // &H0080FFFF
-    double BackColor = 12632256;       // &HC0C0C0
-    std::int16_t SoundEffects = 1;
-    std::int16_t IntroSound = 1;
-    std::int16_t MoveSound = 1;
-    std::int16_t EndSound = 1;
-    std::int16_t EditorView = 1;
-    std::int16_t OpenView = 1;
-    std::int16_t SaveOnExit = 1;
-
-    bool operator==(const StoredPreferences&) const = default;
-};
 
 struct SettingsContents {
     StoredPreferences prefs;

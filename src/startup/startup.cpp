@@ -46,8 +46,8 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
 
     form1 = std::make_unique<PictureListEditor>(state, pictures);
     form1->setEntries(settings.entries);
-    form1->setViewState(state.LoadedEditorView);
-    state.OpenViewSetting = state.LoadedOpenView;
+    form1->setViewState(state.Loaded.EditorView);
+    state.OpenViewSetting = state.Loaded.OpenView;
 
     GameServices services;
     if (custom) {
@@ -69,15 +69,15 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
 
     // The switches: a switch is on only when its value is 1. With sound effects off the three
     // sound items are disabled but keep their own check marks.
-    g.mnuEffects.Checked = switchOn(state.LoadedSoundEffects);
-    g.SndInt.Checked = switchOn(state.LoadedIntroSound);
-    g.SndMv.Checked = switchOn(state.LoadedMoveSound);
-    g.SndEnd.Checked = switchOn(state.LoadedEndSound);
-    g.mnuSv.Checked = switchOn(state.LoadedSaveOnExit);
+    g.mnuEffects.Checked = switchOn(state.Loaded.SoundEffects);
+    g.SndInt.Checked = switchOn(state.Loaded.IntroSound);
+    g.SndMv.Checked = switchOn(state.Loaded.MoveSound);
+    g.SndEnd.Checked = switchOn(state.Loaded.EndSound);
+    g.mnuSv.Checked = switchOn(state.Loaded.SaveOnExit);
     g.SndInt.Enabled = g.SndMv.Enabled = g.SndEnd.Enabled = g.mnuEffects.Checked;
-    state.SelectionColor = state.LoadedSelectionColor;
-    state.HintColor = state.LoadedHintColor;
-    g.BackColor = static_cast<std::uint32_t>(std::nearbyint(state.LoadedBackColor));
+    state.SelectionColor = state.Loaded.SelectionColor;
+    state.HintColor = state.Loaded.HintColor;
+    g.BackColor = static_cast<std::uint32_t>(std::nearbyint(state.Loaded.BackColor));
 
     // The editor takes the game window's place while it is open.
     form9->onEditList = [this] {

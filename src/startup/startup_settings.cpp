@@ -66,16 +66,7 @@ void applyStoredPreferences(const StoredPreferences& p, ProgramState& s)
     s.WindowHeight = p.WindowHeight;
     s.WindowLeft = p.WindowLeft;
     s.WindowTop = p.WindowTop;
-    s.LoadedSelectionColor = p.SelectionColor;
-    s.LoadedHintColor = p.HintColor;
-    s.LoadedBackColor = p.BackColor;
-    s.LoadedSoundEffects = p.SoundEffects;
-    s.LoadedIntroSound = p.IntroSound;
-    s.LoadedMoveSound = p.MoveSound;
-    s.LoadedEndSound = p.EndSound;
-    s.LoadedEditorView = p.EditorView;
-    s.LoadedOpenView = p.OpenView;
-    s.LoadedSaveOnExit = p.SaveOnExit;
+    s.Loaded = p;
     s.SelectionColor = p.SelectionColor;
     s.HintColor = p.HintColor;
     s.OpenViewSetting = p.OpenView;

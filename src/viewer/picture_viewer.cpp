@@ -64,7 +64,7 @@ PictureViewer* PictureViewer::open(const ViewerHost& host, int viewCaller, const
 PictureViewer* PictureViewer::openFromGame(const ViewerHost& host)
 {
     const Game& g = *host.game;
-    if (g.GameState == 6)
+    if (g.GameState == State::NoPicture)
         return nullptr;
     const auto* clip = dynamic_cast<const QtPictureClip*>(g.services.clip);
     if (!clip)

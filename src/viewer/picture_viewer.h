@@ -52,7 +52,7 @@ public:
                                const QImage& picture, QSize naturalSize, QWidget* opener,
                                const QString& path = {});
     // View > Picture Viewer of the game window: the current picture; nothing while the game
-    // window has no picture (GameState 6).
+    // window has no picture (`State::NoPicture`).
     static PictureViewer* openFromGame(const ViewerHost& host);
 
     // The menu items by name: mnuOK, mnuNormal, mnuFit, mnuZoom, mSize, mnuHlp.

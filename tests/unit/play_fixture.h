@@ -30,7 +30,7 @@ protected:
         board.GridCols = std::int16_t(cols);
         board.GridRows = std::int16_t(rows);
         game.Divide_Pic();
-        game.GameState = 0;
+        game.GameState = State::WholePicture;
         game.mnuCurrent.Caption = "Lake";
         game.mnuCurSize.Caption = "4x3=12";
     }
@@ -38,10 +38,10 @@ protected:
     void cutLargest() { cut(20, 15, 17000, 11000, 18950, 12905); }
 
     // A game in progress, pieces where `cells` says (piece k in cell cells[k-1]); empty = all home.
-    void play(const char* mode, std::vector<int> cells = {})
+    void play(Mode mode, std::vector<int> cells = {})
     {
         rig.program.PlayMode = mode;
-        game.GameState = 1;
+        game.GameState = State::Playing;
         game.MoveCount = 0;
         game.HintCount = 0;
         game.HintsShown = false;
@@ -49,7 +49,7 @@ protected:
         game.Picture2.Visible = true;
         for (std::size_t i = 0; i < cells.size(); ++i)
             moveTo(int(i) + 1, cells[i]);
-        if (std::string(mode) == "slider")
+        if (mode == Mode::Slider)
             board.piece(board.PieceCount).Visible = false;
     }
     void moveTo(int k, int cell)

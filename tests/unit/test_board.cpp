@@ -177,15 +177,15 @@ TEST(Intro, OneStepBringsAnExchangedPairHome)
     b.piece(16).Visible = false;
     g.Picture2.Visible = true;
     g.Image1.Visible = g.Shape1.Visible = false;
-    g.GameState = -2;
+    g.GameState = State::IntroReassembling;
 
     g.IntroStep();
     EXPECT_TRUE(allHome(b));
-    EXPECT_EQ(g.GameState, -2);
+    EXPECT_EQ(g.GameState, State::IntroReassembling);
     EXPECT_TRUE(b.piece(16).Visible);
 
     g.IntroStep();
-    EXPECT_EQ(g.GameState, -3);
+    EXPECT_EQ(g.GameState, State::IntroFinished);
     EXPECT_TRUE(g.Image1.Visible);
     EXPECT_TRUE(g.Shape1.Visible);
     EXPECT_FALSE(g.Picture2.Visible);
@@ -208,14 +208,14 @@ TEST(Intro, AnyDealIsWholeWithinFifteenSteps)
             b.piece(k).Left = b.HomeLeft[cells[k - 1]];
             b.piece(k).Top = b.HomeTop[cells[k - 1]];
         }
-        g.GameState = -2;
+        g.GameState = State::IntroReassembling;
         int steps = 0;
-        while (g.GameState == -2 && steps < 20) {
+        while (g.GameState == State::IntroReassembling && steps < 20) {
             g.IntroStep();
             ++steps;
         }
         EXPECT_LE(steps, 16) << "deal " << deal;
-        EXPECT_EQ(g.GameState, -3);
+        EXPECT_EQ(g.GameState, State::IntroFinished);
         EXPECT_TRUE(allHome(b)) << "deal " << deal;
     }
 }

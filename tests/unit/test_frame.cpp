@@ -45,7 +45,7 @@ struct FrameRig : GameRig {
     // Ticks the timer every 50 ms until the intro has ended (bounded).
     void runIntro()
     {
-        for (int i = 0; i < 4000 && game.GameState < 0; ++i) {
+        for (int i = 0; i < 4000 && isBusy(game.GameState); ++i) {
             game.Timer1_Timer();
             clock.advance(0.05);
         }
@@ -79,7 +79,7 @@ TEST(FrameLoad, SetsUpWindowFromProgramState)
     ASSERT_EQ(r.game.mnuPict.size(), 3u);
     EXPECT_EQ(r.game.mnuPict[2].Caption, "Mill.jpg");
     EXPECT_EQ(r.game.Caption, "Welcome to Quiltra v1.3");
-    EXPECT_EQ(r.game.GameState, -1);
+    EXPECT_EQ(r.game.GameState, State::IntroPending);
     EXPECT_FALSE(r.game.mnuSave.Enabled);
     EXPECT_FALSE(r.game.mnuRestore.Enabled);   // no last.txt in /q
     EXPECT_EQ(r.counting.w, r.counting.introW);
@@ -102,17 +102,27 @@ TEST(FrameIntro, RunsIntroStatesThenLoadsPictureAndEnablesMenus)
 {
     FrameRig r;
     r.game.Form_Load();
-    std::vector<int> atEvents;
-    r.game.services.processEvents = [&] { atEvents.push_back(r.game.GameState); };
-    std::vector<int> states{r.game.GameState};
-    for (int i = 0; i < 4000 && r.game.GameState < 0; ++i) {
+    std::vector<State> atEvents;
+    std::vector<std::string> captionsShown;
+    r.game.services.processEvents = [&] {
+        atEvents.push_back(r.game.GameState);
+        captionsShown.push_back(r.game.Caption);
+    };
+    std::vector<State> states{r.game.GameState};
+    for (int i = 0; i < 4000 && isBusy(r.game.GameState); ++i) {
         r.game.Timer1_Timer();
         if (r.game.GameState != states.back())
             states.push_back(r.game.GameState);
         r.clock.advance(0.05);
     }
-    EXPECT_EQ(states, (std::vector<int>{-1, -2, -3, 0}));
-    EXPECT_NE(std::find(atEvents.begin(), atEvents.end(), -5), atEvents.end());
+    EXPECT_EQ(states, (std::vector<State>{State::IntroPending, State::IntroReassembling,
+                                          State::IntroFinished, State::WholePicture}));
+    const auto built = std::find(atEvents.begin(), atEvents.end(), State::IntroBuilt);
+    ASSERT_NE(built, atEvents.end());
+    // The intro's shuffled puzzle is shown under the welcome caption; the picture after it under
+    // the status line.
+    EXPECT_EQ(captionsShown[std::size_t(built - atEvents.begin())], "Welcome to Quiltra v1.3");
+    EXPECT_EQ(captionsShown.back().rfind("Quiltra - puzzle: ", 0), 0u);
 
     for (const MenuItem* m : {&r.game.mnuFile, &r.game.mnuPic, &r.game.mnuHe, &r.game.mnuPr,
                               &r.game.mnuV, &r.game.mnus, &r.game.mnuAddCur, &r.game.mnuNew})
@@ -128,7 +138,7 @@ TEST(FrameIntro, EmptyListEndsInStateSixWithPlayMenusDisabled)
     FrameRig r(std::vector<std::string>{});
     r.game.Form_Load();
     r.runIntro();
-    EXPECT_EQ(r.game.GameState, 6);
+    EXPECT_EQ(r.game.GameState, State::NoPicture);
     ASSERT_EQ(r.messages.shown.size(), 1u);
     EXPECT_EQ(r.messages.shown[0].text, "No pictures in Picture List.");
     EXPECT_EQ(r.messages.shown[0].title, "Quiltra");
@@ -152,7 +162,7 @@ TEST(FrameIntro, IntroSoundFollowsIntroSwitch)
             expected.insert(expected.end(), {"DeviceType=WaveAudio", "Command=Open",
                                              "Command=Prev", "Command=Play"});
         EXPECT_EQ(r.sound.log, expected) << on;
-        EXPECT_EQ(r.game.GameState, -2);
+        EXPECT_EQ(r.game.GameState, State::IntroReassembling);
         EXPECT_DOUBLE_EQ(r.game.IntroClock, r.clock.t + 0.6);
     }
 }

@@ -23,7 +23,7 @@ struct OpenRig : GameRig {
     void gameInProgress()
     {
         game.intro();
-        game.GameState = 1;
+        game.GameState = State::Playing;
         game.MoveCount = 5;
         game.HintCount = 2;
         game.HintsShown = true;
@@ -77,7 +77,7 @@ TEST(OpenPicture, TakingAPictureEndsTheGameInProgress)
     EXPECT_GT(g.SizeCount, 0);
     EXPECT_FALSE(g.mnuCurSize.Caption.empty());
     EXPECT_EQ(g.board.PieceCount, g.board.GridCols * g.board.GridRows);
-    EXPECT_EQ(g.GameState, 0);
+    EXPECT_EQ(g.GameState, State::WholePicture);
     for (const MenuItem* m : {&g.mnuNew, &g.mnuV, &g.mnus, &g.mnuAddCur})
         EXPECT_TRUE(m->Enabled) << m->Caption;
     EXPECT_FALSE(g.mnuSave.Enabled);

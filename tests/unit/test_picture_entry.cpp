@@ -41,7 +41,7 @@ struct EntryRig : GameRig {
     void catInPlay()
     {
         ASSERT_TRUE(game.takePictureIntoPlay(openedPicture("Cat.jpg", tmp / "Pics")).taken());
-        game.GameState = 1;
+        game.GameState = State::Playing;
         game.MoveCount = 4;
         game.mnuHint.Enabled = true;
         game.mnuSave.Enabled = true;
@@ -52,7 +52,8 @@ struct EntryRig : GameRig {
         std::string current, path, folder, size;
         std::vector<std::string> sizes;
         std::vector<Piece> pieces;
-        std::int16_t state, moves;
+        State state;
+        std::int16_t moves;
         bool hint, save;
         int clipW, clipH, generation;
         bool operator==(const Snapshot& o) const
@@ -164,7 +165,7 @@ TEST(PictureEntry, TheFileInPlayIsRecognisedWhateverItsPath)
     EXPECT_TRUE(other.taken());
     EXPECT_EQ(r.program.CurrentPicturePath, r.tmp / "Other/Cat.jpg");
     EXPECT_EQ(r.clip.pixelWidth(), 800);
-    EXPECT_EQ(r.game.GameState, 0);
+    EXPECT_EQ(r.game.GameState, State::WholePicture);
     EXPECT_EQ(r.game.MoveCount, 0);
     EXPECT_FALSE(r.game.mnuHint.Enabled || r.game.mnuSave.Enabled);
 }

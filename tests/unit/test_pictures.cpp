@@ -109,7 +109,7 @@ TEST(PictureRandom, FailedEntriesAreRemovedUntilOneLoads)
     EXPECT_EQ(r.game.mnuCurrent.Caption, "C.jpg");
     EXPECT_EQ(r.program.CurrentPicturePath, "/pics/C.jpg");
     EXPECT_EQ(r.watching.w, 640);
-    EXPECT_EQ(r.game.GameState, 0);
+    EXPECT_EQ(r.game.GameState, State::WholePicture);
     EXPECT_TRUE(r.messages.shown.empty());
     EXPECT_GT(r.game.board.PieceCount, 0);
 }
@@ -135,7 +135,7 @@ TEST(PictureRandom, PicturesTooSmallOnlyForTheWindowStayListed)
     EXPECT_EQ(r.pictures.List2, (std::vector<std::string>{"Wide.jpg", "B.jpg"}));
     EXPECT_EQ(r.menuCaptions(), r.pictures.List2);
     EXPECT_EQ(r.program.CurrentPicturePath, "/pics/B.jpg");
-    EXPECT_EQ(r.game.GameState, 0);
+    EXPECT_EQ(r.game.GameState, State::WholePicture);
     EXPECT_TRUE(r.messages.shown.empty());
 }
 
@@ -156,7 +156,7 @@ TEST(PictureRandom, AWindowTooSmallForEveryPictureKeepsTheList)
     ASSERT_EQ(r.messages.shown.size(), 1u);
     EXPECT_EQ(r.messages.shown[0].text, "Picture is too small to divide into a puzzle.");
     EXPECT_EQ(r.messages.shown[0].title, "Quiltra");
-    EXPECT_EQ(r.game.GameState, 6);
+    EXPECT_EQ(r.game.GameState, State::NoPicture);
     EXPECT_FALSE(r.game.Picture2.Visible || r.game.Image1.Visible || r.game.Shape1.Visible);
     EXPECT_EQ(r.program.CurrentPicturePath, "");
     EXPECT_EQ(r.watching.w, r.watching.introW);
@@ -182,7 +182,7 @@ TEST(PictureRandom, AllFailingEndsOnEmptyListPath)
     EXPECT_EQ(r.messages.shown[0].text, "No pictures in Picture List.");
     EXPECT_EQ(r.messages.shown[0].title, "Quiltra");
     EXPECT_EQ(r.messages.shown[0].buttons, MessageButtons::Ok);
-    EXPECT_EQ(r.game.GameState, 6);
+    EXPECT_EQ(r.game.GameState, State::NoPicture);
     EXPECT_FALSE(r.game.Picture2.Visible || r.game.Image1.Visible || r.game.Shape1.Visible);
     // Nothing of the failed pictures is left as the picture in play.
     EXPECT_EQ(r.game.mnuCurrent.Caption, "");
@@ -212,7 +212,7 @@ TEST(PictureMenu, FailureIsReportedAndLeavesWindowAsItWas)
         r.random.script = {0.0f};
         r.game.LoadRandomPicture();
         r.game.mnuHint.Enabled = true;
-        r.game.GameState = 1;
+        r.game.GameState = State::Playing;
         r.game.MoveCount = 3;
         const std::string caption = r.game.Caption;
         const std::vector<Piece> pieces = r.game.board.Image2;
@@ -230,7 +230,7 @@ TEST(PictureMenu, FailureIsReportedAndLeavesWindowAsItWas)
         EXPECT_TRUE(r.game.mnuHint.Enabled);
         EXPECT_EQ(r.game.mnuCurrent.Caption, "A.jpg");
         EXPECT_EQ(r.game.mnuCurSize.Caption, size);
-        EXPECT_EQ(r.game.GameState, 1);
+        EXPECT_EQ(r.game.GameState, State::Playing);
         EXPECT_EQ(r.game.MoveCount, 3);
         EXPECT_EQ(r.program.CurrentPicturePath, program.CurrentPicturePath);
         EXPECT_EQ(r.program.CurrentPictureFolder, program.CurrentPictureFolder);
@@ -265,7 +265,7 @@ TEST(PictureMenu, ChoosingPictureTakesItsFolderAndPreparesPlay)
     EXPECT_TRUE(r.game.mnuV.Enabled && r.game.mnus.Enabled && r.game.mnuNew.Enabled &&
                 r.game.mnuAddCur.Enabled);
     EXPECT_EQ(r.game.mnuView.Caption, "Puzzle");
-    EXPECT_EQ(r.game.GameState, 0);
+    EXPECT_EQ(r.game.GameState, State::WholePicture);
     EXPECT_EQ(r.sound.log,
               (std::vector<std::string>{"Command=close", "FileName=/q/Sound/move.wav",
                                         "DeviceType=WaveAudio", "Command=Open"}));

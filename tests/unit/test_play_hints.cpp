@@ -14,7 +14,7 @@ const std::vector<int> kArrangement = {2, 1, 3, 4, 7, 6, 5, 8, 9, 10, 11, 12};
 TEST_F(Hints, FirstHintMarksExactlyTheMisplacedPieces)
 {
     cut(4, 3);
-    play("puzzle", kArrangement);
+    play(Mode::Puzzle, kArrangement);
     game.mnuHint_Click();
     EXPECT_TRUE(game.HintsShown && game.ClockRunning && game.mnuSave.Enabled);
     EXPECT_EQ(game.HintCount, 0);
@@ -42,7 +42,7 @@ TEST_F(Hints, SecondHintPlacesOnePiece)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         cut(4, 3);
-        play("puzzle", kArrangement);
+        play(Mode::Puzzle, kArrangement);
         if (c.selected)
             game.image2_Click(c.selected);
         game.mnuHint_Click();
@@ -58,7 +58,7 @@ TEST_F(Hints, SecondHintPlacesOnePiece)
 TEST_F(Hints, SliderHintsOnlyMark)
 {
     cut(3, 3);
-    play("slider", {1, 2, 3, 4, 5, 9, 7, 8, 6});
+    play(Mode::Slider, {1, 2, 3, 4, 5, 9, 7, 8, 6});
     for (int i = 0; i < 3; ++i)
         game.mnuHint_Click();
     EXPECT_EQ(game.HintCount, 0);
@@ -69,7 +69,7 @@ TEST_F(Hints, SliderHintsOnlyMark)
 TEST_F(Hints, NextClickOnlyClearsTheMarks)
 {
     cut(4, 3);
-    play("puzzle", kArrangement);
+    play(Mode::Puzzle, kArrangement);
     game.image2_Click(5); // selected, misplaced
     game.mnuHint_Click();
     EXPECT_EQ(board.Shape5[5].Color, std::uint32_t(rig.program.HintColor));
@@ -85,10 +85,10 @@ TEST_F(Hints, NextClickOnlyClearsTheMarks)
 TEST_F(Hints, HintPlacingTheLastPieceEndsTheGame)
 {
     cut(4, 3);
-    play("puzzle", {2, 1});
+    play(Mode::Puzzle, {2, 1});
     game.mnuHint_Click();
     game.mnuHint_Click();
-    EXPECT_EQ(game.GameState, 3);
+    EXPECT_EQ(game.GameState, State::Solved);
     EXPECT_EQ(game.HintCount, 1);
     EXPECT_FALSE(game.ClockRunning || game.mnuHint.Enabled || game.HintsShown);
     EXPECT_EQ(rig.sound.count("FileName=/q/Sound/finish.wav"), 1);
@@ -98,7 +98,7 @@ TEST_F(Hints, HintPlacingTheLastPieceEndsTheGame)
 TEST_F(Hints, OutsideAGameOnlyTheCaptionChanges)
 {
     cut(4, 3);
-    rig.program.PlayMode = "puzzle";
+    rig.program.PlayMode = Mode::Puzzle;
     game.HintsShown = false;
     game.mnuHint_Click();
     EXPECT_FALSE(game.HintsShown);
@@ -109,7 +109,7 @@ TEST_F(Hints, OutsideAGameOnlyTheCaptionChanges)
 TEST_F(Hints, HintCountStopsAt32767)
 {
     cut(4, 3);
-    play("puzzle", kArrangement);
+    play(Mode::Puzzle, kArrangement);
     game.HintCount = 32767;
     game.HintsShown = true;
     game.mnuHint_Click();
@@ -126,18 +126,18 @@ TEST_F(Hints, RepeatedHintsFinishEveryPuzzleGame)
                 cutLargest();
             else
                 cut(cols, rows);
-            rig.program.PlayMode = "puzzle";
+            rig.program.PlayMode = Mode::Puzzle;
             rig.random.state = seed;
             game.mnuPuz_Click();
             const std::size_t wrong = misplaced().size();
             int presses = 0;
-            while (game.GameState == 1 && presses <= board.PieceCount + 1) {
+            while (game.GameState == State::Playing && presses <= board.PieceCount + 1) {
                 const int before = game.HintCount;
                 game.mnuHint_Click();
                 EXPECT_EQ(game.HintCount, presses ? before + 1 : before);
                 ++presses;
             }
-            EXPECT_EQ(game.GameState, 3);
+            EXPECT_EQ(game.GameState, State::Solved);
             EXPECT_TRUE(misplaced().empty());
             // Each placement brings at least one piece home, the last one two.
             EXPECT_LE(std::size_t(game.HintCount), wrong ? wrong - 1 : 0);

@@ -11,15 +11,16 @@ using Modes = PlayTest;
 TEST_F(Modes, NewGameClearsTheGameInProgress)
 {
     const struct {
-        const char* from;
+        Mode from;
         void (Game::*command)();
-        const char* mode;
+        Mode mode;
+        const char* shown;
         bool lastPieceShown;
-    } cases[] = {{"slider", &Game::mnuPuz_Click, "puzzle", true},
-                 {"puzzle", &Game::mnuSlide_Click, "slider", false},
-                 {"puzzle", &Game::mnuPuz_Click, "puzzle", true}};
+    } cases[] = {{Mode::Slider, &Game::mnuPuz_Click, Mode::Puzzle, "puzzle", true},
+                 {Mode::Puzzle, &Game::mnuSlide_Click, Mode::Slider, "slider", false},
+                 {Mode::Puzzle, &Game::mnuPuz_Click, Mode::Puzzle, "puzzle", true}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.mode);
+        SCOPED_TRACE(c.shown);
         cut(4, 3);
         play(c.from, {2, 1});
         game.image2_Click(5);
@@ -30,7 +31,7 @@ TEST_F(Modes, NewGameClearsTheGameInProgress)
         Game& g = game;
         (g.*c.command)();
         EXPECT_EQ(rig.program.PlayMode, c.mode);
-        EXPECT_EQ(game.GameState, 1);
+        EXPECT_EQ(game.GameState, State::Playing);
         EXPECT_EQ(game.MoveCount, 0);
         EXPECT_EQ(game.HintCount, 0);
         EXPECT_EQ(board.SelectedPiece, -1);
@@ -41,31 +42,31 @@ TEST_F(Modes, NewGameClearsTheGameInProgress)
         EXPECT_TRUE(game.Picture2.Visible && game.mnuHint.Enabled);
         EXPECT_FALSE(game.Image1.Visible || game.Shape1.Visible);
         EXPECT_EQ(game.mnuView.Caption, "Original");
-        EXPECT_EQ(game.Caption, std::string("Quiltra - ") + c.mode + ": Lake  Size: 4x3=12");
+        EXPECT_EQ(game.Caption, std::string("Quiltra - ") + c.shown + ": Lake  Size: 4x3=12");
     }
 }
 
 TEST_F(Modes, NewGameWithoutAPicture)
 {
-    game.GameState = 6;
+    game.GameState = State::NoPicture;
     game.Caption = "Quiltra";
     game.ClockRunning = true;
     game.mnuSlide_Click();
     EXPECT_EQ(game.Caption, "Quiltra");
     EXPECT_TRUE(game.ClockRunning);
-    EXPECT_EQ(rig.program.PlayMode, "puzzle");
-    rig.program.PlayMode = "slider";
+    EXPECT_EQ(rig.program.PlayMode, Mode::Puzzle);
+    rig.program.PlayMode = Mode::Slider;
     game.mnuPuz_Click();
     EXPECT_EQ(game.Caption, "");
     EXPECT_FALSE(game.ClockRunning);
-    EXPECT_EQ(game.GameState, 6);
-    EXPECT_EQ(rig.program.PlayMode, "slider");
+    EXPECT_EQ(game.GameState, State::NoPicture);
+    EXPECT_EQ(rig.program.PlayMode, Mode::Slider);
 }
 
 TEST_F(Modes, ViewTogglesAndNamesTheOtherView)
 {
     cut(4, 3);
-    play("puzzle");
+    play(Mode::Puzzle);
     game.ClockRunning = true;
     game.mnuView_Click();
     EXPECT_EQ(game.mnuView.Caption, "Puzzle");
@@ -74,7 +75,7 @@ TEST_F(Modes, ViewTogglesAndNamesTheOtherView)
     EXPECT_EQ(game.mnuView.Caption, "Original");
     EXPECT_TRUE(!game.Image1.Visible && !game.Shape1.Visible && game.Picture2.Visible);
     EXPECT_FALSE(game.ClockPaused);
-    game.GameState = 6;
+    game.GameState = State::NoPicture;
     game.mnuView_Click();
     EXPECT_EQ(game.mnuView.Caption, "Original");
 }
@@ -102,6 +103,18 @@ TEST_F(Modes, RulesBoxes)
         EXPECT_EQ(box.icon, MessageIcon::None);
     }
     EXPECT_FALSE(game.ClockPaused);
+}
+
+// The mode is text only in the caption and the saved game: each mode reads back from its own
+// text, and any other text (another case, blanks, the empty text) names no mode.
+TEST(ModeText, RoundTripsAndRefusesOtherText)
+{
+    EXPECT_EQ(modeText(Mode::Puzzle), "puzzle");
+    EXPECT_EQ(modeText(Mode::Slider), "slider");
+    for (const Mode m : {Mode::Puzzle, Mode::Slider})
+        EXPECT_EQ(modeFromText(modeText(m)), m);
+    for (const char* other : {"", "Puzzle", "SLIDER", " puzzle", "slider ", "slid", "puzzles"})
+        EXPECT_FALSE(modeFromText(other).has_value()) << '"' << other << '"';
 }
 
 } // namespace

@@ -25,7 +25,7 @@ TEST_F(Moves, PuzzleClicksSelectAndExchange)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         cut(4, 3);
-        play("puzzle", {2, 1}); // pieces 1 and 2 exchanged: never solved by these clicks
+        play(Mode::Puzzle, {2, 1}); // pieces 1 and 2 exchanged: never solved by these clicks
         game.SndMv.Checked = c.move;
         game.mnuEffects.Checked = c.effects;
         rig.sound.log.clear();
@@ -51,7 +51,7 @@ TEST_F(Moves, PuzzleClicksSelectAndExchange)
 TEST_F(Moves, FirstClickStartsOrResumesTheClock)
 {
     cut(4, 3);
-    play("puzzle", {2, 1});
+    play(Mode::Puzzle, {2, 1});
     game.image2_Click(5);
     EXPECT_TRUE(game.ClockRunning && game.mnuSave.Enabled);
     EXPECT_EQ(game.ClockStart, 1000.0);
@@ -65,17 +65,17 @@ TEST_F(Moves, FirstClickStartsOrResumesTheClock)
 TEST_F(Moves, ClicksOutsideAGame)
 {
     cut(4, 3);
-    game.GameState = -2;
+    game.GameState = State::IntroReassembling;
     game.image2_Click(3);
     EXPECT_EQ(board.SelectedPiece, -1);
-    EXPECT_EQ(game.GameState, -2);
+    EXPECT_EQ(game.GameState, State::IntroReassembling);
 
     // With no game, a click starts one; the clock starts with the next click.
-    game.GameState = 0;
-    rig.program.PlayMode = "puzzle";
+    game.GameState = State::WholePicture;
+    rig.program.PlayMode = Mode::Puzzle;
     rig.random.script = {0.9f};
     game.image2_Click(3);
-    EXPECT_EQ(game.GameState, 1);
+    EXPECT_EQ(game.GameState, State::Playing);
     EXPECT_FALSE(game.ClockRunning);
     EXPECT_EQ(board.SelectedPiece, -1);
     EXPECT_FALSE(misplaced().empty());
@@ -86,7 +86,7 @@ TEST_F(Moves, MoveCountStopsAt32767)
 {
     for (const auto& [before, after] : {std::pair{32766, 32767}, {32767, 32767}}) {
         cut(4, 3);
-        play("puzzle", {2, 1});
+        play(Mode::Puzzle, {2, 1});
         game.MoveCount = std::int16_t(before);
         game.image2_Click(3);
         game.image2_Click(7);
@@ -117,7 +117,7 @@ TEST_F(Moves, SliderSelectionAndPressesOnTheEmptyCell)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         cut(3, 3);
-        play("slider", {1, 2, 3, 4, 9, 6, 7, 8, 5});
+        play(Mode::Slider, {1, 2, 3, 4, 9, 6, 7, 8, 5});
         if (c.select)
             game.image2_Click(c.select);
         const Piece empty = board.piece(9);
@@ -135,7 +135,7 @@ TEST_F(Moves, SliderSelectionAndPressesOnTheEmptyCell)
 TEST_F(Moves, SliderClickOnAnotherPieceMovesTheSelection)
 {
     cut(3, 3);
-    play("slider", {1, 2, 3, 4, 9, 6, 7, 8, 5});
+    play(Mode::Slider, {1, 2, 3, 4, 9, 6, 7, 8, 5});
     game.image2_Click(1);
     game.image2_Click(6);
     EXPECT_EQ(board.SelectedPiece, 6);
@@ -147,7 +147,7 @@ TEST_F(Moves, SliderClickOnAnotherPieceMovesTheSelection)
 TEST_F(Moves, SlidesWorkWithPiecesHoldingFractionsOfATwip)
 {
     cut(7, 5, 8000, 5300); // pieces 1141.86 x 1059 twips
-    play("slider");
+    play(Mode::Slider);
     game.image2_Click(34); // beside the empty bottom-right cell
     pressEmpty();
     EXPECT_EQ(cellOf(35), 34);
@@ -157,26 +157,48 @@ TEST_F(Moves, SlidesWorkWithPiecesHoldingFractionsOfATwip)
 TEST_F(Moves, ClickOnTheWholePicture)
 {
     const struct {
-        std::int16_t state;
-        const char* caption;
-        std::int16_t stateAfter;
+        State state;
+        State stateAfter;
         bool puzzleShown;
-    } cases[] = {{0, "Quiltra", 1, true},
-                 {0, "Randomizing puzzle", 0, false},
-                 {1, "Quiltra", 1, true},
-                 {3, "Quiltra", 3, false}};
+    } cases[] = {{State::WholePicture, State::Playing, true},
+                 {State::Playing, State::Playing, true},
+                 {State::Solved, State::Solved, false}};
     for (const auto& c : cases) {
         cut(4, 3);
         game.mnuView.Caption = "Puzzle";
-        rig.program.PlayMode = "puzzle";
+        rig.program.PlayMode = Mode::Puzzle;
         game.GameState = c.state;
-        game.Caption = c.caption;
         game.Image1_Click();
         EXPECT_EQ(game.GameState, c.stateAfter);
         EXPECT_EQ(game.Picture2.Visible, c.puzzleShown);
         EXPECT_EQ(game.Image1.Visible, !c.puzzleShown);
         EXPECT_EQ(game.mnuView.Caption, c.puzzleShown ? "Original" : "Puzzle");
     }
+}
+
+// The window's events run while a Slider game is shuffled; a click on the whole picture then
+// starts no second game inside the first.
+TEST_F(Moves, ClickOnTheWholePictureDuringASliderShuffleIsIgnored)
+{
+    cut(4, 3);
+    rig.program.PlayMode = Mode::Slider;
+    bool clicked = false;
+    State duringShuffle = State::NoPicture;
+    game.services.processEvents = [&] {
+        if (!clicked) {
+            clicked = true;
+            game.Image1_Click();
+            duringShuffle = game.GameState;
+        }
+    };
+    game.Image1_Click();
+    ASSERT_TRUE(clicked);
+    EXPECT_EQ(duringShuffle, State::WholePicture);
+    EXPECT_EQ(game.GameState, State::Playing);
+    game.services.processEvents = nullptr;
+    game.GameState = State::WholePicture;
+    game.Image1_Click();
+    EXPECT_EQ(game.GameState, State::Playing) << "a click after the shuffle is taken";
 }
 
 TEST_F(Moves, SolvingEndsTheGameAndTheTimerReturnsToThePicture)
@@ -193,7 +215,7 @@ TEST_F(Moves, SolvingEndsTheGameAndTheTimerReturnsToThePicture)
     };
     for (const auto& c : cases) {
         cut(4, 3);
-        play("slider");
+        play(Mode::Slider);
         rig.clock.t = 1000;
         game.SndEnd.Checked = c.end;
         game.mnuEffects.Checked = c.effects;
@@ -205,7 +227,7 @@ TEST_F(Moves, SolvingEndsTheGameAndTheTimerReturnsToThePicture)
         rig.sound.log.clear();
         pressEmpty();
         EXPECT_EQ(rig.sound.log, c.sound);
-        EXPECT_EQ(game.GameState, 3);
+        EXPECT_EQ(game.GameState, State::Solved);
         EXPECT_TRUE(game.FinishPending && board.piece(12).Visible);
         EXPECT_FALSE(game.ClockRunning || game.mnuSave.Enabled || game.mnuHint.Enabled);
         EXPECT_EQ(game.IntroClock, 1005.0);
@@ -218,10 +240,10 @@ TEST_F(Moves, SolvingEndsTheGameAndTheTimerReturnsToThePicture)
         EXPECT_EQ(game.IntroClock, 1005.0);
         rig.clock.advance(1);
         game.Timer1_Timer();
-        EXPECT_EQ(game.GameState, 3);
+        EXPECT_EQ(game.GameState, State::Solved);
         rig.clock.advance(0.01);
         game.Timer1_Timer();
-        EXPECT_EQ(game.GameState, 0);
+        EXPECT_EQ(game.GameState, State::WholePicture);
         EXPECT_FALSE(game.FinishPending || game.Picture2.Visible);
         EXPECT_TRUE(game.Image1.Visible && game.Shape1.Visible);
         EXPECT_EQ(game.mnuView.Caption, "Puzzle");
@@ -248,7 +270,7 @@ TEST_F(Moves, ArrowKeysSlideTheNeighbourOfTheEmptyCell)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         cut(3, 3);
-        play("slider");
+        play(Mode::Slider);
         moveTo(c.emptyCell, 9);
         moveTo(9, c.emptyCell);
         const int mover = c.moverCell == 0 ? 0 : c.moverCell == 9 ? c.emptyCell : c.moverCell;
@@ -269,12 +291,14 @@ TEST_F(Moves, ArrowKeysSlideTheNeighbourOfTheEmptyCell)
 TEST_F(Moves, ArrowKeysActOnlyInASliderGameOnView)
 {
     const struct {
-        const char* mode;
-        std::int16_t state;
+        Mode mode;
+        State state;
         bool onView;
         int moves;
-    } cases[] = {{"slider", 1, true, 1}, {"puzzle", 1, true, 0},
-                 {"slider", 0, true, 0}, {"slider", 1, false, 0}};
+    } cases[] = {{Mode::Slider, State::Playing, true, 1},
+                 {Mode::Puzzle, State::Playing, true, 0},
+                 {Mode::Slider, State::WholePicture, true, 0},
+                 {Mode::Slider, State::Playing, false, 0}};
     for (const auto& c : cases) {
         cut(3, 3);
         play(c.mode);
@@ -286,9 +310,9 @@ TEST_F(Moves, ArrowKeysActOnlyInASliderGameOnView)
     }
     // The last slide home solves the picture like a slide by mouse.
     cut(3, 3);
-    play("slider", {1, 2, 3, 4, 5, 9, 7, 8, 6});
+    play(Mode::Slider, {1, 2, 3, 4, 5, 9, 7, 8, 6});
     game.arrowSlide(Key::Up);
-    EXPECT_EQ(game.GameState, 3);
+    EXPECT_EQ(game.GameState, State::Solved);
 }
 
 } // namespace

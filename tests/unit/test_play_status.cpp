@@ -12,23 +12,28 @@ TEST_F(Status, CaptionTable)
 {
     const std::string name16 = "Sixteen_letters_", name17 = "Seventeen_letters";
     const struct {
-        const char* mode;
+        Mode mode;
         std::string name, size;
-        std::int16_t state, moves, hints;
+        State state;
+        std::int16_t moves, hints;
         std::string caption;
     } cases[] = {
-        {"puzzle", "Lake", "4x3=12", 0, 5, 0, "Quiltra - puzzle: Lake  Size: 4x3=12"},
-        {"slider", "Lake", "4x3=12", -3, 5, 0, "Quiltra - slider: Lake  Size: 4x3=12"},
-        {"puzzle", name16, "4x3=12", -8, 0, 0, "Quiltra - puzzle: " + name16 + "  Size: 4x3=12"},
-        {"puzzle", name17, "4x3=12", 0, 0, 0, "Quiltra - puzzle: Seventeen_lett..  Size: 4x3=12"},
+        {Mode::Puzzle, "Lake", "4x3=12", State::WholePicture, 5, 0,
+         "Quiltra - puzzle: Lake  Size: 4x3=12"},
+        {Mode::Slider, "Lake", "4x3=12", State::IntroFinished, 5, 0,
+         "Quiltra - slider: Lake  Size: 4x3=12"},
+        {Mode::Puzzle, name16, "4x3=12", State::LoadingSaved, 0, 0,
+         "Quiltra - puzzle: " + name16 + "  Size: 4x3=12"},
+        {Mode::Puzzle, name17, "4x3=12", State::WholePicture, 0, 0,
+         "Quiltra - puzzle: Seventeen_lett..  Size: 4x3=12"},
         // The time starts at column 76, or one space after a longer text.
-        {"puzzle", "Lake", "4x3=12", 1, 5, 0,
+        {Mode::Puzzle, "Lake", "4x3=12", State::Playing, 5, 0,
          "Quiltra - puzzle: Lake  Size: 4x3=12  Moves: 005  Hints: 000" + std::string(15, ' ') +
              "Time:  0:03:07"},
-        {"slider", name17, "4x3=12", 3, 1234, 12,
+        {Mode::Slider, name17, "4x3=12", State::Solved, 1234, 12,
          "Quiltra - slider: Seventeen_lett..  Size: 4x3=12  Moves: 1234  Hints: 012  "
          "Time:  0:03:07"},
-        {"slider", name17, "20x15=300", 1, 1234, 12,
+        {Mode::Slider, name17, "20x15=300", State::Playing, 1234, 12,
          "Quiltra - slider: Seventeen_lett..  Size: 20x15=300  Moves: 1234  Hints: 012 "
          "Time:  0:03:07"},
     };
@@ -81,7 +86,7 @@ TEST_F(Status, TimerShowsWholeSecondsRoundedToEven)
         game.ClockRunning = true;
         game.ClockPaused = false;
         game.ClockStart = rig.clock.t - c.elapsed;
-        game.GameState = 1;
+        game.GameState = State::Playing;
         game.Timer1_Timer();
         EXPECT_EQ(game.ClockHours + ":" + game.ClockMinutes + ":" + game.ClockSeconds, c.shown);
         EXPECT_EQ(game.Caption.substr(game.Caption.size() - 8), c.shown);
@@ -90,7 +95,7 @@ TEST_F(Status, TimerShowsWholeSecondsRoundedToEven)
 
 TEST_F(Status, PausedTimeIsLeftOutAndNotShown)
 {
-    game.GameState = 1;
+    game.GameState = State::Playing;
     game.startClock();
     rig.clock.advance(10);
     game.pauseClock();
@@ -109,7 +114,7 @@ TEST_F(Status, TimerRunsTheIntroSteps)
     // -2: a piece comes home only more than 0.2 s after the last step. (Times are chosen so that
     // their differences are exact.)
     cut(4, 3);
-    game.GameState = -2;
+    game.GameState = State::IntroReassembling;
     rig.clock.t = 0;
     game.IntroClock = 0;
     moveTo(1, 2);
@@ -124,16 +129,16 @@ TEST_F(Status, TimerRunsTheIntroSteps)
 
     // -3: more than 4 s later a picture is loaded and the menus open; without pictures the view,
     // size, Add and New Game stay off.
-    game.GameState = -3;
+    game.GameState = State::IntroFinished;
     game.Caption = "Welcome to Quiltra v1.3";
     game.IntroClock = 8;
     rig.clock.t = 12;
     game.Timer1_Timer();
-    EXPECT_EQ(game.GameState, -3);
+    EXPECT_EQ(game.GameState, State::IntroFinished);
     rig.clock.advance(0.001);
     rig.sound.log.clear();
     game.Timer1_Timer();
-    EXPECT_EQ(game.GameState, 6);
+    EXPECT_EQ(game.GameState, State::NoPicture);
     EXPECT_TRUE(game.mnuFile.Enabled && game.mnuPic.Enabled && game.mnuHe.Enabled &&
                 game.mnuPr.Enabled);
     EXPECT_FALSE(game.mnuV.Enabled || game.mnus.Enabled || game.mnuAddCur.Enabled ||
@@ -148,27 +153,28 @@ TEST_F(Status, NextDue)
     const double now = rig.clock.t;
     const struct {
         const char* name;
-        std::int16_t state;
+        State state;
         bool finish, running, paused;
         double elapsed; // of the running clock; its text shows `shownElapsed`
         double shownElapsed;
         std::optional<double> due;
     } cases[] = {
-        {"nothing", 0, false, false, false, 0, 0, std::nullopt},
-        {"intro pending", -1, false, false, false, 0, 0, now},
-        {"intro step", -2, false, false, false, 0, 0, now - 0.05 + 0.201},
-        {"intro picture whole", -3, false, false, false, 0, 0, now - 0.05 + 4.001},
-        {"solved", 3, true, false, false, 0, 0, now - 0.05 + 2.001},
-        {"paused clock", 1, false, true, true, 7.2, 7.2, std::nullopt},
-        {"clock at 0.2 s", 1, false, true, false, 0.2, 0.2, now + 0.301},
-        {"clock at 0.5 s shows 0", 1, false, true, false, 0.5, 0.5, now + 0.001},
-        {"clock at 1.5 s shows 2", 1, false, true, false, 1.5, 1.5, now + 1.001},
-        {"clock text out of date", 1, false, true, false, 7.2, 3, now},
-        {"solved and clock", 3, true, true, false, 0.2, 0.2, now + 0.301},
+        {"nothing", State::WholePicture, false, false, false, 0, 0, std::nullopt},
+        {"intro pending", State::IntroPending, false, false, false, 0, 0, now},
+        {"intro step", State::IntroReassembling, false, false, false, 0, 0, now - 0.05 + 0.201},
+        {"intro picture whole", State::IntroFinished, false, false, false, 0, 0,
+         now - 0.05 + 4.001},
+        {"solved", State::Solved, true, false, false, 0, 0, now - 0.05 + 2.001},
+        {"paused clock", State::Playing, false, true, true, 7.2, 7.2, std::nullopt},
+        {"clock at 0.2 s", State::Playing, false, true, false, 0.2, 0.2, now + 0.301},
+        {"clock at 0.5 s shows 0", State::Playing, false, true, false, 0.5, 0.5, now + 0.001},
+        {"clock at 1.5 s shows 2", State::Playing, false, true, false, 1.5, 1.5, now + 1.001},
+        {"clock text out of date", State::Playing, false, true, false, 7.2, 3, now},
+        {"solved and clock", State::Solved, true, true, false, 0.2, 0.2, now + 0.301},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        game.GameState = 0;
+        game.GameState = State::WholePicture;
         game.FinishPending = false;
         game.ClockRunning = c.running;
         game.ClockPaused = c.paused;
@@ -188,7 +194,7 @@ TEST_F(Status, NextDue)
 
 TEST_F(Status, NextDueFallsJustAfterEachChangeOfTheShownSecond)
 {
-    game.GameState = 1;
+    game.GameState = State::Playing;
     game.ClockRunning = true;
     game.ClockStart = rig.clock.t;
     for (int step = 0; step < 400; ++step) {

@@ -32,7 +32,7 @@ struct PrefRig : GameRig {
     void solve()
     {
         const int n = game.board.PieceCount;
-        for (int cell = 1; cell <= n && game.GameState == 1; ++cell) {
+        for (int cell = 1; cell <= n && game.GameState == State::Playing; ++cell) {
             const CellGrid grid = boardCells(game);
             int occupant = 1;
             while (occupant < n && grid.cellAt(game.board.piece(occupant).Left,
@@ -60,7 +60,7 @@ TEST(PrefSound, SoundEffectsSwitchGovernsMoveAndEndSounds)
         g.image2_Click(5);
         EXPECT_EQ(rig.sound.count("Command=Play"), effects ? 1 : 0);
         rig.solve();
-        ASSERT_EQ(g.GameState, 3);
+        ASSERT_EQ(g.GameState, State::Solved);
         EXPECT_EQ(rig.sound.count("FileName=/q/Sound/finish.wav"), effects ? 1 : 0)
             << "Sound Effects " << effects;
     }

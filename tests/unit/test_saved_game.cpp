@@ -114,7 +114,7 @@ TEST(SavedGame, SavingOutsideAGameWritesNothingAndLeavesLoadAsItWas)
     for (const bool loadEnabled : {false, true}) {
         SavedRig rig;
         rig.game.mnuPict_Click(0);
-        ASSERT_EQ(rig.game.GameState, 0);
+        ASSERT_EQ(rig.game.GameState, State::WholePicture);
         rig.game.mnuRestore.Enabled = loadEnabled;
         rig.game.mnuSave_Click();
         EXPECT_FALSE(std::filesystem::exists(rig.tmp / "last.txt"));
@@ -182,7 +182,7 @@ TEST(SavedGame, MovesHintsAndTimeContinueFromTheSavedValues)
     EXPECT_EQ(rig.cells(), saved);
     EXPECT_EQ(g.MoveCount, 2);
     EXPECT_EQ(g.HintCount, 1);
-    EXPECT_EQ(g.GameState, 1);
+    EXPECT_EQ(g.GameState, State::Playing);
     EXPECT_TRUE(g.ClockRunning);
     EXPECT_TRUE(g.ClockPaused);
     EXPECT_TRUE(g.mnuSave.Enabled);
@@ -217,7 +217,7 @@ TEST(SavedGame, SliderGameComesBackWithTheEmptyPieceHidden)
     g.mnuRestore_Click();
 
     ASSERT_TRUE(rig.messages.shown.empty()) << rig.messages.shown[0].text;
-    EXPECT_EQ(rig.program.PlayMode, "slider");
+    EXPECT_EQ(rig.program.PlayMode, Mode::Slider);
     EXPECT_EQ(g.Caption.rfind("Quiltra - slider: beta, two.jpg  Size: 5x3=15", 0), 0u) << g.Caption;
     EXPECT_EQ(g.mnuCurrent.Caption, "beta, two.jpg");
     EXPECT_EQ(rig.program.CurrentPicturePath, rig.beta);
@@ -254,7 +254,7 @@ TEST(SavedGame, LoadedIntoAnotherWindowSizeKeepsTheArrangementAndCanBeSolved)
     EXPECT_EQ(g.mnuCurSize.Caption, "6x4=24");
 
     // Bring every piece home by exchanges: the game ends solved.
-    for (int cell = 1; cell <= 24 && g.GameState == 1; ++cell) {
+    for (int cell = 1; cell <= 24 && g.GameState == State::Playing; ++cell) {
         const std::vector<int> now = rig.cells();
         if (now[std::size_t(cell - 1)] == cell)
             continue;
@@ -263,7 +263,7 @@ TEST(SavedGame, LoadedIntoAnotherWindowSizeKeepsTheArrangementAndCanBeSolved)
             ++occupant;
         rig.swap(cell, occupant);
     }
-    EXPECT_EQ(g.GameState, 3);
+    EXPECT_EQ(g.GameState, State::Solved);
 }
 
 // A refused load shows its message and leaves the game in play exactly as it was.

@@ -16,7 +16,7 @@ TEST(SavedGameText, RoundTripQuotesAndRoundsPositions)
     game.GridCols = 2;
     game.GridRows = 1;
     game.Positions = {{1629, 739}, {-35, 0}};
-    game.PlayMode = "slider";
+    game.PlayMode = Mode::Slider;
     game.MoveCount = 12;
     game.HintCount = 3;
     game.ElapsedSeconds = 75.25;

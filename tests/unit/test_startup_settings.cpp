@@ -31,7 +31,7 @@ TEST(StartupSettings, MissingFileIsReplacedByTheDefaults)
     EXPECT_EQ(s.state.WindowWidth, 9550);
     EXPECT_EQ(s.state.WindowHeight, 6750);
     EXPECT_EQ(s.state.WindowLeft, 20);
-    EXPECT_EQ(s.state.LoadedSaveOnExit, 1);
+    EXPECT_EQ(s.state.Loaded.SaveOnExit, 1);
     EXPECT_EQ(s.state.GraphicsFolder, q / "Graphics");
     EXPECT_FLOAT_EQ(s.state.WindowAspect, 9550.0f / 6750.0f);
 }
@@ -114,13 +114,13 @@ TEST(StartupSettings, KeepsAGoodFileAndDropsMissingEntriesInOrder)
     EXPECT_EQ(s.state.WindowWidth, 10753);
     EXPECT_EQ(s.state.WindowTop, 50);
     EXPECT_EQ(s.state.SelectionColor, 255);
-    EXPECT_EQ(s.state.LoadedHintColor, 65280);
-    EXPECT_EQ(s.state.LoadedBackColor, 0);
-    EXPECT_EQ(s.state.LoadedSoundEffects, 0);
-    EXPECT_EQ(s.state.LoadedEndSound, 0);
-    EXPECT_EQ(s.state.LoadedEditorView, 2);
+    EXPECT_EQ(s.state.Loaded.HintColor, 65280);
+    EXPECT_EQ(s.state.Loaded.BackColor, 0);
+    EXPECT_EQ(s.state.Loaded.SoundEffects, 0);
+    EXPECT_EQ(s.state.Loaded.EndSound, 0);
+    EXPECT_EQ(s.state.Loaded.EditorView, 2);
     EXPECT_EQ(s.state.OpenViewSetting, 0);
-    EXPECT_EQ(s.state.LoadedSaveOnExit, 0);
+    EXPECT_EQ(s.state.Loaded.SaveOnExit, 0);
 }
 
 // A portable program folder moved after its first run: the entries that named its supplied

@@ -173,9 +173,12 @@ public:
             return QStringLiteral("P");
         case 16: {
             int hints = 0;
-            while (g.GameState == 1 && hints < 400 && trigger(w_, QStringLiteral("mnuHint")))
+            while (g.GameState == State::Playing && hints < 400 &&
+                   trigger(w_, QStringLiteral("mnuHint")))
                 ++hints;
-            return QStringLiteral("Hint x%1%2").arg(hints).arg(g.GameState == 3 ? " (solved)" : "");
+            return QStringLiteral("Hint x%1%2")
+                .arg(hints)
+                .arg(g.GameState == State::Solved ? " (solved)" : "");
         }
         default:
             rig_.advance(pick(2) == 0 ? 0.3 : 2.5);
@@ -304,16 +307,16 @@ private slots:
             QVERIFY(g.ClockRunning);
         }
         if (before == QLatin1String("solved")) {
-            for (int i = 0; i < 400 && g.GameState != 3; ++i)
+            for (int i = 0; i < 400 && g.GameState != State::Solved; ++i)
                 QVERIFY(trigger(w, QStringLiteral("mnuHint")));
-            QCOMPARE(g.GameState, std::int16_t(3));
+            QCOMPARE(g.GameState, State::Solved);
         } else if (before == QLatin1String("paused")) {
             QTest::keyClick(&w, Qt::Key_P);
             QVERIFY(g.ClockPaused);
         }
         onScreen(w);
         QVERIFY(trigger(w, command));
-        QCOMPARE(g.GameState, std::int16_t(1));
+        QCOMPARE(g.GameState, State::Playing);
         QVERIFY(g.Picture2.Visible);
         const QString wrong = pictureInTheGaps(w, onScreen(w));
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));

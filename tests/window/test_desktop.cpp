@@ -97,7 +97,7 @@ private slots:
         QVERIFY(dropFile(w, files.file("dropped.jpg")));
         QCOMPARE(g.mnuCurrent.Caption, std::string("dropped.jpg"));
         QCOMPARE(rig.program->state.CurrentPicturePath, files.file("dropped.jpg").toStdString());
-        QCOMPARE(g.GameState, std::int16_t(0));
+        QCOMPARE(g.GameState, State::WholePicture);
         QVERIFY(g.Image1.Visible && g.board.PieceCount > 0);
         QCOMPARE(w.windowTitle().left(30), QStringLiteral("Quiltra - puzzle: dropped.jpg "));
     }

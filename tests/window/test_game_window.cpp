@@ -40,22 +40,23 @@ private slots:
         for (const char* menu : {"mnuFile", "mnuV", "mnuPic", "mnus", "mnuPr", "mnuHe"})
             QVERIFY2(!enabled(w, menu), menu);
 
-        std::vector<int> states{rig.game().GameState};
+        std::vector<State> states{rig.game().GameState};
         rig.advance(0); // builds and shuffles the 4 x 4 intro puzzle
         states.push_back(rig.game().GameState);
         QCOMPARE(rig.game().board.PieceCount, std::int16_t(16));
         QVERIFY(rig.game().Picture2.Visible);
         QCOMPARE(rig.sound.count("Command=Play"), 1); // the intro sound
         // Pieces come home one every 0.2 s; none moves sooner.
-        while (rig.game().GameState == -2)
+        while (rig.game().GameState == State::IntroReassembling)
             rig.advance(0.21);
         states.push_back(rig.game().GameState);
         QVERIFY(rig.game().Image1.Visible);
         rig.advance(3.9);
-        QCOMPARE(rig.game().GameState, std::int16_t(-3));
+        QCOMPARE(rig.game().GameState, State::IntroFinished);
         rig.advance(0.2);
         states.push_back(rig.game().GameState);
-        QCOMPARE(states, (std::vector<int>{-1, -2, -3, 0}));
+        QCOMPARE(states, (std::vector<State>{State::IntroPending, State::IntroReassembling,
+                                             State::IntroFinished, State::WholePicture}));
         QVERIFY(w.windowTitle().startsWith(QStringLiteral("Quiltra - puzzle: ")));
         for (const char* menu : {"mnuFile", "mnuV", "mnuPic", "mnus", "mnuPr", "mnuHe"})
             QVERIFY2(enabled(w, menu), menu);
@@ -69,7 +70,7 @@ private slots:
         ProgramRig rig;
         rig.finishIntro();
         GameWindow& w = rig.window();
-        QCOMPARE(rig.game().GameState, std::int16_t(6));
+        QCOMPARE(rig.game().GameState, State::NoPicture);
         QCOMPARE(rig.messages.shown.size(), size_t(1));
         QCOMPARE(rig.messages.shown[0].text, std::string("No pictures in Picture List."));
         QCOMPARE(rig.messages.shown[0].title, std::string("Quiltra"));
@@ -195,7 +196,7 @@ private slots:
         QTest::mouseClick(w.board(), Qt::LeftButton, {},
                           QPoint(int(toPixels(g.Image1.Left + g.Image1.Width / 2)),
                                  int(toPixels(g.Image1.Top + g.Image1.Height / 2))));
-        QCOMPARE(g.GameState, std::int16_t(1));
+        QCOMPARE(g.GameState, State::Playing);
         // The caption keeps its short form until the first click on a piece refreshes it.
         QVERIFY(!w.windowTitle().contains(QStringLiteral("Moves")));
         const Piece a = g.board.piece(1), b = g.board.piece(2);

@@ -40,7 +40,8 @@ long peakMiB()
 // the picture held for play.
 struct Snapshot {
     std::string caption, title, current, path, size;
-    int state, moves, hints, generation, clipWidth, clipHeight;
+    State state;
+    int moves, hints, generation, clipWidth, clipHeight;
     std::vector<std::pair<Single, Single>> pieces;
     bool operator==(const Snapshot&) const = default;
 };
@@ -79,7 +80,8 @@ struct HostileRig {
         rig.window().runGame([&] { g.mnuPuz_Click(); });
         rig.window().runGame([&] { g.image2_Click(1); });
         rig.window().runGame([&] { g.image2_Click(2); });
-        return g.mnuCurrent.Caption == "Cat.jpg" && g.GameState == 1 && g.MoveCount == 1;
+        return g.mnuCurrent.Caption == "Cat.jpg" && g.GameState == State::Playing &&
+               g.MoveCount == 1;
     }
 
     // The message of a refusal, or nothing when the attempt showed none.

@@ -187,7 +187,7 @@ private slots:
         QVERIFY(rig.messages.shown.empty());
         QCOMPARE(rig.game().mnuCurrent.Caption, kName);
         QCOMPARE(rig.program->state.CurrentPicturePath, fields[0]);
-        QCOMPARE(rig.game().GameState, std::int16_t(1));
+        QCOMPARE(rig.game().GameState, State::Playing);
     }
 
     // The Open window lists the folder and the picture readably and opens it.

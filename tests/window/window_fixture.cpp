@@ -52,7 +52,7 @@ void ProgramRig::advance(double seconds)
 
 void ProgramRig::finishIntro()
 {
-    for (int i = 0; i < 200 && (game().GameState < 0); ++i)
+    for (int i = 0; i < 200 && (isBusy(game().GameState)); ++i)
         advance(0.25);
     advance(4.1);
 }

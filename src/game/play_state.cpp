@@ -1,0 +1,32 @@
+// The play mode as text, and both named values for test messages.
+#include "game/play_state.h"
+
+#include <ostream>
+
+namespace quiltra {
+
+std::ostream& operator<<(std::ostream& out, State s)
+{
+    return out << static_cast<int>(static_cast<std::int16_t>(s));
+}
+
+std::string_view modeText(Mode m)
+{
+    return m == Mode::Slider ? "slider" : "puzzle";
+}
+
+std::optional<Mode> modeFromText(std::string_view text)
+{
+    if (text == "puzzle")
+        return Mode::Puzzle;
+    if (text == "slider")
+        return Mode::Slider;
+    return std::nullopt;
+}
+
+std::ostream& operator<<(std::ostream& out, Mode m)
+{
+    return out << modeText(m);
+}
+
+} // namespace quiltra
