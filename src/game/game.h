@@ -196,9 +196,6 @@ public:
     // The size rule every picture taken into play passes (pixels): the validity rule, and at
     // least one size once fitted into the game area.
     bool openablePicture(int pixelWidth, int pixelHeight) const;
-    // Whether such a picture would be openable in a game area large enough to hold it at its
-    // natural size: a picture that is not is too small for every window.
-    bool openableInSomeWindow(int pixelWidth, int pixelHeight) const;
     // Takes the picture PicClip1 already holds into play as `name` from `folder`, as the Open
     // Picture window does (openedPicture): fits and cuts it, ends the game in progress, enables
     // the menus that need a picture and makes it the current picture.

@@ -75,6 +75,7 @@ PictureRequest openedPicture(const std::string& name, const std::string& folder)
     // Paths use "/"; a folder that already ends with one (the root) gets no second one.
     request.folder = (!folder.empty() && folder.back() == '/') ? folder : folder + "/";
     request.path = request.folder + name;
+    request.validityRule = true;
     request.recogniseInPlay = true;
     request.endGame = true;
     request.enableMenus = true;
@@ -92,16 +93,6 @@ bool Game::openablePicture(int pixelWidth, int pixelHeight) const
            formsAnySize(w, h, Picture2.Width, Picture2.Height, board.PieceGap);
 }
 
-bool Game::openableInSomeWindow(int pixelWidth, int pixelHeight) const
-{
-    // Fitting only ever reduces a picture, so in a game area this large it keeps its natural size
-    // and no gap overflows.
-    constexpr Single unbounded = 1.0e7f;
-    const Single w = Single(pixelWidth) * Single(kTwipsPerPixel);
-    const Single h = Single(pixelHeight) * Single(kTwipsPerPixel);
-    return pictureLargeEnough(w, h) && formsAnySize(w, h, unbounded, unbounded, board.PieceGap);
-}
-
 // The clip is asked to take the file only under the size rule, so a refused or unreadable
 // picture leaves the clip, like the game, as it was.
 PictureResult Game::takePictureIntoPlay(const PictureRequest& request)
@@ -114,11 +105,20 @@ PictureResult Game::takePictureIntoPlay(const PictureRequest& request)
     if (request.recogniseInPlay && sameFile(request.path, program.CurrentPicturePath))
         return {PictureOutcome::AlreadyInPlay, {}};
 
+    // Fitting only ever reduces a picture, so in a game area this large it keeps its natural size
+    // and no gap overflows: what it offers there, some window offers.
+    constexpr Single unbounded = 1.0e7f;
+    const auto playable = [&](int pixelWidth, int pixelHeight, Single areaW, Single areaH) {
+        const Single w = Single(pixelWidth) * Single(kTwipsPerPixel);
+        const Single h = Single(pixelHeight) * Single(kTwipsPerPixel);
+        return (!request.validityRule || pictureLargeEnough(w, h)) &&
+               formsAnySize(w, h, areaW, areaH, board.PieceGap);
+    };
     bool playsInLargerWindow = false;
     const auto accepts = [&](int pixelWidth, int pixelHeight) {
-        if (openablePicture(pixelWidth, pixelHeight))
+        if (playable(pixelWidth, pixelHeight, Picture2.Width, Picture2.Height))
             return !request.grid || gridFits(*this, pixelWidth, pixelHeight, *request.grid);
-        playsInLargerWindow = openableInSomeWindow(pixelWidth, pixelHeight);
+        playsInLargerWindow = playable(pixelWidth, pixelHeight, unbounded, unbounded);
         return false;
     };
     std::string error;

@@ -18,6 +18,10 @@ struct PictureRequest {
     // A grid the caller fixes (the intro's 4 x 4, a saved game's) instead of one drawn from the
     // Size menu; it must leave every piece room for its marker frame.
     std::optional<Grid> grid;
+    // The picture must pass the validity rule on its natural size (more than 100 pixels each way),
+    // as the Open window and the files from outside that go its way require; a listed picture or
+    // a saved game needs only to offer a size.
+    bool validityRule = false;
     // The file already in play, by whatever path it is named, is not loaded or cut again.
     bool recogniseInPlay = false;
     // Clicks that arrive while the pieces are cut are ignored (a saved game being loaded).
