@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "game/board.h"
+#include "game/counters.h"
+#include "game/game_clock.h"
 #include "game/picture_request.h"
 #include "game/play_state.h"
 #include "game/program_state.h"
@@ -112,17 +114,12 @@ public:
     bool LayoutRequested = false;
     std::int16_t ResizeSteps = 0;
 
-    // Game clock.
-    bool ClockRunning = false;
-    double ClockStart = 0;
-    bool ClockPaused = false;
-    double PauseStart = 0;
-    double ElapsedSeconds = 0;
-    std::string ClockHours = " 0", ClockMinutes = "00", ClockSeconds = "00";
+    // Started by the first click on a piece, Hint or arrow slide; paused while the player is away.
+    GameClock clock;
     bool FinishPending = false;
 
-    std::int16_t MoveCount = 0;
-    std::int16_t HintCount = 0;
+    // Moves and hints of the game in progress, as the caption and a saved game show them.
+    Counters counters;
     bool HintsShown = false;
 
     // Sizes.

@@ -57,7 +57,7 @@ void Game::Form_Load()
     mnuSave.Enabled = false;
 
     board.TemplateVisible = false;
-    HintCount = 0;
+    counters.resetHints();
     board.PieceGap = 35;
     GameState = State::IntroPending;
     board.PieceCount = 0;
@@ -208,9 +208,9 @@ void Game::keyDown(int keyCode)
         ResizeSteps = addSaturated(ResizeSteps, 10);
         return;
     }
-    if ((keyCode == Key::P || keyCode == Key::F1) && !ClockPaused)
+    if ((keyCode == Key::P || keyCode == Key::F1) && !clock.paused())
         pauseClock();
-    else if (ClockPaused)
+    else if (clock.paused())
         resumeClock();
 
     if (keyCode == Key::Left || keyCode == Key::Up || keyCode == Key::Right ||

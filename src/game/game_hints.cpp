@@ -20,7 +20,7 @@ void Game::mnuHint_Click()
     const int n = pieceTotal(b);
 
     if (program.PlayMode == Mode::Puzzle && HintsShown) {
-        HintCount = countUp(HintCount);
+        counters.countHint();
         const CellGrid grid = boardCells(*this);
         const int cells = std::min(n, grid.count());
         const auto isHome = [&](int k) {

@@ -17,9 +17,8 @@ void Game::ResetBoard()
     HintsShown = false;
     mnuSave.Enabled = false;
     board.SelectedPiece = -1;
-    MoveCount = 0;
-    HintCount = 0;
-    ClockRunning = false;
+    counters.reset();
+    clock.stop();
     GameState = State::WholePicture;
 }
 
@@ -28,7 +27,7 @@ void Game::ResetBoard()
 void Game::mnuPuz_Click()
 {
     Caption.clear();
-    ClockRunning = false;
+    clock.stop();
     if (GameState == State::NoPicture)
         return;
     board.TemplateVisible = false;
@@ -51,7 +50,7 @@ void Game::mnuSlide_Click()
     if (GameState == State::NoPicture)
         return;
     Caption.clear();
-    ClockRunning = false;
+    clock.stop();
     program.PlayMode = Mode::Slider;
     showWholePicture(*this);
     ResetBoard();

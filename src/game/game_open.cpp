@@ -11,7 +11,7 @@ namespace quiltra {
 // (an empty list at the end of the intro) there is no picture to show and the caption stays.
 void Game::finishOpenAttempt()
 {
-    MoveCount = 0;
+    counters.resetMoves();
     if (mnuCurrent.Caption.empty())
         return;
     showWholePicture(*this);

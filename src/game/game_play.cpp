@@ -31,7 +31,7 @@ void slideIntoEmpty(Game& g, int k)
     std::swap(moving.Top, empty.Top);
     b.SelectedPiece = -1;
     playMoveSound(g);
-    g.MoveCount = countUp(g.MoveCount);
+    g.counters.countMove();
     g.RefreshStatus();
     g.CheckSolved();
 }
@@ -71,7 +71,7 @@ void Game::image2_Click(int k)
         return;
     }
     if (GameState == State::WholePicture) {
-        ClockRunning = false;
+        clock.stop();
         showWholePicture(*this);
         StartNewGame();
         RefreshStatus();
@@ -101,7 +101,7 @@ void Game::image2_Click(int k)
         first.Top = second.Top;
         second.Left = left;
         second.Top = top;
-        MoveCount = countUp(MoveCount);
+        counters.countMove();
         RefreshStatus();
         if (k != s)
             playMoveSound(*this);
@@ -145,7 +145,7 @@ void Game::Image1_Click()
     if (sliderShuffling)
         return;
     if (GameState == State::WholePicture) {
-        ClockRunning = false;
+        clock.stop();
         StartNewGame();
         showPuzzle(*this);
         mnuHint.Enabled = true;
@@ -199,7 +199,7 @@ void Game::CheckSolved()
         HintsShown = false;
         processEvents();
         b.piece(pieceTotal(b)).Visible = true;
-        ClockRunning = false;
+        clock.stop();
         RefreshStatus();
         processEvents();
         IntroClock = now();

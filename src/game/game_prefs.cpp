@@ -14,7 +14,7 @@ namespace {
 // click on a piece, Hint or key.
 std::optional<std::uint32_t> chooseColour(Game& g)
 {
-    if (!g.ClockPaused)
+    if (!g.clock.paused())
         g.pauseClock();
     if (!g.services.colors)
         return std::nullopt;

@@ -87,10 +87,9 @@ void Game::mnuSave_Click()
     for (int k = 1; k <= n; ++k)
         saved.Positions.push_back(SavedPosition{board.piece(k).Left, board.piece(k).Top});
     saved.PlayMode = program.PlayMode;
-    saved.MoveCount = MoveCount;
-    saved.HintCount = HintCount;
-    const double playedUntil = ClockPaused ? PauseStart : now();
-    saved.ElapsedSeconds = ClockRunning ? std::max(0.0, playedUntil - ClockStart) : 0.0;
+    saved.MoveCount = counters.moves();
+    saved.HintCount = counters.hints();
+    saved.ElapsedSeconds = clock.played(now());
 
     const std::optional<std::string> text = savedGameText(saved);
     if (!text) {
@@ -116,7 +115,7 @@ void Game::mnuSave_Click()
 void Game::mnuRestore_Click()
 {
     // A pause already in progress keeps its start, so the time already paused is not counted.
-    if (!ClockPaused)
+    if (!clock.paused())
         pauseClock();
     const State stateBefore = GameState;
     GameState = State::LoadingSaved;
@@ -151,8 +150,7 @@ void Game::mnuRestore_Click()
         board.piece(k).Top = board.HomeTop[cell];
     }
     program.PlayMode = saved.PlayMode;
-    MoveCount = saved.MoveCount;
-    HintCount = saved.HintCount;
+    counters.restore(saved.MoveCount, saved.HintCount);
     HintsShown = false;
     // A game solved just before the load must not be ended by the timer's delayed return.
     FinishPending = false;
@@ -164,10 +162,7 @@ void Game::mnuRestore_Click()
     mnuHint.Enabled = true;
     mnuView.Caption = "Original";
 
-    PauseStart = now();
-    ClockStart = PauseStart - saved.ElapsedSeconds;
-    ClockPaused = true;
-    ClockRunning = true;
+    clock.restore(now(), saved.ElapsedSeconds);
     mnuSave.Enabled = true;
     // With a game in progress, nothing pending and the clock paused, a tick only refreshes the
     // clock texts from the elapsed time.

@@ -14,8 +14,7 @@ namespace quiltra {
 // caption is left in place; otherwise the caption becomes the status line.
 void Game::StartNewGame()
 {
-    MoveCount = 0;
-    HintCount = 0;
+    counters.reset();
     if (program.PlayMode == Mode::Puzzle)
         ShufflePuzzle();
     else

@@ -16,7 +16,6 @@ inline int pieceTotal(const Board& b)
 }
 
 // The move and hint counters are 16-bit: they stop at 32767 instead of wrapping to negative.
-inline std::int16_t countUp(std::int16_t n) { return n < INT16_MAX ? std::int16_t(n + 1) : n; }
 
 // Colours are held as the numbers read from the settings file; a frame takes them as 0xBBGGRR.
 inline std::uint32_t frameColour(double value)

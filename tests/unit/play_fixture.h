@@ -34,6 +34,13 @@ protected:
         game.mnuCurrent.Caption = "Lake";
         game.mnuCurSize.Caption = "4x3=12";
     }
+    // A clock started `seconds` ago whose text shows that time.
+    void showClock(double seconds)
+    {
+        game.clock = GameClock{};
+        game.clock.start(rig.clock.t - seconds);
+        game.clock.tick(rig.clock.t);
+    }
     // The largest grid offered: 300 pieces, in the largest game area.
     void cutLargest() { cut(20, 15, 17000, 11000, 18950, 12905); }
 
@@ -42,10 +49,9 @@ protected:
     {
         rig.program.PlayMode = mode;
         game.GameState = State::Playing;
-        game.MoveCount = 0;
-        game.HintCount = 0;
+        game.counters.reset();
         game.HintsShown = false;
-        game.ClockRunning = false;
+        game.clock.stop();
         game.Picture2.Visible = true;
         for (std::size_t i = 0; i < cells.size(); ++i)
             moveTo(int(i) + 1, cells[i]);

@@ -232,16 +232,15 @@ TEST(FrameKeys, PauseKeysAndResume)
     for (const Case& c : cases) {
         FrameRig r;
         r.game.Form_Load();
-        r.game.ClockRunning = true;
-        r.game.ClockStart = 1000;
-        r.game.ClockPaused = c.pausedBefore;
-        r.game.PauseStart = 1010;
+        r.game.clock.start(1000);
+        if (c.pausedBefore)
+            r.game.clock.pause(1010);
         r.clock.t = 1030;
         r.game.keyDown(c.key);
-        EXPECT_EQ(r.game.ClockPaused, c.pausedAfter) << c.what;
-        EXPECT_EQ(r.game.ClockStart, c.clockStartAfter) << c.what;
+        EXPECT_EQ(r.game.clock.paused(), c.pausedAfter) << c.what;
+        EXPECT_EQ(r.game.clock.startedAt(), c.clockStartAfter) << c.what;
         if (!c.pausedBefore && c.pausedAfter) {
-            EXPECT_EQ(r.game.PauseStart, 1030) << c.what;
+            EXPECT_EQ(r.game.clock.pausedAt(), 1030) << c.what;
         }
     }
 }
@@ -251,23 +250,23 @@ TEST(FrameFocus, LosingFocusAndMinimisingPauseOnly)
     FrameRig r;
     r.game.Form_Load();
     r.game.LoadRandomPicture();
-    r.game.ClockRunning = true;
     r.clock.t = 1040;
+    r.game.clock.start(r.clock.t);
     r.game.lostFocus();
-    EXPECT_TRUE(r.game.ClockPaused);
-    EXPECT_EQ(r.game.PauseStart, 1040);
+    EXPECT_TRUE(r.game.clock.paused());
+    EXPECT_EQ(r.game.clock.pausedAt(), 1040);
 
-    r.game.ClockPaused = false;
+    r.game.clock.resume(r.clock.t);
     r.clock.t = 1050;
     r.game.LayoutRequested = true;
     const Single areaWidth = r.game.Picture2.Width;
     EXPECT_EQ(r.layoutsDuring([&] { r.game.Form_Resize(true); }), 0);
-    EXPECT_TRUE(r.game.ClockPaused);
-    EXPECT_EQ(r.game.PauseStart, 1050);
+    EXPECT_TRUE(r.game.clock.paused());
+    EXPECT_EQ(r.game.clock.pausedAt(), 1050);
     EXPECT_EQ(r.game.Picture2.Width, areaWidth);
 
     r.game.gainedFocus();
-    EXPECT_TRUE(r.game.ClockPaused);
+    EXPECT_TRUE(r.game.clock.paused());
 }
 
 TEST(FrameScreen, ScreenSizeTable)
@@ -327,9 +326,8 @@ TEST(FrameExit, NoLeavesEverythingAndReopensMoveSound)
     r.game.Form_Load();
     r.game.LoadRandomPicture();
     r.game.windowMoved(300, 200);
-    r.game.ClockRunning = true;
-    r.game.ClockStart = 990;
-    r.game.MoveCount = 4;
+    r.game.clock.start(990);
+    r.game.counters.restore(4, r.game.counters.hints());
     const std::string caption = r.game.Caption;
     const std::vector<Piece> pieces = r.game.board.Image2;
     const ProgramState before = r.program;
@@ -343,8 +341,8 @@ TEST(FrameExit, NoLeavesEverythingAndReopensMoveSound)
     EXPECT_EQ(r.messages.shown[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(r.messages.shown[0].icon, MessageIcon::Question);
     EXPECT_EQ(r.game.Caption, caption);
-    EXPECT_EQ(r.game.MoveCount, 4);
-    EXPECT_EQ(r.game.ClockStart, 990);
+    EXPECT_EQ(r.game.counters.moves(), 4);
+    EXPECT_EQ(r.game.clock.startedAt(), 990);
     EXPECT_FALSE(r.program.ExitSaving);
     EXPECT_EQ(r.program.WindowWidth, before.WindowWidth);
     EXPECT_EQ(r.program.WindowLeft, 300);

@@ -24,12 +24,11 @@ struct OpenRig : GameRig {
     {
         game.intro();
         game.GameState = State::Playing;
-        game.MoveCount = 5;
-        game.HintCount = 2;
+        game.counters.restore(5, 2);
         game.HintsShown = true;
         game.mnuSave.Enabled = true;
         game.mnuHint.Enabled = true;
-        game.ClockRunning = true;
+        game.clock.start(clock.t);
     }
 };
 
@@ -82,9 +81,9 @@ TEST(OpenPicture, TakingAPictureEndsTheGameInProgress)
         EXPECT_TRUE(m->Enabled) << m->Caption;
     EXPECT_FALSE(g.mnuSave.Enabled);
     EXPECT_FALSE(g.mnuHint.Enabled);
-    EXPECT_FALSE(g.ClockRunning);
+    EXPECT_FALSE(g.clock.running());
     EXPECT_FALSE(g.HintsShown);
-    EXPECT_EQ(g.HintCount, 0);
+    EXPECT_EQ(g.counters.hints(), 0);
 
     // A picture in the root folder gets no second "/".
     g.takeOpenedPicture("Cat.jpg", "/");
@@ -103,7 +102,7 @@ TEST(OpenPicture, EveryAttemptEndsWithTheWholePictureAndNoMoves)
 
     g.finishOpenAttempt();
 
-    EXPECT_EQ(g.MoveCount, 0);
+    EXPECT_EQ(g.counters.moves(), 0);
     EXPECT_FALSE(g.Picture2.Visible);
     EXPECT_TRUE(g.Image1.Visible);
     // The whole name, and a single blank before "Size:".
@@ -112,9 +111,9 @@ TEST(OpenPicture, EveryAttemptEndsWithTheWholePictureAndNoMoves)
     // Without a picture in play there is nothing to show.
     OpenRig none;
     none.game.Caption = "Welcome";
-    none.game.MoveCount = 3;
+    none.game.counters.restore(3, none.game.counters.hints());
     none.game.finishOpenAttempt();
-    EXPECT_EQ(none.game.MoveCount, 0);
+    EXPECT_EQ(none.game.counters.moves(), 0);
     EXPECT_EQ(none.game.Caption, "Welcome");
     EXPECT_FALSE(none.game.Image1.Visible);
 }

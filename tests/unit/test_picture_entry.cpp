@@ -42,7 +42,7 @@ struct EntryRig : GameRig {
     {
         ASSERT_TRUE(game.takePictureIntoPlay(openedPicture("Cat.jpg", tmp / "Pics")).taken());
         game.GameState = State::Playing;
-        game.MoveCount = 4;
+        game.counters.restore(4, game.counters.hints());
         game.mnuHint.Enabled = true;
         game.mnuSave.Enabled = true;
     }
@@ -77,8 +77,9 @@ struct EntryRig : GameRig {
     {
         Snapshot s{game.mnuCurrent.Caption, program.CurrentPicturePath,
                    program.CurrentPictureFolder, game.mnuCurSize.Caption, {}, game.board.Image2,
-                   game.GameState, game.MoveCount, game.mnuHint.Enabled, game.mnuSave.Enabled,
-                   clip.pixelWidth(), clip.pixelHeight(), game.pictureGeneration};
+                   game.GameState, game.counters.moves(), game.mnuHint.Enabled,
+                   game.mnuSave.Enabled, clip.pixelWidth(), clip.pixelHeight(),
+                   game.pictureGeneration};
         for (const MenuItem& m : game.mnuSize)
             s.sizes.push_back(m.Caption);
         return s;
@@ -124,7 +125,7 @@ TEST(PictureEntry, EveryRouteRefusesATooSmallPictureTheSameWay)
         {
             EntryRig r;
             r.catInPlay();
-            r.game.MoveCount = 0;
+            r.game.counters.restore(0, r.game.counters.hints());
             const auto before = r.snapshot();
             PictureRequest saved;
             saved.path = r.tiny;
@@ -173,7 +174,7 @@ TEST(PictureEntry, TheFileInPlayIsRecognisedWhateverItsPath)
     EXPECT_EQ(r.program.CurrentPicturePath, r.tmp / "Other/Cat.jpg");
     EXPECT_EQ(r.clip.pixelWidth(), 800);
     EXPECT_EQ(r.game.GameState, State::WholePicture);
-    EXPECT_EQ(r.game.MoveCount, 0);
+    EXPECT_EQ(r.game.counters.moves(), 0);
     EXPECT_FALSE(r.game.mnuHint.Enabled || r.game.mnuSave.Enabled);
 }
 

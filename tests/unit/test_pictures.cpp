@@ -213,7 +213,7 @@ TEST(PictureMenu, FailureIsReportedAndLeavesWindowAsItWas)
         r.game.LoadRandomPicture();
         r.game.mnuHint.Enabled = true;
         r.game.GameState = State::Playing;
-        r.game.MoveCount = 3;
+        r.game.counters.restore(3, r.game.counters.hints());
         const std::string caption = r.game.Caption;
         const std::vector<Piece> pieces = r.game.board.Image2;
         const ProgramState program = r.program;
@@ -231,7 +231,7 @@ TEST(PictureMenu, FailureIsReportedAndLeavesWindowAsItWas)
         EXPECT_EQ(r.game.mnuCurrent.Caption, "A.jpg");
         EXPECT_EQ(r.game.mnuCurSize.Caption, size);
         EXPECT_EQ(r.game.GameState, State::Playing);
-        EXPECT_EQ(r.game.MoveCount, 3);
+        EXPECT_EQ(r.game.counters.moves(), 3);
         EXPECT_EQ(r.program.CurrentPicturePath, program.CurrentPicturePath);
         EXPECT_EQ(r.program.CurrentPictureFolder, program.CurrentPictureFolder);
         ASSERT_EQ(r.game.board.Image2.size(), pieces.size());
@@ -326,8 +326,8 @@ TEST(PictureEdit, PausesClockAndStoresGeometry)
     r.game.Height = 7600;
     r.clock.t = 1234;
     r.game.mnuEdit_Click();
-    EXPECT_TRUE(r.game.ClockPaused);
-    EXPECT_EQ(r.game.PauseStart, 1234);
+    EXPECT_TRUE(r.game.clock.paused());
+    EXPECT_EQ(r.game.clock.pausedAt(), 1234);
     EXPECT_EQ(r.program.WindowWidth, 10753);
     EXPECT_EQ(r.program.WindowHeight, 7600);
     EXPECT_EQ(r.program.WindowLeft, 120);

@@ -25,19 +25,18 @@ TEST_F(Modes, NewGameClearsTheGameInProgress)
         play(c.from, {2, 1});
         game.image2_Click(5);
         game.mnuHint_Click();
-        game.MoveCount = 7;
-        game.HintCount = 2;
-        game.ClockMinutes = "05";
+        game.counters.restore(7, 2);
+        showClock(5 * 60);
         Game& g = game;
         (g.*c.command)();
         EXPECT_EQ(rig.program.PlayMode, c.mode);
         EXPECT_EQ(game.GameState, State::Playing);
-        EXPECT_EQ(game.MoveCount, 0);
-        EXPECT_EQ(game.HintCount, 0);
+        EXPECT_EQ(game.counters.moves(), 0);
+        EXPECT_EQ(game.counters.hints(), 0);
         EXPECT_EQ(board.SelectedPiece, -1);
-        EXPECT_FALSE(game.HintsShown || game.ClockRunning || game.mnuSave.Enabled);
+        EXPECT_FALSE(game.HintsShown || game.clock.running() || game.mnuSave.Enabled);
         EXPECT_TRUE(visibleMarks().empty());
-        EXPECT_EQ(game.ClockMinutes, "00");
+        EXPECT_EQ(game.clock.minutes(), "00");
         EXPECT_EQ(board.piece(12).Visible, c.lastPieceShown);
         EXPECT_TRUE(game.Picture2.Visible && game.mnuHint.Enabled);
         EXPECT_FALSE(game.Image1.Visible || game.Shape1.Visible);
@@ -50,15 +49,15 @@ TEST_F(Modes, NewGameWithoutAPicture)
 {
     game.GameState = State::NoPicture;
     game.Caption = "Quiltra";
-    game.ClockRunning = true;
+    game.clock.start(rig.clock.t);
     game.mnuSlide_Click();
     EXPECT_EQ(game.Caption, "Quiltra");
-    EXPECT_TRUE(game.ClockRunning);
+    EXPECT_TRUE(game.clock.running());
     EXPECT_EQ(rig.program.PlayMode, Mode::Puzzle);
     rig.program.PlayMode = Mode::Slider;
     game.mnuPuz_Click();
     EXPECT_EQ(game.Caption, "");
-    EXPECT_FALSE(game.ClockRunning);
+    EXPECT_FALSE(game.clock.running());
     EXPECT_EQ(game.GameState, State::NoPicture);
     EXPECT_EQ(rig.program.PlayMode, Mode::Slider);
 }
@@ -67,14 +66,14 @@ TEST_F(Modes, ViewTogglesAndNamesTheOtherView)
 {
     cut(4, 3);
     play(Mode::Puzzle);
-    game.ClockRunning = true;
+    game.clock.start(rig.clock.t);
     game.mnuView_Click();
     EXPECT_EQ(game.mnuView.Caption, "Puzzle");
     EXPECT_TRUE(game.Image1.Visible && game.Shape1.Visible && !game.Picture2.Visible);
     game.mnuView_Click();
     EXPECT_EQ(game.mnuView.Caption, "Original");
     EXPECT_TRUE(!game.Image1.Visible && !game.Shape1.Visible && game.Picture2.Visible);
-    EXPECT_FALSE(game.ClockPaused);
+    EXPECT_FALSE(game.clock.paused());
     game.GameState = State::NoPicture;
     game.mnuView_Click();
     EXPECT_EQ(game.mnuView.Caption, "Original");
@@ -102,7 +101,7 @@ TEST_F(Modes, RulesBoxes)
         EXPECT_EQ(box.buttons, MessageButtons::Ok);
         EXPECT_EQ(box.icon, MessageIcon::None);
     }
-    EXPECT_FALSE(game.ClockPaused);
+    EXPECT_FALSE(game.clock.paused());
 }
 
 // The mode is text only in the caption and the saved game: each mode reads back from its own

@@ -41,7 +41,7 @@ TEST_F(Moves, PuzzleClicksSelectAndExchange)
         expected[0] = 2;
         expected[1] = 1;
         EXPECT_EQ(cells(), expected);
-        EXPECT_EQ(game.MoveCount, 1);
+        EXPECT_EQ(game.counters.moves(), 1);
         EXPECT_EQ(board.SelectedPiece, -1);
         EXPECT_TRUE(visibleMarks().empty());
         EXPECT_EQ(rig.sound.count("Command=Play"), c.sounds);
@@ -53,13 +53,13 @@ TEST_F(Moves, FirstClickStartsOrResumesTheClock)
     cut(4, 3);
     play(Mode::Puzzle, {2, 1});
     game.image2_Click(5);
-    EXPECT_TRUE(game.ClockRunning && game.mnuSave.Enabled);
-    EXPECT_EQ(game.ClockStart, 1000.0);
+    EXPECT_TRUE(game.clock.running() && game.mnuSave.Enabled);
+    EXPECT_EQ(game.clock.startedAt(), 1000.0);
     game.pauseClock();
     rig.clock.advance(30);
     game.image2_Click(5);
-    EXPECT_FALSE(game.ClockPaused);
-    EXPECT_EQ(game.ClockStart, 1030.0);
+    EXPECT_FALSE(game.clock.paused());
+    EXPECT_EQ(game.clock.startedAt(), 1030.0);
 }
 
 TEST_F(Moves, ClicksOutsideAGame)
@@ -76,7 +76,7 @@ TEST_F(Moves, ClicksOutsideAGame)
     rig.random.script = {0.9f};
     game.image2_Click(3);
     EXPECT_EQ(game.GameState, State::Playing);
-    EXPECT_FALSE(game.ClockRunning);
+    EXPECT_FALSE(game.clock.running());
     EXPECT_EQ(board.SelectedPiece, -1);
     EXPECT_FALSE(misplaced().empty());
     EXPECT_TRUE(game.Picture2.Visible && game.mnuHint.Enabled && !game.Image1.Visible);
@@ -87,10 +87,10 @@ TEST_F(Moves, MoveCountStopsAt32767)
     for (const auto& [before, after] : {std::pair{32766, 32767}, {32767, 32767}}) {
         cut(4, 3);
         play(Mode::Puzzle, {2, 1});
-        game.MoveCount = std::int16_t(before);
+        game.counters.restore(std::int16_t(before), game.counters.hints());
         game.image2_Click(3);
         game.image2_Click(7);
-        EXPECT_EQ(game.MoveCount, after);
+        EXPECT_EQ(game.counters.moves(), after);
     }
 }
 
@@ -123,7 +123,7 @@ TEST_F(Moves, SliderSelectionAndPressesOnTheEmptyCell)
         const Piece empty = board.piece(9);
         game.picture2_mousedown(empty.Left + c.dx, empty.Top + c.dy);
         const bool pressedOnEmpty = c.select && c.dx <= w && c.dy >= 0;
-        EXPECT_EQ(game.MoveCount, c.slides ? 1 : 0);
+        EXPECT_EQ(game.counters.moves(), c.slides ? 1 : 0);
         EXPECT_EQ(cellOf(9), c.slides ? 6 : 5);
         EXPECT_EQ(cellOf(c.select ? c.select : 6), c.slides ? 5 : c.select ? c.select : 6);
         EXPECT_EQ(board.SelectedPiece, c.slides || !c.select ? -1 : c.select);
@@ -141,7 +141,7 @@ TEST_F(Moves, SliderClickOnAnotherPieceMovesTheSelection)
     EXPECT_EQ(board.SelectedPiece, 6);
     EXPECT_EQ(visibleMarks(), std::vector<int>{6});
     EXPECT_EQ(cellOf(1), 1);
-    EXPECT_EQ(game.MoveCount, 0);
+    EXPECT_EQ(game.counters.moves(), 0);
 }
 
 TEST_F(Moves, SlidesWorkWithPiecesHoldingFractionsOfATwip)
@@ -151,7 +151,7 @@ TEST_F(Moves, SlidesWorkWithPiecesHoldingFractionsOfATwip)
     game.image2_Click(34); // beside the empty bottom-right cell
     pressEmpty();
     EXPECT_EQ(cellOf(35), 34);
-    EXPECT_EQ(game.MoveCount, 1);
+    EXPECT_EQ(game.counters.moves(), 1);
 }
 
 TEST_F(Moves, ClickOnTheWholePicture)
@@ -229,7 +229,7 @@ TEST_F(Moves, SolvingEndsTheGameAndTheTimerReturnsToThePicture)
         EXPECT_EQ(rig.sound.log, c.sound);
         EXPECT_EQ(game.GameState, State::Solved);
         EXPECT_TRUE(game.FinishPending && board.piece(12).Visible);
-        EXPECT_FALSE(game.ClockRunning || game.mnuSave.Enabled || game.mnuHint.Enabled);
+        EXPECT_FALSE(game.clock.running() || game.mnuSave.Enabled || game.mnuHint.Enabled);
         EXPECT_EQ(game.IntroClock, 1005.0);
 
         // Solved: the game does not end twice before the timer has returned to the picture.
@@ -276,8 +276,8 @@ TEST_F(Moves, ArrowKeysSlideTheNeighbourOfTheEmptyCell)
         const int mover = c.moverCell == 0 ? 0 : c.moverCell == 9 ? c.emptyCell : c.moverCell;
         rig.sound.log.clear();
         game.arrowSlide(c.key);
-        EXPECT_EQ(game.MoveCount, mover ? 1 : 0);
-        EXPECT_EQ(game.ClockRunning, mover != 0);
+        EXPECT_EQ(game.counters.moves(), mover ? 1 : 0);
+        EXPECT_EQ(game.clock.running(), mover != 0);
         EXPECT_EQ(rig.sound.count("Command=Play"), mover ? 1 : 0);
         if (mover) {
             EXPECT_EQ(cellOf(mover), c.emptyCell);
@@ -306,7 +306,7 @@ TEST_F(Moves, ArrowKeysActOnlyInASliderGameOnView)
         game.GameState = c.state;
         game.Picture2.Visible = c.onView;
         game.arrowSlide(Key::Down);
-        EXPECT_EQ(game.MoveCount, c.moves);
+        EXPECT_EQ(game.counters.moves(), c.moves);
     }
     // The last slide home solves the picture like a slide by mouse.
     cut(3, 3);

@@ -192,12 +192,11 @@ TEST_F(Shuffle, StartNewGameClearsCountersAndKeepsTheWelcomeCaption)
         rig.program.PlayMode = Mode::Puzzle;
         game.introRunning = c.intro;
         game.Caption = c.caption;
-        game.MoveCount = 9;
-        game.HintCount = 2;
+        game.counters.restore(9, 2);
         rig.random.script = {0.9f}; // piece 1 to cell 11
         game.StartNewGame();
-        EXPECT_EQ(game.MoveCount, 0);
-        EXPECT_EQ(game.HintCount, 0);
+        EXPECT_EQ(game.counters.moves(), 0);
+        EXPECT_EQ(game.counters.hints(), 0);
         EXPECT_FALSE(misplaced().empty());
         EXPECT_EQ(game.Caption != c.caption, c.status);
     }

@@ -43,11 +43,8 @@ TEST_F(Status, CaptionTable)
         game.mnuCurrent.Caption = c.name;
         game.mnuCurSize.Caption = c.size;
         game.GameState = c.state;
-        game.MoveCount = c.moves;
-        game.HintCount = c.hints;
-        game.ClockHours = " 0";
-        game.ClockMinutes = "03";
-        game.ClockSeconds = "07";
+        game.counters.restore(c.moves, c.hints);
+        showClock(3 * 60 + 7);
         game.RefreshStatus();
         EXPECT_EQ(game.Caption, c.caption);
     }
@@ -64,13 +61,12 @@ TEST_F(Status, ClockTextIsResetOnlyBeforeAGameBegins)
                  {0, 0, 3, false, false},
                  {0, 0, -1, true, false}};
     for (const auto& c : cases) {
-        game.MoveCount = std::int16_t(c.moves);
-        game.HintCount = std::int16_t(c.hints);
+        game.counters.restore(std::int16_t(c.moves), std::int16_t(c.hints));
         board.SelectedPiece = c.selected;
         game.mnuSave.Enabled = c.save;
-        game.ClockHours = " 2";
+        showClock(2 * 3600);
         game.RefreshStatus();
-        EXPECT_EQ(game.ClockHours, c.reset ? " 0" : " 2");
+        EXPECT_EQ(game.clock.hours(), c.reset ? " 0" : " 2");
     }
 }
 
@@ -83,12 +79,11 @@ TEST_F(Status, TimerShowsWholeSecondsRoundedToEven)
                  {59.5, " 0:01:00"},  {61, " 0:01:01"},    {3599.4, " 0:59:59"},
                  {3600, " 1:00:00"},  {3661, " 1:01:01"},  {36000, "10:00:00"}};
     for (const auto& c : cases) {
-        game.ClockRunning = true;
-        game.ClockPaused = false;
-        game.ClockStart = rig.clock.t - c.elapsed;
+        game.clock = GameClock{};
+        game.clock.start(rig.clock.t - c.elapsed);
         game.GameState = State::Playing;
         game.Timer1_Timer();
-        EXPECT_EQ(game.ClockHours + ":" + game.ClockMinutes + ":" + game.ClockSeconds, c.shown);
+        EXPECT_EQ(game.clock.text(), c.shown);
         EXPECT_EQ(game.Caption.substr(game.Caption.size() - 8), c.shown);
     }
 }
@@ -106,7 +101,7 @@ TEST_F(Status, PausedTimeIsLeftOutAndNotShown)
     game.resumeClock();
     rig.clock.advance(5);
     game.Timer1_Timer();
-    EXPECT_EQ(game.ClockSeconds, "15");
+    EXPECT_EQ(game.clock.seconds(), "15");
 }
 
 TEST_F(Status, TimerRunsTheIntroSteps)
@@ -176,14 +171,17 @@ TEST_F(Status, NextDue)
         SCOPED_TRACE(c.name);
         game.GameState = State::WholePicture;
         game.FinishPending = false;
-        game.ClockRunning = c.running;
-        game.ClockPaused = c.paused;
-        game.ClockStart = now - c.shownElapsed;
-        game.Timer1_Timer(); // sets the clock text
+        game.clock = GameClock{};
+        if (c.running) {
+            // Started c.elapsed ago, its text last set when c.shownElapsed had passed.
+            game.clock.start(now - c.elapsed);
+            game.clock.tick(now - c.elapsed + c.shownElapsed);
+            if (c.paused)
+                game.clock.pause(now);
+        }
         game.GameState = c.state;
         game.IntroClock = now - 0.05;
         game.FinishPending = c.finish;
-        game.ClockStart = now - c.elapsed;
         const std::optional<double> due = game.nextDue();
         ASSERT_EQ(due.has_value(), c.due.has_value());
         if (due) {
@@ -195,18 +193,18 @@ TEST_F(Status, NextDue)
 TEST_F(Status, NextDueFallsJustAfterEachChangeOfTheShownSecond)
 {
     game.GameState = State::Playing;
-    game.ClockRunning = true;
-    game.ClockStart = rig.clock.t;
+    game.clock = GameClock{};
+    game.clock.start(rig.clock.t);
     for (int step = 0; step < 400; ++step) {
         game.Timer1_Timer();
-        const std::string shown = game.ClockSeconds;
+        const std::string shown = game.clock.seconds();
         const double due = *game.nextDue();
         rig.clock.t = due - 0.002;
         game.Timer1_Timer();
-        EXPECT_EQ(game.ClockSeconds, shown) << "changed before it was due";
+        EXPECT_EQ(game.clock.seconds(), shown) << "changed before it was due";
         rig.clock.t = due;
         game.Timer1_Timer();
-        ASSERT_NE(game.ClockSeconds, shown) << "due without a change";
+        ASSERT_NE(game.clock.seconds(), shown) << "due without a change";
         rig.clock.t = due + 0.0371 * (step % 20); // the timer may run late
     }
 }

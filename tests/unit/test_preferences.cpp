@@ -117,13 +117,13 @@ TEST(PrefColour, HintColourLeavesTheSelectionFrameInTheSelectionColour)
     Game& g = rig.game;
     g.image2_Click(3);
     ASSERT_TRUE(g.board.Shape5[3].Visible);
-    ASSERT_FALSE(g.ClockPaused);
+    ASSERT_FALSE(g.clock.paused());
     rig.colors.answers = {0x123456};
 
     g.mnuHntCol_Click();
 
-    EXPECT_TRUE(g.ClockPaused);
-    EXPECT_EQ(g.PauseStart, rig.clock.t);
+    EXPECT_TRUE(g.clock.paused());
+    EXPECT_EQ(g.clock.pausedAt(), rig.clock.t);
     EXPECT_EQ(g.program.HintColor, double(0x123456));
     EXPECT_EQ(g.board.Shape5[3].Color, kSelection);
     for (std::size_t k = 0; k < g.board.Shape5.size(); ++k) {
@@ -186,13 +186,13 @@ TEST(PrefColour, BackgroundIsSetAndCancelChangesNothing)
             EXPECT_EQ(g.board.Shape5[k].Color, frames[k].Color);
             EXPECT_EQ(g.board.Shape5[k].Visible, frames[k].Visible);
         }
-        EXPECT_TRUE(g.ClockPaused) << "the clock stays paused until the next action";
-        EXPECT_EQ(g.PauseStart, rig.clock.t);
+        EXPECT_TRUE(g.clock.paused()) << "the clock stays paused until the next action";
+        EXPECT_EQ(g.clock.pausedAt(), rig.clock.t);
     }
-    const double pausedAt = g.PauseStart;
+    const double pausedAt = g.clock.pausedAt();
     rig.clock.advance(60);
     g.mnuColor_Click();
-    EXPECT_EQ(g.PauseStart, pausedAt) << "a pause in progress keeps its start";
+    EXPECT_EQ(g.clock.pausedAt(), pausedAt) << "a pause in progress keeps its start";
 }
 
 } // namespace

@@ -70,8 +70,8 @@ struct SavedRig : GameRig {
         s << g.GameState << '|' << g.Caption << '|' << g.mnuCurrent.Caption << '|'
           << g.mnuCurSize.Caption << '|' << program.PlayMode << '|' << program.CurrentPicturePath
           << '|' << program.CurrentPictureFolder << '|' << g.board.GridCols << 'x'
-          << g.board.GridRows << '|' << g.MoveCount << '|' << g.HintCount << '|'
-          << g.ClockRunning << ':' << g.ClockStart << '|' << g.mnuSave.Enabled
+          << g.board.GridRows << '|' << g.counters.moves() << '|' << g.counters.hints() << '|'
+          << g.clock.running() << ':' << g.clock.startedAt() << '|' << g.mnuSave.Enabled
           << g.mnuRestore.Enabled << g.mnuHint.Enabled << g.Picture2.Visible << g.Image1.Visible
           << '|' << clip.w << 'x' << clip.h << '|' << g.SizeCount << '|';
         for (int k = 1; k <= g.board.PieceCount; ++k)
@@ -151,7 +151,7 @@ TEST(SavedGame, SavingWhilePausedLeavesThePausedTimeOut)
     g.mnuSave_Click();
     for (int cycle = 0; cycle < 5; ++cycle) {
         g.mnuRestore_Click();
-        ASSERT_TRUE(g.ClockPaused);
+        ASSERT_TRUE(g.clock.paused());
         rig.clock.advance(20);
         g.mnuSave_Click();
         ASSERT_EQ(rig.savedFields().back(), "1") << "cycle " << cycle;
@@ -169,7 +169,7 @@ TEST(SavedGame, MovesHintsAndTimeContinueFromTheSavedValues)
     rig.swap(3, 4);
     g.mnuHint_Click();
     g.mnuHint_Click();   // the second Hint places a piece
-    ASSERT_EQ(g.HintCount, 1);
+    ASSERT_EQ(g.counters.hints(), 1);
     rig.clock.advance(75);
     g.mnuSave_Click();
     const std::vector<int> saved = rig.cells();
@@ -180,16 +180,16 @@ TEST(SavedGame, MovesHintsAndTimeContinueFromTheSavedValues)
     g.mnuRestore_Click();
 
     EXPECT_EQ(rig.cells(), saved);
-    EXPECT_EQ(g.MoveCount, 2);
-    EXPECT_EQ(g.HintCount, 1);
+    EXPECT_EQ(g.counters.moves(), 2);
+    EXPECT_EQ(g.counters.hints(), 1);
     EXPECT_EQ(g.GameState, State::Playing);
-    EXPECT_TRUE(g.ClockRunning);
-    EXPECT_TRUE(g.ClockPaused);
+    EXPECT_TRUE(g.clock.running());
+    EXPECT_TRUE(g.clock.paused());
     EXPECT_TRUE(g.mnuSave.Enabled);
     EXPECT_TRUE(g.mnuHint.Enabled);
     EXPECT_TRUE(g.Picture2.Visible);
     EXPECT_FALSE(g.Image1.Visible);
-    EXPECT_EQ(g.ClockHours + ":" + g.ClockMinutes + ":" + g.ClockSeconds, " 0:01:15");
+    EXPECT_EQ(g.clock.text(), " 0:01:15");
     EXPECT_NE(g.Caption.find("Moves: 002  Hints: 001"), std::string::npos) << g.Caption;
     EXPECT_NE(g.Caption.find("Time:  0:01:15"), std::string::npos) << g.Caption;
 
@@ -197,8 +197,8 @@ TEST(SavedGame, MovesHintsAndTimeContinueFromTheSavedValues)
     rig.swap(7, 8);
     rig.clock.advance(10);
     g.Timer1_Timer();
-    EXPECT_DOUBLE_EQ(g.ElapsedSeconds, 85);
-    EXPECT_EQ(g.MoveCount, 3);
+    EXPECT_DOUBLE_EQ(g.clock.elapsed(), 85);
+    EXPECT_EQ(g.counters.moves(), 3);
 }
 
 TEST(SavedGame, SliderGameComesBackWithTheEmptyPieceHidden)
@@ -208,8 +208,8 @@ TEST(SavedGame, SliderGameComesBackWithTheEmptyPieceHidden)
     rig.newGame(1, "5x3=15", "slider");
     for (const int key : {Key::Left, Key::Up, Key::Right, Key::Down, Key::Left, Key::Up})
         g.keyDown(key);
-    ASSERT_GT(g.MoveCount, 0);
-    const std::int16_t moves = g.MoveCount;
+    ASSERT_GT(g.counters.moves(), 0);
+    const std::int16_t moves = g.counters.moves();
     g.mnuSave_Click();
     const std::vector<int> saved = rig.cells();
 
@@ -226,10 +226,10 @@ TEST(SavedGame, SliderGameComesBackWithTheEmptyPieceHidden)
     EXPECT_EQ(rig.cells(), saved);
     for (int k = 1; k <= 15; ++k)
         EXPECT_EQ(g.board.piece(k).Visible, k != 15) << "piece " << k;
-    EXPECT_EQ(g.MoveCount, moves);
+    EXPECT_EQ(g.counters.moves(), moves);
     g.keyDown(Key::Down);
     g.keyDown(Key::Right);
-    EXPECT_GT(g.MoveCount, moves) << "moves go on counting from the saved value";
+    EXPECT_GT(g.counters.moves(), moves) << "moves go on counting from the saved value";
 }
 
 // Saved in one window size and loaded in another: the pieces take the same cells, on the grid of
@@ -334,7 +334,7 @@ TEST(SavedGame, RefusedLoadsLeaveThePreviousGameUntouched)
         EXPECT_EQ(rig.messages.shown[0].title, "Quiltra");
         EXPECT_EQ(rig.messages.shown[0].buttons, MessageButtons::Ok);
         EXPECT_EQ(rig.snapshot(), before) << row.name;
-        EXPECT_TRUE(g.ClockPaused) << row.name;
+        EXPECT_TRUE(g.clock.paused()) << row.name;
     }
 }
 

@@ -304,7 +304,7 @@ private slots:
         if (before != QLatin1String("whole picture")) {
             QVERIFY(trigger(w, QStringLiteral("mnuPuz")));
             QTest::mouseClick(w.board(), Qt::LeftButton, {}, pieceOnScreen(g, 1).center());
-            QVERIFY(g.ClockRunning);
+            QVERIFY(g.clock.running());
         }
         if (before == QLatin1String("solved")) {
             for (int i = 0; i < 400 && g.GameState != State::Solved; ++i)
@@ -312,7 +312,7 @@ private slots:
             QCOMPARE(g.GameState, State::Solved);
         } else if (before == QLatin1String("paused")) {
             QTest::keyClick(&w, Qt::Key_P);
-            QVERIFY(g.ClockPaused);
+            QVERIFY(g.clock.paused());
         }
         onScreen(w);
         QVERIFY(trigger(w, command));

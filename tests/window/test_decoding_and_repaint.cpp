@@ -259,10 +259,10 @@ private slots:
             before.push_back(pieceOnScreen(g, k));
         for (int key : {Key::Left, Key::Right, Key::Up, Key::Down}) {
             w.runGame([&g, key] { g.keyDown(key); });
-            if (g.MoveCount > 0)
+            if (g.counters.moves() > 0)
                 break;
         }
-        QCOMPARE(g.MoveCount, std::int16_t(1));
+        QCOMPARE(g.counters.moves(), std::int16_t(1));
         QApplication::processEvents();
         int moved = 0;
         for (int k = 1; k < n; ++k)

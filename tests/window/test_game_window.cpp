@@ -109,15 +109,15 @@ private slots:
         Game& g = rig.game();
         w.runGame([&] { g.mnuPuz_Click(); });
         QTest::mouseClick(w.board(), Qt::LeftButton, {}, centreOfPiece(g, 1)); // starts the clock
-        QVERIFY(g.ClockRunning);
+        QVERIFY(g.clock.running());
         rig.advance(5);
         QTest::keyClick(&w, Qt::Key_P);
-        QVERIFY(g.ClockPaused);
+        QVERIFY(g.clock.paused());
         rig.advance(100);
         QTest::keyClick(&w, Qt::Key_A);
-        QVERIFY(!g.ClockPaused);
+        QVERIFY(!g.clock.paused());
         rig.advance(1);
-        QCOMPARE(QString::fromStdString(g.ClockSeconds), QStringLiteral("06"));
+        QCOMPARE(QString::fromStdString(g.clock.seconds()), QStringLiteral("06"));
         QVERIFY(w.windowTitle().endsWith(QStringLiteral("Time:  0:00:06")));
     }
 
@@ -145,7 +145,7 @@ private slots:
             w.action(QString::fromLatin1(rules))->trigger();
             QApplication::setActiveWindow(&w);   // the box has closed
             QVERIFY2(!wasActive, rules);
-            QVERIFY2(!g.ClockPaused, rules);
+            QVERIFY2(!g.clock.paused(), rules);
         }
         rig.advance(1);
         QVERIFY2(w.windowTitle().endsWith(QStringLiteral("Time:  0:00:23")),
@@ -157,15 +157,15 @@ private slots:
         };
         w.action(QStringLiteral("mnuPz"))->trigger();
         QApplication::setActiveWindow(&w);
-        QVERIFY(g.ClockPaused);
+        QVERIFY(g.clock.paused());
         QTest::keyClick(&w, Qt::Key_A);
-        QVERIFY(!g.ClockPaused);
+        QVERIFY(!g.clock.paused());
 
         rig.messages.whileShown = {};
         QApplication::setActiveWindow(&box);
-        QVERIFY(g.ClockPaused);
+        QVERIFY(g.clock.paused());
         QApplication::setActiveWindow(&w);
-        QVERIFY(g.ClockPaused);
+        QVERIFY(g.clock.paused());
         QCOMPARE(rig.messages.shown.size(), size_t(3));
     }
 

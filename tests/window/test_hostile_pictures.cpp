@@ -63,9 +63,9 @@ struct HostileRig {
     {
         Game& g = game();
         Snapshot s{g.Caption, rig.window().windowTitle().toStdString(), g.mnuCurrent.Caption,
-                   g.program.CurrentPicturePath, g.mnuCurSize.Caption, g.GameState, g.MoveCount,
-                   g.HintCount, g.pictureGeneration, clip().pixelWidth(), clip().pixelHeight(),
-                   {}};
+                   g.program.CurrentPicturePath, g.mnuCurSize.Caption, g.GameState,
+                   g.counters.moves(), g.counters.hints(), g.pictureGeneration,
+                   clip().pixelWidth(), clip().pixelHeight(), {}};
         for (const Piece& p : g.board.Image2)
             s.pieces.emplace_back(p.Left, p.Top);
         return s;
@@ -81,7 +81,7 @@ struct HostileRig {
         rig.window().runGame([&] { g.image2_Click(1); });
         rig.window().runGame([&] { g.image2_Click(2); });
         return g.mnuCurrent.Caption == "Cat.jpg" && g.GameState == State::Playing &&
-               g.MoveCount == 1;
+               g.counters.moves() == 1;
     }
 
     // The message of a refusal, or nothing when the attempt showed none.
@@ -149,7 +149,7 @@ private slots:
             if (c.refusal.isEmpty()) {
                 r.checkPlays(c, before);
                 QVERIFY2(!QTest::currentTestFailed(), qPrintable(c.name));
-                QCOMPARE(r.game().MoveCount, std::int16_t(0));
+                QCOMPARE(r.game().counters.moves(), std::int16_t(0));
                 continue;
             }
             QCOMPARE(c.name + ": " + r.soleMessage(), c.name + ": " + c.refusal);

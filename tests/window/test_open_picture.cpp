@@ -126,7 +126,7 @@ private slots:
         OpenRig r;
         Game& g = r.game();
         r.rig.window().runGame([&] { g.Image1_Click(); });   // a game in progress
-        g.MoveCount = 7;
+        g.counters.restore(7, g.counters.hints());
         const int generation = g.pictureGeneration;
         const std::string size = g.mnuCurSize.Caption;
 
@@ -138,7 +138,7 @@ private slots:
         QVERIFY(r.closed());
         QVERIFY(r.rig.window().isVisible());
         QCOMPARE(g.pictureGeneration, generation);
-        QCOMPARE(g.MoveCount, std::int16_t(0));
+        QCOMPARE(g.counters.moves(), std::int16_t(0));
         QVERIFY(g.Image1.Visible);
         QVERIFY(!g.Picture2.Visible);
         QCOMPARE(g.Caption, "Quiltra - puzzle: Cat.jpg Size: " + size);
@@ -257,13 +257,13 @@ private slots:
     void openButtonWithoutAFileKeepsTheWindow()
     {
         OpenRig r;
-        r.game().MoveCount = 4;
+        r.game().counters.restore(4, r.game().counters.hints());
         r.open();
         r.files()->clearSelection();
         r.clickOpen();
         QVERIFY(!r.closed());
         QCOMPARE(r.rig.program->form10->windowTitle(), openPictureCaption());
-        QCOMPARE(r.game().MoveCount, std::int16_t(0));
+        QCOMPARE(r.game().counters.moves(), std::int16_t(0));
     }
 
     void missingStartFolderFallsBackToGraphics()
