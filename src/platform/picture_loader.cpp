@@ -124,7 +124,7 @@ LoadedPicture loadPicture(const QString& path, int longSide)
         // A size Qt refuses to read may still be one the player should hear about.
         const QSize declared = declaredSize(path, reader.format());
         if (declared.isValid() &&
-            qint64(declared.width()) * declared.height() * 4 > kFullDecodeBudgetBytes) {
+            qint64(declared.width()) * declared.height() > kFullDecodeBudgetBytes / 4) {
             result.error = tooLarge(declared);
             return result;
         }
