@@ -72,15 +72,6 @@ QRectF logicalRect(const Element& e)
     return QRectF(toPixels(e.Left), toPixels(e.Top), toPixels(e.Width), toPixels(e.Height));
 }
 
-QRect pieceOnScreen(const Game& g, int k)
-{
-    const Piece& p = g.board.piece(k);
-    return QRect(int(std::lround(toPixels(g.Picture2.Left + p.Left))),
-                 int(std::lround(toPixels(g.Picture2.Top + p.Top))),
-                 int(std::lround(toPixels(g.board.PieceWidth))),
-                 int(std::lround(toPixels(g.board.PieceHeight))));
-}
-
 bool trigger(GameWindow& w, const QString& name)
 {
     QAction* a = w.action(name);

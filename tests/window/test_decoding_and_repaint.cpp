@@ -49,16 +49,6 @@ public:
     }
 };
 
-// Piece k on the board as the widget places it: its position rounded, the piece size rounded.
-QRect pieceOnScreen(const Game& g, int k)
-{
-    const Piece& p = g.board.piece(k);
-    return QRect(int(std::lround(toPixels(g.Picture2.Left + p.Left))),
-                 int(std::lround(toPixels(g.Picture2.Top + p.Top))),
-                 int(std::lround(toPixels(g.board.PieceWidth))),
-                 int(std::lround(toPixels(g.board.PieceHeight))));
-}
-
 void clickPiece(GameWindow& w, int k)
 {
     QTest::mouseClick(w.board(), Qt::LeftButton, {}, pieceOnScreen(w.game(), k).center());

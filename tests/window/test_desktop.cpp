@@ -18,15 +18,7 @@ namespace {
 // Drags a file onto the window and drops it; returns whether the window accepted the drag.
 bool dropFile(GameWindow& w, const QString& path)
 {
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(path)});
-    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&w, &enter);
-    if (!enter.isAccepted())
-        return false;
-    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&w, &drop);
-    return true;
+    return dropUrl(w, QUrl::fromLocalFile(path));
 }
 
 // What the program writes to standard error while it lives.

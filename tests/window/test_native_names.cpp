@@ -63,15 +63,8 @@ QListWidgetItem* itemShowing(QListWidget* list, const QString& text)
 // Drops a file URL as a file manager sends it: the name's bytes percent-encoded.
 bool dropEncodedUrl(GameWindow& w, const std::string& path)
 {
-    QMimeData data;
-    data.setUrls({QUrl::fromEncoded("file://" + QByteArray::fromStdString(path).toPercentEncoding("/"))});
-    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&w, &enter);
-    if (!enter.isAccepted())
-        return false;
-    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&w, &drop);
-    return true;
+    return dropUrl(w, QUrl::fromEncoded("file://" +
+                                        QByteArray::fromStdString(path).toPercentEncoding("/")));
 }
 
 } // namespace

@@ -1,17 +1,44 @@
 // A program folder in a temporary directory and a whole program started in it.
 #include "window/window_fixture.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
+#include <cmath>
 #include <filesystem>
 
 #include "game/game_window.h"
+#include "platform/window_units.h"
 
 namespace quiltra::test {
 
 namespace fs = std::filesystem;
 
 QString dataFolder() { return qEnvironmentVariable("QUILTRA_DATA_DIR"); }
+
+QRect pieceOnScreen(const Game& g, int k)
+{
+    const Piece& p = g.board.piece(k);
+    return QRect(int(std::lround(toPixels(g.Picture2.Left + p.Left))),
+                 int(std::lround(toPixels(g.Picture2.Top + p.Top))),
+                 int(std::lround(toPixels(g.board.PieceWidth))),
+                 int(std::lround(toPixels(g.board.PieceHeight))));
+}
+
+bool dropUrl(GameWindow& w, const QUrl& url)
+{
+    QMimeData data;
+    data.setUrls({url});
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &drop);
+    return true;
+}
 
 ProgramRig::ProgramRig(const QStringList& pictures, bool allPictures, const std::string* initText,
                        const QString& startPicture,

@@ -2,8 +2,10 @@
 // clock, random source, sound device, message boxes and colour dialog.
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 #include <functional>
 #include <memory>
 
@@ -42,5 +44,11 @@ public:
 
 // The folder with the supplied pictures, sounds and intro picture.
 QString dataFolder();
+
+// Piece k on the board as the widget places it: its position rounded, the piece size rounded.
+QRect pieceOnScreen(const Game& g, int k);
+
+// Drags `url` onto the window and drops it there; false when the window refused the drag.
+bool dropUrl(GameWindow& w, const QUrl& url);
 
 } // namespace quiltra::test
