@@ -1,0 +1,207 @@
+// The game window's menus: the fixed menus built once, the size and picture items made from the
+// game's lists, and the QActions kept in step with the game's menu state.
+#include <QMenuBar>
+
+#include "game/game_window.h"
+
+namespace quiltra {
+
+QAction* GameWindow::action(const QString& name)
+{
+    static const QString picture = QStringLiteral("mnuPict(");
+    if (name.startsWith(picture) && name.endsWith(u')')) {
+        bool ok = false;
+        const qlonglong index =
+            name.sliced(picture.size(), name.size() - picture.size() - 1).toLongLong(&ok);
+        syncMenus();
+        buildPictureActions();
+        return ok && index >= 0 && std::size_t(index) < pictureActions_.size()
+                   ? pictureActions_[std::size_t(index)]
+                   : nullptr;
+    }
+    const auto it = byName_.find(name);
+    return it == byName_.end() ? nullptr : it->second;
+}
+
+QMenu* GameWindow::addMenu(QMenu* parent, MenuItem& item, const char* name)
+{
+    QMenu* menu = parent ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    items_.emplace_back(menu->menuAction(), &item);
+    byName_[QString::fromLatin1(name)] = menu->menuAction();
+    return menu;
+}
+
+QAction* GameWindow::addItem(QMenu* menu, MenuItem& item, const char* name,
+                             const QKeySequence& keys, std::function<void()> handler,
+                             bool checkable)
+{
+    QAction* action = menu->addAction(QString());
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setCheckable(checkable);
+    if (handler)
+        connect(action, &QAction::triggered, this, [this, handler] { runGame(handler); });
+    items_.emplace_back(action, &item);
+    byName_[QString::fromLatin1(name)] = action;
+    return action;
+}
+
+void GameWindow::buildMenus()
+{
+    Game& g = game_;
+    QMenu* file = addMenu(nullptr, g.mnuFile, "mnuFile");
+    QMenu* newGame = addMenu(file, g.mnuNew, "mnuNew");
+    addItem(newGame, g.mnuPuz, "mnuPuz", Qt::Key_F5, [&g] { g.mnuPuz_Click(); });
+    addItem(newGame, g.mnuSlide, "mnuSlide", Qt::Key_F6, [&g] { g.mnuSlide_Click(); });
+    addItem(file, g.mnuRestore, "mnuRestore", Qt::Key_F7, [&g] { g.mnuRestore_Click(); });
+    addItem(file, g.mnuSave, "mnuSave", Qt::Key_F8, [&g] { g.mnuSave_Click(); });
+    addItem(file, g.mnuOpen, "mnuOpen", Qt::Key_F9, [this] { openWindow(onOpen); });
+    file->addSeparator();
+    addItem(file, g.mnuExit, "mnuExit", QKeySequence(Qt::CTRL | Qt::Key_X), [this] { close(); });
+
+    QMenu* view = addMenu(nullptr, g.mnuV, "mnuV");
+    addItem(view, g.mnuView, "mnuView", Qt::Key_F4, [&g] { g.mnuView_Click(); });
+    addItem(view, g.mnuPicView, "mnuPicView", {}, [this] { openWindow(onPictureViewer); });
+
+    picMenu_ = addMenu(nullptr, g.mnuPic, "mnuPic");
+    addItem(picMenu_, g.mnuCurrent, "mnuCurrent", {}, {});
+    addItem(picMenu_, g.mnuAddCur, "mnuAddCur", {}, [&g] { g.mnuAddCur_Click(); });
+    addItem(picMenu_, g.mnuEdit, "mnuEdit", {}, [this] {
+        game_.mnuEdit_Click();
+        if (onEditList)
+            onEditList();
+    });
+    pictSeparator_ = picMenu_->addSeparator();
+    connect(picMenu_, &QMenu::aboutToShow, this, &GameWindow::buildPictureActions);
+
+    sizeMenu_ = addMenu(nullptr, g.mnus, "mnus");
+    addItem(sizeMenu_, g.mnuCurSize, "mnuCurSize", {}, {});
+
+    QMenu* prefs = addMenu(nullptr, g.mnuPr, "mnuPr");
+    QMenu* colour = addMenu(prefs, g.mnuClr, "mnuClr");
+    addItem(colour, g.mnuColor, "mnuColor", {}, [&g] { g.mnuColor_Click(); });
+    addItem(colour, g.mnuSelCol, "mnuSelCol", {}, [&g] { g.mnuSelCol_Click(); });
+    addItem(colour, g.mnuHntCol, "mnuHntCol", {}, [&g] { g.mnuHntCol_Click(); });
+    QMenu* sound = addMenu(prefs, g.mnuSnd, "mnuSnd");
+    addItem(sound, g.mnuEffects, "mnuEffects", {}, [&g] { g.mnuEffects_Click(); }, true);
+    sound->addSeparator();
+    addItem(sound, g.SndInt, "SndInt", {}, [&g] { g.SndInt_Click(); }, true);
+    addItem(sound, g.SndMv, "SndMv", {}, [&g] { g.SndMv_Click(); }, true);
+    addItem(sound, g.SndEnd, "SndEnd", {}, [&g] { g.SndEnd_Click(); }, true);
+    QMenu* screen = addMenu(prefs, g.mnuScrn, "mnuScrn");
+    for (int i = 0; i < 6; ++i) {
+        static const char* names[] = {"mnuScreen(0)", "mnuScreen(1)", "mnuScreen(2)",
+                                      "mnuScreen(3)", "mnuScreen(4)", "mnuScreen(5)"};
+        addItem(screen, g.mnuScreen[size_t(i)], names[i], {}, [&g, i] { g.mnuScreen_Click(i); });
+    }
+    screen->addSeparator();
+    addItem(screen, g.mnuMan, "mnuMan", {}, {});
+    addItem(prefs, g.mnuSv, "mnuSv", {}, [&g] { g.mnuSv_Click(); }, true);
+
+    QMenu* help = addMenu(nullptr, g.mnuHe, "mnuHe");
+    addItem(help, g.mnuAbout, "mnuAbout", {}, [this] { openWindow(onAbout); });
+    addItem(help, g.mnuContents, "mnuContents", Qt::Key_F1, [this] { openWindow(onContents); });
+    help->addSeparator();
+    addItem(help, g.mnuHint, "mnuHint", Qt::Key_F2, [&g] { g.mnuHint_Click(); });
+    help->addSeparator();
+    addItem(help, g.mnuPz, "mnuPz", {}, [this] { showRules(&Game::mnuPz_Click); });
+    addItem(help, g.mnuSldr, "mnuSldr", {}, [this] { showRules(&Game::mnuSldr_Click); });
+}
+
+void GameWindow::rebuildDynamicMenus()
+{
+    for (QAction* a : sizeActions_) {
+        std::erase_if(items_, [a](const auto& p) { return p.first == a; });
+        byName_.erase(a->objectName());
+        a->deleteLater();
+    }
+    sizeActions_.clear();
+    for (std::size_t i = 0; i < game_.mnuSize.size(); ++i) {
+        QAction* a = sizeMenu_->addAction(QString());
+        a->setObjectName(QStringLiteral("mnuSize(%1)").arg(i));
+        const int index = int(i);
+        connect(a, &QAction::triggered, this,
+                [this, index] { runGame([this, index] { game_.mnuSize_Click(index); }); });
+        items_.emplace_back(a, &game_.mnuSize[i]);
+        byName_[a->objectName()] = a;
+        sizeActions_.push_back(a);
+    }
+
+    // The picture items are made again only when the list itself changed, not for a new size.
+    std::vector<std::string> captions;
+    captions.reserve(game_.mnuPict.size());
+    for (const MenuItem& item : game_.mnuPict)
+        captions.push_back(item.Caption);
+    if (captions != shownPictures_) {
+        dropPictureActions();
+        shownPictures_ = std::move(captions);
+    }
+    shownMenuGeneration_ = game_.menuGeneration;
+}
+
+void GameWindow::dropPictureActions()
+{
+    for (QAction* a : pictureActions_)
+        a->deleteLater();
+    for (QMenu* group : pictureGroups_)
+        group->deleteLater();
+    pictureActions_.clear();
+    pictureGroups_.clear();
+    picturesBuilt_ = false;
+}
+
+// The picture items are made when the Picture menu is about to open or one is asked for, so that
+// a long list costs nothing at start-up. A list longer than a menu can usefully show is split
+// into submenus of kPictureGroup items, each named for its first and last picture; each menu
+// then stays short, as Qt takes time in proportion to a menu's length for every item added.
+void GameWindow::buildPictureActions()
+{
+    if (picturesBuilt_)
+        return;
+    picturesBuilt_ = true;
+    constexpr std::size_t kPictureGroup = 100;
+    const std::vector<MenuItem>& items = game_.mnuPict;
+    const bool grouped = items.size() > kPictureGroup;
+    pictureActions_.reserve(items.size());
+    QMenu* menu = picMenu_;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (grouped && i % kPictureGroup == 0) {
+            const std::size_t last = std::min(items.size(), i + kPictureGroup) - 1;
+            menu = picMenu_->addMenu(QString::fromStdString(items[i].Caption) +
+                                     QStringLiteral(" \u2013 ") +
+                                     QString::fromStdString(items[last].Caption));
+            pictureGroups_.push_back(menu);
+        }
+        QAction* a = menu->addAction(QString::fromStdString(items[i].Caption));
+        a->setObjectName(QStringLiteral("mnuPict(%1)").arg(i));
+        a->setEnabled(items[i].Enabled);
+        const int index = int(i);
+        connect(a, &QAction::triggered, this,
+                [this, index] { runGame([this, index] { game_.mnuPict_Click(index); }); });
+        pictureActions_.push_back(a);
+    }
+}
+
+void GameWindow::syncMenus()
+{
+    if (shownMenuGeneration_ != game_.menuGeneration ||
+        sizeActions_.size() != game_.mnuSize.size() ||
+        shownPictures_.size() != game_.mnuPict.size())
+        rebuildDynamicMenus();
+    // Only the sizes that exist are shown; entry 0 stays in the menu even when there is none.
+    for (std::size_t i = 0; i < sizeActions_.size(); ++i)
+        sizeActions_[i]->setVisible(int(i) < game_.SizeCount);
+    for (auto& [action, item] : items_) {
+        const QString text = QString::fromStdString(item->Caption);
+        if (action->text() != text)
+            action->setText(text);
+        action->setEnabled(item->Enabled);
+        if (action->isCheckable())
+            action->setChecked(item->Checked);
+    }
+}
+
+} // namespace quiltra
