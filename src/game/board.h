@@ -2,6 +2,7 @@
 // marker and board frames. Painting reads it; only the engine's operations write it.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -53,6 +54,25 @@ struct Board {
 
     Piece& piece(int k) { return Image2[static_cast<std::size_t>(k)]; }
     const Piece& piece(int k) const { return Image2[static_cast<std::size_t>(k)]; }
+
+    // The pieces 1..n that exist: PieceCount, never more than the piece images held.
+    int pieceTotal() const { return std::clamp<int>(PieceCount, 0, int(Image2.size()) - 1); }
+
+    // Pieces a and b exchange places, as a piece and the empty cell do in a slide: the set of
+    // places taken never changes. Anything but two different existing pieces changes nothing.
+    void exchange(int a, int b);
+
+    // Markers. Shape5(k), k = 1..n, is the one mark of piece k: drawn in the selection colour it
+    // is the piece's selection frame, drawn in the hint colour it is the piece's hint mark. A
+    // piece never needs both at once: a Hint turns the selected piece's frame into its hint mark,
+    // and the next click on a piece turns it back. The mark lies 20 twips right of and below the
+    // piece's top-left corner, so it sits inside the piece. Shape5(0) is never shown; a piece that
+    // does not exist has no mark.
+    Frame* markOf(int k);
+    // Moves piece k's mark to the piece and shows it in the colour given.
+    void showMark(int k, std::uint32_t colour);
+    // Hides piece k's mark; a hidden mark always waits in the hint colour.
+    void hideMark(int k, std::uint32_t hintColour);
 };
 
 } // namespace quiltra

@@ -42,7 +42,7 @@ QRectF BoardWidget::pixelRect(const Element& e) const
 // position rounded, so the gaps between pieces stay even to within a pixel.
 QSize BoardWidget::pieceSize() const
 {
-    const Board& b = game_.board;
+    const Board& b = game_.board();
     return QSize(std::max(1, int(std::lround(toPixels(b.PieceWidth)))),
                  std::max(1, int(std::lround(toPixels(b.PieceHeight)))));
 }
@@ -75,7 +75,7 @@ const QPixmap& BoardWidget::wholePicture(QSize size)
 // equal share of the picture, becomes exactly one piece, so each piece shows its whole share.
 const QPixmap& BoardWidget::piecePicture(QSize piece)
 {
-    const Board& b = game_.board;
+    const Board& b = game_.board();
     const QImage& source = clip_.image();
     const qreal ratio = devicePixelRatioF();
     const QSize devicePixels = (QSizeF(piece.width() * b.GridCols, piece.height() * b.GridRows) * ratio).toSize();
@@ -94,7 +94,7 @@ const QPixmap& BoardWidget::piecePicture(QSize piece)
 
 void BoardWidget::paintPieces(QPainter& painter, const QRegion& dirty)
 {
-    const Board& b = game_.board;
+    const Board& b = game_.board();
     if (b.GridCols <= 0 || b.GridRows <= 0)
         return;
     const QSize size = pieceSize();
@@ -173,7 +173,7 @@ bool BoardWidget::Look::sameScene(const Look& o) const
 BoardWidget::Look BoardWidget::currentLook() const
 {
     const Game& g = game_;
-    const Board& b = g.board;
+    const Board& b = g.board();
     const auto shown = [this](const Element& e) {
         return e.Visible ? pixelRect(e).toAlignedRect() : QRect();
     };
@@ -242,7 +242,7 @@ int BoardWidget::pieceAt(QPointF point) const
 {
     if (!game_.Picture2.Visible)
         return 0;
-    const Board& b = game_.board;
+    const Board& b = game_.board();
     const double x = toTwips(point.x()) - game_.Picture2.Left;
     const double y = toTwips(point.y()) - game_.Picture2.Top;
     for (int k = b.PieceCount; k >= 1; --k) {

@@ -1,6 +1,8 @@
 // Construction of the game window's state and the helpers its handlers share.
 #include "game/game.h"
 
+#include <cmath>
+
 #include "platform/clock.h"
 #include "platform/sound_device.h"
 
@@ -9,7 +11,23 @@ namespace quiltra {
 Game::Game(ProgramState& programState, PictureList& pictureList, GameServices gameServices)
     : program(programState), pictures(pictureList), services(std::move(gameServices))
 {
-    mnuSize.push_back(SizeItem{});
+}
+
+void Game::showPictureList() { menus_.showPictures(pictures.List2); }
+
+void Game::applyPreferences(const StoredPreferences& stored)
+{
+    // A switch is on only when its value is 1. With sound effects off the three sound items are
+    // disabled but keep their own check marks.
+    const auto on = [](std::int16_t value) { return value == 1; };
+    menus_.SndInt.Checked = on(stored.IntroSound);
+    menus_.SndMv.Checked = on(stored.MoveSound);
+    menus_.SndEnd.Checked = on(stored.EndSound);
+    menus_.mnuSv.Checked = on(stored.SaveOnExit);
+    menus_.setSoundEffects(on(stored.SoundEffects));
+    program.SelectionColor = stored.SelectionColor;
+    program.HintColor = stored.HintColor;
+    BackColor = static_cast<std::uint32_t>(std::nearbyint(stored.BackColor));
 }
 
 double Game::now() const { return services.clock->now(); }

@@ -2,7 +2,6 @@
 // clock and caption are data here; the Qt window shows them and forwards its events.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -11,6 +10,7 @@
 
 #include "game/board.h"
 #include "game/counters.h"
+#include "game/game_menus.h"
 #include "game/game_clock.h"
 #include "game/picture_request.h"
 #include "game/play_state.h"
@@ -26,27 +26,6 @@ class SoundDevice;
 class MessageBoxes;
 class PictureClip;
 class ColorDialog;
-
-// A menu item as the window shows it.
-struct MenuItem {
-    std::string Caption;
-    bool Enabled = true;
-    bool Checked = false;
-};
-
-// A Size menu item: its caption and the grid it stands for, side by side, so that the grid is
-// never read back from the text.
-struct SizeItem : MenuItem {
-    Grid grid;
-
-    static SizeItem of(Grid g) { return SizeItem{{sizeCaption(g)}, g}; }
-    // Shows another item's size; this item keeps its enabled and checked states.
-    void showSize(const SizeItem& size)
-    {
-        Caption = size.Caption;
-        grid = size.grid;
-    }
-};
 
 // A rectangle element of the window (picture box, image, frame): twips and visibility.
 struct Element {
@@ -103,7 +82,6 @@ public:
     Element Shape1;     // frame 15 twips outside Image1
     std::uint32_t Shape1Color = 0;  // border colour of Shape1, which the board frame Shape7 takes
     Element Picture1;   // hidden auxiliary box; the screen-size menu sizes it
-    Board board;
 
     State GameState = State::IntroPending;
     // From Form_Load until the intro hands over to a listed picture: the welcome caption stands,
@@ -114,12 +92,7 @@ public:
     bool LayoutRequested = false;
     std::int16_t ResizeSteps = 0;
 
-    // Started by the first click on a piece, Hint or arrow slide; paused while the player is away.
-    GameClock clock;
     bool FinishPending = false;
-
-    // Moves and hints of the game in progress, as the caption and a saved game show them.
-    Counters counters;
     bool HintsShown = false;
 
     // Sizes.
@@ -127,24 +100,20 @@ public:
     std::int16_t MaxRows = 0;
     std::int16_t SizeCount = 0;
 
-    // ---- Menus ----
-    MenuItem mnuFile{"&File", false}, mnuNew{"&New Game"}, mnuPuz{"&Puzzle"}, mnuSlide{"&Slider"},
-        mnuRestore{"&Load"}, mnuSave{"&Save"}, mnuOpen{"&Open"}, mnuExit{"&Exit"};
-    MenuItem mnuV{"&View", false}, mnuView{"Puzzle"}, mnuPicView{"Picture &Viewer"};
-    MenuItem mnuPic{"&Picture", false}, mnuCurrent{""}, mnuAddCur{"&Add"}, mnuEdit{"&Edit List"};
-    std::vector<MenuItem> mnuPict;   // one per picture in the list
-    MenuItem mnus{"&Size", false};
-    SizeItem mnuCurSize;             // the size in play
-    std::vector<SizeItem> mnuSize;   // one per available size; entry 0 always exists
-    MenuItem mnuPr{"Pr&eferences", false}, mnuClr{"&Color"}, mnuColor{"&Background"},
-        mnuSelCol{"&Selection"}, mnuHntCol{"&Hint"}, mnuSnd{"&Sound"},
-        mnuEffects{"&Sound Effects", true, true}, SndInt{"&Intro", true, true},
-        SndMv{"&Move", true, true}, SndEnd{"&End", true, true}, mnuScrn{"&Screen Size"},
-        mnuMan{"Manual: - +"}, mnuSv{"S&ave On Exit", true, true};
-    std::array<MenuItem, 6> mnuScreen{{{"480 by 600"}, {"720 by 600"}, {"800 by 600"},
-                                       {"1024 by 768"}, {"1152 by 864"}, {"1280 by 1024"}}};
-    MenuItem mnuHe{"&Help", false}, mnuAbout{"&About"}, mnuContents{"&Contents"},
-        mnuHint{"&Hint", false}, mnuPz{"&Puzzle"}, mnuSldr{"&Slidder"};
+    // ---- The game's parts, read-only to everyone but the game's own handlers ----
+    // The menus' captions, check marks and enabled states.
+    const GameMenus& menus() const { return menus_; }
+    // The pieces, their home cells, the markers and the board frame.
+    const Board& board() const { return board_; }
+    // Started by the first click on a piece, Hint or arrow slide; paused while the player is away.
+    const GameClock& clock() const { return clock_; }
+    // Moves and hints of the game in progress, as the caption and a saved game show them.
+    const Counters& counters() const { return counters_; }
+
+    // Shows the picture list in the Picture menu (after the list changed elsewhere).
+    void showPictureList();
+    // Takes the switches and the background colour read from the settings file.
+    void applyPreferences(const StoredPreferences& stored);
 
     // ---- Window frame ----
     void Form_Load();
@@ -257,8 +226,6 @@ public:
     // Bumped whenever the set of pieces or the picture changes, so the window re-scales its
     // picture only then.
     int pictureGeneration = 0;
-    // Bumped whenever a dynamic menu (pictures, sizes) changes.
-    int menuGeneration = 0;
     // Set while a Slider shuffle runs: the window's events run during it, and a click on the whole
     // picture then is ignored.
     bool sliderShuffling = false;
@@ -275,6 +242,22 @@ public:
     std::string soundPath(const char* relative) const;
     // The loading caption: "Quiltra - <mode>: <short name>  Loading".
     std::string loadingCaption(const std::string& name) const;
+
+private:
+    // Tests stage the parts through this (tests/support/game_parts.h).
+    friend struct GameParts;
+
+    void playMoveSound();
+    void slideIntoEmpty(int k);
+    void removeListEntry(std::size_t index);
+    // Makes the picture PicClip1 holds the picture in play for the request (see
+    // takePictureIntoPlay).
+    void enterPlay(const PictureRequest& request);
+
+    GameMenus menus_;
+    Board board_;
+    GameClock clock_;
+    Counters counters_;
 };
 
 // A picture name longer than 16 characters is shown as its first 14 and "..".

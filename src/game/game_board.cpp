@@ -54,7 +54,7 @@ int piecesOnBoard(const Board& b)
 // the whole picture. Window events run once, before the new pieces exist, never in the loop.
 void Game::Divide_Pic()
 {
-    Board& b = board;
+    Board& b = board_;
     const Frame marker = b.Shape5.empty() ? Frame{} : b.Shape5.front();
     b.Shape5.assign(1, marker);
     processEvents();
@@ -100,7 +100,7 @@ void Game::Divide_Pic()
 // frame's as it was; the frame is hidden because piece 1 need not be home.
 void Game::Divide_Pic2()
 {
-    Board& b = board;
+    Board& b = board_;
     b.SelectedPiece = -1;
     b.Shape7.Visible = false;
     if (b.GridCols < 1 || b.GridRows < 1)
@@ -151,7 +151,7 @@ void Game::Divide_Pic2()
 // whole picture is shown and the intro waits (`State::IntroFinished`).
 void Game::IntroStep()
 {
-    Board& b = board;
+    Board& b = board_;
     const int count = piecesOnBoard(b);
     if (count >= 1)
         b.piece(count).Visible = true;

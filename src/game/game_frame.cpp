@@ -53,18 +53,18 @@ std::int16_t addSaturated(std::int16_t value, int amount)
 void Game::Form_Load()
 {
     if (!fileExists(program.SettingsFolder + "/last.txt"))
-        mnuRestore.Enabled = false;
-    mnuSave.Enabled = false;
+        menus_.mnuRestore.Enabled = false;
+    menus_.mnuSave.Enabled = false;
 
-    board.TemplateVisible = false;
-    counters.resetHints();
-    board.PieceGap = 35;
+    board_.TemplateVisible = false;
+    counters_.resetHints();
+    board_.PieceGap = 35;
     GameState = State::IntroPending;
-    board.PieceCount = 0;
-    board.Image2.resize(1);
-    board.Shape5.resize(1);
-    board.NumPieces = 0;
-    board.Shape5[0].Visible = false;
+    board_.PieceCount = 0;
+    board_.Image2.resize(1);
+    board_.Shape5.resize(1);
+    board_.NumPieces = 0;
+    board_.Shape5[0].Visible = false;
     HintsShown = false;
     SizeCount = 0;
 
@@ -79,10 +79,7 @@ void Game::Form_Load()
     placeGameArea(*this, 90);
 
     // The Picture menu holds exactly one item per list entry (none for an empty list).
-    mnuPict.clear();
-    for (const auto& name : pictures.List2)
-        mnuPict.push_back(MenuItem{name});
-    ++menuGeneration;
+    showPictureList();
 
     Picture2.Visible = false;
     Image1.Visible = false;
@@ -107,7 +104,7 @@ void Game::intro()
     processEvents();
     GameState = State::IntroReassembling;
     IntroClock = now() + 0.6;
-    if (SndInt.Checked) {
+    if (menus_.SndInt.Checked) {
         services.sound->setDeviceType("WaveAudio");
         services.sound->command("Open");
         services.sound->command("Prev");
@@ -208,9 +205,9 @@ void Game::keyDown(int keyCode)
         ResizeSteps = addSaturated(ResizeSteps, 10);
         return;
     }
-    if ((keyCode == Key::P || keyCode == Key::F1) && !clock.paused())
+    if ((keyCode == Key::P || keyCode == Key::F1) && !clock_.paused())
         pauseClock();
-    else if (clock.paused())
+    else if (clock_.paused())
         resumeClock();
 
     if (keyCode == Key::Left || keyCode == Key::Up || keyCode == Key::Right ||

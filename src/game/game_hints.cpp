@@ -16,11 +16,11 @@ void Game::mnuHint_Click()
 {
     resumeClock();
     startClock();
-    Board& b = board;
-    const int n = pieceTotal(b);
+    Board& b = board_;
+    const int n = b.pieceTotal();
 
     if (program.PlayMode == Mode::Puzzle && HintsShown) {
-        counters.countHint();
+        counters_.countHint();
         const CellGrid grid = boardCells(*this);
         const int cells = std::min(n, grid.count());
         const auto isHome = [&](int k) {
@@ -55,7 +55,7 @@ void Game::mnuHint_Click()
     if (isBeyondPicture(GameState)) {
         HintsShown = true;
         // A selected piece keeps its selection, but its frame now serves as its hint mark.
-        if (Frame* f = markOf(b, b.SelectedPiece))
+        if (Frame* f = b.markOf(b.SelectedPiece))
             f->Color = frameColour(program.HintColor);
         CheckSolved();
     }

@@ -10,27 +10,27 @@ namespace quiltra {
 void Game::ResetBoard()
 {
     const std::uint32_t hint = frameColour(program.HintColor);
-    for (Frame& f : board.Shape5) {
+    for (Frame& f : board_.Shape5) {
         f.Visible = false;
         f.Color = hint;
     }
     HintsShown = false;
-    mnuSave.Enabled = false;
-    board.SelectedPiece = -1;
-    counters.reset();
-    clock.stop();
+    menus_.mnuSave.Enabled = false;
+    board_.SelectedPiece = -1;
+    counters_.reset();
+    clock_.stop();
     GameState = State::WholePicture;
 }
 
 // New Game > Puzzle: deals the pieces of the current picture and size afresh. Without a picture
-// it only clears the caption and stops the clock.
+// it only clears the caption and stops the clock_.
 void Game::mnuPuz_Click()
 {
     Caption.clear();
-    clock.stop();
+    clock_.stop();
     if (GameState == State::NoPicture)
         return;
-    board.TemplateVisible = false;
+    board_.TemplateVisible = false;
     program.PlayMode = Mode::Puzzle;
     showWholePicture(*this);
     ResetBoard();
@@ -38,8 +38,8 @@ void Game::mnuPuz_Click()
     StartNewGame();
     RefreshStatus();
     showPuzzle(*this);
-    mnuView.Caption = "Original";
-    mnuHint.Enabled = true;
+    menus_.mnuView.Caption = "Original";
+    menus_.mnuHint.Enabled = true;
     GameState = State::Playing;
 }
 
@@ -50,7 +50,7 @@ void Game::mnuSlide_Click()
     if (GameState == State::NoPicture)
         return;
     Caption.clear();
-    clock.stop();
+    clock_.stop();
     program.PlayMode = Mode::Slider;
     showWholePicture(*this);
     ResetBoard();
@@ -58,10 +58,10 @@ void Game::mnuSlide_Click()
     RefreshStatus();
     GameState = State::Playing;
     showPuzzle(*this);
-    mnuHint.Enabled = true;
-    if (const int n = pieceTotal(board); n >= 1)
-        board.piece(n).Visible = false;
-    mnuView.Caption = "Original";
+    menus_.mnuHint.Enabled = true;
+    if (const int n = board_.pieceTotal(); n >= 1)
+        board_.piece(n).Visible = false;
+    menus_.mnuView.Caption = "Original";
 }
 
 // View: the caption always names the view the command switches to. The clock runs on.
@@ -70,10 +70,10 @@ void Game::mnuView_Click()
     if (GameState == State::NoPicture)
         return;
     if (Picture2.Visible) {
-        mnuView.Caption = "Puzzle";
+        menus_.mnuView.Caption = "Puzzle";
         showWholePicture(*this);
     } else {
-        mnuView.Caption = "Original";
+        menus_.mnuView.Caption = "Original";
         showPuzzle(*this);
     }
 }

@@ -11,19 +11,19 @@ namespace quiltra {
 // (an empty list at the end of the intro) there is no picture to show and the caption stays.
 void Game::finishOpenAttempt()
 {
-    counters.resetMoves();
-    if (mnuCurrent.Caption.empty())
+    counters_.resetMoves();
+    if (menus_.mnuCurrent.Caption.empty())
         return;
     showWholePicture(*this);
-    Caption = "Quiltra - " + std::string(modeText(program.PlayMode)) + ": " + mnuCurrent.Caption +
-              " Size: " + mnuCurSize.Caption;
+    Caption = "Quiltra - " + std::string(modeText(program.PlayMode)) + ": " + menus_.mnuCurrent.Caption +
+              " Size: " + menus_.mnuCurSize.Caption;
 }
 
 // After the Open button, whether or not a picture was opened: the View command offers the
 // puzzle, and the sound device is opened on the tone file without playing it.
 void Game::openButtonDone()
 {
-    mnuView.Caption = "Puzzle";
+    menus_.mnuView.Caption = "Puzzle";
     services.sound->command("close");
     services.sound->setFileName(soundPath("/Sound/Temp/tone1.wav"));
     services.sound->setDeviceType("WaveAudio");

@@ -26,19 +26,6 @@ std::string folderOf(const std::string& path, const std::string& name)
     return path.substr(0, path.size() - name.size());
 }
 
-void removeListEntry(Game& g, std::size_t index)
-{
-    auto& l1 = g.pictures.List1;
-    auto& l2 = g.pictures.List2;
-    if (index < l1.size())
-        l1.erase(l1.begin() + static_cast<std::ptrdiff_t>(index));
-    if (index < l2.size())
-        l2.erase(l2.begin() + static_cast<std::ptrdiff_t>(index));
-    if (index < g.mnuPict.size())
-        g.mnuPict.erase(g.mnuPict.begin() + static_cast<std::ptrdiff_t>(index));
-    ++g.menuGeneration;
-}
-
 // The request for listed picture `index`. Its folder is the path less the display name, so it
 // keeps its final separator and "Add" forms this picture's own path.
 PictureRequest listedPicture(const PictureList& pictures, std::size_t index,
@@ -53,6 +40,17 @@ PictureRequest listedPicture(const PictureList& pictures, std::size_t index,
 }
 
 } // namespace
+
+void Game::removeListEntry(std::size_t index)
+{
+    auto& l1 = pictures.List1;
+    auto& l2 = pictures.List2;
+    if (index < l1.size())
+        l1.erase(l1.begin() + static_cast<std::ptrdiff_t>(index));
+    if (index < l2.size())
+        l2.erase(l2.begin() + static_cast<std::ptrdiff_t>(index));
+    menus_.removePicture(index);
+}
 
 // Draws a listed picture and takes it into play. A picture that fails (missing, damaged, or too
 // small for any size in any window) is dropped from the list and its menu (the committed copy
@@ -92,7 +90,7 @@ void Game::LoadRandomPicture()
                     break;
                 }
 
-        Caption = loadingCaption(index < mnuPict.size() ? mnuPict[index].Caption
+        Caption = loadingCaption(index < menus_.mnuPict().size() ? menus_.mnuPict()[index].Caption
                                                         : pictures.List2[index]);
         PictureRequest request = listedPicture(pictures, index, pictures.List2[index]);
         request.refreshBeforeCut = true;
@@ -103,7 +101,7 @@ void Game::LoadRandomPicture()
                 keptBack[index] = true;
                 ++keptBackCount;
             } else {
-                removeListEntry(*this, index);
+                removeListEntry(index);
                 keptBack.erase(keptBack.begin() + static_cast<std::ptrdiff_t>(index));
             }
             continue;
@@ -115,18 +113,18 @@ void Game::LoadRandomPicture()
 // A listed picture that cannot be loaded is reported and leaves the game window as it was.
 void Game::mnuPict_Click(int index)
 {
-    if (index < 0 || static_cast<std::size_t>(index) >= mnuPict.size() ||
+    if (index < 0 || static_cast<std::size_t>(index) >= menus_.mnuPict().size() ||
         static_cast<std::size_t>(index) >= pictures.List1.size())
         return;
     const std::size_t i = static_cast<std::size_t>(index);
-    const std::string chosen = mnuPict[i].Caption;
-    if (mnuCurrent.Caption == chosen)
+    const std::string chosen = menus_.mnuPict()[i].Caption;
+    if (menus_.mnuCurrent.Caption == chosen)
         return;
 
     const std::string oldCaption = Caption;
-    const bool hintWasEnabled = mnuHint.Enabled;
+    const bool hintWasEnabled = menus_.mnuHint.Enabled;
     Caption = loadingCaption(chosen);
-    mnuHint.Enabled = false;
+    menus_.mnuHint.Enabled = false;
 
     PictureRequest request = listedPicture(pictures, i, chosen);
     request.endGame = true;
@@ -135,12 +133,12 @@ void Game::mnuPict_Click(int index)
     if (!result.taken()) {
         services.messages->show(result.message, "Quiltra", MessageButtons::Ok);
         Caption = oldCaption;
-        mnuHint.Enabled = hintWasEnabled;
+        menus_.mnuHint.Enabled = hintWasEnabled;
         return;
     }
     RefreshStatus();
     prepareMoveSound();
-    mnuView.Caption = "Puzzle";
+    menus_.mnuView.Caption = "Puzzle";
 }
 
 void Game::mnuAddCur_Click()
@@ -153,7 +151,7 @@ void Game::mnuAddCur_Click()
 // exit saves it). Paths are compared exactly, letter case included.
 void Game::AddCurrentPicture()
 {
-    const std::string& name = mnuCurrent.Caption;
+    const std::string& name = menus_.mnuCurrent.Caption;
     if (name.empty())
         return;
     const std::string path = program.CurrentPictureFolder + name;
@@ -167,8 +165,7 @@ void Game::AddCurrentPicture()
     }
     pictures.List2.push_back(name);
     pictures.List1.push_back(path);
-    mnuPict.push_back(MenuItem{name});
-    ++menuGeneration;
+    menus_.addPicture(name);
 }
 
 // The window shows the Picture List Editor and hides itself; the game pauses its clock and

@@ -10,31 +10,27 @@
 
 namespace quiltra {
 
-namespace {
-
-void playMoveSound(Game& g)
+void Game::playMoveSound()
 {
-    if (g.SndMv.Checked && g.mnuEffects.Checked) {
-        g.services.sound->command("Prev");
-        g.services.sound->command("Play");
+    if (menus_.SndMv.Checked && menus_.mnuEffects.Checked) {
+        services.sound->command("Prev");
+        services.sound->command("Play");
     }
 }
 
 // Piece k slides into the empty cell (piece n, hidden): the two exchange places, the selection
 // ends, the move may sound and is counted, and the picture is checked.
-void slideIntoEmpty(Game& g, int k)
+void Game::slideIntoEmpty(int k)
 {
-    Board& b = g.board;
-    Piece& moving = b.piece(k);
-    Piece& empty = b.piece(pieceTotal(b));
-    std::swap(moving.Left, empty.Left);
-    std::swap(moving.Top, empty.Top);
-    b.SelectedPiece = -1;
-    playMoveSound(g);
-    g.counters.countMove();
-    g.RefreshStatus();
-    g.CheckSolved();
+    board_.exchange(k, board_.pieceTotal());
+    board_.SelectedPiece = -1;
+    playMoveSound();
+    counters_.countMove();
+    RefreshStatus();
+    CheckSolved();
 }
+
+namespace {
 
 // Cells side by side or one directly above the other. Cells are compared rather than positions
 // plus one piece extent and gap: the board rounds its running cell positions, so with a piece
@@ -53,8 +49,8 @@ bool neighbours(const CellGrid& grid, int a, int b)
 // selects, and in Puzzle mode the second click exchanges the two pieces as one move.
 void Game::image2_Click(int k)
 {
-    Board& b = board;
-    const int n = pieceTotal(b);
+    Board& b = board_;
+    const int n = b.pieceTotal();
     if (k < 1 || k > n)
         return;
     resumeClock();
@@ -66,30 +62,30 @@ void Game::image2_Click(int k)
         HintsShown = false;
         for (int j = 1; j <= n; ++j)
             if (j != b.SelectedPiece)
-                hideMark(b, j, hint);
-        showMark(b, b.SelectedPiece, selection);
+                b.hideMark(j, hint);
+        b.showMark(b.SelectedPiece, selection);
         return;
     }
     if (GameState == State::WholePicture) {
-        clock.stop();
+        clock_.stop();
         showWholePicture(*this);
         StartNewGame();
         RefreshStatus();
         GameState = State::Playing;
         showPuzzle(*this);
-        mnuHint.Enabled = true;
+        menus_.mnuHint.Enabled = true;
         return;
     }
     if (isBusy(GameState))
         return;
     if (b.SelectedPiece < 0 || b.SelectedPiece > n) {
         b.SelectedPiece = k;
-        showMark(b, k, selection);
+        b.showMark(k, selection);
         return;
     }
 
     const int s = b.SelectedPiece;
-    hideMark(b, s, hint);
+    b.hideMark(s, hint);
     if (program.PlayMode == Mode::Puzzle) {
         // The exchange is made at once: no window event runs between its halves. Clicking the
         // selected piece again counts a move that changes nothing and makes no sound.
@@ -101,16 +97,16 @@ void Game::image2_Click(int k)
         first.Top = second.Top;
         second.Left = left;
         second.Top = top;
-        counters.countMove();
+        counters_.countMove();
         RefreshStatus();
         if (k != s)
-            playMoveSound(*this);
+            playMoveSound();
         CheckSolved();
         b.SelectedPiece = -1;
     } else {
         // Slider mode never exchanges two clicked pieces: the selection moves.
         b.SelectedPiece = k;
-        showMark(b, k, selection);
+        b.showMark(k, selection);
     }
 }
 
@@ -119,8 +115,8 @@ void Game::image2_Click(int k)
 // selection frame goes either way; a refused slide keeps the selection. The clock is untouched.
 void Game::picture2_mousedown(Single x, Single y)
 {
-    Board& b = board;
-    const int n = pieceTotal(b);
+    Board& b = board_;
+    const int n = b.pieceTotal();
     const int s = b.SelectedPiece;
     if (n < 1 || s < 1 || s > n)
         return;
@@ -129,13 +125,13 @@ void Game::picture2_mousedown(Single x, Single y)
           y <= empty.Top + b.PieceHeight))
         return;
 
-    hideMark(b, s, frameColour(program.HintColor));
+    b.hideMark(s, frameColour(program.HintColor));
     const CellGrid grid = boardCells(*this);
     const Piece& selected = b.piece(s);
     if (!neighbours(grid, grid.cellAt(selected.Left, selected.Top),
                     grid.cellAt(empty.Left, empty.Top)))
         return;
-    slideIntoEmpty(*this, s);
+    slideIntoEmpty(s);
 }
 
 // A click on the whole picture: starts a game when there is none, and returns to the puzzle when
@@ -145,16 +141,16 @@ void Game::Image1_Click()
     if (sliderShuffling)
         return;
     if (GameState == State::WholePicture) {
-        clock.stop();
+        clock_.stop();
         StartNewGame();
         showPuzzle(*this);
-        mnuHint.Enabled = true;
-        mnuView.Caption = "Original";
+        menus_.mnuHint.Enabled = true;
+        menus_.mnuView.Caption = "Original";
         RefreshStatus();
         GameState = State::Playing;
     } else if (GameState == State::Playing) {
         showPuzzle(*this);
-        mnuView.Caption = "Original";
+        menus_.mnuView.Caption = "Original";
     }
 }
 
@@ -166,9 +162,9 @@ void Game::CheckSolved()
 {
     if (GameState == State::Solved)
         return;
-    Board& b = board;
+    Board& b = board_;
     const CellGrid grid = boardCells(*this);
-    const int cells = std::min(pieceTotal(b), grid.count());
+    const int cells = std::min(b.pieceTotal(), grid.count());
     if (cells < 1)
         return;
     const std::uint32_t hint = frameColour(program.HintColor);
@@ -180,17 +176,17 @@ void Game::CheckSolved()
         solved = solved && home;
         if (HintsShown) {
             if (home)
-                hideMark(b, k, hint);
+                b.hideMark(k, hint);
             else
-                showMark(b, k, hint);
+                b.showMark(k, hint);
         }
     }
 
     if (solved) {
-        mnuSave.Enabled = false;
-        mnuHint.Enabled = false;
+        menus_.mnuSave.Enabled = false;
+        menus_.mnuHint.Enabled = false;
         services.sound->command("close");
-        if (SndEnd.Checked && mnuEffects.Checked) {
+        if (menus_.SndEnd.Checked && menus_.mnuEffects.Checked) {
             services.sound->setFileName(soundPath("/Sound/finish.wav"));
             services.sound->setDeviceType("WaveAudio");
             services.sound->command("Open");
@@ -198,8 +194,8 @@ void Game::CheckSolved()
         }
         HintsShown = false;
         processEvents();
-        b.piece(pieceTotal(b)).Visible = true;
-        clock.stop();
+        b.piece(b.pieceTotal()).Visible = true;
+        clock_.stop();
         RefreshStatus();
         processEvents();
         IntroClock = now();
@@ -217,8 +213,8 @@ void Game::CheckSolved()
 // selection, counts, may sound and checks the picture; hint marks on view follow their pieces.
 void Game::arrowSlide(int keyCode)
 {
-    Board& b = board;
-    const int n = pieceTotal(b);
+    Board& b = board_;
+    const int n = b.pieceTotal();
     if (GameState != State::Playing || program.PlayMode != Mode::Slider || !Picture2.Visible ||
         n < 2)
         return;
@@ -249,8 +245,8 @@ void Game::arrowSlide(int keyCode)
 
     resumeClock();
     startClock();
-    hideMark(b, b.SelectedPiece, frameColour(program.HintColor));
-    slideIntoEmpty(*this, k);
+    b.hideMark(b.SelectedPiece, frameColour(program.HintColor));
+    slideIntoEmpty(k);
 }
 
 } // namespace quiltra

@@ -14,7 +14,7 @@ namespace {
 // click on a piece, Hint or key.
 std::optional<std::uint32_t> chooseColour(Game& g)
 {
-    if (!g.clock.paused())
+    if (!g.clock().paused())
         g.pauseClock();
     if (!g.services.colors)
         return std::nullopt;
@@ -39,7 +39,7 @@ void Game::mnuSelCol_Click()
     if (!c)
         return;
     program.SelectionColor = double(*c);
-    if (Frame* f = markOf(board, board.SelectedPiece); f && f->Visible && !HintsShown)
+    if (Frame* f = board_.markOf(board_.SelectedPiece); f && f->Visible && !HintsShown)
         f->Color = *c;
 }
 
@@ -52,8 +52,8 @@ void Game::mnuHntCol_Click()
     if (!c)
         return;
     program.HintColor = double(*c);
-    const Frame* selection = markOf(board, board.SelectedPiece);
-    for (Frame& f : board.Shape5) {
+    const Frame* selection = board_.markOf(board_.SelectedPiece);
+    for (Frame& f : board_.Shape5) {
         if (&f == selection && f.Visible && !HintsShown)
             continue;
         f.Color = *c;
@@ -64,18 +64,15 @@ void Game::mnuHntCol_Click()
 // their own check marks are kept either way.
 void Game::mnuEffects_Click()
 {
-    mnuEffects.Checked = !mnuEffects.Checked;
-    SndInt.Enabled = mnuEffects.Checked;
-    SndMv.Enabled = mnuEffects.Checked;
-    SndEnd.Enabled = mnuEffects.Checked;
+    menus_.setSoundEffects(!menus_.mnuEffects.Checked);
 }
 
-void Game::SndInt_Click() { SndInt.Checked = !SndInt.Checked; }
+void Game::SndInt_Click() { menus_.SndInt.Checked = !menus_.SndInt.Checked; }
 
-void Game::SndMv_Click() { SndMv.Checked = !SndMv.Checked; }
+void Game::SndMv_Click() { menus_.SndMv.Checked = !menus_.SndMv.Checked; }
 
-void Game::SndEnd_Click() { SndEnd.Checked = !SndEnd.Checked; }
+void Game::SndEnd_Click() { menus_.SndEnd.Checked = !menus_.SndEnd.Checked; }
 
-void Game::mnuSv_Click() { mnuSv.Checked = !mnuSv.Checked; }
+void Game::mnuSv_Click() { menus_.mnuSv.Checked = !menus_.mnuSv.Checked; }
 
 } // namespace quiltra

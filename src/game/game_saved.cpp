@@ -79,17 +79,17 @@ void Game::mnuSave_Click()
 
     SavedGame saved;
     saved.PicturePath = program.CurrentPicturePath;
-    saved.DisplayName = mnuCurrent.Caption;
-    saved.GridCols = board.GridCols;
-    saved.GridRows = board.GridRows;
-    const int n = pieceTotal(board);
+    saved.DisplayName = menus_.mnuCurrent.Caption;
+    saved.GridCols = board_.GridCols;
+    saved.GridRows = board_.GridRows;
+    const int n = board_.pieceTotal();
     saved.Positions.reserve(std::size_t(std::max(n, 0)));
     for (int k = 1; k <= n; ++k)
-        saved.Positions.push_back(SavedPosition{board.piece(k).Left, board.piece(k).Top});
+        saved.Positions.push_back(SavedPosition{board_.piece(k).Left, board_.piece(k).Top});
     saved.PlayMode = program.PlayMode;
-    saved.MoveCount = counters.moves();
-    saved.HintCount = counters.hints();
-    saved.ElapsedSeconds = clock.played(now());
+    saved.MoveCount = counters_.moves();
+    saved.HintCount = counters_.hints();
+    saved.ElapsedSeconds = clock_.played(now());
 
     const std::optional<std::string> text = savedGameText(saved);
     if (!text) {
@@ -103,7 +103,7 @@ void Game::mnuSave_Click()
                         ". The previous saved game, if any, is kept.");
         return;
     }
-    mnuRestore.Enabled = true;
+    menus_.mnuRestore.Enabled = true;
 }
 
 // Brings the saved game back. The whole file is read and checked first (fields, grid, picture,
@@ -115,7 +115,7 @@ void Game::mnuSave_Click()
 void Game::mnuRestore_Click()
 {
     // A pause already in progress keeps its start, so the time already paused is not counted.
-    if (!clock.paused())
+    if (!clock_.paused())
         pauseClock();
     const State stateBefore = GameState;
     GameState = State::LoadingSaved;
@@ -143,14 +143,14 @@ void Game::mnuRestore_Click()
         return;
     }
 
-    const int n = pieceTotal(board);
+    const int n = board_.pieceTotal();
     for (int k = 1; k <= n && std::size_t(k) <= checked->cells.size(); ++k) {
         const std::size_t cell = std::size_t(checked->cells[std::size_t(k - 1)]);
-        board.piece(k).Left = board.HomeLeft[cell];
-        board.piece(k).Top = board.HomeTop[cell];
+        board_.piece(k).Left = board_.HomeLeft[cell];
+        board_.piece(k).Top = board_.HomeTop[cell];
     }
     program.PlayMode = saved.PlayMode;
-    counters.restore(saved.MoveCount, saved.HintCount);
+    counters_.restore(saved.MoveCount, saved.HintCount);
     HintsShown = false;
     // A game solved just before the load must not be ended by the timer's delayed return.
     FinishPending = false;
@@ -159,18 +159,18 @@ void Game::mnuRestore_Click()
     RefreshStatus();
     processEvents();
     showPuzzle(*this);
-    mnuHint.Enabled = true;
-    mnuView.Caption = "Original";
+    menus_.mnuHint.Enabled = true;
+    menus_.mnuView.Caption = "Original";
 
-    clock.restore(now(), saved.ElapsedSeconds);
-    mnuSave.Enabled = true;
+    clock_.restore(now(), saved.ElapsedSeconds);
+    menus_.mnuSave.Enabled = true;
     // With a game in progress, nothing pending and the clock paused, a tick only refreshes the
     // clock texts from the elapsed time.
     Timer1_Timer();
     RefreshStatus();
 
     if (program.PlayMode == Mode::Slider && n >= 1)
-        board.piece(n).Visible = false;
+        board_.piece(n).Visible = false;
 }
 
 } // namespace quiltra

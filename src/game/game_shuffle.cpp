@@ -14,7 +14,7 @@ namespace quiltra {
 // caption is left in place; otherwise the caption becomes the status line.
 void Game::StartNewGame()
 {
-    counters.reset();
+    counters_.reset();
     if (program.PlayMode == Mode::Puzzle)
         ShufflePuzzle();
     else
@@ -29,8 +29,8 @@ void Game::StartNewGame()
 void Game::ShufflePuzzle()
 {
     services.random->seedFromClock();
-    const int n = pieceTotal(board);
-    if (int(board.HomeLeft.size()) <= n || int(board.HomeTop.size()) <= n)
+    const int n = board_.pieceTotal();
+    if (int(board_.HomeLeft.size()) <= n || int(board_.HomeTop.size()) <= n)
         return;
     std::vector<bool> taken(std::size_t(n) + 1, false);
     for (int i = 1; i <= n; ++i) {
@@ -40,11 +40,11 @@ void Game::ShufflePuzzle()
             b = std::clamp(int(truncate(services.random->next() * Single(n))) + 1, 1, n);
         } while (taken[std::size_t(b)]);
         taken[std::size_t(b)] = true;
-        board.piece(i).Left = board.HomeLeft[std::size_t(b)];
-        board.piece(i).Top = board.HomeTop[std::size_t(b)];
+        board_.piece(i).Left = board_.HomeLeft[std::size_t(b)];
+        board_.piece(i).Top = board_.HomeTop[std::size_t(b)];
     }
     if (n >= 1)
-        board.piece(n).Visible = true;
+        board_.piece(n).Visible = true;
 }
 
 namespace {
@@ -136,37 +136,37 @@ void Game::ShuffleSlider()
     Divide_Pic();
     processEvents();
 
-    const int n = pieceTotal(board);
+    const int n = board_.pieceTotal();
     const CellGrid grid = boardCells(*this);
     services.random->seedFromClock();
 
-    const int emptyCell = n >= 1 ? grid.cellAt(board.piece(n).Left, board.piece(n).Top) : 0;
+    const int emptyCell = n >= 1 ? grid.cellAt(board_.piece(n).Left, board_.piece(n).Top) : 0;
     if (emptyCell >= 1) {
         std::vector<int> occupant(std::size_t(grid.count()) + 1, 0);
         for (int k = n - 1; k >= 1; --k)
-            if (const int cell = grid.cellAt(board.piece(k).Left, board.piece(k).Top))
+            if (const int cell = grid.cellAt(board_.piece(k).Left, board_.piece(k).Top))
                 occupant[std::size_t(cell)] = k;
 
         int from = emptyCell;
         for (const int to : sliderWalk(grid.cols(), grid.rows(), emptyCell, n, *services.random)) {
             if (const int k = occupant[std::size_t(to)]) {
-                board.piece(k).Left = grid.left(from);
-                board.piece(k).Top = grid.top(from);
+                board_.piece(k).Left = grid.left(from);
+                board_.piece(k).Top = grid.top(from);
                 occupant[std::size_t(from)] = k;
                 occupant[std::size_t(to)] = 0;
             }
             from = to;
         }
-        board.piece(n).Left = grid.left(from);
-        board.piece(n).Top = grid.top(from);
+        board_.piece(n).Left = grid.left(from);
+        board_.piece(n).Top = grid.top(from);
     }
 
     Picture2.Visible = true;
     if (n >= 1)
-        board.piece(n).Visible = false;
+        board_.piece(n).Visible = false;
     Image1.Visible = false;
     Shape1.Visible = false;
-    mnuHint.Enabled = true;
+    menus_.mnuHint.Enabled = true;
     sliderShuffling = false;
 }
 

@@ -38,8 +38,8 @@ bool sameItems(const std::vector<SizeItem>& a, const std::vector<SizeItem>& b)
 // the pieces on the board keep theirs until the picture is cut again.
 void Game::pic_handler()
 {
-    if (!board.Shape5.empty())
-        board.Shape5[0].Visible = false;
+    if (!board_.Shape5.empty())
+        board_.Shape5[0].Visible = false;
     Image1.Visible = false;
     Shape1.Visible = false;
     Picture2.Visible = false;
@@ -53,7 +53,7 @@ void Game::pic_handler()
     Image1.Height = f.Height;
 
     const Grid largest =
-        largestGrid(Image1.Width, Image1.Height, Picture2.Width, Picture2.Height, board.PieceGap);
+        largestGrid(Image1.Width, Image1.Height, Picture2.Width, Picture2.Height, board_.PieceGap);
     MaxCols = largest.cols;
     MaxRows = largest.rows;
 
@@ -76,10 +76,8 @@ void Game::Find_Size()
         items.push_back(SizeItem::of(g));
     if (items.empty())
         items.push_back(SizeItem{{"", false}, Grid{}});
-    if (!sameItems(items, mnuSize)) {
-        mnuSize = std::move(items);
-        ++menuGeneration;
-    }
+    if (!sameItems(items, menus_.mnuSize()))
+        menus_.showSizes(std::move(items));
     SizeCount = static_cast<std::int16_t>(sizes.size());
 }
 
@@ -87,46 +85,47 @@ void Game::Find_Size()
 // With no size on offer nothing is drawn and the grid in play stays.
 void Game::Set_Size()
 {
-    if (SizeCount < 1 || mnuSize.empty())
+    const std::vector<SizeItem>& sizes = menus_.mnuSize();
+    if (SizeCount < 1 || sizes.empty())
         return;
     const int idx = std::min(initialSizeIndex(SizeCount, services.random->next()),
-                             int(mnuSize.size()) - 1);
-    const SizeItem& entry = mnuSize[static_cast<std::size_t>(idx)];
-    board.GridCols = entry.grid.cols;
-    board.GridRows = entry.grid.rows;
-    mnuCurSize.showSize(entry);
+                             int(sizes.size()) - 1);
+    const SizeItem& entry = sizes[static_cast<std::size_t>(idx)];
+    board_.GridCols = entry.grid.cols;
+    board_.GridRows = entry.grid.rows;
+    menus_.mnuCurSize.showSize(entry);
 }
 
 // A size chosen from the menu. A new size ends the game and cuts the picture again; the size
 // already in play changes nothing but the caption and the sound device.
 void Game::mnuSize_Click(int index)
 {
-    if (index < 0 || index >= SizeCount || index >= int(mnuSize.size()))
+    if (index < 0 || index >= SizeCount || index >= int(menus_.mnuSize().size()))
         return;
-    const SizeItem chosen = mnuSize[static_cast<std::size_t>(index)];
-    Caption = loadingCaption(mnuCurrent.Caption);
-    if (chosen.grid != mnuCurSize.grid) {
+    const SizeItem chosen = menus_.mnuSize()[static_cast<std::size_t>(index)];
+    Caption = loadingCaption(menus_.mnuCurrent.Caption);
+    if (chosen.grid != menus_.mnuCurSize.grid) {
         ResetBoard();
         Image1.Visible = true;
         Picture2.Visible = false;
         Shape1.Visible = true;
-        board.GridCols = chosen.grid.cols;
-        board.GridRows = chosen.grid.rows;
-        mnuHint.Enabled = false;
+        board_.GridCols = chosen.grid.cols;
+        board_.GridRows = chosen.grid.rows;
+        menus_.mnuHint.Enabled = false;
         Divide_Pic();
         processEvents();
         GameState = State::WholePicture;
     }
-    mnuCurSize.showSize(chosen);
+    menus_.mnuCurSize.showSize(chosen);
     RefreshStatus();
     prepareMoveSound();
-    mnuView.Caption = "Puzzle";
+    menus_.mnuView.Caption = "Puzzle";
 }
 
 bool Game::clipFormsPuzzle() const
 {
     return formsAnySize(naturalWidth(services.clip), naturalHeight(services.clip), Picture2.Width,
-                        Picture2.Height, board.PieceGap);
+                        Picture2.Height, board_.PieceGap);
 }
 
 } // namespace quiltra

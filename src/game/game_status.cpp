@@ -37,44 +37,44 @@ constexpr double kJustAfter = 0.001;
 // which starts at column 76 or further right.
 void Game::RefreshStatus()
 {
-    const std::string moves = threeDigits(counters.moves());
-    const std::string hints = threeDigits(counters.hints());
+    const std::string moves = threeDigits(counters_.moves());
+    const std::string hints = threeDigits(counters_.hints());
     const std::string a = "Quiltra - " + std::string(modeText(program.PlayMode)) + ": " +
-                          shortName(mnuCurrent.Caption) + "  Size: " + mnuCurSize.Caption;
+                          shortName(menus_.mnuCurrent.Caption) + "  Size: " + menus_.mnuCurSize.Caption;
     const std::string b = a + "  Moves: " + moves + "  Hints: " + hints;
     std::string gap = " ";
     while (shownLength(b) + gap.size() < 75)
         gap += ' ';
     gap += "Time: ";
     // A game that has not begun (no hint, no move, no selection, no started clock) shows 0:00:00.
-    if (counters.hints() == 0 && !mnuSave.Enabled && counters.moves() == 0 &&
-        board.SelectedPiece == -1)
-        clock.clearText();
+    if (counters_.hints() == 0 && !menus_.mnuSave.Enabled && counters_.moves() == 0 &&
+        board_.SelectedPiece == -1)
+        clock_.clearText();
     if (isBeyondPicture(GameState))
-        Caption = b + gap + clock.text();
+        Caption = b + gap + clock_.text();
     else
         Caption = a;
 }
 
 // A pause already in progress keeps its start (see GameClock::pause).
-void Game::pauseClock() { clock.pause(now()); }
+void Game::pauseClock() { clock_.pause(now()); }
 
-void Game::resumeClock() { clock.resume(now()); }
+void Game::resumeClock() { clock_.resume(now()); }
 
 // An enabled Save marks a game whose clock has started.
 void Game::startClock()
 {
-    if (clock.start(now()))
-        mnuSave.Enabled = true;
+    if (clock_.start(now()))
+        menus_.mnuSave.Enabled = true;
 }
 
 // Does whatever is due: the clock text (the caption follows unless paused), the intro steps, and
 // two seconds after a solved game the return to the whole picture.
 void Game::Timer1_Timer()
 {
-    if (clock.running()) {
-        clock.tick(now());
-        if (!clock.paused())
+    if (clock_.running()) {
+        clock_.tick(now());
+        if (!clock_.paused())
             RefreshStatus();
     }
 
@@ -89,16 +89,16 @@ void Game::Timer1_Timer()
         introRunning = false;
         LoadRandomPicture();
         processEvents();
-        mnuFile.Enabled = true;
-        mnuPic.Enabled = true;
-        mnuHe.Enabled = true;
-        mnuPr.Enabled = true;
+        menus_.mnuFile.Enabled = true;
+        menus_.mnuPic.Enabled = true;
+        menus_.mnuHe.Enabled = true;
+        menus_.mnuPr.Enabled = true;
         if (GameState != State::NoPicture) {
-            mnuV.Enabled = true;
-            mnus.Enabled = true;
+            menus_.mnuV.Enabled = true;
+            menus_.mnus.Enabled = true;
         } else {
-            mnuAddCur.Enabled = false;
-            mnuNew.Enabled = false;
+            menus_.mnuAddCur.Enabled = false;
+            menus_.mnuNew.Enabled = false;
         }
         prepareMoveSound();
     }
@@ -108,7 +108,7 @@ void Game::Timer1_Timer()
         Picture2.Visible = false;
         Image1.Visible = true;
         Shape1.Visible = true;
-        mnuView.Caption = "Puzzle";
+        menus_.mnuView.Caption = "Puzzle";
         prepareMoveSound();
         GameState = State::WholePicture;
     }
@@ -134,7 +134,7 @@ std::optional<double> Game::nextDue() const
     if (FinishPending)
         atOrBefore(IntroClock + 2 + kJustAfter);
 
-    if (const std::optional<double> change = clock.nextChange(t))
+    if (const std::optional<double> change = clock_.nextChange(t))
         atOrBefore(*change);
     return due;
 }

@@ -25,48 +25,46 @@ bool gridFits(const Game& g, int pixelWidth, int pixelHeight, Grid grid)
            pieceExtent(fitted.Height, grid.rows) > kSmallestPiece;
 }
 
+} // namespace
+
 // The clip holds the accepted picture: it becomes the picture in play, is fitted, sized and cut.
 // The order is that of every route: fit and find the largest grid, build the Size menu, choose
 // the grid, cut.
-void enterPlay(Game& g, const PictureRequest& request)
+void Game::enterPlay(const PictureRequest& request)
 {
     const bool introPicture = request.path.empty();
     if (!introPicture) {
-        g.mnuCurrent.Caption = request.name;
-        g.program.CurrentPicturePath = request.path;
-        g.program.CurrentPictureFolder = request.folder;
+        menus_.mnuCurrent.Caption = request.name;
+        program.CurrentPicturePath = request.path;
+        program.CurrentPictureFolder = request.folder;
     }
-    ++g.pictureGeneration;
-    g.pic_handler();
+    ++pictureGeneration;
+    pic_handler();
     // pic_handler leaves "no game"; a saved game keeps its loading state while it is cut.
     if (request.holdPlayWhileCutting)
-        g.GameState = State::LoadingSaved;
-    g.Find_Size();
+        GameState = State::LoadingSaved;
+    Find_Size();
     if (request.grid) {
-        g.board.GridCols = request.grid->cols;
-        g.board.GridRows = request.grid->rows;
+        board_.GridCols = request.grid->cols;
+        board_.GridRows = request.grid->rows;
         if (!introPicture)
-            g.mnuCurSize.showSize(SizeItem::of(*request.grid));
+            menus_.mnuCurSize.showSize(SizeItem::of(*request.grid));
     } else {
-        g.Set_Size();
+        Set_Size();
     }
     if (request.refreshBeforeCut)
-        g.RefreshStatus();
-    g.Divide_Pic();
+        RefreshStatus();
+    Divide_Pic();
 
     if (request.endGame) {
-        g.ResetBoard();
-        g.mnuHint.Enabled = false;
+        ResetBoard();
+        menus_.mnuHint.Enabled = false;
     }
     if (request.enableMenus) {
-        g.mnuNew.Enabled = true;
-        g.mnuV.Enabled = true;
-        g.mnus.Enabled = true;
-        g.mnuAddCur.Enabled = true;
+        menus_.enableForPicture();
     }
 }
 
-} // namespace
 
 PictureRequest openedPicture(const std::string& name, const std::string& folder)
 {
@@ -90,7 +88,7 @@ bool Game::openablePicture(int pixelWidth, int pixelHeight) const
     const Single w = Single(pixelWidth) * Single(kTwipsPerPixel);
     const Single h = Single(pixelHeight) * Single(kTwipsPerPixel);
     return pictureLargeEnough(w, h) &&
-           formsAnySize(w, h, Picture2.Width, Picture2.Height, board.PieceGap);
+           formsAnySize(w, h, Picture2.Width, Picture2.Height, board_.PieceGap);
 }
 
 // The clip is asked to take the file only under the size rule, so a refused or unreadable
@@ -99,7 +97,7 @@ PictureResult Game::takePictureIntoPlay(const PictureRequest& request)
 {
     if (request.path.empty()) {
         services.clip->loadIntro();
-        enterPlay(*this, request);
+        enterPlay(request);
         return {};
     }
     if (request.recogniseInPlay && sameFile(request.path, program.CurrentPicturePath))
@@ -112,7 +110,7 @@ PictureResult Game::takePictureIntoPlay(const PictureRequest& request)
         const Single w = Single(pixelWidth) * Single(kTwipsPerPixel);
         const Single h = Single(pixelHeight) * Single(kTwipsPerPixel);
         return (!request.validityRule || pictureLargeEnough(w, h)) &&
-               formsAnySize(w, h, areaW, areaH, board.PieceGap);
+               formsAnySize(w, h, areaW, areaH, board_.PieceGap);
     };
     bool playsInLargerWindow = false;
     const auto accepts = [&](int pixelWidth, int pixelHeight) {
@@ -130,13 +128,13 @@ PictureResult Game::takePictureIntoPlay(const PictureRequest& request)
     case ClipLoad::Taken:
         break;
     }
-    enterPlay(*this, request);
+    enterPlay(request);
     return {};
 }
 
 void Game::takeOpenedPicture(const std::string& name, const std::string& folder)
 {
-    enterPlay(*this, openedPicture(name, folder));
+    enterPlay(openedPicture(name, folder));
 }
 
 } // namespace quiltra

@@ -64,9 +64,9 @@ private:
     void openWindow(const std::function<void()>& opener);
     void showRules(void (Game::*rules)());
     void applicationStateChanged(Qt::ApplicationState state);
-    QAction* addItem(QMenu* menu, MenuItem& item, const char* name, const QKeySequence& keys,
+    QAction* addItem(QMenu* menu, const MenuItem& item, const char* name, const QKeySequence& keys,
                      std::function<void()> handler, bool checkable = false);
-    QMenu* addMenu(QMenu* parent, MenuItem& item, const char* name);
+    QMenu* addMenu(QMenu* parent, const MenuItem& item, const char* name);
     void rebuildDynamicMenus();
     void buildPictureActions();
     void dropPictureActions();
@@ -78,7 +78,7 @@ private:
     QtPictureClip& clip_;
     BoardWidget* board_ = nullptr;
     QTimer timer_;
-    std::vector<std::pair<QAction*, MenuItem*>> items_;
+    std::vector<std::pair<QAction*, const MenuItem*>> items_;
     std::map<QString, QAction*> byName_;
     QMenu* picMenu_ = nullptr;
     QMenu* sizeMenu_ = nullptr;

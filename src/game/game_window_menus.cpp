@@ -23,7 +23,7 @@ QAction* GameWindow::action(const QString& name)
     return it == byName_.end() ? nullptr : it->second;
 }
 
-QMenu* GameWindow::addMenu(QMenu* parent, MenuItem& item, const char* name)
+QMenu* GameWindow::addMenu(QMenu* parent, const MenuItem& item, const char* name)
 {
     QMenu* menu = parent ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
     menu->setObjectName(QString::fromLatin1(name));
@@ -33,7 +33,7 @@ QMenu* GameWindow::addMenu(QMenu* parent, MenuItem& item, const char* name)
     return menu;
 }
 
-QAction* GameWindow::addItem(QMenu* menu, MenuItem& item, const char* name,
+QAction* GameWindow::addItem(QMenu* menu, const MenuItem& item, const char* name,
                              const QKeySequence& keys, std::function<void()> handler,
                              bool checkable)
 {
@@ -52,24 +52,24 @@ QAction* GameWindow::addItem(QMenu* menu, MenuItem& item, const char* name,
 void GameWindow::buildMenus()
 {
     Game& g = game_;
-    QMenu* file = addMenu(nullptr, g.mnuFile, "mnuFile");
-    QMenu* newGame = addMenu(file, g.mnuNew, "mnuNew");
-    addItem(newGame, g.mnuPuz, "mnuPuz", Qt::Key_F5, [&g] { g.mnuPuz_Click(); });
-    addItem(newGame, g.mnuSlide, "mnuSlide", Qt::Key_F6, [&g] { g.mnuSlide_Click(); });
-    addItem(file, g.mnuRestore, "mnuRestore", Qt::Key_F7, [&g] { g.mnuRestore_Click(); });
-    addItem(file, g.mnuSave, "mnuSave", Qt::Key_F8, [&g] { g.mnuSave_Click(); });
-    addItem(file, g.mnuOpen, "mnuOpen", Qt::Key_F9, [this] { openWindow(onOpen); });
+    QMenu* file = addMenu(nullptr, g.menus().mnuFile, "mnuFile");
+    QMenu* newGame = addMenu(file, g.menus().mnuNew, "mnuNew");
+    addItem(newGame, g.menus().mnuPuz, "mnuPuz", Qt::Key_F5, [&g] { g.mnuPuz_Click(); });
+    addItem(newGame, g.menus().mnuSlide, "mnuSlide", Qt::Key_F6, [&g] { g.mnuSlide_Click(); });
+    addItem(file, g.menus().mnuRestore, "mnuRestore", Qt::Key_F7, [&g] { g.mnuRestore_Click(); });
+    addItem(file, g.menus().mnuSave, "mnuSave", Qt::Key_F8, [&g] { g.mnuSave_Click(); });
+    addItem(file, g.menus().mnuOpen, "mnuOpen", Qt::Key_F9, [this] { openWindow(onOpen); });
     file->addSeparator();
-    addItem(file, g.mnuExit, "mnuExit", QKeySequence(Qt::CTRL | Qt::Key_X), [this] { close(); });
+    addItem(file, g.menus().mnuExit, "mnuExit", QKeySequence(Qt::CTRL | Qt::Key_X), [this] { close(); });
 
-    QMenu* view = addMenu(nullptr, g.mnuV, "mnuV");
-    addItem(view, g.mnuView, "mnuView", Qt::Key_F4, [&g] { g.mnuView_Click(); });
-    addItem(view, g.mnuPicView, "mnuPicView", {}, [this] { openWindow(onPictureViewer); });
+    QMenu* view = addMenu(nullptr, g.menus().mnuV, "mnuV");
+    addItem(view, g.menus().mnuView, "mnuView", Qt::Key_F4, [&g] { g.mnuView_Click(); });
+    addItem(view, g.menus().mnuPicView, "mnuPicView", {}, [this] { openWindow(onPictureViewer); });
 
-    picMenu_ = addMenu(nullptr, g.mnuPic, "mnuPic");
-    addItem(picMenu_, g.mnuCurrent, "mnuCurrent", {}, {});
-    addItem(picMenu_, g.mnuAddCur, "mnuAddCur", {}, [&g] { g.mnuAddCur_Click(); });
-    addItem(picMenu_, g.mnuEdit, "mnuEdit", {}, [this] {
+    picMenu_ = addMenu(nullptr, g.menus().mnuPic, "mnuPic");
+    addItem(picMenu_, g.menus().mnuCurrent, "mnuCurrent", {}, {});
+    addItem(picMenu_, g.menus().mnuAddCur, "mnuAddCur", {}, [&g] { g.mnuAddCur_Click(); });
+    addItem(picMenu_, g.menus().mnuEdit, "mnuEdit", {}, [this] {
         game_.mnuEdit_Click();
         if (onEditList)
             onEditList();
@@ -77,38 +77,38 @@ void GameWindow::buildMenus()
     pictSeparator_ = picMenu_->addSeparator();
     connect(picMenu_, &QMenu::aboutToShow, this, &GameWindow::buildPictureActions);
 
-    sizeMenu_ = addMenu(nullptr, g.mnus, "mnus");
-    addItem(sizeMenu_, g.mnuCurSize, "mnuCurSize", {}, {});
+    sizeMenu_ = addMenu(nullptr, g.menus().mnus, "mnus");
+    addItem(sizeMenu_, g.menus().mnuCurSize, "mnuCurSize", {}, {});
 
-    QMenu* prefs = addMenu(nullptr, g.mnuPr, "mnuPr");
-    QMenu* colour = addMenu(prefs, g.mnuClr, "mnuClr");
-    addItem(colour, g.mnuColor, "mnuColor", {}, [&g] { g.mnuColor_Click(); });
-    addItem(colour, g.mnuSelCol, "mnuSelCol", {}, [&g] { g.mnuSelCol_Click(); });
-    addItem(colour, g.mnuHntCol, "mnuHntCol", {}, [&g] { g.mnuHntCol_Click(); });
-    QMenu* sound = addMenu(prefs, g.mnuSnd, "mnuSnd");
-    addItem(sound, g.mnuEffects, "mnuEffects", {}, [&g] { g.mnuEffects_Click(); }, true);
+    QMenu* prefs = addMenu(nullptr, g.menus().mnuPr, "mnuPr");
+    QMenu* colour = addMenu(prefs, g.menus().mnuClr, "mnuClr");
+    addItem(colour, g.menus().mnuColor, "mnuColor", {}, [&g] { g.mnuColor_Click(); });
+    addItem(colour, g.menus().mnuSelCol, "mnuSelCol", {}, [&g] { g.mnuSelCol_Click(); });
+    addItem(colour, g.menus().mnuHntCol, "mnuHntCol", {}, [&g] { g.mnuHntCol_Click(); });
+    QMenu* sound = addMenu(prefs, g.menus().mnuSnd, "mnuSnd");
+    addItem(sound, g.menus().mnuEffects, "mnuEffects", {}, [&g] { g.mnuEffects_Click(); }, true);
     sound->addSeparator();
-    addItem(sound, g.SndInt, "SndInt", {}, [&g] { g.SndInt_Click(); }, true);
-    addItem(sound, g.SndMv, "SndMv", {}, [&g] { g.SndMv_Click(); }, true);
-    addItem(sound, g.SndEnd, "SndEnd", {}, [&g] { g.SndEnd_Click(); }, true);
-    QMenu* screen = addMenu(prefs, g.mnuScrn, "mnuScrn");
+    addItem(sound, g.menus().SndInt, "SndInt", {}, [&g] { g.SndInt_Click(); }, true);
+    addItem(sound, g.menus().SndMv, "SndMv", {}, [&g] { g.SndMv_Click(); }, true);
+    addItem(sound, g.menus().SndEnd, "SndEnd", {}, [&g] { g.SndEnd_Click(); }, true);
+    QMenu* screen = addMenu(prefs, g.menus().mnuScrn, "mnuScrn");
     for (int i = 0; i < 6; ++i) {
         static const char* names[] = {"mnuScreen(0)", "mnuScreen(1)", "mnuScreen(2)",
                                       "mnuScreen(3)", "mnuScreen(4)", "mnuScreen(5)"};
-        addItem(screen, g.mnuScreen[size_t(i)], names[i], {}, [&g, i] { g.mnuScreen_Click(i); });
+        addItem(screen, g.menus().mnuScreen[size_t(i)], names[i], {}, [&g, i] { g.mnuScreen_Click(i); });
     }
     screen->addSeparator();
-    addItem(screen, g.mnuMan, "mnuMan", {}, {});
-    addItem(prefs, g.mnuSv, "mnuSv", {}, [&g] { g.mnuSv_Click(); }, true);
+    addItem(screen, g.menus().mnuMan, "mnuMan", {}, {});
+    addItem(prefs, g.menus().mnuSv, "mnuSv", {}, [&g] { g.mnuSv_Click(); }, true);
 
-    QMenu* help = addMenu(nullptr, g.mnuHe, "mnuHe");
-    addItem(help, g.mnuAbout, "mnuAbout", {}, [this] { openWindow(onAbout); });
-    addItem(help, g.mnuContents, "mnuContents", Qt::Key_F1, [this] { openWindow(onContents); });
+    QMenu* help = addMenu(nullptr, g.menus().mnuHe, "mnuHe");
+    addItem(help, g.menus().mnuAbout, "mnuAbout", {}, [this] { openWindow(onAbout); });
+    addItem(help, g.menus().mnuContents, "mnuContents", Qt::Key_F1, [this] { openWindow(onContents); });
     help->addSeparator();
-    addItem(help, g.mnuHint, "mnuHint", Qt::Key_F2, [&g] { g.mnuHint_Click(); });
+    addItem(help, g.menus().mnuHint, "mnuHint", Qt::Key_F2, [&g] { g.mnuHint_Click(); });
     help->addSeparator();
-    addItem(help, g.mnuPz, "mnuPz", {}, [this] { showRules(&Game::mnuPz_Click); });
-    addItem(help, g.mnuSldr, "mnuSldr", {}, [this] { showRules(&Game::mnuSldr_Click); });
+    addItem(help, g.menus().mnuPz, "mnuPz", {}, [this] { showRules(&Game::mnuPz_Click); });
+    addItem(help, g.menus().mnuSldr, "mnuSldr", {}, [this] { showRules(&Game::mnuSldr_Click); });
 }
 
 void GameWindow::rebuildDynamicMenus()
@@ -119,27 +119,27 @@ void GameWindow::rebuildDynamicMenus()
         a->deleteLater();
     }
     sizeActions_.clear();
-    for (std::size_t i = 0; i < game_.mnuSize.size(); ++i) {
+    for (std::size_t i = 0; i < game_.menus().mnuSize().size(); ++i) {
         QAction* a = sizeMenu_->addAction(QString());
         a->setObjectName(QStringLiteral("mnuSize(%1)").arg(i));
         const int index = int(i);
         connect(a, &QAction::triggered, this,
                 [this, index] { runGame([this, index] { game_.mnuSize_Click(index); }); });
-        items_.emplace_back(a, &game_.mnuSize[i]);
+        items_.emplace_back(a, &game_.menus().mnuSize()[i]);
         byName_[a->objectName()] = a;
         sizeActions_.push_back(a);
     }
 
     // The picture items are made again only when the list itself changed, not for a new size.
     std::vector<std::string> captions;
-    captions.reserve(game_.mnuPict.size());
-    for (const MenuItem& item : game_.mnuPict)
+    captions.reserve(game_.menus().mnuPict().size());
+    for (const MenuItem& item : game_.menus().mnuPict())
         captions.push_back(item.Caption);
     if (captions != shownPictures_) {
         dropPictureActions();
         shownPictures_ = std::move(captions);
     }
-    shownMenuGeneration_ = game_.menuGeneration;
+    shownMenuGeneration_ = game_.menus().generation();
 }
 
 void GameWindow::dropPictureActions()
@@ -163,7 +163,7 @@ void GameWindow::buildPictureActions()
         return;
     picturesBuilt_ = true;
     constexpr std::size_t kPictureGroup = 100;
-    const std::vector<MenuItem>& items = game_.mnuPict;
+    const std::vector<MenuItem>& items = game_.menus().mnuPict();
     const bool grouped = items.size() > kPictureGroup;
     pictureActions_.reserve(items.size());
     QMenu* menu = picMenu_;
@@ -187,9 +187,9 @@ void GameWindow::buildPictureActions()
 
 void GameWindow::syncMenus()
 {
-    if (shownMenuGeneration_ != game_.menuGeneration ||
-        sizeActions_.size() != game_.mnuSize.size() ||
-        shownPictures_.size() != game_.mnuPict.size())
+    if (shownMenuGeneration_ != game_.menus().generation() ||
+        sizeActions_.size() != game_.menus().mnuSize().size() ||
+        shownPictures_.size() != game_.menus().mnuPict().size())
         rebuildDynamicMenus();
     // Only the sizes that exist are shown; entry 0 stays in the menu even when there is none.
     for (std::size_t i = 0; i < sizeActions_.size(); ++i)

@@ -24,13 +24,6 @@
 
 namespace quiltra {
 
-void rebuildPictureMenu(Game& game, const PictureList& pictures)
-{
-    game.mnuPict.clear();
-    for (const std::string& name : pictures.List2)
-        game.mnuPict.push_back(MenuItem{name});
-    ++game.menuGeneration;
-}
 
 Program::Program(const QString& programFolder, GameServices* custom, const QString& startPicture)
 {
@@ -67,17 +60,7 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
     form1->setGame(&g, services.messages);
     g.Form_Load();
 
-    // The switches: a switch is on only when its value is 1. With sound effects off the three
-    // sound items are disabled but keep their own check marks.
-    g.mnuEffects.Checked = switchOn(state.Loaded.SoundEffects);
-    g.SndInt.Checked = switchOn(state.Loaded.IntroSound);
-    g.SndMv.Checked = switchOn(state.Loaded.MoveSound);
-    g.SndEnd.Checked = switchOn(state.Loaded.EndSound);
-    g.mnuSv.Checked = switchOn(state.Loaded.SaveOnExit);
-    g.SndInt.Enabled = g.SndMv.Enabled = g.SndEnd.Enabled = g.mnuEffects.Checked;
-    state.SelectionColor = state.Loaded.SelectionColor;
-    state.HintColor = state.Loaded.HintColor;
-    g.BackColor = static_cast<std::uint32_t>(std::nearbyint(state.Loaded.BackColor));
+    g.applyPreferences(state.Loaded);
 
     // The editor takes the game window's place while it is open.
     form9->onEditList = [this] {
@@ -86,7 +69,7 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
         form9->hide();
     };
     form1->onClosed = [this] {
-        rebuildPictureMenu(form9->game(), pictures);
+        form9->game().showPictureList();
         form9->show();
         form9->refresh();
     };

@@ -65,7 +65,5 @@ private:
     QtPictureClip clip_;
 };
 
-// Rebuilds the game window's picture menu from the list's display names.
-void rebuildPictureMenu(class Game& game, const PictureList& pictures);
 
 } // namespace quiltra

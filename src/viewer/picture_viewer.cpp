@@ -69,7 +69,7 @@ PictureViewer* PictureViewer::openFromGame(const ViewerHost& host)
     const auto* clip = dynamic_cast<const QtPictureClip*>(g.services.clip);
     if (!clip)
         return nullptr;
-    return open(host, ViewCallers::GameWindow, g.mnuCurrent.Caption, clip->image(),
+    return open(host, ViewCallers::GameWindow, g.menus().mnuCurrent.Caption, clip->image(),
                 QSize(clip->pixelWidth(), clip->pixelHeight()), host.gameWindow,
                 fromNativePath(host.program->CurrentPicturePath));
 }

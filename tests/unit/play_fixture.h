@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "support/fakes.h"
+#include "support/game_parts.h"
 
 namespace quiltra::test {
 
@@ -16,7 +17,7 @@ class PlayTest : public ::testing::Test {
 protected:
     GameRig rig;
     Game& game = rig.game;
-    Board& board = rig.game.board;
+    Board& board = GameParts::board(rig.game);
 
     // Cuts a cols x rows board in a game area of the default window: the whole picture 8400 x 5400
     // gives whole-twip pieces; other picture sizes give pieces with fractions of a twip.
@@ -31,15 +32,15 @@ protected:
         board.GridRows = std::int16_t(rows);
         game.Divide_Pic();
         game.GameState = State::WholePicture;
-        game.mnuCurrent.Caption = "Lake";
-        game.mnuCurSize.Caption = "4x3=12";
+        GameParts::menus(game).mnuCurrent.Caption = "Lake";
+        GameParts::menus(game).mnuCurSize.Caption = "4x3=12";
     }
     // A clock started `seconds` ago whose text shows that time.
     void showClock(double seconds)
     {
-        game.clock = GameClock{};
-        game.clock.start(rig.clock.t - seconds);
-        game.clock.tick(rig.clock.t);
+        GameParts::clock(game) = GameClock{};
+        GameParts::clock(game).start(rig.clock.t - seconds);
+        GameParts::clock(game).tick(rig.clock.t);
     }
     // The largest grid offered: 300 pieces, in the largest game area.
     void cutLargest() { cut(20, 15, 17000, 11000, 18950, 12905); }
@@ -49,9 +50,9 @@ protected:
     {
         rig.program.PlayMode = mode;
         game.GameState = State::Playing;
-        game.counters.reset();
+        GameParts::counters(game).reset();
         game.HintsShown = false;
-        game.clock.stop();
+        GameParts::clock(game).stop();
         game.Picture2.Visible = true;
         for (std::size_t i = 0; i < cells.size(); ++i)
             moveTo(int(i) + 1, cells[i]);

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "game/sizes.h"
+#include "support/game_parts.h"
 #include "support/fakes.h"
 
 namespace quiltra {
@@ -27,8 +28,8 @@ void loadPicture(GameRig& rig, double width = 9550, double height = 6750)
 
 void cut(Game& g, std::int16_t cols, std::int16_t rows)
 {
-    g.board.GridCols = cols;
-    g.board.GridRows = rows;
+    GameParts::board(g).GridCols = cols;
+    GameParts::board(g).GridRows = rows;
     g.Divide_Pic();
 }
 
@@ -48,11 +49,11 @@ TEST(Board, ThreeByThreeGridGivesNinePiecesAndTenFrames)
     g.services.processEvents = [&] { ++events; };
     loadPicture(rig);
     cut(g, 5, 4);
-    g.board.SelectedPiece = 7;
+    GameParts::board(g).SelectedPiece = 7;
     const int generation = g.pictureGeneration;
     cut(g, 3, 3);
 
-    const Board& b = g.board;
+    const Board& b = g.board();
     EXPECT_EQ(events, 2) << "window events run once per cut, never inside the loop";
     EXPECT_EQ(g.pictureGeneration, generation + 1);
     EXPECT_EQ(b.NumPieces, 9);
@@ -91,7 +92,7 @@ TEST(Board, DividePicLaysEveryPieceHomeWithEvenSpacing)
         Game& g = rig.game;
         loadPicture(rig);
         cut(g, grid[0], grid[1]);
-        const Board& b = g.board;
+        const Board& b = g.board();
         ASSERT_EQ(b.PieceCount, grid[0] * grid[1]);
         EXPECT_TRUE(allHome(b));
         const Single w = b.PieceWidth, h = b.PieceHeight;
@@ -118,7 +119,7 @@ TEST(Board, DividePic2KeepsEveryPieceInItsCell)
     Game& g = rig.game;
     loadPicture(rig);
     cut(g, 4, 3);
-    Board& b = g.board;
+    Board& b = GameParts::board(g);
     // A game in play: every piece one cell on, piece 12 hidden, piece 3 selected, puzzle shown.
     std::vector<int> cellOf(13);
     for (int k = 1; k <= 12; ++k) {
@@ -171,7 +172,7 @@ TEST(Intro, OneStepBringsAnExchangedPairHome)
     Game& g = rig.game;
     loadPicture(rig);
     cut(g, 4, 4);
-    Board& b = g.board;
+    Board& b = GameParts::board(g);
     std::swap(b.piece(2).Left, b.piece(5).Left);
     std::swap(b.piece(2).Top, b.piece(5).Top);
     b.piece(16).Visible = false;
@@ -200,7 +201,7 @@ TEST(Intro, AnyDealIsWholeWithinFifteenSteps)
         Game& g = rig.game;
         loadPicture(rig);
         cut(g, 4, 4);
-        Board& b = g.board;
+        Board& b = GameParts::board(g);
         std::vector<int> cells(16);
         std::iota(cells.begin(), cells.end(), 1);
         std::shuffle(cells.begin(), cells.end(), draw);

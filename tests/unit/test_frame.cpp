@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "support/fakes.h"
+#include "support/game_parts.h"
 
 using namespace quiltra;
 using quiltra::test::FakeClip;
@@ -76,12 +77,12 @@ TEST(FrameLoad, SetsUpWindowFromProgramState)
     EXPECT_EQ(r.game.Picture2.Height, 8465 - 600);
     EXPECT_EQ(r.game.Shape6.Width, r.game.Picture2.Width);
     EXPECT_EQ(r.game.Shape6.Top, 20);
-    ASSERT_EQ(r.game.mnuPict.size(), 3u);
-    EXPECT_EQ(r.game.mnuPict[2].Caption, "Mill.jpg");
+    ASSERT_EQ(r.game.menus().mnuPict().size(), 3u);
+    EXPECT_EQ(r.game.menus().mnuPict()[2].Caption, "Mill.jpg");
     EXPECT_EQ(r.game.Caption, "Welcome to Quiltra v1.3");
     EXPECT_EQ(r.game.GameState, State::IntroPending);
-    EXPECT_FALSE(r.game.mnuSave.Enabled);
-    EXPECT_FALSE(r.game.mnuRestore.Enabled);   // no last.txt in /q
+    EXPECT_FALSE(r.game.menus().mnuSave.Enabled);
+    EXPECT_FALSE(r.game.menus().mnuRestore.Enabled);   // no last.txt in /q
     EXPECT_EQ(r.counting.w, r.counting.introW);
     EXPECT_EQ(r.sound.log, std::vector<std::string>{"FileName=/q/Sound/intro.wav"});
 }
@@ -94,7 +95,7 @@ TEST(FrameLoad, LoadStaysEnabledWhenSavedGameExists)
     FrameRig r;
     r.program.SettingsFolder = dir.string();
     r.game.Form_Load();
-    EXPECT_TRUE(r.game.mnuRestore.Enabled);
+    EXPECT_TRUE(r.game.menus().mnuRestore.Enabled);
     std::filesystem::remove_all(dir);
 }
 
@@ -124,8 +125,8 @@ TEST(FrameIntro, RunsIntroStatesThenLoadsPictureAndEnablesMenus)
     EXPECT_EQ(captionsShown[std::size_t(built - atEvents.begin())], "Welcome to Quiltra v1.3");
     EXPECT_EQ(captionsShown.back().rfind("Quiltra - puzzle: ", 0), 0u);
 
-    for (const MenuItem* m : {&r.game.mnuFile, &r.game.mnuPic, &r.game.mnuHe, &r.game.mnuPr,
-                              &r.game.mnuV, &r.game.mnus, &r.game.mnuAddCur, &r.game.mnuNew})
+    for (const MenuItem* m : {&r.game.menus().mnuFile, &r.game.menus().mnuPic, &r.game.menus().mnuHe, &r.game.menus().mnuPr,
+                              &r.game.menus().mnuV, &r.game.menus().mnus, &r.game.menus().mnuAddCur, &r.game.menus().mnuNew})
         EXPECT_TRUE(m->Enabled) << m->Caption;
     EXPECT_EQ(r.program.CurrentPicturePath.rfind("/pics/", 0), 0u);
     const std::vector<std::string> tail(r.sound.log.end() - 4, r.sound.log.end());
@@ -142,9 +143,9 @@ TEST(FrameIntro, EmptyListEndsInStateSixWithPlayMenusDisabled)
     ASSERT_EQ(r.messages.shown.size(), 1u);
     EXPECT_EQ(r.messages.shown[0].text, "No pictures in Picture List.");
     EXPECT_EQ(r.messages.shown[0].title, "Quiltra");
-    for (const MenuItem* m : {&r.game.mnuV, &r.game.mnus, &r.game.mnuAddCur, &r.game.mnuNew})
+    for (const MenuItem* m : {&r.game.menus().mnuV, &r.game.menus().mnus, &r.game.menus().mnuAddCur, &r.game.menus().mnuNew})
         EXPECT_FALSE(m->Enabled) << m->Caption;
-    for (const MenuItem* m : {&r.game.mnuFile, &r.game.mnuPic, &r.game.mnuHe, &r.game.mnuPr})
+    for (const MenuItem* m : {&r.game.menus().mnuFile, &r.game.menus().mnuPic, &r.game.menus().mnuHe, &r.game.menus().mnuPr})
         EXPECT_TRUE(m->Enabled) << m->Caption;
     EXPECT_FALSE(r.game.Picture2.Visible);
     EXPECT_FALSE(r.game.Image1.Visible);
@@ -154,7 +155,7 @@ TEST(FrameIntro, IntroSoundFollowsIntroSwitch)
 {
     for (const bool on : {true, false}) {
         FrameRig r;
-        r.game.SndInt.Checked = on;
+        GameParts::menus(r.game).SndInt.Checked = on;
         r.game.Form_Load();
         r.game.intro();
         std::vector<std::string> expected{"FileName=/q/Sound/intro.wav"};
@@ -232,15 +233,15 @@ TEST(FrameKeys, PauseKeysAndResume)
     for (const Case& c : cases) {
         FrameRig r;
         r.game.Form_Load();
-        r.game.clock.start(1000);
+        GameParts::clock(r.game).start(1000);
         if (c.pausedBefore)
-            r.game.clock.pause(1010);
+            GameParts::clock(r.game).pause(1010);
         r.clock.t = 1030;
         r.game.keyDown(c.key);
-        EXPECT_EQ(r.game.clock.paused(), c.pausedAfter) << c.what;
-        EXPECT_EQ(r.game.clock.startedAt(), c.clockStartAfter) << c.what;
+        EXPECT_EQ(r.game.clock().paused(), c.pausedAfter) << c.what;
+        EXPECT_EQ(r.game.clock().startedAt(), c.clockStartAfter) << c.what;
         if (!c.pausedBefore && c.pausedAfter) {
-            EXPECT_EQ(r.game.clock.pausedAt(), 1030) << c.what;
+            EXPECT_EQ(r.game.clock().pausedAt(), 1030) << c.what;
         }
     }
 }
@@ -251,22 +252,22 @@ TEST(FrameFocus, LosingFocusAndMinimisingPauseOnly)
     r.game.Form_Load();
     r.game.LoadRandomPicture();
     r.clock.t = 1040;
-    r.game.clock.start(r.clock.t);
+    GameParts::clock(r.game).start(r.clock.t);
     r.game.lostFocus();
-    EXPECT_TRUE(r.game.clock.paused());
-    EXPECT_EQ(r.game.clock.pausedAt(), 1040);
+    EXPECT_TRUE(r.game.clock().paused());
+    EXPECT_EQ(r.game.clock().pausedAt(), 1040);
 
-    r.game.clock.resume(r.clock.t);
+    GameParts::clock(r.game).resume(r.clock.t);
     r.clock.t = 1050;
     r.game.LayoutRequested = true;
     const Single areaWidth = r.game.Picture2.Width;
     EXPECT_EQ(r.layoutsDuring([&] { r.game.Form_Resize(true); }), 0);
-    EXPECT_TRUE(r.game.clock.paused());
-    EXPECT_EQ(r.game.clock.pausedAt(), 1050);
+    EXPECT_TRUE(r.game.clock().paused());
+    EXPECT_EQ(r.game.clock().pausedAt(), 1050);
     EXPECT_EQ(r.game.Picture2.Width, areaWidth);
 
     r.game.gainedFocus();
-    EXPECT_TRUE(r.game.clock.paused());
+    EXPECT_TRUE(r.game.clock().paused());
 }
 
 TEST(FrameScreen, ScreenSizeTable)
@@ -326,10 +327,10 @@ TEST(FrameExit, NoLeavesEverythingAndReopensMoveSound)
     r.game.Form_Load();
     r.game.LoadRandomPicture();
     r.game.windowMoved(300, 200);
-    r.game.clock.start(990);
-    r.game.counters.restore(4, r.game.counters.hints());
+    GameParts::clock(r.game).start(990);
+    GameParts::counters(r.game).restore(4, GameParts::counters(r.game).hints());
     const std::string caption = r.game.Caption;
-    const std::vector<Piece> pieces = r.game.board.Image2;
+    const std::vector<Piece> pieces = r.game.board().Image2;
     const ProgramState before = r.program;
     r.sound.log.clear();
     r.messages.answers.push_back(MessageResult::No);
@@ -341,14 +342,14 @@ TEST(FrameExit, NoLeavesEverythingAndReopensMoveSound)
     EXPECT_EQ(r.messages.shown[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(r.messages.shown[0].icon, MessageIcon::Question);
     EXPECT_EQ(r.game.Caption, caption);
-    EXPECT_EQ(r.game.counters.moves(), 4);
-    EXPECT_EQ(r.game.clock.startedAt(), 990);
+    EXPECT_EQ(r.game.counters().moves(), 4);
+    EXPECT_EQ(r.game.clock().startedAt(), 990);
     EXPECT_FALSE(r.program.ExitSaving);
     EXPECT_EQ(r.program.WindowWidth, before.WindowWidth);
     EXPECT_EQ(r.program.WindowLeft, 300);
-    ASSERT_EQ(r.game.board.Image2.size(), pieces.size());
+    ASSERT_EQ(r.game.board().Image2.size(), pieces.size());
     for (std::size_t k = 1; k < pieces.size(); ++k)
-        EXPECT_EQ(r.game.board.Image2[k].Left, pieces[k].Left);
+        EXPECT_EQ(r.game.board().Image2[k].Left, pieces[k].Left);
     EXPECT_EQ(r.sound.log,
               (std::vector<std::string>{"Command=close", "Command=close",
                                         "FileName=/q/Sound/move.wav", "DeviceType=WaveAudio",

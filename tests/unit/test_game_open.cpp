@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/sizes.h"
+#include "support/game_parts.h"
 #include "support/fakes.h"
 
 using namespace quiltra;
@@ -24,11 +25,11 @@ struct OpenRig : GameRig {
     {
         game.intro();
         game.GameState = State::Playing;
-        game.counters.restore(5, 2);
+        GameParts::counters(game).restore(5, 2);
         game.HintsShown = true;
-        game.mnuSave.Enabled = true;
-        game.mnuHint.Enabled = true;
-        game.clock.start(clock.t);
+        GameParts::menus(game).mnuSave.Enabled = true;
+        GameParts::menus(game).mnuHint.Enabled = true;
+        GameParts::clock(game).start(clock.t);
     }
 };
 
@@ -69,21 +70,21 @@ TEST(OpenPicture, TakingAPictureEndsTheGameInProgress)
     r.game.takeOpenedPicture("Cat.jpg", "/pics");
 
     Game& g = r.game;
-    EXPECT_EQ(g.mnuCurrent.Caption, "Cat.jpg");
+    EXPECT_EQ(g.menus().mnuCurrent.Caption, "Cat.jpg");
     EXPECT_EQ(r.program.CurrentPictureFolder, "/pics/");
     EXPECT_EQ(r.program.CurrentPicturePath, "/pics/Cat.jpg");
     EXPECT_GT(g.pictureGeneration, generation);
     EXPECT_GT(g.SizeCount, 0);
-    EXPECT_FALSE(g.mnuCurSize.Caption.empty());
-    EXPECT_EQ(g.board.PieceCount, g.board.GridCols * g.board.GridRows);
+    EXPECT_FALSE(g.menus().mnuCurSize.Caption.empty());
+    EXPECT_EQ(g.board().PieceCount, g.board().GridCols * g.board().GridRows);
     EXPECT_EQ(g.GameState, State::WholePicture);
-    for (const MenuItem* m : {&g.mnuNew, &g.mnuV, &g.mnus, &g.mnuAddCur})
+    for (const MenuItem* m : {&g.menus().mnuNew, &g.menus().mnuV, &g.menus().mnus, &g.menus().mnuAddCur})
         EXPECT_TRUE(m->Enabled) << m->Caption;
-    EXPECT_FALSE(g.mnuSave.Enabled);
-    EXPECT_FALSE(g.mnuHint.Enabled);
-    EXPECT_FALSE(g.clock.running());
+    EXPECT_FALSE(g.menus().mnuSave.Enabled);
+    EXPECT_FALSE(g.menus().mnuHint.Enabled);
+    EXPECT_FALSE(g.clock().running());
     EXPECT_FALSE(g.HintsShown);
-    EXPECT_EQ(g.counters.hints(), 0);
+    EXPECT_EQ(g.counters().hints(), 0);
 
     // A picture in the root folder gets no second "/".
     g.takeOpenedPicture("Cat.jpg", "/");
@@ -95,14 +96,14 @@ TEST(OpenPicture, EveryAttemptEndsWithTheWholePictureAndNoMoves)
     OpenRig r;
     r.gameInProgress();
     Game& g = r.game;
-    g.mnuCurrent.Caption = "A long picture name.jpg";
-    g.mnuCurSize.Caption = "4x3=12";
+    GameParts::menus(g).mnuCurrent.Caption = "A long picture name.jpg";
+    GameParts::menus(g).mnuCurSize.Caption = "4x3=12";
     g.Picture2.Visible = true;
     g.Image1.Visible = false;
 
     g.finishOpenAttempt();
 
-    EXPECT_EQ(g.counters.moves(), 0);
+    EXPECT_EQ(g.counters().moves(), 0);
     EXPECT_FALSE(g.Picture2.Visible);
     EXPECT_TRUE(g.Image1.Visible);
     // The whole name, and a single blank before "Size:".
@@ -111,9 +112,9 @@ TEST(OpenPicture, EveryAttemptEndsWithTheWholePictureAndNoMoves)
     // Without a picture in play there is nothing to show.
     OpenRig none;
     none.game.Caption = "Welcome";
-    none.game.counters.restore(3, none.game.counters.hints());
+    GameParts::counters(none.game).restore(3, GameParts::counters(none.game).hints());
     none.game.finishOpenAttempt();
-    EXPECT_EQ(none.game.counters.moves(), 0);
+    EXPECT_EQ(none.game.counters().moves(), 0);
     EXPECT_EQ(none.game.Caption, "Welcome");
     EXPECT_FALSE(none.game.Image1.Visible);
 }
@@ -121,10 +122,10 @@ TEST(OpenPicture, EveryAttemptEndsWithTheWholePictureAndNoMoves)
 TEST(OpenPicture, OpenButtonOpensTheToneWithoutPlayingIt)
 {
     OpenRig r;
-    r.game.mnuView.Caption = "Original";
+    GameParts::menus(r.game).mnuView.Caption = "Original";
     r.sound.log.clear();
     r.game.openButtonDone();
-    EXPECT_EQ(r.game.mnuView.Caption, "Puzzle");
+    EXPECT_EQ(r.game.menus().mnuView.Caption, "Puzzle");
     EXPECT_EQ(r.sound.log, (std::vector<std::string>{"Command=close",
                                                      "FileName=/q/Sound/Temp/tone1.wav",
                                                      "DeviceType=WaveAudio", "Command=Open"}));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/sizes.h"
+#include "support/game_parts.h"
 #include "support/fakes.h"
 #include "support/temp_folder.h"
 
@@ -42,9 +43,9 @@ struct EntryRig : GameRig {
     {
         ASSERT_TRUE(game.takePictureIntoPlay(openedPicture("Cat.jpg", tmp / "Pics")).taken());
         game.GameState = State::Playing;
-        game.counters.restore(4, game.counters.hints());
-        game.mnuHint.Enabled = true;
-        game.mnuSave.Enabled = true;
+        GameParts::counters(game).restore(4, GameParts::counters(game).hints());
+        GameParts::menus(game).mnuHint.Enabled = true;
+        GameParts::menus(game).mnuSave.Enabled = true;
     }
 
     // What a refused picture must leave as it was.
@@ -75,12 +76,12 @@ struct EntryRig : GameRig {
     };
     Snapshot snapshot() const
     {
-        Snapshot s{game.mnuCurrent.Caption, program.CurrentPicturePath,
-                   program.CurrentPictureFolder, game.mnuCurSize.Caption, {}, game.board.Image2,
-                   game.GameState, game.counters.moves(), game.mnuHint.Enabled,
-                   game.mnuSave.Enabled, clip.pixelWidth(), clip.pixelHeight(),
+        Snapshot s{game.menus().mnuCurrent.Caption, program.CurrentPicturePath,
+                   program.CurrentPictureFolder, game.menus().mnuCurSize.Caption, {}, game.board().Image2,
+                   game.GameState, game.counters().moves(), game.menus().mnuHint.Enabled,
+                   game.menus().mnuSave.Enabled, clip.pixelWidth(), clip.pixelHeight(),
                    game.pictureGeneration};
-        for (const MenuItem& m : game.mnuSize)
+        for (const MenuItem& m : game.menus().mnuSize())
             s.sizes.push_back(m.Caption);
         return s;
     }
@@ -115,7 +116,7 @@ TEST(PictureEntry, EveryRouteRefusesATooSmallPictureTheSameWay)
             if (formsAGrid) {
                 EXPECT_TRUE(r.messages.shown.empty());
                 EXPECT_EQ(r.program.CurrentPicturePath, r.narrow);
-                EXPECT_EQ(r.game.mnuCurSize.Caption, "2x5=10");
+                EXPECT_EQ(r.game.menus().mnuCurSize.Caption, "2x5=10");
                 continue;
             }
             ASSERT_EQ(r.messages.shown.size(), 1u) << label;
@@ -125,7 +126,7 @@ TEST(PictureEntry, EveryRouteRefusesATooSmallPictureTheSameWay)
         {
             EntryRig r;
             r.catInPlay();
-            r.game.counters.restore(0, r.game.counters.hints());
+            GameParts::counters(r.game).restore(0, GameParts::counters(r.game).hints());
             const auto before = r.snapshot();
             PictureRequest saved;
             saved.path = r.tiny;
@@ -174,8 +175,8 @@ TEST(PictureEntry, TheFileInPlayIsRecognisedWhateverItsPath)
     EXPECT_EQ(r.program.CurrentPicturePath, r.tmp / "Other/Cat.jpg");
     EXPECT_EQ(r.clip.pixelWidth(), 800);
     EXPECT_EQ(r.game.GameState, State::WholePicture);
-    EXPECT_EQ(r.game.counters.moves(), 0);
-    EXPECT_FALSE(r.game.mnuHint.Enabled || r.game.mnuSave.Enabled);
+    EXPECT_EQ(r.game.counters().moves(), 0);
+    EXPECT_FALSE(r.game.menus().mnuHint.Enabled || r.game.menus().mnuSave.Enabled);
 }
 
 // A fixed grid is taken as given, with its caption; one that leaves a piece no room for its marker
@@ -189,9 +190,9 @@ TEST(PictureEntry, AFixedGridIsTakenOnlyWhenEveryPieceHasRoom)
     request.folder = r.tmp / "Pics/";
     request.grid = Grid{7, 3};
     ASSERT_TRUE(r.game.takePictureIntoPlay(request).taken());
-    EXPECT_EQ(r.game.mnuCurSize.Caption, "7x3=21");
-    EXPECT_EQ(r.game.board.PieceCount, 21);
-    EXPECT_EQ(r.game.mnuCurrent.Caption, "Cat.jpg");
+    EXPECT_EQ(r.game.menus().mnuCurSize.Caption, "7x3=21");
+    EXPECT_EQ(r.game.board().PieceCount, 21);
+    EXPECT_EQ(r.game.menus().mnuCurrent.Caption, "Cat.jpg");
 
     request.grid = Grid{300, 1};   // fitted about 9400 twips across: 31 twips a piece
     const auto before = r.snapshot();

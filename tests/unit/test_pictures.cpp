@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/fakes.h"
+#include "support/game_parts.h"
 
 using namespace quiltra;
 using quiltra::test::FakeClip;
@@ -49,7 +50,7 @@ struct PictureRig : GameRig {
     std::vector<std::string> menuCaptions() const
     {
         std::vector<std::string> out;
-        for (const auto& m : game.mnuPict)
+        for (const auto& m : game.menus().mnuPict())
             out.push_back(m.Caption);
         return out;
     }
@@ -78,7 +79,7 @@ TEST(PictureRandom, IndexIsTruncatedInSinglePrecision)
         r.random.script = {c.draw};
         r.game.LoadRandomPicture();
         EXPECT_EQ(r.program.CurrentPicturePath, r.pictures.List1[c.index]) << c.draw;
-        EXPECT_EQ(r.game.mnuCurrent.Caption, r.pictures.List2[c.index]);
+        EXPECT_EQ(r.game.menus().mnuCurrent.Caption, r.pictures.List2[c.index]);
         EXPECT_EQ(r.program.CurrentPictureFolder, "/pics/");
         EXPECT_EQ(r.random.seeds, 1);
     }
@@ -106,12 +107,12 @@ TEST(PictureRandom, FailedEntriesAreRemovedUntilOneLoads)
     EXPECT_EQ(r.pictures.List3.size(), 4u);
     EXPECT_EQ(r.watching.loads,
               (std::vector<std::string>{"/pics/Missing.jpg", "/pics/Tiny.jpg", "/pics/C.jpg"}));
-    EXPECT_EQ(r.game.mnuCurrent.Caption, "C.jpg");
+    EXPECT_EQ(r.game.menus().mnuCurrent.Caption, "C.jpg");
     EXPECT_EQ(r.program.CurrentPicturePath, "/pics/C.jpg");
     EXPECT_EQ(r.watching.w, 640);
     EXPECT_EQ(r.game.GameState, State::WholePicture);
     EXPECT_TRUE(r.messages.shown.empty());
-    EXPECT_GT(r.game.board.PieceCount, 0);
+    EXPECT_GT(r.game.board().PieceCount, 0);
 }
 
 // A panorama of 6000 x 150 pixels is cut into 149 x 3 pieces at its natural size, but in the
@@ -164,7 +165,7 @@ TEST(PictureRandom, AWindowTooSmallForEveryPictureKeepsTheList)
     r.game.mnuScreen_Click(0);
     r.game.mnuPict_Click(0);
     EXPECT_EQ(r.program.CurrentPicturePath, "/pics/A.jpg");
-    EXPECT_GT(r.game.board.PieceCount, 0);
+    EXPECT_GT(r.game.board().PieceCount, 0);
 }
 
 TEST(PictureRandom, AllFailingEndsOnEmptyListPath)
@@ -176,7 +177,7 @@ TEST(PictureRandom, AllFailingEndsOnEmptyListPath)
     EXPECT_EQ(r.watching.loads.size(), 3u);
     EXPECT_TRUE(r.pictures.List1.empty());
     EXPECT_TRUE(r.pictures.List2.empty());
-    EXPECT_TRUE(r.game.mnuPict.empty());
+    EXPECT_TRUE(r.game.menus().mnuPict().empty());
     EXPECT_EQ(r.pictures.List3.size(), 3u);
     ASSERT_EQ(r.messages.shown.size(), 1u);
     EXPECT_EQ(r.messages.shown[0].text, "No pictures in Picture List.");
@@ -185,7 +186,7 @@ TEST(PictureRandom, AllFailingEndsOnEmptyListPath)
     EXPECT_EQ(r.game.GameState, State::NoPicture);
     EXPECT_FALSE(r.game.Picture2.Visible || r.game.Image1.Visible || r.game.Shape1.Visible);
     // Nothing of the failed pictures is left as the picture in play.
-    EXPECT_EQ(r.game.mnuCurrent.Caption, "");
+    EXPECT_EQ(r.game.menus().mnuCurrent.Caption, "");
     EXPECT_EQ(r.program.CurrentPicturePath, "");
     EXPECT_EQ(r.game.Caption, "");
     EXPECT_EQ(r.watching.w, r.watching.introW);
@@ -211,13 +212,13 @@ TEST(PictureMenu, FailureIsReportedAndLeavesWindowAsItWas)
         PictureRig r({{"A.jpg"}, bad});
         r.random.script = {0.0f};
         r.game.LoadRandomPicture();
-        r.game.mnuHint.Enabled = true;
+        GameParts::menus(r.game).mnuHint.Enabled = true;
         r.game.GameState = State::Playing;
-        r.game.counters.restore(3, r.game.counters.hints());
+        GameParts::counters(r.game).restore(3, GameParts::counters(r.game).hints());
         const std::string caption = r.game.Caption;
-        const std::vector<Piece> pieces = r.game.board.Image2;
+        const std::vector<Piece> pieces = r.game.board().Image2;
         const ProgramState program = r.program;
-        const std::string size = r.game.mnuCurSize.Caption;
+        const std::string size = r.game.menus().mnuCurSize.Caption;
         r.sound.log.clear();
 
         r.game.mnuPict_Click(1);
@@ -227,16 +228,16 @@ TEST(PictureMenu, FailureIsReportedAndLeavesWindowAsItWas)
                                                          "puzzle.");
         EXPECT_EQ(r.messages.shown[0].title, "Quiltra");
         EXPECT_EQ(r.game.Caption, caption);
-        EXPECT_TRUE(r.game.mnuHint.Enabled);
-        EXPECT_EQ(r.game.mnuCurrent.Caption, "A.jpg");
-        EXPECT_EQ(r.game.mnuCurSize.Caption, size);
+        EXPECT_TRUE(r.game.menus().mnuHint.Enabled);
+        EXPECT_EQ(r.game.menus().mnuCurrent.Caption, "A.jpg");
+        EXPECT_EQ(r.game.menus().mnuCurSize.Caption, size);
         EXPECT_EQ(r.game.GameState, State::Playing);
-        EXPECT_EQ(r.game.counters.moves(), 3);
+        EXPECT_EQ(r.game.counters().moves(), 3);
         EXPECT_EQ(r.program.CurrentPicturePath, program.CurrentPicturePath);
         EXPECT_EQ(r.program.CurrentPictureFolder, program.CurrentPictureFolder);
-        ASSERT_EQ(r.game.board.Image2.size(), pieces.size());
+        ASSERT_EQ(r.game.board().Image2.size(), pieces.size());
         for (std::size_t k = 1; k < pieces.size(); ++k)
-            EXPECT_EQ(r.game.board.Image2[k].Top, pieces[k].Top);
+            EXPECT_EQ(r.game.board().Image2[k].Top, pieces[k].Top);
         EXPECT_EQ(r.pictures.List1.size(), 2u);   // the menu never drops an entry
         EXPECT_EQ(r.watching.w, 640);             // the clip holds the picture in play
         EXPECT_TRUE(r.sound.log.empty());
@@ -251,20 +252,20 @@ TEST(PictureMenu, ChoosingPictureTakesItsFolderAndPreparesPlay)
     // An entry from another folder, as the editor adds it.
     r.pictures.List1.push_back("/other/B.jpg");
     r.pictures.List2.push_back("B.jpg");
-    r.game.mnuPict.push_back(MenuItem{"B.jpg"});
+    GameParts::menus(r.game).addPicture("B.jpg");
     r.watching.files.push_back({"/other/B.jpg", 800, 600});
-    r.game.mnuV.Enabled = r.game.mnus.Enabled = r.game.mnuNew.Enabled = false;
-    r.game.mnuView.Caption = "Original";
+    GameParts::menus(r.game).mnuV.Enabled = GameParts::menus(r.game).mnus.Enabled = GameParts::menus(r.game).mnuNew.Enabled = false;
+    GameParts::menus(r.game).mnuView.Caption = "Original";
     r.sound.log.clear();
 
     r.game.mnuPict_Click(1);
     EXPECT_EQ(r.watching.captions.back(), "Quiltra - puzzle: B.jpg  Loading");
-    EXPECT_EQ(r.game.mnuCurrent.Caption, "B.jpg");
+    EXPECT_EQ(r.game.menus().mnuCurrent.Caption, "B.jpg");
     EXPECT_EQ(r.program.CurrentPicturePath, "/other/B.jpg");
     EXPECT_EQ(r.program.CurrentPictureFolder, "/other/");
-    EXPECT_TRUE(r.game.mnuV.Enabled && r.game.mnus.Enabled && r.game.mnuNew.Enabled &&
-                r.game.mnuAddCur.Enabled);
-    EXPECT_EQ(r.game.mnuView.Caption, "Puzzle");
+    EXPECT_TRUE(r.game.menus().mnuV.Enabled && r.game.menus().mnus.Enabled && r.game.menus().mnuNew.Enabled &&
+                r.game.menus().mnuAddCur.Enabled);
+    EXPECT_EQ(r.game.menus().mnuView.Caption, "Puzzle");
     EXPECT_EQ(r.game.GameState, State::WholePicture);
     EXPECT_EQ(r.sound.log,
               (std::vector<std::string>{"Command=close", "FileName=/q/Sound/move.wav",
@@ -298,18 +299,18 @@ TEST(PictureAdd, LimitDuplicatesAndUnstorablePaths)
             entries.push_back({"P" + std::to_string(i) + ".jpg"});
         PictureRig r(entries);
         r.program.CurrentPictureFolder = c.folder;
-        r.game.mnuCurrent.Caption = c.name;
+        GameParts::menus(r.game).mnuCurrent.Caption = c.name;
 
         r.game.mnuAddCur_Click();
         const std::size_t expected = static_cast<std::size_t>(c.listed) + (c.added ? 1 : 0);
         ASSERT_EQ(r.pictures.List1.size(), expected) << c.what;
         EXPECT_EQ(r.pictures.List2.size(), expected) << c.what;
-        EXPECT_EQ(r.game.mnuPict.size(), expected) << c.what;
+        EXPECT_EQ(r.game.menus().mnuPict().size(), expected) << c.what;
         EXPECT_EQ(r.pictures.List3.size(), static_cast<std::size_t>(c.listed)) << c.what;
         if (c.added) {
             EXPECT_EQ(r.pictures.List1.back(), c.folder + c.name) << c.what;
             EXPECT_EQ(r.pictures.List2.back(), c.name) << c.what;
-            EXPECT_EQ(r.game.mnuPict.back().Caption, c.name) << c.what;
+            EXPECT_EQ(r.game.menus().mnuPict().back().Caption, c.name) << c.what;
         }
         ASSERT_EQ(r.messages.shown.size(), c.message ? 1u : 0u) << c.what;
         if (c.message) {
@@ -326,8 +327,8 @@ TEST(PictureEdit, PausesClockAndStoresGeometry)
     r.game.Height = 7600;
     r.clock.t = 1234;
     r.game.mnuEdit_Click();
-    EXPECT_TRUE(r.game.clock.paused());
-    EXPECT_EQ(r.game.clock.pausedAt(), 1234);
+    EXPECT_TRUE(r.game.clock().paused());
+    EXPECT_EQ(r.game.clock().pausedAt(), 1234);
     EXPECT_EQ(r.program.WindowWidth, 10753);
     EXPECT_EQ(r.program.WindowHeight, 7600);
     EXPECT_EQ(r.program.WindowLeft, 120);

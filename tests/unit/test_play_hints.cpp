@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "play_fixture.h"
+#include "support/game_parts.h"
 
 namespace quiltra::test {
 namespace {
@@ -16,8 +17,8 @@ TEST_F(Hints, FirstHintMarksExactlyTheMisplacedPieces)
     cut(4, 3);
     play(Mode::Puzzle, kArrangement);
     game.mnuHint_Click();
-    EXPECT_TRUE(game.HintsShown && game.clock.running() && game.mnuSave.Enabled);
-    EXPECT_EQ(game.counters.hints(), 0);
+    EXPECT_TRUE(game.HintsShown && game.clock().running() && game.menus().mnuSave.Enabled);
+    EXPECT_EQ(game.counters().hints(), 0);
     EXPECT_EQ(cells(), kArrangement);
     EXPECT_EQ(visibleMarks(), (std::vector<int>{1, 2, 5, 7}));
     for (const int k : visibleMarks()) {
@@ -48,8 +49,8 @@ TEST_F(Hints, SecondHintPlacesOnePiece)
         game.mnuHint_Click();
         game.mnuHint_Click();
         EXPECT_EQ(cells(), c.after);
-        EXPECT_EQ(game.counters.hints(), 1);
-        EXPECT_EQ(game.counters.moves(), 0);
+        EXPECT_EQ(game.counters().hints(), 1);
+        EXPECT_EQ(game.counters().moves(), 0);
         EXPECT_EQ(board.SelectedPiece, -1);
         EXPECT_EQ(visibleMarks(), c.marks);
     }
@@ -61,7 +62,7 @@ TEST_F(Hints, SliderHintsOnlyMark)
     play(Mode::Slider, {1, 2, 3, 4, 5, 9, 7, 8, 6});
     for (int i = 0; i < 3; ++i)
         game.mnuHint_Click();
-    EXPECT_EQ(game.counters.hints(), 0);
+    EXPECT_EQ(game.counters().hints(), 0);
     EXPECT_EQ(cells(), (std::vector<int>{1, 2, 3, 4, 5, 9, 7, 8, 6}));
     EXPECT_EQ(visibleMarks(), (std::vector<int>{6, 9}));
 }
@@ -79,7 +80,7 @@ TEST_F(Hints, NextClickOnlyClearsTheMarks)
     EXPECT_EQ(visibleMarks(), std::vector<int>{5});
     EXPECT_EQ(board.Shape5[5].Color, std::uint32_t(rig.program.SelectionColor));
     EXPECT_EQ(cells(), kArrangement);
-    EXPECT_EQ(game.counters.moves(), 0);
+    EXPECT_EQ(game.counters().moves(), 0);
 }
 
 TEST_F(Hints, HintPlacingTheLastPieceEndsTheGame)
@@ -89,8 +90,8 @@ TEST_F(Hints, HintPlacingTheLastPieceEndsTheGame)
     game.mnuHint_Click();
     game.mnuHint_Click();
     EXPECT_EQ(game.GameState, State::Solved);
-    EXPECT_EQ(game.counters.hints(), 1);
-    EXPECT_FALSE(game.clock.running() || game.mnuHint.Enabled || game.HintsShown);
+    EXPECT_EQ(game.counters().hints(), 1);
+    EXPECT_FALSE(game.clock().running() || game.menus().mnuHint.Enabled || game.HintsShown);
     EXPECT_EQ(rig.sound.count("FileName=/q/Sound/finish.wav"), 1);
     EXPECT_TRUE(visibleMarks().empty());
 }
@@ -110,10 +111,10 @@ TEST_F(Hints, HintCountStopsAt32767)
 {
     cut(4, 3);
     play(Mode::Puzzle, kArrangement);
-    game.counters.restore(game.counters.moves(), 32767);
+    GameParts::counters(game).restore(GameParts::counters(game).moves(), 32767);
     game.HintsShown = true;
     game.mnuHint_Click();
-    EXPECT_EQ(game.counters.hints(), 32767);
+    EXPECT_EQ(game.counters().hints(), 32767);
 }
 
 TEST_F(Hints, RepeatedHintsFinishEveryPuzzleGame)
@@ -132,15 +133,15 @@ TEST_F(Hints, RepeatedHintsFinishEveryPuzzleGame)
             const std::size_t wrong = misplaced().size();
             int presses = 0;
             while (game.GameState == State::Playing && presses <= board.PieceCount + 1) {
-                const int before = game.counters.hints();
+                const int before = game.counters().hints();
                 game.mnuHint_Click();
-                EXPECT_EQ(game.counters.hints(), presses ? before + 1 : before);
+                EXPECT_EQ(game.counters().hints(), presses ? before + 1 : before);
                 ++presses;
             }
             EXPECT_EQ(game.GameState, State::Solved);
             EXPECT_TRUE(misplaced().empty());
             // Each placement brings at least one piece home, the last one two.
-            EXPECT_LE(std::size_t(game.counters.hints()), wrong ? wrong - 1 : 0);
+            EXPECT_LE(std::size_t(game.counters().hints()), wrong ? wrong - 1 : 0);
         }
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "play_fixture.h"
+#include "support/game_parts.h"
 
 namespace quiltra::test {
 namespace {
@@ -25,22 +26,22 @@ TEST_F(Modes, NewGameClearsTheGameInProgress)
         play(c.from, {2, 1});
         game.image2_Click(5);
         game.mnuHint_Click();
-        game.counters.restore(7, 2);
+        GameParts::counters(game).restore(7, 2);
         showClock(5 * 60);
         Game& g = game;
         (g.*c.command)();
         EXPECT_EQ(rig.program.PlayMode, c.mode);
         EXPECT_EQ(game.GameState, State::Playing);
-        EXPECT_EQ(game.counters.moves(), 0);
-        EXPECT_EQ(game.counters.hints(), 0);
+        EXPECT_EQ(game.counters().moves(), 0);
+        EXPECT_EQ(game.counters().hints(), 0);
         EXPECT_EQ(board.SelectedPiece, -1);
-        EXPECT_FALSE(game.HintsShown || game.clock.running() || game.mnuSave.Enabled);
+        EXPECT_FALSE(game.HintsShown || game.clock().running() || game.menus().mnuSave.Enabled);
         EXPECT_TRUE(visibleMarks().empty());
-        EXPECT_EQ(game.clock.minutes(), "00");
+        EXPECT_EQ(game.clock().minutes(), "00");
         EXPECT_EQ(board.piece(12).Visible, c.lastPieceShown);
-        EXPECT_TRUE(game.Picture2.Visible && game.mnuHint.Enabled);
+        EXPECT_TRUE(game.Picture2.Visible && game.menus().mnuHint.Enabled);
         EXPECT_FALSE(game.Image1.Visible || game.Shape1.Visible);
-        EXPECT_EQ(game.mnuView.Caption, "Original");
+        EXPECT_EQ(game.menus().mnuView.Caption, "Original");
         EXPECT_EQ(game.Caption, std::string("Quiltra - ") + c.shown + ": Lake  Size: 4x3=12");
     }
 }
@@ -49,15 +50,15 @@ TEST_F(Modes, NewGameWithoutAPicture)
 {
     game.GameState = State::NoPicture;
     game.Caption = "Quiltra";
-    game.clock.start(rig.clock.t);
+    GameParts::clock(game).start(rig.clock.t);
     game.mnuSlide_Click();
     EXPECT_EQ(game.Caption, "Quiltra");
-    EXPECT_TRUE(game.clock.running());
+    EXPECT_TRUE(game.clock().running());
     EXPECT_EQ(rig.program.PlayMode, Mode::Puzzle);
     rig.program.PlayMode = Mode::Slider;
     game.mnuPuz_Click();
     EXPECT_EQ(game.Caption, "");
-    EXPECT_FALSE(game.clock.running());
+    EXPECT_FALSE(game.clock().running());
     EXPECT_EQ(game.GameState, State::NoPicture);
     EXPECT_EQ(rig.program.PlayMode, Mode::Slider);
 }
@@ -66,17 +67,17 @@ TEST_F(Modes, ViewTogglesAndNamesTheOtherView)
 {
     cut(4, 3);
     play(Mode::Puzzle);
-    game.clock.start(rig.clock.t);
+    GameParts::clock(game).start(rig.clock.t);
     game.mnuView_Click();
-    EXPECT_EQ(game.mnuView.Caption, "Puzzle");
+    EXPECT_EQ(game.menus().mnuView.Caption, "Puzzle");
     EXPECT_TRUE(game.Image1.Visible && game.Shape1.Visible && !game.Picture2.Visible);
     game.mnuView_Click();
-    EXPECT_EQ(game.mnuView.Caption, "Original");
+    EXPECT_EQ(game.menus().mnuView.Caption, "Original");
     EXPECT_TRUE(!game.Image1.Visible && !game.Shape1.Visible && game.Picture2.Visible);
-    EXPECT_FALSE(game.clock.paused());
+    EXPECT_FALSE(game.clock().paused());
     game.GameState = State::NoPicture;
     game.mnuView_Click();
-    EXPECT_EQ(game.mnuView.Caption, "Original");
+    EXPECT_EQ(game.menus().mnuView.Caption, "Original");
 }
 
 TEST_F(Modes, RulesBoxes)
@@ -101,7 +102,7 @@ TEST_F(Modes, RulesBoxes)
         EXPECT_EQ(box.buttons, MessageButtons::Ok);
         EXPECT_EQ(box.icon, MessageIcon::None);
     }
-    EXPECT_FALSE(game.clock.paused());
+    EXPECT_FALSE(game.clock().paused());
 }
 
 // The mode is text only in the caption and the saved game: each mode reads back from its own

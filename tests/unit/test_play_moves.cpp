@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "play_fixture.h"
+#include "support/game_parts.h"
 
 namespace quiltra::test {
 namespace {
@@ -26,8 +27,8 @@ TEST_F(Moves, PuzzleClicksSelectAndExchange)
         SCOPED_TRACE(c.name);
         cut(4, 3);
         play(Mode::Puzzle, {2, 1}); // pieces 1 and 2 exchanged: never solved by these clicks
-        game.SndMv.Checked = c.move;
-        game.mnuEffects.Checked = c.effects;
+        GameParts::menus(game).SndMv.Checked = c.move;
+        GameParts::menus(game).mnuEffects.Checked = c.effects;
         rig.sound.log.clear();
         game.image2_Click(c.first);
         EXPECT_EQ(board.SelectedPiece, c.first);
@@ -41,7 +42,7 @@ TEST_F(Moves, PuzzleClicksSelectAndExchange)
         expected[0] = 2;
         expected[1] = 1;
         EXPECT_EQ(cells(), expected);
-        EXPECT_EQ(game.counters.moves(), 1);
+        EXPECT_EQ(game.counters().moves(), 1);
         EXPECT_EQ(board.SelectedPiece, -1);
         EXPECT_TRUE(visibleMarks().empty());
         EXPECT_EQ(rig.sound.count("Command=Play"), c.sounds);
@@ -53,13 +54,13 @@ TEST_F(Moves, FirstClickStartsOrResumesTheClock)
     cut(4, 3);
     play(Mode::Puzzle, {2, 1});
     game.image2_Click(5);
-    EXPECT_TRUE(game.clock.running() && game.mnuSave.Enabled);
-    EXPECT_EQ(game.clock.startedAt(), 1000.0);
+    EXPECT_TRUE(game.clock().running() && game.menus().mnuSave.Enabled);
+    EXPECT_EQ(game.clock().startedAt(), 1000.0);
     game.pauseClock();
     rig.clock.advance(30);
     game.image2_Click(5);
-    EXPECT_FALSE(game.clock.paused());
-    EXPECT_EQ(game.clock.startedAt(), 1030.0);
+    EXPECT_FALSE(game.clock().paused());
+    EXPECT_EQ(game.clock().startedAt(), 1030.0);
 }
 
 TEST_F(Moves, ClicksOutsideAGame)
@@ -76,10 +77,10 @@ TEST_F(Moves, ClicksOutsideAGame)
     rig.random.script = {0.9f};
     game.image2_Click(3);
     EXPECT_EQ(game.GameState, State::Playing);
-    EXPECT_FALSE(game.clock.running());
+    EXPECT_FALSE(game.clock().running());
     EXPECT_EQ(board.SelectedPiece, -1);
     EXPECT_FALSE(misplaced().empty());
-    EXPECT_TRUE(game.Picture2.Visible && game.mnuHint.Enabled && !game.Image1.Visible);
+    EXPECT_TRUE(game.Picture2.Visible && game.menus().mnuHint.Enabled && !game.Image1.Visible);
 }
 
 TEST_F(Moves, MoveCountStopsAt32767)
@@ -87,10 +88,10 @@ TEST_F(Moves, MoveCountStopsAt32767)
     for (const auto& [before, after] : {std::pair{32766, 32767}, {32767, 32767}}) {
         cut(4, 3);
         play(Mode::Puzzle, {2, 1});
-        game.counters.restore(std::int16_t(before), game.counters.hints());
+        GameParts::counters(game).restore(std::int16_t(before), GameParts::counters(game).hints());
         game.image2_Click(3);
         game.image2_Click(7);
-        EXPECT_EQ(game.counters.moves(), after);
+        EXPECT_EQ(game.counters().moves(), after);
     }
 }
 
@@ -123,7 +124,7 @@ TEST_F(Moves, SliderSelectionAndPressesOnTheEmptyCell)
         const Piece empty = board.piece(9);
         game.picture2_mousedown(empty.Left + c.dx, empty.Top + c.dy);
         const bool pressedOnEmpty = c.select && c.dx <= w && c.dy >= 0;
-        EXPECT_EQ(game.counters.moves(), c.slides ? 1 : 0);
+        EXPECT_EQ(game.counters().moves(), c.slides ? 1 : 0);
         EXPECT_EQ(cellOf(9), c.slides ? 6 : 5);
         EXPECT_EQ(cellOf(c.select ? c.select : 6), c.slides ? 5 : c.select ? c.select : 6);
         EXPECT_EQ(board.SelectedPiece, c.slides || !c.select ? -1 : c.select);
@@ -141,7 +142,7 @@ TEST_F(Moves, SliderClickOnAnotherPieceMovesTheSelection)
     EXPECT_EQ(board.SelectedPiece, 6);
     EXPECT_EQ(visibleMarks(), std::vector<int>{6});
     EXPECT_EQ(cellOf(1), 1);
-    EXPECT_EQ(game.counters.moves(), 0);
+    EXPECT_EQ(game.counters().moves(), 0);
 }
 
 TEST_F(Moves, SlidesWorkWithPiecesHoldingFractionsOfATwip)
@@ -151,7 +152,7 @@ TEST_F(Moves, SlidesWorkWithPiecesHoldingFractionsOfATwip)
     game.image2_Click(34); // beside the empty bottom-right cell
     pressEmpty();
     EXPECT_EQ(cellOf(35), 34);
-    EXPECT_EQ(game.counters.moves(), 1);
+    EXPECT_EQ(game.counters().moves(), 1);
 }
 
 TEST_F(Moves, ClickOnTheWholePicture)
@@ -165,14 +166,14 @@ TEST_F(Moves, ClickOnTheWholePicture)
                  {State::Solved, State::Solved, false}};
     for (const auto& c : cases) {
         cut(4, 3);
-        game.mnuView.Caption = "Puzzle";
+        GameParts::menus(game).mnuView.Caption = "Puzzle";
         rig.program.PlayMode = Mode::Puzzle;
         game.GameState = c.state;
         game.Image1_Click();
         EXPECT_EQ(game.GameState, c.stateAfter);
         EXPECT_EQ(game.Picture2.Visible, c.puzzleShown);
         EXPECT_EQ(game.Image1.Visible, !c.puzzleShown);
-        EXPECT_EQ(game.mnuView.Caption, c.puzzleShown ? "Original" : "Puzzle");
+        EXPECT_EQ(game.menus().mnuView.Caption, c.puzzleShown ? "Original" : "Puzzle");
     }
 }
 
@@ -217,9 +218,9 @@ TEST_F(Moves, SolvingEndsTheGameAndTheTimerReturnsToThePicture)
         cut(4, 3);
         play(Mode::Slider);
         rig.clock.t = 1000;
-        game.SndEnd.Checked = c.end;
-        game.mnuEffects.Checked = c.effects;
-        game.SndMv.Checked = false;
+        GameParts::menus(game).SndEnd.Checked = c.end;
+        GameParts::menus(game).mnuEffects.Checked = c.effects;
+        GameParts::menus(game).SndMv.Checked = false;
         moveTo(12, 11);
         moveTo(11, 12);
         game.image2_Click(11); // starts the clock and selects
@@ -229,7 +230,7 @@ TEST_F(Moves, SolvingEndsTheGameAndTheTimerReturnsToThePicture)
         EXPECT_EQ(rig.sound.log, c.sound);
         EXPECT_EQ(game.GameState, State::Solved);
         EXPECT_TRUE(game.FinishPending && board.piece(12).Visible);
-        EXPECT_FALSE(game.clock.running() || game.mnuSave.Enabled || game.mnuHint.Enabled);
+        EXPECT_FALSE(game.clock().running() || game.menus().mnuSave.Enabled || game.menus().mnuHint.Enabled);
         EXPECT_EQ(game.IntroClock, 1005.0);
 
         // Solved: the game does not end twice before the timer has returned to the picture.
@@ -246,7 +247,7 @@ TEST_F(Moves, SolvingEndsTheGameAndTheTimerReturnsToThePicture)
         EXPECT_EQ(game.GameState, State::WholePicture);
         EXPECT_FALSE(game.FinishPending || game.Picture2.Visible);
         EXPECT_TRUE(game.Image1.Visible && game.Shape1.Visible);
-        EXPECT_EQ(game.mnuView.Caption, "Puzzle");
+        EXPECT_EQ(game.menus().mnuView.Caption, "Puzzle");
         EXPECT_EQ(rig.sound.log.back(), "Command=Open");
     }
 }
@@ -276,8 +277,8 @@ TEST_F(Moves, ArrowKeysSlideTheNeighbourOfTheEmptyCell)
         const int mover = c.moverCell == 0 ? 0 : c.moverCell == 9 ? c.emptyCell : c.moverCell;
         rig.sound.log.clear();
         game.arrowSlide(c.key);
-        EXPECT_EQ(game.counters.moves(), mover ? 1 : 0);
-        EXPECT_EQ(game.clock.running(), mover != 0);
+        EXPECT_EQ(game.counters().moves(), mover ? 1 : 0);
+        EXPECT_EQ(game.clock().running(), mover != 0);
         EXPECT_EQ(rig.sound.count("Command=Play"), mover ? 1 : 0);
         if (mover) {
             EXPECT_EQ(cellOf(mover), c.emptyCell);
@@ -306,7 +307,7 @@ TEST_F(Moves, ArrowKeysActOnlyInASliderGameOnView)
         game.GameState = c.state;
         game.Picture2.Visible = c.onView;
         game.arrowSlide(Key::Down);
-        EXPECT_EQ(game.counters.moves(), c.moves);
+        EXPECT_EQ(game.counters().moves(), c.moves);
     }
     // The last slide home solves the picture like a slide by mouse.
     cut(3, 3);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "game/slider_walk.h"
+#include "support/game_parts.h"
 #include "play_fixture.h"
 
 namespace quiltra::test {
@@ -137,7 +138,7 @@ TEST_F(Shuffle, SliderShuffleStaysInTheGridAndCanBeUndone)
             expectPermutation();
             EXPECT_TRUE(solvableByParity(cells(), g.cols));
             EXPECT_FALSE(board.piece(n).Visible);
-            EXPECT_TRUE(game.Picture2.Visible && game.mnuHint.Enabled);
+            EXPECT_TRUE(game.Picture2.Visible && game.menus().mnuHint.Enabled);
             EXPECT_FALSE(game.Image1.Visible || game.Shape1.Visible);
             EXPECT_EQ(game.Caption.rfind("Quiltra - slider: Lake", 0), 0u);
 
@@ -192,11 +193,11 @@ TEST_F(Shuffle, StartNewGameClearsCountersAndKeepsTheWelcomeCaption)
         rig.program.PlayMode = Mode::Puzzle;
         game.introRunning = c.intro;
         game.Caption = c.caption;
-        game.counters.restore(9, 2);
+        GameParts::counters(game).restore(9, 2);
         rig.random.script = {0.9f}; // piece 1 to cell 11
         game.StartNewGame();
-        EXPECT_EQ(game.counters.moves(), 0);
-        EXPECT_EQ(game.counters.hints(), 0);
+        EXPECT_EQ(game.counters().moves(), 0);
+        EXPECT_EQ(game.counters().hints(), 0);
         EXPECT_FALSE(misplaced().empty());
         EXPECT_EQ(game.Caption != c.caption, c.status);
     }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "play_fixture.h"
+#include "support/game_parts.h"
 
 namespace quiltra::test {
 namespace {
@@ -40,10 +41,10 @@ TEST_F(Status, CaptionTable)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.caption);
         rig.program.PlayMode = c.mode;
-        game.mnuCurrent.Caption = c.name;
-        game.mnuCurSize.Caption = c.size;
+        GameParts::menus(game).mnuCurrent.Caption = c.name;
+        GameParts::menus(game).mnuCurSize.Caption = c.size;
         game.GameState = c.state;
-        game.counters.restore(c.moves, c.hints);
+        GameParts::counters(game).restore(c.moves, c.hints);
         showClock(3 * 60 + 7);
         game.RefreshStatus();
         EXPECT_EQ(game.Caption, c.caption);
@@ -61,12 +62,12 @@ TEST_F(Status, ClockTextIsResetOnlyBeforeAGameBegins)
                  {0, 0, 3, false, false},
                  {0, 0, -1, true, false}};
     for (const auto& c : cases) {
-        game.counters.restore(std::int16_t(c.moves), std::int16_t(c.hints));
+        GameParts::counters(game).restore(std::int16_t(c.moves), std::int16_t(c.hints));
         board.SelectedPiece = c.selected;
-        game.mnuSave.Enabled = c.save;
+        GameParts::menus(game).mnuSave.Enabled = c.save;
         showClock(2 * 3600);
         game.RefreshStatus();
-        EXPECT_EQ(game.clock.hours(), c.reset ? " 0" : " 2");
+        EXPECT_EQ(game.clock().hours(), c.reset ? " 0" : " 2");
     }
 }
 
@@ -79,11 +80,11 @@ TEST_F(Status, TimerShowsWholeSecondsRoundedToEven)
                  {59.5, " 0:01:00"},  {61, " 0:01:01"},    {3599.4, " 0:59:59"},
                  {3600, " 1:00:00"},  {3661, " 1:01:01"},  {36000, "10:00:00"}};
     for (const auto& c : cases) {
-        game.clock = GameClock{};
-        game.clock.start(rig.clock.t - c.elapsed);
+        GameParts::clock(game) = GameClock{};
+        GameParts::clock(game).start(rig.clock.t - c.elapsed);
         game.GameState = State::Playing;
         game.Timer1_Timer();
-        EXPECT_EQ(game.clock.text(), c.shown);
+        EXPECT_EQ(game.clock().text(), c.shown);
         EXPECT_EQ(game.Caption.substr(game.Caption.size() - 8), c.shown);
     }
 }
@@ -101,7 +102,7 @@ TEST_F(Status, PausedTimeIsLeftOutAndNotShown)
     game.resumeClock();
     rig.clock.advance(5);
     game.Timer1_Timer();
-    EXPECT_EQ(game.clock.seconds(), "15");
+    EXPECT_EQ(game.clock().seconds(), "15");
 }
 
 TEST_F(Status, TimerRunsTheIntroSteps)
@@ -134,10 +135,10 @@ TEST_F(Status, TimerRunsTheIntroSteps)
     rig.sound.log.clear();
     game.Timer1_Timer();
     EXPECT_EQ(game.GameState, State::NoPicture);
-    EXPECT_TRUE(game.mnuFile.Enabled && game.mnuPic.Enabled && game.mnuHe.Enabled &&
-                game.mnuPr.Enabled);
-    EXPECT_FALSE(game.mnuV.Enabled || game.mnus.Enabled || game.mnuAddCur.Enabled ||
-                 game.mnuNew.Enabled);
+    EXPECT_TRUE(game.menus().mnuFile.Enabled && game.menus().mnuPic.Enabled && game.menus().mnuHe.Enabled &&
+                game.menus().mnuPr.Enabled);
+    EXPECT_FALSE(game.menus().mnuV.Enabled || game.menus().mnus.Enabled || game.menus().mnuAddCur.Enabled ||
+                 game.menus().mnuNew.Enabled);
     EXPECT_EQ(rig.sound.log, (std::vector<std::string>{"Command=close",
                                                        "FileName=/q/Sound/move.wav",
                                                        "DeviceType=WaveAudio", "Command=Open"}));
@@ -171,13 +172,13 @@ TEST_F(Status, NextDue)
         SCOPED_TRACE(c.name);
         game.GameState = State::WholePicture;
         game.FinishPending = false;
-        game.clock = GameClock{};
+        GameParts::clock(game) = GameClock{};
         if (c.running) {
             // Started c.elapsed ago, its text last set when c.shownElapsed had passed.
-            game.clock.start(now - c.elapsed);
-            game.clock.tick(now - c.elapsed + c.shownElapsed);
+            GameParts::clock(game).start(now - c.elapsed);
+            GameParts::clock(game).tick(now - c.elapsed + c.shownElapsed);
             if (c.paused)
-                game.clock.pause(now);
+                GameParts::clock(game).pause(now);
         }
         game.GameState = c.state;
         game.IntroClock = now - 0.05;
@@ -193,18 +194,18 @@ TEST_F(Status, NextDue)
 TEST_F(Status, NextDueFallsJustAfterEachChangeOfTheShownSecond)
 {
     game.GameState = State::Playing;
-    game.clock = GameClock{};
-    game.clock.start(rig.clock.t);
+    GameParts::clock(game) = GameClock{};
+    GameParts::clock(game).start(rig.clock.t);
     for (int step = 0; step < 400; ++step) {
         game.Timer1_Timer();
-        const std::string shown = game.clock.seconds();
+        const std::string shown = game.clock().seconds();
         const double due = *game.nextDue();
         rig.clock.t = due - 0.002;
         game.Timer1_Timer();
-        EXPECT_EQ(game.clock.seconds(), shown) << "changed before it was due";
+        EXPECT_EQ(game.clock().seconds(), shown) << "changed before it was due";
         rig.clock.t = due;
         game.Timer1_Timer();
-        ASSERT_NE(game.clock.seconds(), shown) << "due without a change";
+        ASSERT_NE(game.clock().seconds(), shown) << "due without a change";
         rig.clock.t = due + 0.0371 * (step % 20); // the timer may run late
     }
 }

@@ -24,19 +24,19 @@ struct PrefRig : GameRig {
         game.Form_Load();
         game.mnuPict_Click(0);
         for (int i = 0; i < game.SizeCount; ++i)
-            if (game.mnuSize[std::size_t(i)].Caption == "4x3=12")
+            if (game.menus().mnuSize()[std::size_t(i)].Caption == "4x3=12")
                 game.mnuSize_Click(i);
         game.mnuPuz_Click();
     }
     // Exchanges pieces until every piece is home (the game then ends solved).
     void solve()
     {
-        const int n = game.board.PieceCount;
+        const int n = game.board().PieceCount;
         for (int cell = 1; cell <= n && game.GameState == State::Playing; ++cell) {
             const CellGrid grid = boardCells(game);
             int occupant = 1;
-            while (occupant < n && grid.cellAt(game.board.piece(occupant).Left,
-                                               game.board.piece(occupant).Top) != cell)
+            while (occupant < n && grid.cellAt(game.board().piece(occupant).Left,
+                                               game.board().piece(occupant).Top) != cell)
                 ++occupant;
             if (occupant != cell) {
                 game.image2_Click(cell);
@@ -53,7 +53,7 @@ TEST(PrefSound, SoundEffectsSwitchGovernsMoveAndEndSounds)
         Game& g = rig.game;
         if (!effects)
             g.mnuEffects_Click();
-        ASSERT_EQ(g.mnuEffects.Checked, effects);
+        ASSERT_EQ(g.menus().mnuEffects.Checked, effects);
         rig.sound.log.clear();
 
         g.image2_Click(1);   // starts the clock and selects
@@ -72,42 +72,42 @@ TEST(PrefSound, MasterSwitchKeepsTheCheckMarksOfIntroMoveAndEnd)
     Game& g = rig.game;
     g.SndMv_Click();
     const auto marks = [&] {
-        return std::vector<bool>{g.SndInt.Checked, g.SndMv.Checked, g.SndEnd.Checked};
+        return std::vector<bool>{g.menus().SndInt.Checked, g.menus().SndMv.Checked, g.menus().SndEnd.Checked};
     };
     const auto enabled = [&] {
-        return std::vector<bool>{g.SndInt.Enabled, g.SndMv.Enabled, g.SndEnd.Enabled};
+        return std::vector<bool>{g.menus().SndInt.Enabled, g.menus().SndMv.Enabled, g.menus().SndEnd.Enabled};
     };
     ASSERT_EQ(marks(), (std::vector<bool>{true, false, true}));
 
     g.mnuEffects_Click();
-    EXPECT_FALSE(g.mnuEffects.Checked);
+    EXPECT_FALSE(g.menus().mnuEffects.Checked);
     EXPECT_EQ(enabled(), (std::vector<bool>{false, false, false}));
     EXPECT_EQ(marks(), (std::vector<bool>{true, false, true}));
 
     g.mnuEffects_Click();
-    EXPECT_TRUE(g.mnuEffects.Checked);
+    EXPECT_TRUE(g.menus().mnuEffects.Checked);
     EXPECT_EQ(enabled(), (std::vector<bool>{true, true, true}));
     EXPECT_EQ(marks(), (std::vector<bool>{true, false, true}));
 
     // Each of the other switches toggles its own check mark only.
     const struct {
         void (Game::*click)();
-        MenuItem Game::*item;
-    } rows[] = {{&Game::SndInt_Click, &Game::SndInt},
-                {&Game::SndMv_Click, &Game::SndMv},
-                {&Game::SndEnd_Click, &Game::SndEnd},
-                {&Game::mnuSv_Click, &Game::mnuSv}};
+        MenuItem GameMenus::*item;
+    } rows[] = {{&Game::SndInt_Click, &GameMenus::SndInt},
+                {&Game::SndMv_Click, &GameMenus::SndMv},
+                {&Game::SndEnd_Click, &GameMenus::SndEnd},
+                {&Game::mnuSv_Click, &GameMenus::mnuSv}};
     for (const auto& row : rows) {
-        const std::vector<bool> before = {g.SndInt.Checked, g.SndMv.Checked, g.SndEnd.Checked,
-                                          g.mnuSv.Checked, g.mnuEffects.Checked};
+        const std::vector<bool> before = {g.menus().SndInt.Checked, g.menus().SndMv.Checked, g.menus().SndEnd.Checked,
+                                          g.menus().mnuSv.Checked, g.menus().mnuEffects.Checked};
         (g.*row.click)();
-        const std::vector<bool> after = {g.SndInt.Checked, g.SndMv.Checked, g.SndEnd.Checked,
-                                         g.mnuSv.Checked, g.mnuEffects.Checked};
+        const std::vector<bool> after = {g.menus().SndInt.Checked, g.menus().SndMv.Checked, g.menus().SndEnd.Checked,
+                                         g.menus().mnuSv.Checked, g.menus().mnuEffects.Checked};
         int changed = 0;
         for (std::size_t i = 0; i < before.size(); ++i)
             changed += before[i] != after[i];
         EXPECT_EQ(changed, 1);
-        EXPECT_NE((g.*row.item).Checked, before[std::size_t(&row - rows)]);
+        EXPECT_NE((g.menus().*row.item).Checked, before[std::size_t(&row - rows)]);
     }
 }
 
@@ -116,19 +116,19 @@ TEST(PrefColour, HintColourLeavesTheSelectionFrameInTheSelectionColour)
     PrefRig rig;
     Game& g = rig.game;
     g.image2_Click(3);
-    ASSERT_TRUE(g.board.Shape5[3].Visible);
-    ASSERT_FALSE(g.clock.paused());
+    ASSERT_TRUE(g.board().Shape5[3].Visible);
+    ASSERT_FALSE(g.clock().paused());
     rig.colors.answers = {0x123456};
 
     g.mnuHntCol_Click();
 
-    EXPECT_TRUE(g.clock.paused());
-    EXPECT_EQ(g.clock.pausedAt(), rig.clock.t);
+    EXPECT_TRUE(g.clock().paused());
+    EXPECT_EQ(g.clock().pausedAt(), rig.clock.t);
     EXPECT_EQ(g.program.HintColor, double(0x123456));
-    EXPECT_EQ(g.board.Shape5[3].Color, kSelection);
-    for (std::size_t k = 0; k < g.board.Shape5.size(); ++k) {
+    EXPECT_EQ(g.board().Shape5[3].Color, kSelection);
+    for (std::size_t k = 0; k < g.board().Shape5.size(); ++k) {
         if (k != 3) {
-            EXPECT_EQ(g.board.Shape5[k].Color, 0x123456u) << "frame " << k;
+            EXPECT_EQ(g.board().Shape5[k].Color, 0x123456u) << "frame " << k;
         }
     }
 
@@ -136,7 +136,7 @@ TEST(PrefColour, HintColourLeavesTheSelectionFrameInTheSelectionColour)
     g.image2_Click(3);
     g.mnuHint_Click();
     int shown = 0;
-    for (const Frame& f : g.board.Shape5)
+    for (const Frame& f : g.board().Shape5)
         if (f.Visible) {
             ++shown;
             EXPECT_EQ(f.Color, 0x123456u);
@@ -152,14 +152,14 @@ TEST(PrefColour, SelectionColourRedrawsTheSelectionFrame)
     rig.colors.answers = {0x00FF00};
     g.mnuSelCol_Click();
     EXPECT_EQ(g.program.SelectionColor, double(0x00FF00));
-    EXPECT_EQ(g.board.Shape5[4].Color, 0x00FF00u);
-    EXPECT_EQ(g.board.Shape5[5].Color, kHint);
+    EXPECT_EQ(g.board().Shape5[4].Color, 0x00FF00u);
+    EXPECT_EQ(g.board().Shape5[5].Color, kHint);
 
     // After a Hint the selected piece's frame is its hint mark: it keeps the hint colour.
     g.mnuHint_Click();
     rig.colors.answers = {0x0000FF};
     g.mnuSelCol_Click();
-    EXPECT_EQ(g.board.Shape5[4].Color, kHint);
+    EXPECT_EQ(g.board().Shape5[4].Color, kHint);
 }
 
 TEST(PrefColour, BackgroundIsSetAndCancelChangesNothing)
@@ -174,7 +174,7 @@ TEST(PrefColour, BackgroundIsSetAndCancelChangesNothing)
     for (void (Game::*command)() : {&Game::mnuColor_Click, &Game::mnuSelCol_Click,
                                      &Game::mnuHntCol_Click}) {
         g.resumeClock();
-        const std::vector<Frame> frames = g.board.Shape5;
+        const std::vector<Frame> frames = g.board().Shape5;
         const int opened = rig.colors.opened;
         rig.clock.advance(3);
         (g.*command)();   // no answer scripted: Cancel
@@ -183,16 +183,16 @@ TEST(PrefColour, BackgroundIsSetAndCancelChangesNothing)
         EXPECT_EQ(g.program.SelectionColor, double(kSelection));
         EXPECT_EQ(g.program.HintColor, double(kHint));
         for (std::size_t k = 0; k < frames.size(); ++k) {
-            EXPECT_EQ(g.board.Shape5[k].Color, frames[k].Color);
-            EXPECT_EQ(g.board.Shape5[k].Visible, frames[k].Visible);
+            EXPECT_EQ(g.board().Shape5[k].Color, frames[k].Color);
+            EXPECT_EQ(g.board().Shape5[k].Visible, frames[k].Visible);
         }
-        EXPECT_TRUE(g.clock.paused()) << "the clock stays paused until the next action";
-        EXPECT_EQ(g.clock.pausedAt(), rig.clock.t);
+        EXPECT_TRUE(g.clock().paused()) << "the clock stays paused until the next action";
+        EXPECT_EQ(g.clock().pausedAt(), rig.clock.t);
     }
-    const double pausedAt = g.clock.pausedAt();
+    const double pausedAt = g.clock().pausedAt();
     rig.clock.advance(60);
     g.mnuColor_Click();
-    EXPECT_EQ(g.clock.pausedAt(), pausedAt) << "a pause in progress keeps its start";
+    EXPECT_EQ(g.clock().pausedAt(), pausedAt) << "a pause in progress keeps its start";
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "game/cell_grid.h"
+#include "support/game_parts.h"
 #include "startup/settings_file.h"
 #include "support/fakes.h"
 #include "support/file_size_limit.h"
@@ -42,9 +43,9 @@ struct SavedRig : GameRig {
     {
         game.mnuPict_Click(index);
         for (int i = 0; i < game.SizeCount; ++i)
-            if (game.mnuSize[std::size_t(i)].Caption == size)
+            if (game.menus().mnuSize()[std::size_t(i)].Caption == size)
                 game.mnuSize_Click(i);
-        ASSERT_EQ(game.mnuCurSize.Caption, size);
+        ASSERT_EQ(game.menus().mnuCurSize.Caption, size);
         mode == "slider" ? game.mnuSlide_Click() : game.mnuPuz_Click();
     }
     // Puzzle mode: exchanges pieces a and b (the first click of a game also starts the clock).
@@ -58,8 +59,8 @@ struct SavedRig : GameRig {
     {
         const CellGrid grid = boardCells(game);
         std::vector<int> out;
-        for (int k = 1; k <= game.board.PieceCount; ++k)
-            out.push_back(grid.cellAt(game.board.piece(k).Left, game.board.piece(k).Top));
+        for (int k = 1; k <= game.board().PieceCount; ++k)
+            out.push_back(grid.cellAt(game.board().piece(k).Left, game.board().piece(k).Top));
         return out;
     }
     // Everything a load may change, except the pause it always makes.
@@ -67,16 +68,16 @@ struct SavedRig : GameRig {
     {
         const Game& g = game;
         std::ostringstream s;
-        s << g.GameState << '|' << g.Caption << '|' << g.mnuCurrent.Caption << '|'
-          << g.mnuCurSize.Caption << '|' << program.PlayMode << '|' << program.CurrentPicturePath
-          << '|' << program.CurrentPictureFolder << '|' << g.board.GridCols << 'x'
-          << g.board.GridRows << '|' << g.counters.moves() << '|' << g.counters.hints() << '|'
-          << g.clock.running() << ':' << g.clock.startedAt() << '|' << g.mnuSave.Enabled
-          << g.mnuRestore.Enabled << g.mnuHint.Enabled << g.Picture2.Visible << g.Image1.Visible
+        s << g.GameState << '|' << g.Caption << '|' << g.menus().mnuCurrent.Caption << '|'
+          << g.menus().mnuCurSize.Caption << '|' << program.PlayMode << '|' << program.CurrentPicturePath
+          << '|' << program.CurrentPictureFolder << '|' << g.board().GridCols << 'x'
+          << g.board().GridRows << '|' << g.counters().moves() << '|' << g.counters().hints() << '|'
+          << g.clock().running() << ':' << g.clock().startedAt() << '|' << g.menus().mnuSave.Enabled
+          << g.menus().mnuRestore.Enabled << g.menus().mnuHint.Enabled << g.Picture2.Visible << g.Image1.Visible
           << '|' << clip.w << 'x' << clip.h << '|' << g.SizeCount << '|';
-        for (int k = 1; k <= g.board.PieceCount; ++k)
-            s << g.board.piece(k).Left << ',' << g.board.piece(k).Top << ','
-              << g.board.piece(k).Visible << ';';
+        for (int k = 1; k <= g.board().PieceCount; ++k)
+            s << g.board().piece(k).Left << ',' << g.board().piece(k).Top << ','
+              << g.board().piece(k).Visible << ';';
         return s.str();
     }
     std::vector<std::string> savedFields() const { return splitFields(tmp.read("last.txt")); }
@@ -99,14 +100,14 @@ TEST(SavedGame, FourByThreeGameSavesThirtyTwoFields)
     EXPECT_EQ(f[2], "4");
     EXPECT_EQ(f[3], "3");
     for (int k = 1; k <= 12; ++k) {
-        EXPECT_EQ(f[std::size_t(2 + 2 * k)], formatNumber(rig.game.board.piece(k).Left));
-        EXPECT_EQ(f[std::size_t(3 + 2 * k)], formatNumber(rig.game.board.piece(k).Top));
+        EXPECT_EQ(f[std::size_t(2 + 2 * k)], formatNumber(rig.game.board().piece(k).Left));
+        EXPECT_EQ(f[std::size_t(3 + 2 * k)], formatNumber(rig.game.board().piece(k).Top));
     }
     EXPECT_EQ(f[28], "puzzle");
     EXPECT_EQ(f[29], "1");
     EXPECT_EQ(f[30], "0");
     EXPECT_EQ(f[31], "42");
-    EXPECT_TRUE(rig.game.mnuRestore.Enabled);
+    EXPECT_TRUE(rig.game.menus().mnuRestore.Enabled);
 }
 
 TEST(SavedGame, SavingOutsideAGameWritesNothingAndLeavesLoadAsItWas)
@@ -115,10 +116,10 @@ TEST(SavedGame, SavingOutsideAGameWritesNothingAndLeavesLoadAsItWas)
         SavedRig rig;
         rig.game.mnuPict_Click(0);
         ASSERT_EQ(rig.game.GameState, State::WholePicture);
-        rig.game.mnuRestore.Enabled = loadEnabled;
+        GameParts::menus(rig.game).mnuRestore.Enabled = loadEnabled;
         rig.game.mnuSave_Click();
         EXPECT_FALSE(std::filesystem::exists(rig.tmp / "last.txt"));
-        EXPECT_EQ(rig.game.mnuRestore.Enabled, loadEnabled);
+        EXPECT_EQ(rig.game.menus().mnuRestore.Enabled, loadEnabled);
         EXPECT_TRUE(rig.messages.shown.empty());
     }
 }
@@ -151,7 +152,7 @@ TEST(SavedGame, SavingWhilePausedLeavesThePausedTimeOut)
     g.mnuSave_Click();
     for (int cycle = 0; cycle < 5; ++cycle) {
         g.mnuRestore_Click();
-        ASSERT_TRUE(g.clock.paused());
+        ASSERT_TRUE(g.clock().paused());
         rig.clock.advance(20);
         g.mnuSave_Click();
         ASSERT_EQ(rig.savedFields().back(), "1") << "cycle " << cycle;
@@ -169,7 +170,7 @@ TEST(SavedGame, MovesHintsAndTimeContinueFromTheSavedValues)
     rig.swap(3, 4);
     g.mnuHint_Click();
     g.mnuHint_Click();   // the second Hint places a piece
-    ASSERT_EQ(g.counters.hints(), 1);
+    ASSERT_EQ(g.counters().hints(), 1);
     rig.clock.advance(75);
     g.mnuSave_Click();
     const std::vector<int> saved = rig.cells();
@@ -180,16 +181,16 @@ TEST(SavedGame, MovesHintsAndTimeContinueFromTheSavedValues)
     g.mnuRestore_Click();
 
     EXPECT_EQ(rig.cells(), saved);
-    EXPECT_EQ(g.counters.moves(), 2);
-    EXPECT_EQ(g.counters.hints(), 1);
+    EXPECT_EQ(g.counters().moves(), 2);
+    EXPECT_EQ(g.counters().hints(), 1);
     EXPECT_EQ(g.GameState, State::Playing);
-    EXPECT_TRUE(g.clock.running());
-    EXPECT_TRUE(g.clock.paused());
-    EXPECT_TRUE(g.mnuSave.Enabled);
-    EXPECT_TRUE(g.mnuHint.Enabled);
+    EXPECT_TRUE(g.clock().running());
+    EXPECT_TRUE(g.clock().paused());
+    EXPECT_TRUE(g.menus().mnuSave.Enabled);
+    EXPECT_TRUE(g.menus().mnuHint.Enabled);
     EXPECT_TRUE(g.Picture2.Visible);
     EXPECT_FALSE(g.Image1.Visible);
-    EXPECT_EQ(g.clock.text(), " 0:01:15");
+    EXPECT_EQ(g.clock().text(), " 0:01:15");
     EXPECT_NE(g.Caption.find("Moves: 002  Hints: 001"), std::string::npos) << g.Caption;
     EXPECT_NE(g.Caption.find("Time:  0:01:15"), std::string::npos) << g.Caption;
 
@@ -197,8 +198,8 @@ TEST(SavedGame, MovesHintsAndTimeContinueFromTheSavedValues)
     rig.swap(7, 8);
     rig.clock.advance(10);
     g.Timer1_Timer();
-    EXPECT_DOUBLE_EQ(g.clock.elapsed(), 85);
-    EXPECT_EQ(g.counters.moves(), 3);
+    EXPECT_DOUBLE_EQ(g.clock().elapsed(), 85);
+    EXPECT_EQ(g.counters().moves(), 3);
 }
 
 TEST(SavedGame, SliderGameComesBackWithTheEmptyPieceHidden)
@@ -208,8 +209,8 @@ TEST(SavedGame, SliderGameComesBackWithTheEmptyPieceHidden)
     rig.newGame(1, "5x3=15", "slider");
     for (const int key : {Key::Left, Key::Up, Key::Right, Key::Down, Key::Left, Key::Up})
         g.keyDown(key);
-    ASSERT_GT(g.counters.moves(), 0);
-    const std::int16_t moves = g.counters.moves();
+    ASSERT_GT(g.counters().moves(), 0);
+    const std::int16_t moves = g.counters().moves();
     g.mnuSave_Click();
     const std::vector<int> saved = rig.cells();
 
@@ -219,17 +220,17 @@ TEST(SavedGame, SliderGameComesBackWithTheEmptyPieceHidden)
     ASSERT_TRUE(rig.messages.shown.empty()) << rig.messages.shown[0].text;
     EXPECT_EQ(rig.program.PlayMode, Mode::Slider);
     EXPECT_EQ(g.Caption.rfind("Quiltra - slider: beta, two.jpg  Size: 5x3=15", 0), 0u) << g.Caption;
-    EXPECT_EQ(g.mnuCurrent.Caption, "beta, two.jpg");
+    EXPECT_EQ(g.menus().mnuCurrent.Caption, "beta, two.jpg");
     EXPECT_EQ(rig.program.CurrentPicturePath, rig.beta);
     EXPECT_EQ(rig.program.CurrentPictureFolder, rig.tmp / "Pics/");
     EXPECT_EQ(rig.clip.w, 480);
     EXPECT_EQ(rig.cells(), saved);
     for (int k = 1; k <= 15; ++k)
-        EXPECT_EQ(g.board.piece(k).Visible, k != 15) << "piece " << k;
-    EXPECT_EQ(g.counters.moves(), moves);
+        EXPECT_EQ(g.board().piece(k).Visible, k != 15) << "piece " << k;
+    EXPECT_EQ(g.counters().moves(), moves);
     g.keyDown(Key::Down);
     g.keyDown(Key::Right);
-    EXPECT_GT(g.counters.moves(), moves) << "moves go on counting from the saved value";
+    EXPECT_GT(g.counters().moves(), moves) << "moves go on counting from the saved value";
 }
 
 // Saved in one window size and loaded in another: the pieces take the same cells, on the grid of
@@ -250,8 +251,8 @@ TEST(SavedGame, LoadedIntoAnotherWindowSizeKeepsTheArrangementAndCanBeSolved)
     g.mnuRestore_Click();
     ASSERT_TRUE(rig.messages.shown.empty()) << rig.messages.shown[0].text;
     ASSERT_EQ(rig.cells(), saved);
-    EXPECT_EQ(g.board.GridCols, 6);
-    EXPECT_EQ(g.mnuCurSize.Caption, "6x4=24");
+    EXPECT_EQ(g.board().GridCols, 6);
+    EXPECT_EQ(g.menus().mnuCurSize.Caption, "6x4=24");
 
     // Bring every piece home by exchanges: the game ends solved.
     for (int cell = 1; cell <= 24 && g.GameState == State::Playing; ++cell) {
@@ -334,7 +335,7 @@ TEST(SavedGame, RefusedLoadsLeaveThePreviousGameUntouched)
         EXPECT_EQ(rig.messages.shown[0].title, "Quiltra");
         EXPECT_EQ(rig.messages.shown[0].buttons, MessageButtons::Ok);
         EXPECT_EQ(rig.snapshot(), before) << row.name;
-        EXPECT_TRUE(g.clock.paused()) << row.name;
+        EXPECT_TRUE(g.clock().paused()) << row.name;
     }
 }
 
@@ -350,7 +351,7 @@ TEST(SavedGame, FailedSaveKeepsThePreviousFileAndTellsThePlayer)
     const std::string previous = rig.tmp.read("last.txt");
     rig.swap(3, 4);
 
-    g.mnuRestore.Enabled = false;
+    GameParts::menus(g).mnuRestore.Enabled = false;
     {
         test::FileSizeLimit fullDisk(10);   // the temporary file cannot be written whole
         g.mnuSave_Click();
@@ -360,12 +361,12 @@ TEST(SavedGame, FailedSaveKeepsThePreviousFileAndTellsThePlayer)
     EXPECT_EQ(rig.messages.shown[0].title, "Quiltra");
     EXPECT_EQ(rig.messages.shown[0].text.rfind("The game could not be saved: ", 0), 0u)
         << rig.messages.shown[0].text;
-    EXPECT_FALSE(g.mnuRestore.Enabled);
+    EXPECT_FALSE(g.menus().mnuRestore.Enabled);
 
     rig.program.SettingsFolder = rig.tmp / "missing";
     g.mnuSave_Click();
     EXPECT_EQ(rig.messages.shown.size(), 2u);
-    EXPECT_FALSE(g.mnuRestore.Enabled);
+    EXPECT_FALSE(g.menus().mnuRestore.Enabled);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "game/sizes.h"
+#include "support/game_parts.h"
 #include "support/fakes.h"
 
 namespace quiltra {
@@ -148,25 +149,25 @@ TEST(SizeGame, FindSizeFillsTheMenuAndSetSizeNeverDrawsTheLast)
         Game& g = rig.game;
         g.MaxCols = c.largest.cols;
         g.MaxRows = c.largest.rows;
-        const int generation = g.menuGeneration;
+        const int generation = g.menus().generation();
         g.Find_Size();
-        EXPECT_EQ(captions(g.mnuSize), captions(sizeList(c.largest)));
+        EXPECT_EQ(captions(g.menus().mnuSize()), captions(sizeList(c.largest)));
         // Each item carries the grid its caption names.
         std::vector<Grid> grids;
-        for (const SizeItem& item : g.mnuSize)
+        for (const SizeItem& item : g.menus().mnuSize())
             grids.push_back(item.grid);
         EXPECT_EQ(grids, sizeList(c.largest));
-        EXPECT_EQ(g.SizeCount, int(g.mnuSize.size()));
-        EXPECT_EQ(g.menuGeneration, generation + 1);
+        EXPECT_EQ(g.SizeCount, int(g.menus().mnuSize().size()));
+        EXPECT_EQ(g.menus().generation(), generation + 1);
         g.Find_Size();
-        EXPECT_EQ(g.menuGeneration, generation + 1) << "an unchanged menu is not rebuilt";
+        EXPECT_EQ(g.menus().generation(), generation + 1) << "an unchanged menu is not rebuilt";
 
         rig.random.script = {c.draw};
         g.Set_Size();
-        EXPECT_EQ(g.mnuCurSize.Caption, c.chosen);
-        EXPECT_EQ(g.mnuCurSize.grid, c.chosenGrid);
-        EXPECT_EQ(g.board.GridCols, c.chosenGrid.cols);
-        EXPECT_EQ(g.board.GridRows, c.chosenGrid.rows);
+        EXPECT_EQ(g.menus().mnuCurSize.Caption, c.chosen);
+        EXPECT_EQ(g.menus().mnuCurSize.grid, c.chosenGrid);
+        EXPECT_EQ(g.board().GridCols, c.chosenGrid.cols);
+        EXPECT_EQ(g.board().GridRows, c.chosenGrid.rows);
         EXPECT_EQ(rig.random.seeds, 0);
     }
 }
@@ -180,15 +181,15 @@ TEST(SizeGame, APictureThatFormsNoSizeOffersNothing)
     rig.clip.w = rig.clip.h = 107;
     EXPECT_TRUE(pictureLargeEnough(107 * 15, 107 * 15));
     EXPECT_FALSE(g.clipFormsPuzzle());
-    g.board.GridCols = 5;
-    g.board.GridRows = 4;
+    GameParts::board(g).GridCols = 5;
+    GameParts::board(g).GridRows = 4;
     g.pic_handler();
     g.Find_Size();
     EXPECT_EQ(g.SizeCount, 0);
-    ASSERT_EQ(g.mnuSize.size(), 1u);
-    EXPECT_FALSE(g.mnuSize[0].Enabled);
+    ASSERT_EQ(g.menus().mnuSize().size(), 1u);
+    EXPECT_FALSE(g.menus().mnuSize()[0].Enabled);
     g.Set_Size();
-    EXPECT_EQ(g.board.GridCols, 5) << "with no size the grid in play stays";
+    EXPECT_EQ(g.board().GridCols, 5) << "with no size the grid in play stays";
 
     rig.clip.w = rig.clip.h = 200;
     EXPECT_TRUE(g.clipFormsPuzzle());
@@ -208,7 +209,7 @@ TEST(SizeGame, LargestWindowNeverOffersMoreThan300Pieces)
         ASSERT_GE(g.SizeCount, 1);
         EXPECT_LE(g.MaxCols * g.MaxRows, kMaxPieces);
         EXPECT_GT(g.MaxCols * g.MaxRows, 200) << "the cap keeps the grid near the limit";
-        for (const SizeItem& m : g.mnuSize)
+        for (const SizeItem& m : g.menus().mnuSize())
             EXPECT_LE(m.grid.pieces(), kMaxPieces) << m.Caption;
         // The capped grid keeps roughly the shape of the fitted picture.
         const double pictureRatio = double(g.Image1.Width) / g.Image1.Height;
@@ -223,45 +224,45 @@ TEST(SizeGame, ChoosingASizeCutsAgainOnlyWhenItDiffers)
     sizeWindow(rig, 9550, 6750);
     rig.clip.w = 400;
     rig.clip.h = 300;
-    g.Image1.Visible = g.Shape1.Visible = g.Picture2.Visible = g.board.Shape5[0].Visible = true;
+    g.Image1.Visible = g.Shape1.Visible = g.Picture2.Visible = GameParts::board(g).Shape5[0].Visible = true;
     g.pic_handler();
     // 6000 x 4500 twips fit as they are; the frame lies 15 twips outside; all is hidden.
     EXPECT_FLOAT_EQ(g.Image1.Width, 6000);
     EXPECT_FLOAT_EQ(g.Shape1.Height, 4530);
     EXPECT_FLOAT_EQ(g.Shape1.Left, g.Image1.Left - 15);
     EXPECT_FALSE(g.Image1.Visible || g.Shape1.Visible || g.Picture2.Visible ||
-                 g.board.Shape5[0].Visible);
+                 g.board().Shape5[0].Visible);
     g.Find_Size();
     const std::vector<std::string> nineBySeven{"4x3=12", "5x3=15", "6x4=24",
                                                "7x5=35", "8x6=48", "9x7=63"};
-    ASSERT_EQ(captions(g.mnuSize), nineBySeven);
+    ASSERT_EQ(captions(g.menus().mnuSize()), nineBySeven);
     rig.random.script = {0.0f};
     g.Set_Size();
     g.Divide_Pic();
     // A game in progress with pieces 1 and 2 exchanged.
     g.GameState = State::Playing;
-    std::swap(g.board.piece(1).Left, g.board.piece(2).Left);
-    const Single movedLeft = g.board.piece(1).Left;
+    std::swap(GameParts::board(g).piece(1).Left, GameParts::board(g).piece(2).Left);
+    const Single movedLeft = g.board().piece(1).Left;
 
     g.mnuSize_Click(0);
     EXPECT_EQ(g.GameState, State::Playing) << "the size in play does not end the game";
-    EXPECT_EQ(g.board.piece(1).Left, movedLeft);
-    EXPECT_EQ(g.mnuView.Caption, "Puzzle");
+    EXPECT_EQ(g.board().piece(1).Left, movedLeft);
+    EXPECT_EQ(g.menus().mnuView.Caption, "Puzzle");
     EXPECT_EQ(rig.sound.count("FileName=/q/Sound/move.wav"), 1);
 
-    g.mnuHint.Enabled = true;
+    GameParts::menus(g).mnuHint.Enabled = true;
     g.mnuSize_Click(5);
     EXPECT_EQ(g.GameState, State::WholePicture);
-    EXPECT_EQ(g.mnuCurSize.Caption, "9x7=63");
-    EXPECT_EQ(g.board.NumPieces, 63);
-    EXPECT_FALSE(g.mnuHint.Enabled);
+    EXPECT_EQ(g.menus().mnuCurSize.Caption, "9x7=63");
+    EXPECT_EQ(g.board().NumPieces, 63);
+    EXPECT_FALSE(g.menus().mnuHint.Enabled);
     EXPECT_TRUE(g.Image1.Visible);
     EXPECT_FALSE(g.Picture2.Visible);
-    for (int k = 1; k <= g.board.PieceCount; ++k)
-        EXPECT_EQ(g.board.piece(k).Left, g.board.HomeLeft[k]) << k;
+    for (int k = 1; k <= g.board().PieceCount; ++k)
+        EXPECT_EQ(g.board().piece(k).Left, g.board().HomeLeft[k]) << k;
 
     g.mnuSize_Click(6);   // past the last entry: nothing happens
-    EXPECT_EQ(g.mnuCurSize.Caption, "9x7=63");
+    EXPECT_EQ(g.menus().mnuCurSize.Caption, "9x7=63");
 }
 
 } // namespace

@@ -62,7 +62,7 @@ private slots:
             rig.window().runGame([&] { g.Left = left, g.Top = top; });
             AboutWindow* about = openAbout(rig);
             QVERIFY(about && about->isVisible());
-            QVERIFY(g.clock.paused());
+            QVERIFY(g.clock().paused());
             // Outer size 8070 x 4455 twips: the client area with a frame and a title bar.
             QCOMPARE(about->LeftTwips(), (g.Width - 8070) / 2 + left);
             QCOMPARE(about->TopTwips(), (g.Height - 4455) / 2 + top);

@@ -113,8 +113,8 @@ public:
             return menu(QStringLiteral("mnuSlide"), QStringLiteral("New Game Slider"));
         case 3: case 4: case 5: {
             std::vector<int> shown;
-            for (int k = 1; k <= g.board.PieceCount && k < int(g.board.Image2.size()); ++k)
-                if (g.board.piece(k).Visible)
+            for (int k = 1; k <= g.board().PieceCount && k < int(g.board().Image2.size()); ++k)
+                if (g.board().piece(k).Visible)
                     shown.push_back(k);
             if (!g.Picture2.Visible || shown.empty()) {
                 QTest::mouseClick(w_.board(), Qt::LeftButton, {}, w_.board()->rect().center());
@@ -156,7 +156,7 @@ public:
                 return menu(QStringLiteral("mnuSave"), QStringLiteral("Save"));
             return menu(QStringLiteral("mnuRestore"), QStringLiteral("Load"));
         case 14: {
-            const int i = pick(int(g.mnuPict.size()) + 1);
+            const int i = pick(int(g.menus().mnuPict().size()) + 1);
             return menu(QStringLiteral("mnuPict(%1)").arg(i), QStringLiteral("picture %1").arg(i));
         }
         case 15:
@@ -199,18 +199,18 @@ QString pictureInTheGaps(GameWindow& w, const QImage& seen)
     const Game& g = w.game();
     const qreal ratio = w.board()->devicePixelRatioF();
     QRegion covered;
-    for (int k = 1; k <= g.board.PieceCount && k < int(g.board.Image2.size()); ++k)
-        if (g.board.piece(k).Visible)
+    for (int k = 1; k <= g.board().PieceCount && k < int(g.board().Image2.size()); ++k)
+        if (g.board().piece(k).Visible)
             covered += pieceOnScreen(g, k);
     const auto frameBox = [&g](const Frame& f) {
         return QRectF(toPixels(g.Picture2.Left + f.Left), toPixels(g.Picture2.Top + f.Top),
                       toPixels(f.Width), toPixels(f.Height)).toAlignedRect().adjusted(-1, -1, 1, 1);
     };
-    for (const Frame& f : g.board.Shape5)
+    for (const Frame& f : g.board().Shape5)
         if (f.Visible)
             covered += frameBox(f);
-    if (g.board.Shape7.Visible)
-        covered += frameBox(g.board.Shape7);
+    if (g.board().Shape7.Visible)
+        covered += frameBox(g.board().Shape7);
     const QRgb back = toQColor(g.BackColor).rgb();
     const QRect area = deviceInside(logicalRect(g.Picture2), ratio) & seen.rect();
     int gapPixels = 0;
@@ -295,7 +295,7 @@ private slots:
         if (before != QLatin1String("whole picture")) {
             QVERIFY(trigger(w, QStringLiteral("mnuPuz")));
             QTest::mouseClick(w.board(), Qt::LeftButton, {}, pieceOnScreen(g, 1).center());
-            QVERIFY(g.clock.running());
+            QVERIFY(g.clock().running());
         }
         if (before == QLatin1String("solved")) {
             for (int i = 0; i < 400 && g.GameState != State::Solved; ++i)
@@ -303,7 +303,7 @@ private slots:
             QCOMPARE(g.GameState, State::Solved);
         } else if (before == QLatin1String("paused")) {
             QTest::keyClick(&w, Qt::Key_P);
-            QVERIFY(g.clock.paused());
+            QVERIFY(g.clock().paused());
         }
         onScreen(w);
         QVERIFY(trigger(w, command));

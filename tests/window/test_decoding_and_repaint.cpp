@@ -200,7 +200,7 @@ private slots:
         w.board()->installEventFilter(&log);
 
         const Game& g = w.game();
-        const int n = g.board.PieceCount;
+        const int n = g.board().PieceCount;
         QVERIFY(n >= 12);
         clickPiece(w, 1);   // selects piece 1 and starts the clock
         QApplication::processEvents();
@@ -243,16 +243,16 @@ private slots:
         PaintLog log;
         w.board()->installEventFilter(&log);
 
-        const int n = g.board.PieceCount;
+        const int n = g.board().PieceCount;
         std::vector<QRect> before;
         for (int k = 1; k <= n; ++k)
             before.push_back(pieceOnScreen(g, k));
         for (int key : {Key::Left, Key::Right, Key::Up, Key::Down}) {
             w.runGame([&g, key] { g.keyDown(key); });
-            if (g.counters.moves() > 0)
+            if (g.counters().moves() > 0)
                 break;
         }
-        QCOMPARE(g.counters.moves(), std::int16_t(1));
+        QCOMPARE(g.counters().moves(), std::int16_t(1));
         QApplication::processEvents();
         int moved = 0;
         for (int k = 1; k < n; ++k)

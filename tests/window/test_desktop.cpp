@@ -77,20 +77,20 @@ private slots:
         QVERIFY(!dropFile(w, files.file("dropped.jpg"))); // not during the intro
         rig.finishIntro();
         Game& g = rig.game();
-        QCOMPARE(g.mnuCurrent.Caption, std::string("Cat.jpg"));
+        QCOMPARE(g.menus().mnuCurrent.Caption, std::string("Cat.jpg"));
 
         QVERIFY(!dropFile(w, files.file("notes.txt")));
         QVERIFY(dropFile(w, files.file("broken.jpg")));
-        QCOMPARE(g.mnuCurrent.Caption, std::string("Cat.jpg"));
+        QCOMPARE(g.menus().mnuCurrent.Caption, std::string("Cat.jpg"));
         QCOMPARE(rig.messages.shown.back().title, std::string("Quiltra"));
         QCOMPARE(QString::fromStdString(rig.messages.shown.back().text),
                  files.file("broken.jpg") + "\nUnsupported image format");
 
         QVERIFY(dropFile(w, files.file("dropped.jpg")));
-        QCOMPARE(g.mnuCurrent.Caption, std::string("dropped.jpg"));
+        QCOMPARE(g.menus().mnuCurrent.Caption, std::string("dropped.jpg"));
         QCOMPARE(rig.program->state.CurrentPicturePath, files.file("dropped.jpg").toStdString());
         QCOMPARE(g.GameState, State::WholePicture);
-        QVERIFY(g.Image1.Visible && g.board.PieceCount > 0);
+        QVERIFY(g.Image1.Visible && g.board().PieceCount > 0);
         QCOMPARE(w.windowTitle().left(30), QStringLiteral("Quiltra - puzzle: dropped.jpg "));
     }
 
@@ -101,7 +101,7 @@ private slots:
         const QString good = files.file("start.bmp");
         ProgramRig rig({"Cat.jpg"}, false, nullptr, good);
         rig.finishIntro();
-        QCOMPARE(rig.game().mnuCurrent.Caption, std::string("start.bmp"));
+        QCOMPARE(rig.game().menus().mnuCurrent.Caption, std::string("start.bmp"));
         QCOMPARE(rig.game().Image1.Width, Single(300 * 15));
 
         // A bad file says which and why, in the box and on the terminal, and the list's picture
@@ -119,7 +119,7 @@ private slots:
             bad.finishIntro();
             const QString said = terminal.text();
             QVERIFY2(said.contains("quiltra: " + c.file + ": " + c.reason + "\n"), qPrintable(said));
-            QCOMPARE(bad.game().mnuCurrent.Caption, std::string("Cat.jpg"));
+            QCOMPARE(bad.game().menus().mnuCurrent.Caption, std::string("Cat.jpg"));
             QCOMPARE(bad.messages.shown.size(), size_t(1));
             QCOMPARE(bad.messages.shown[0].title, std::string("Quiltra"));
             QCOMPARE(QString::fromStdString(bad.messages.shown[0].text), c.file + "\n" + c.reason);

@@ -22,9 +22,9 @@ bool enabled(GameWindow& w, const char* name)
 
 QPoint centreOfPiece(const Game& g, int k)
 {
-    const Piece& p = g.board.piece(k);
-    return QPoint(int(toPixels(g.Picture2.Left + p.Left + g.board.PieceWidth / 2)),
-                  int(toPixels(g.Picture2.Top + p.Top + g.board.PieceHeight / 2)));
+    const Piece& p = g.board().piece(k);
+    return QPoint(int(toPixels(g.Picture2.Left + p.Left + g.board().PieceWidth / 2)),
+                  int(toPixels(g.Picture2.Top + p.Top + g.board().PieceHeight / 2)));
 }
 
 } // namespace
@@ -43,7 +43,7 @@ private slots:
         std::vector<State> states{rig.game().GameState};
         rig.advance(0); // builds and shuffles the 4 x 4 intro puzzle
         states.push_back(rig.game().GameState);
-        QCOMPARE(rig.game().board.PieceCount, std::int16_t(16));
+        QCOMPARE(rig.game().board().PieceCount, std::int16_t(16));
         QVERIFY(rig.game().Picture2.Visible);
         QCOMPARE(rig.sound.count("Command=Play"), 1); // the intro sound
         // Pieces come home one every 0.2 s; none moves sooner.
@@ -109,15 +109,15 @@ private slots:
         Game& g = rig.game();
         w.runGame([&] { g.mnuPuz_Click(); });
         QTest::mouseClick(w.board(), Qt::LeftButton, {}, centreOfPiece(g, 1)); // starts the clock
-        QVERIFY(g.clock.running());
+        QVERIFY(g.clock().running());
         rig.advance(5);
         QTest::keyClick(&w, Qt::Key_P);
-        QVERIFY(g.clock.paused());
+        QVERIFY(g.clock().paused());
         rig.advance(100);
         QTest::keyClick(&w, Qt::Key_A);
-        QVERIFY(!g.clock.paused());
+        QVERIFY(!g.clock().paused());
         rig.advance(1);
-        QCOMPARE(QString::fromStdString(g.clock.seconds()), QStringLiteral("06"));
+        QCOMPARE(QString::fromStdString(g.clock().seconds()), QStringLiteral("06"));
         QVERIFY(w.windowTitle().endsWith(QStringLiteral("Time:  0:00:06")));
     }
 
@@ -145,7 +145,7 @@ private slots:
             w.action(QString::fromLatin1(rules))->trigger();
             QApplication::setActiveWindow(&w);   // the box has closed
             QVERIFY2(!wasActive, rules);
-            QVERIFY2(!g.clock.paused(), rules);
+            QVERIFY2(!g.clock().paused(), rules);
         }
         rig.advance(1);
         QVERIFY2(w.windowTitle().endsWith(QStringLiteral("Time:  0:00:23")),
@@ -157,15 +157,15 @@ private slots:
         };
         w.action(QStringLiteral("mnuPz"))->trigger();
         QApplication::setActiveWindow(&w);
-        QVERIFY(g.clock.paused());
+        QVERIFY(g.clock().paused());
         QTest::keyClick(&w, Qt::Key_A);
-        QVERIFY(!g.clock.paused());
+        QVERIFY(!g.clock().paused());
 
         rig.messages.whileShown = {};
         QApplication::setActiveWindow(&box);
-        QVERIFY(g.clock.paused());
+        QVERIFY(g.clock().paused());
         QApplication::setActiveWindow(&w);
-        QVERIFY(g.clock.paused());
+        QVERIFY(g.clock().paused());
         QCOMPARE(rig.messages.shown.size(), size_t(3));
     }
 
@@ -199,14 +199,14 @@ private slots:
         QCOMPARE(g.GameState, State::Playing);
         // The caption keeps its short form until the first click on a piece refreshes it.
         QVERIFY(!w.windowTitle().contains(QStringLiteral("Moves")));
-        const Piece a = g.board.piece(1), b = g.board.piece(2);
+        const Piece a = g.board().piece(1), b = g.board().piece(2);
         QTest::mouseClick(w.board(), Qt::LeftButton, {}, centreOfPiece(g, 1));
         rig.advance(0.1); // the running clock refreshes the caption
         QVERIFY(w.windowTitle().contains(QStringLiteral("Moves: 000")));
         QTest::mouseClick(w.board(), Qt::LeftButton, {}, centreOfPiece(g, 2));
         QVERIFY(w.windowTitle().contains(QStringLiteral("Moves: 001")));
-        QCOMPARE(g.board.piece(1).Left, b.Left);
-        QCOMPARE(g.board.piece(2).Top, a.Top);
+        QCOMPARE(g.board().piece(1).Left, b.Left);
+        QCOMPARE(g.board().piece(2).Top, a.Top);
     }
 };
 

@@ -140,12 +140,12 @@ private slots:
         // The rules boxes do not pause the clock; Contents does.
         rig.window().action("mnuPuz")->trigger();
         rig.window().action("mnuHint")->trigger();
-        QVERIFY(g.clock.running() && !g.clock.paused());
+        QVERIFY(g.clock().running() && !g.clock().paused());
         rig.window().action("mnuPz")->trigger();
         rig.window().action("mnuSldr")->trigger();
-        QVERIFY(!g.clock.paused());
+        QVERIFY(!g.clock().paused());
         HelpWindow* help = openContents(rig);
-        QVERIFY(g.clock.paused());
+        QVERIFY(g.clock().paused());
         // Centred over the game window.
         QCOMPARE(help->pos(), QPoint(qRound((g.Width - 9550) / 2 / 15 + g.Left / 15),
                                      qRound((g.Height - 6750) / 2 / 15 + g.Top / 15)));

@@ -62,11 +62,11 @@ struct HostileRig {
     Snapshot snapshot()
     {
         Game& g = game();
-        Snapshot s{g.Caption, rig.window().windowTitle().toStdString(), g.mnuCurrent.Caption,
-                   g.program.CurrentPicturePath, g.mnuCurSize.Caption, g.GameState,
-                   g.counters.moves(), g.counters.hints(), g.pictureGeneration,
+        Snapshot s{g.Caption, rig.window().windowTitle().toStdString(), g.menus().mnuCurrent.Caption,
+                   g.program.CurrentPicturePath, g.menus().mnuCurSize.Caption, g.GameState,
+                   g.counters().moves(), g.counters().hints(), g.pictureGeneration,
                    clip().pixelWidth(), clip().pixelHeight(), {}};
-        for (const Piece& p : g.board.Image2)
+        for (const Piece& p : g.board().Image2)
             s.pieces.emplace_back(p.Left, p.Top);
         return s;
     }
@@ -75,13 +75,13 @@ struct HostileRig {
     bool gameInProgress()
     {
         Game& g = game();
-        if (g.mnuCurrent.Caption != "Cat.jpg")
+        if (g.menus().mnuCurrent.Caption != "Cat.jpg")
             rig.window().action("mnuPict(0)")->trigger();
         rig.window().runGame([&] { g.mnuPuz_Click(); });
         rig.window().runGame([&] { g.image2_Click(1); });
         rig.window().runGame([&] { g.image2_Click(2); });
-        return g.mnuCurrent.Caption == "Cat.jpg" && g.GameState == State::Playing &&
-               g.counters.moves() == 1;
+        return g.menus().mnuCurrent.Caption == "Cat.jpg" && g.GameState == State::Playing &&
+               g.counters().moves() == 1;
     }
 
     // The message of a refusal, or nothing when the attempt showed none.
@@ -97,7 +97,7 @@ struct HostileRig {
     {
         Game& g = game();
         QCOMPARE(soleMessage(), QStringLiteral("<0 messages>"));
-        QCOMPARE(QString::fromStdString(g.mnuCurrent.Caption), c.name);
+        QCOMPARE(QString::fromStdString(g.menus().mnuCurrent.Caption), c.name);
         QCOMPARE(QSize(clip().pixelWidth(), clip().pixelHeight()), c.natural);
         const QImage& image = clip().image();
         QVERIFY(!image.isNull() && std::max(image.width(), image.height()) <= kDecodeLongSide);
@@ -111,11 +111,11 @@ struct HostileRig {
         QVERIFY2(!c.top.isValid() || near(top, c.top), qPrintable(top.name()));
         QVERIFY2(!c.bottom.isValid() || near(bottom, c.bottom), qPrintable(bottom.name()));
         QVERIFY(g.pictureGeneration > before.generation);
-        QVERIFY(g.board.NumPieces >= 1 && g.board.NumPieces <= 300);
-        QCOMPARE(g.board.PieceCount, g.board.NumPieces);
-        QCOMPARE(QString::fromStdString(g.mnuCurSize.Caption),
-                 QStringLiteral("%1x%2=%3").arg(g.board.GridCols).arg(g.board.GridRows)
-                     .arg(g.board.NumPieces));
+        QVERIFY(g.board().NumPieces >= 1 && g.board().NumPieces <= 300);
+        QCOMPARE(g.board().PieceCount, g.board().NumPieces);
+        QCOMPARE(QString::fromStdString(g.menus().mnuCurSize.Caption),
+                 QStringLiteral("%1x%2=%3").arg(g.board().GridCols).arg(g.board().GridRows)
+                     .arg(g.board().NumPieces));
     }
 };
 
@@ -149,7 +149,7 @@ private slots:
             if (c.refusal.isEmpty()) {
                 r.checkPlays(c, before);
                 QVERIFY2(!QTest::currentTestFailed(), qPrintable(c.name));
-                QCOMPARE(r.game().counters.moves(), std::int16_t(0));
+                QCOMPARE(r.game().counters().moves(), std::int16_t(0));
                 continue;
             }
             QCOMPARE(c.name + ": " + r.soleMessage(), c.name + ": " + c.refusal);
@@ -275,7 +275,7 @@ private slots:
             lists.List1.push_back(r.pics.file(c.name).toStdString());
             lists.List2.push_back(c.name.toStdString());
         }
-        rebuildPictureMenu(r.game(), lists);
+        r.game().showPictureList();
         r.rig.window().refresh();
         for (std::size_t i = 0; i < r.cases.size(); ++i) {
             const HostilePicture& c = r.cases[i];

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "game/game_window.h"
+#include "support/game_parts.h"
 #include "game/sizes.h"
 #include "pictures/browse_lists.h"
 #include "pictures/open_picture_window.h"
@@ -89,7 +90,7 @@ struct GameView {
 };
 GameView viewOf(const Game& g)
 {
-    return {g.Caption, g.mnuCurrent.Caption, g.program.CurrentPicturePath, g.pictureGeneration};
+    return {g.Caption, g.menus().mnuCurrent.Caption, g.program.CurrentPicturePath, g.pictureGeneration};
 }
 
 } // namespace
@@ -126,9 +127,9 @@ private slots:
         OpenRig r;
         Game& g = r.game();
         r.rig.window().runGame([&] { g.Image1_Click(); });   // a game in progress
-        g.counters.restore(7, g.counters.hints());
+        GameParts::counters(g).restore(7, GameParts::counters(g).hints());
         const int generation = g.pictureGeneration;
-        const std::string size = g.mnuCurSize.Caption;
+        const std::string size = g.menus().mnuCurSize.Caption;
 
         r.open();
         QVERIFY(!r.rig.window().isVisible());
@@ -138,7 +139,7 @@ private slots:
         QVERIFY(r.closed());
         QVERIFY(r.rig.window().isVisible());
         QCOMPARE(g.pictureGeneration, generation);
-        QCOMPARE(g.counters.moves(), std::int16_t(0));
+        QCOMPARE(g.counters().moves(), std::int16_t(0));
         QVERIFY(g.Image1.Visible);
         QVERIFY(!g.Picture2.Visible);
         QCOMPARE(g.Caption, "Quiltra - puzzle: Cat.jpg Size: " + size);
@@ -205,15 +206,15 @@ private slots:
                 QCOMPARE(r.rig.messages.shown[0].title, std::string("Quiltra"));
                 QVERIFY(!r.closed());
                 QCOMPARE(r.rig.program->form10->windowTitle(), openPictureCaption());
-                QCOMPARE(r.game().mnuCurrent.Caption, before.current);
+                QCOMPARE(r.game().menus().mnuCurrent.Caption, before.current);
                 QCOMPARE(r.game().pictureGeneration, before.generation);
             } else {
                 QVERIFY(r.rig.messages.shown.empty());
                 QVERIFY(r.closed());
-                QCOMPARE(r.game().mnuCurrent.Caption, std::string(c.name));
+                QCOMPARE(r.game().menus().mnuCurrent.Caption, std::string(c.name));
                 QCOMPARE(QString::fromStdString(r.rig.program->state.CurrentPicturePath),
                          r.pics.file(c.name));
-                QCOMPARE(r.game().mnuCurSize.Caption, std::string(c.size));
+                QCOMPARE(r.game().menus().mnuCurSize.Caption, std::string(c.size));
                 QCOMPARE(r.rig.window().windowTitle(),
                          QStringLiteral("Quiltra - puzzle: tall.bmp Size: 2x5=10"));
             }
@@ -232,18 +233,18 @@ private slots:
         r.rig.sound.log.clear();
         r.doubleClick("Sea.jpg");
         QVERIFY(r.closed());
-        QCOMPARE(r.game().mnuCurrent.Caption, std::string("Sea.jpg"));
+        QCOMPARE(r.game().menus().mnuCurrent.Caption, std::string("Sea.jpg"));
         QCOMPARE(r.rig.sound.count("FileName=" + r.rig.folder.path() + "/Sound/Temp/tone1.wav"), 0);
 
         r.open();
         QCOMPARE(r.folders()->path(), graphics);
         QVERIFY(r.goTo(r.pics.path()));
         r.select("Sky.jpg");
-        r.game().mnuView.Caption = "Original";
+        GameParts::menus(r.game()).mnuView.Caption = "Original";
         r.clickOpen();
         QVERIFY(r.closed());
-        QCOMPARE(r.game().mnuCurrent.Caption, std::string("Sky.jpg"));
-        QCOMPARE(r.game().mnuView.Caption, std::string("Puzzle"));
+        QCOMPARE(r.game().menus().mnuCurrent.Caption, std::string("Sky.jpg"));
+        QCOMPARE(r.game().menus().mnuView.Caption, std::string("Puzzle"));
         QCOMPARE(r.rig.sound.count("FileName=" + r.rig.folder.path() + "/Sound/Temp/tone1.wav"), 1);
         QCOMPARE(r.rig.sound.log.back(), std::string("Command=Open"));
 
@@ -257,13 +258,13 @@ private slots:
     void openButtonWithoutAFileKeepsTheWindow()
     {
         OpenRig r;
-        r.game().counters.restore(4, r.game().counters.hints());
+        GameParts::counters(r.game()).restore(4, GameParts::counters(r.game()).hints());
         r.open();
         r.files()->clearSelection();
         r.clickOpen();
         QVERIFY(!r.closed());
         QCOMPARE(r.rig.program->form10->windowTitle(), openPictureCaption());
-        QCOMPARE(r.game().counters.moves(), std::int16_t(0));
+        QCOMPARE(r.game().counters().moves(), std::int16_t(0));
     }
 
     void missingStartFolderFallsBackToGraphics()

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "game/game_window.h"
+#include "support/game_parts.h"
 #include "game/sizes.h"
 #include "pictures/browse_lists.h"
 #include "pictures/picture_list_editor.h"
@@ -76,7 +77,7 @@ struct EditorRig {
     Names menu()
     {
         Names names;
-        for (const MenuItem& m : game().mnuPict)
+        for (const MenuItem& m : game().menus().mnuPict())
             names.push_back(m.Caption);
         return names;
     }
@@ -221,7 +222,7 @@ private slots:
         QCOMPARE(r.lists().List2, names);
 
         // Picture > Add changes the working list and the menu, not the committed copy.
-        r.game().mnuCurrent.Caption = "Sea.jpg";
+        GameParts::menus(r.game()).mnuCurrent.Caption = "Sea.jpg";
         r.rig.program->state.CurrentPictureFolder = r.pics.path().toStdString() + "/";
         r.rig.window().action("mnuAddCur")->trigger();
         QCOMPARE(r.menu().size(), std::size_t(4));

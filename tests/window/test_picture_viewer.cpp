@@ -70,7 +70,7 @@ private slots:
         auto* viewer = game.findChild<PictureViewer*>();
         QVERIFY(viewer && viewer->isVisible());
         QVERIFY(!game.isVisible());
-        QVERIFY(rig.game().clock.paused());
+        QVERIFY(rig.game().clock().paused());
         QCOMPARE(viewer->objectName(), QStringLiteral("Form3"));
         QCOMPARE(viewer->windowTitle(), QStringLiteral("Quiltra - Picture Viewer:  Press Exit to "
                                                        "return to previous screen.  Coffee.jpg"));

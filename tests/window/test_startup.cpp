@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "game/game_window.h"
+#include "support/game_parts.h"
 #include "help/intro_picture_holder.h"
 #include "pictures/picture_list_editor.h"
 #include "window/window_fixture.h"
@@ -77,7 +78,7 @@ private slots:
         QCOMPARE(groupMenus[2]->actions().size(), 47);
         QCOMPARE(groupMenus[2]->actions().last(), w.action("mnuPict(246)"));
 
-        const int chosen = rig.game().mnuCurrent.Caption == "Coffee.jpg" ? 152 : 151;
+        const int chosen = rig.game().menus().mnuCurrent.Caption == "Coffee.jpg" ? 152 : 151;
         QAction* item = w.action(QStringLiteral("mnuPict(%1)").arg(chosen));
         item->trigger();
         QCOMPARE(rig.program->state.CurrentPicturePath, entries[std::size_t(chosen)]);
@@ -111,16 +112,16 @@ private slots:
         const std::string init = "*,9550,6750,20,20,&H80FF80,&H0080FFFF,12632256,1,1,1,1,1,1,1,end\n";
         ProgramRig rig({}, false, &init);
         Game& g = rig.game();
-        g.mnuSv.Checked = false;
+        GameParts::menus(g).mnuSv.Checked = false;
         g.BackColor = 0x123456;
-        g.SndMv.Checked = false;
+        GameParts::menus(g).SndMv.Checked = false;
         rig.messages.answers.push_back(MessageResult::Yes);
         QVERIFY(g.closeRequest());
         QVERIFY(rig.program->Save_Info());
         QCOMPARE(QString::fromStdString(rig.folder.read("init.txt")),
                  QStringLiteral("*,9550,6750,20,20,8454016,8454143,12632256,1,1,1,1,1,1,0,end\n"));
 
-        g.mnuSv.Checked = true;
+        GameParts::menus(g).mnuSv.Checked = true;
         QVERIFY(rig.program->Save_Info());
         QCOMPARE(QString::fromStdString(rig.folder.read("init.txt")),
                  QStringLiteral("*,9550,6750,20,20,8454016,8454143,1193046,1,1,0,1,1,1,1,end\n"));
@@ -131,7 +132,7 @@ private slots:
         ProgramRig first({"Cat.jpg", "Wine.jpg"});
         Game& g = first.game();
         g.BackColor = 0x010203;
-        g.mnuEffects.Checked = false;
+        GameParts::menus(g).mnuEffects.Checked = false;
         first.program->state.HintColor = 77;
         first.program->form1->setViewState(2);
         first.program->state.ExitSaving = true;
@@ -142,8 +143,8 @@ private slots:
         // The pictures of the first folder still exist, so the list comes back whole.
         QCOMPARE(second.program->form1->lists().List1, first.program->form1->lists().List1);
         QCOMPARE(second.game().BackColor, 0x010203u);
-        QVERIFY(!second.game().mnuEffects.Checked);
-        QVERIFY(!second.game().SndInt.Enabled);
+        QVERIFY(!second.game().menus().mnuEffects.Checked);
+        QVERIFY(!second.game().menus().SndInt.Enabled);
         QCOMPARE(second.program->state.HintColor, 77.0);
         QCOMPARE(second.program->form1->viewState(), std::int16_t(2));
         QCOMPARE(second.folder.read("init.txt"), written);

@@ -20,11 +20,11 @@ QString dataFolder() { return qEnvironmentVariable("QUILTRA_DATA_DIR"); }
 
 QRect pieceOnScreen(const Game& g, int k)
 {
-    const Piece& p = g.board.piece(k);
+    const Piece& p = g.board().piece(k);
     return QRect(int(std::lround(toPixels(g.Picture2.Left + p.Left))),
                  int(std::lround(toPixels(g.Picture2.Top + p.Top))),
-                 int(std::lround(toPixels(g.board.PieceWidth))),
-                 int(std::lround(toPixels(g.board.PieceHeight))));
+                 int(std::lround(toPixels(g.board().PieceWidth))),
+                 int(std::lround(toPixels(g.board().PieceHeight))));
 }
 
 bool dropUrl(GameWindow& w, const QUrl& url)

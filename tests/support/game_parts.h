@@ -1,0 +1,17 @@
+// Lets a test stage a game's parts directly (a clock started long ago, counters near their
+// limit, a menu check mark) where reaching that state through the handlers would only hide what
+// the test is about. The game itself never uses it.
+#pragma once
+
+#include "game/game.h"
+
+namespace quiltra {
+
+struct GameParts {
+    static GameMenus& menus(Game& g) { return g.menus_; }
+    static Board& board(Game& g) { return g.board_; }
+    static GameClock& clock(Game& g) { return g.clock_; }
+    static Counters& counters(Game& g) { return g.counters_; }
+};
+
+} // namespace quiltra

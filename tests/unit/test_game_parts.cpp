@@ -1,0 +1,133 @@
+// The game's parts on their own: the board's markers and exchanges, and the menus' linked items.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <utility>
+
+#include "game/board.h"
+#include "game/game_menus.h"
+#include "support/fakes.h"
+
+namespace quiltra {
+namespace {
+
+// A board of n pieces laid out in a row, 1000 twips apart, with n + 1 marker frames.
+Board rowOf(int n)
+{
+    Board b;
+    b.PieceCount = std::int16_t(n);
+    b.Image2.resize(std::size_t(n) + 1);
+    b.Shape5.resize(std::size_t(n) + 1);
+    for (int k = 1; k <= n; ++k)
+        b.piece(k) = Piece{Single(1000 * k), 500, true};
+    return b;
+}
+
+TEST(BoardPart, MarksExistOnlyForPiecesOnTheBoard)
+{
+    Board b = rowOf(3);
+    b.showMark(2, 0xFF);
+    EXPECT_TRUE(b.Shape5[2].Visible);
+    EXPECT_EQ(b.Shape5[2].Left, 2020);
+    EXPECT_EQ(b.Shape5[2].Top, 520);
+    EXPECT_EQ(b.Shape5[2].Color, 0xFFu);
+
+    // Piece 0 is the template, and a count beyond the images held never reaches past them.
+    EXPECT_EQ(b.markOf(0), nullptr);
+    EXPECT_EQ(b.markOf(4), nullptr);
+    b.PieceCount = 40;
+    EXPECT_EQ(b.pieceTotal(), 3);
+    EXPECT_EQ(b.markOf(4), nullptr);
+    b.showMark(4, 0xFF); // nothing to show, nothing written
+    EXPECT_EQ(b.Shape5.size(), 4u);
+
+    b.hideMark(2, 0xAB);
+    EXPECT_FALSE(b.Shape5[2].Visible);
+    EXPECT_EQ(b.Shape5[2].Color, 0xABu); // a hidden mark waits in the hint colour
+}
+
+TEST(BoardPart, ExchangesKeepTheSetOfPlaces)
+{
+    Board b = rowOf(5);
+    std::set<std::pair<Single, Single>> before;
+    for (int k = 1; k <= 5; ++k)
+        before.insert({b.piece(k).Left, b.piece(k).Top});
+
+    b.exchange(1, 5);
+    EXPECT_EQ(b.piece(1).Left, 5000);
+    EXPECT_EQ(b.piece(5).Left, 1000);
+    // Invalid pairs change nothing.
+    for (const auto& [x, y] : {std::pair{0, 1}, {2, 2}, {3, 6}, {-1, 4}})
+        b.exchange(x, y);
+    EXPECT_EQ(b.piece(2).Left, 2000);
+    EXPECT_EQ(b.piece(3).Left, 3000);
+    EXPECT_EQ(b.piece(4).Left, 4000);
+
+    std::set<std::pair<Single, Single>> after;
+    for (int k = 1; k <= 5; ++k)
+        after.insert({b.piece(k).Left, b.piece(k).Top});
+    EXPECT_EQ(before, after);
+}
+
+TEST(MenusPart, ListAndSizeChangesAreSeenByTheWindow)
+{
+    GameMenus m;
+    ASSERT_EQ(m.mnuSize().size(), 1u); // entry 0 always exists
+
+    int seen = m.generation();
+    const auto changed = [&] {
+        const bool c = m.generation() != seen;
+        seen = m.generation();
+        return c;
+    };
+    m.showPictures({"A.jpg", "B.jpg", "C.jpg"});
+    EXPECT_TRUE(changed());
+    m.removePicture(1);
+    EXPECT_TRUE(changed());
+    m.removePicture(7); // nothing there: the list stays
+    ASSERT_EQ(m.mnuPict().size(), 2u);
+    EXPECT_EQ(m.mnuPict()[1].Caption, "C.jpg");
+    m.addPicture("D.jpg");
+    EXPECT_TRUE(changed());
+    EXPECT_EQ(m.mnuPict().back().Caption, "D.jpg");
+
+    m.showSizes({SizeItem::of(Grid{2, 2}), SizeItem::of(Grid{3, 2})});
+    EXPECT_TRUE(changed());
+    EXPECT_EQ(m.mnuSize()[1].grid, (Grid{3, 2}));
+    m.showSizes({}); // a picture that forms no size
+    EXPECT_TRUE(changed());
+    ASSERT_EQ(m.mnuSize().size(), 1u);
+    EXPECT_FALSE(m.mnuSize()[0].Enabled);
+    EXPECT_EQ(m.mnuSize()[0].Caption, "");
+}
+
+TEST(MenusPart, StoredSwitchesAreOnOnlyAtOne)
+{
+    test::GameRig rig;
+    StoredPreferences p;
+    p.SoundEffects = 2;
+    p.IntroSound = 1;
+    p.MoveSound = 0;
+    p.EndSound = -1;
+    p.SaveOnExit = 1;
+    rig.game.applyPreferences(p);
+    const GameMenus& m = rig.game.menus();
+    EXPECT_FALSE(m.mnuEffects.Checked);
+    // With effects off the sound items are disabled but keep their own marks.
+    EXPECT_TRUE(m.SndInt.Checked);
+    EXPECT_FALSE(m.SndMv.Checked);
+    EXPECT_FALSE(m.SndEnd.Checked);
+    for (const MenuItem* item : {&m.SndInt, &m.SndMv, &m.SndEnd})
+        EXPECT_FALSE(item->Enabled);
+    EXPECT_TRUE(m.mnuSv.Checked);
+
+    rig.game.mnuEffects_Click();
+    EXPECT_TRUE(m.mnuEffects.Checked);
+    EXPECT_TRUE(m.SndInt.Enabled && m.SndMv.Enabled && m.SndEnd.Enabled);
+    EXPECT_TRUE(m.SndInt.Checked);
+    EXPECT_FALSE(m.SndMv.Checked);
+}
+
+} // namespace
+} // namespace quiltra
