@@ -88,8 +88,11 @@ TEST_F(History, PuzzleSwapsAndHintPlacements)
     act([&] { game.image2_Click(6); });
     EXPECT_FALSE(history.canRedo());
     EXPECT_FALSE(history.redo().has_value());
-    apply(history.undo());
-    EXPECT_EQ(now(), seen[2]);
+    for (int i = 2; i >= 0; --i) {
+        apply(history.undo());
+        EXPECT_EQ(now(), seen[std::size_t(i)]);
+    }
+    EXPECT_FALSE(history.canUndo());
 
     history.clear();
     EXPECT_FALSE(history.canUndo() || history.canRedo());
