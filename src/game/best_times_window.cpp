@@ -29,7 +29,7 @@ enum Column { PictureColumn, GridColumn, ModeColumn, TimeColumn, MovesColumn, Hi
 constexpr int kVisibleRows = 15;
 // A picture name wider than this many average characters is elided rather than widening the
 // window past the screen.
-constexpr int kWidestNameChars = 40;
+constexpr int kWidestNameChars = 50;
 
 // The time as the game's clock shows it at the finish, without the blank that pads the hours.
 QString clockText(std::int32_t seconds)
@@ -85,11 +85,8 @@ BestTimesWindow::BestTimesWindow(BestTimes& times, std::string pictureInPlay,
     table_->setWordWrap(false);
     table_->setTextElideMode(Qt::ElideMiddle);
 
-    emptyNote_ = new QLabel(tr("No results yet: every solved game is compared here with the best "
-                               "ones for the same picture, grid and mode."),
-                            this);
+    emptyNote_ = new QLabel(tr("No best times yet: each solved game is listed here."), this);
     emptyNote_->setObjectName(QStringLiteral("emptyNote"));
-    emptyNote_->setWordWrap(true);
 
     clearButton_ = new QPushButton(tr("&Clear All..."), this);
     clearButton_->setObjectName(QStringLiteral("clearButton"));
@@ -110,6 +107,8 @@ BestTimesWindow::BestTimesWindow(BestTimes& times, std::string pictureInPlay,
     layout->addLayout(buttons);
 
     refresh();
+    // The table takes the focus only when the player tabs to it, so no cell looks chosen.
+    closeButton->setFocus();
 }
 
 void BestTimesWindow::refresh()
@@ -158,8 +157,8 @@ void BestTimesWindow::fitToContents()
     const int height = 2 * table_->frameWidth() + table_->horizontalHeader()->sizeHint().height() +
                        std::max(rows, 1) * rowHeight;
     table_->setMinimumSize(width, height);
-    emptyNote_->setMinimumWidth(fontMetrics().averageCharWidth() * kWidestNameChars);
-    adjustSize();
+    // The layout's minimum is exactly the table and the buttons; the player may enlarge it.
+    resize(layout()->minimumSize());
 }
 
 void BestTimesWindow::clearAll()
