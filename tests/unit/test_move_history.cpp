@@ -73,15 +73,10 @@ TEST_F(History, PuzzleSwapsAndHintPlacements)
         << "the last swap solves the game";
 
     backToTheDealAndForward();
-    for (int i = 0; i < 4; ++i)
-        apply(history.undo());
-    EXPECT_EQ(cells(), deal);
-    EXPECT_EQ(now().Moves, 0);
-    EXPECT_EQ(now().Hints, 0);
 
     // A new move after two undos: the undone moves cannot come back, the earlier ones still undo.
-    apply(history.redo());
-    apply(history.redo());
+    apply(history.undo());
+    apply(history.undo());
     ASSERT_TRUE(history.canRedo());
     game.GameState = State::Playing;
     act([&] { game.image2_Click(5); });
