@@ -1,13 +1,13 @@
 // The Best Times window: the table of results and its Clear All and Close buttons.
 #include "game/best_times_window.h"
 
+#include <algorithm>
+
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
