@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "support/game_parts.h"
 #include "game/move_history.h"
 #include "play_fixture.h"
 
@@ -15,7 +16,7 @@ protected:
     MoveHistory history;
     std::vector<PlaySnapshot> seen;   // the deal, then the arrangement after each recorded move
 
-    PlaySnapshot now() const { return takeSnapshot(board, game.counters); }
+    PlaySnapshot now() const { return takeSnapshot(board, game.counters()); }
     // Runs one player action the way the game window is to record it.
     void act(const std::function<void()>& action)
     {
@@ -29,7 +30,7 @@ protected:
     void apply(const std::optional<PlaySnapshot>& s)
     {
         ASSERT_TRUE(s.has_value());
-        applySnapshot(*s, board, game.counters);
+        applySnapshot(*s, board, GameParts::counters(game));
     }
     // Undoes every move, checking each arrangement on the way, then redoes them all.
     void backToTheDealAndForward()
