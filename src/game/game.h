@@ -16,6 +16,7 @@
 #include "game/play_state.h"
 #include "game/program_state.h"
 #include "game/sizes.h"
+#include "game/status_corner.h"
 #include "game/twips.h"
 
 namespace quiltra {
@@ -109,6 +110,9 @@ public:
     const GameClock& clock() const { return clock_; }
     // Moves and hints of the game in progress, as the caption and a saved game show them.
     const Counters& counters() const { return counters_; }
+    // The counts and the time the title shows, for the menu bar's corner: not shown unless the
+    // title is still the long form the last status refresh made.
+    StatusCounts statusCounts() const;
 
     // Shows the picture list in the Picture menu (after the list changed elsewhere).
     void showPictureList();
@@ -258,6 +262,8 @@ private:
     Board board_;
     GameClock clock_;
     Counters counters_;
+    StatusCounts statusCounts_;
+    std::string statusCaption_; // the caption that refresh made
 };
 
 // A picture name longer than 16 characters is shown as its first 14 and "..".

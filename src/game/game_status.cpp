@@ -50,10 +50,20 @@ void Game::RefreshStatus()
     if (counters_.hints() == 0 && !menus_.mnuSave.Enabled && counters_.moves() == 0 &&
         board_.SelectedPiece == -1)
         clock_.clearText();
-    if (isBeyondPicture(GameState))
+    const bool longForm = isBeyondPicture(GameState);
+    if (longForm)
         Caption = b + gap + clock_.text();
     else
         Caption = a;
+    statusCounts_ = StatusCounts{longForm, counters_.moves(), counters_.hints(), clock_.text()};
+    statusCaption_ = Caption;
+}
+
+StatusCounts Game::statusCounts() const
+{
+    StatusCounts status = statusCounts_;
+    status.shown = status.shown && Caption == statusCaption_;
+    return status;
 }
 
 // A pause already in progress keeps its start (see GameClock::pause).

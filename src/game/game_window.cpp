@@ -55,6 +55,7 @@ GameWindow::GameWindow(ProgramState& program, PictureList& pictures, GameService
     // refresh at the handler's end repaints all that differs from it.
     game_.services.processEvents = [this] {
         setWindowTitle(QString::fromStdString(game_.Caption));
+        showStatusCorner();
         board_->refreshNow();
     };
     board_ = new BoardWidget(game_, clip_, this);
@@ -72,6 +73,7 @@ GameWindow::GameWindow(ProgramState& program, PictureList& pictures, GameService
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
             &GameWindow::applicationStateChanged);
     buildMenus();
+    buildStatusCorner();
 }
 
 // A rules box changes nothing and does not pause the clock, although it takes the focus from the
@@ -122,6 +124,7 @@ void GameWindow::refresh()
         setWindowTitle(title);
     syncMenus();
     applyGeometry();
+    showStatusCorner();
     board_->refresh();
 }
 

@@ -12,6 +12,7 @@
 
 class QAction;
 class QMenu;
+class QLabel;
 
 namespace quiltra {
 
@@ -61,6 +62,8 @@ protected:
 
 private:
     void buildMenus();
+    void buildStatusCorner();
+    void showStatusCorner();
     void openWindow(const std::function<void()>& opener);
     void showRules(void (Game::*rules)());
     void applicationStateChanged(Qt::ApplicationState state);
@@ -75,6 +78,7 @@ private:
     void schedule();
 
     Game game_;
+    QLabel* status_ = nullptr;
     QtPictureClip& clip_;
     BoardWidget* board_ = nullptr;
     QTimer timer_;
