@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -298,6 +299,15 @@ void OpenPictureWindow::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && isMinimized())
         Form_Resize();
+}
+
+void OpenPictureWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        Cancel_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void OpenPictureWindow::closeEvent(QCloseEvent* event)

@@ -280,6 +280,15 @@ void PictureListEditor::closeEvent(QCloseEvent* event)
         onClosed();
 }
 
+void PictureListEditor::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        Cancel_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void PictureListEditor::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);

@@ -2,11 +2,13 @@
 #include "viewer/picture_viewer.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 #include "game/game.h"
 #include "platform/native_path.h"
@@ -301,6 +303,11 @@ void PictureViewer::Timer1_Timer()
 
 void PictureViewer::keyPressEvent(QKeyEvent* event)
 {
+    // Escape leaves the viewer as Exit does.
+    if (event->key() == Qt::Key_Escape) {
+        action(QStringLiteral("mnuOK"))->trigger();
+        return;
+    }
     const int code = zoomKeyCode(event);
     if (code == 0) {
         QMainWindow::keyPressEvent(event);
@@ -318,6 +325,31 @@ void PictureViewer::keyReleaseEvent(QKeyEvent* event)
         return;
     }
     keyUp(code);
+}
+
+// A notch with Ctrl is the zoom control pressed and released once: one step, then applied.
+void PictureViewer::wheelEvent(QWheelEvent* event)
+{
+    event->accept();
+    const QPoint delta = event->angleDelta();
+    if (event->modifiers().testFlag(Qt::ControlModifier)) {
+        for (int notches = zoomNotches_.add(delta.y()); notches != 0;) {
+            notches > 0 ? ZoomInStep() : ZoomOutStep();
+            notches += notches > 0 ? -1 : 1;
+            endGesture();
+        }
+        return;
+    }
+    const int lines = QApplication::wheelScrollLines();
+    // Shift turns the wheel sideways, as elsewhere on the desktop.
+    const bool sideways = event->modifiers().testFlag(Qt::ShiftModifier) && delta.x() == 0;
+    const double dx = wheelScrollTwips(sideways ? delta.y() : delta.x(), lines);
+    const double dy = sideways ? 0 : wheelScrollTwips(delta.y(), lines);
+    const viewer::Rect moved = viewer::scrollPicture(Image1_, dx, dy, window_);
+    if (moved == Image1_)
+        return;
+    Image1_ = moved;
+    showPicture();
 }
 
 bool PictureViewer::eventFilter(QObject* watched, QEvent* event)
