@@ -277,20 +277,28 @@ private slots:
     void fileTypesAndTypedPatterns()
     {
         OpenRig r;
-        for (const char* name : {"a.bmp", "b.jpg", "C.JPG", "d.jpeg", "e.gif", "f.txt"})
+        for (const char* name : {"a.bmp", "b.jpg", "C.JPG", "d.jpeg", "e.gif", "f.txt", "g.png",
+                                 "h.webp", "i.tif", "j.TIFF"})
             QVERIFY(r.pics.bytes(name, "x"));
         r.open();
         QVERIFY(r.goTo(r.pics.path()));
-        QCOMPARE(r.listed(), QStringList({"a.bmp", "b.jpg", "C.JPG", "d.jpeg", "e.gif"}));
+        const QStringList all{"a.bmp", "b.jpg", "C.JPG", "d.jpeg", "e.gif",
+                              "g.png", "h.webp", "i.tif", "j.TIFF"};
+        QCOMPARE(r.listed(), all);
 
+        // The specified entries first, then one for each of the other types.
         auto* types = r.element<QComboBox>("FileTypes");
-        QCOMPARE(types->count(), 4);
-        QCOMPARE(types->itemText(3), QStringLiteral("JPEG: *.jpg"));
+        QStringList entries;
+        for (int i = 0; i < types->count(); ++i)
+            entries << types->itemText(i);
+        QCOMPARE(entries, QStringList({"All graphic files", "Bitmap: *.bmp", "GIF: *.gif",
+                                       "JPEG: *.jpg", "PNG: *.png", "WebP: *.webp",
+                                       "TIFF: *.tif"}));
         const struct {
             int entry;
             QStringList files;
         } choices[] = {{3, {"b.jpg", "C.JPG", "d.jpeg"}}, {1, {"a.bmp"}}, {2, {"e.gif"}},
-                       {0, {"a.bmp", "b.jpg", "C.JPG", "d.jpeg", "e.gif"}}};
+                       {4, {"g.png"}}, {5, {"h.webp"}}, {6, {"i.tif", "j.TIFF"}}, {0, all}};
         for (const auto& c : choices) {
             types->setCurrentIndex(c.entry);
             emit types->activated(c.entry);
