@@ -3,14 +3,17 @@
 // scrolls a large picture in the Picture Viewer and Ctrl+wheel zooms it one step a notch.
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
+#include <cmath>
 
 #include "game/game_window.h"
 #include "help/about_window.h"
 #include "help/help_window.h"
 #include "pictures/open_picture_window.h"
 #include "pictures/picture_list_editor.h"
+#include "platform/qt_dialogs.h"
 #include "viewer/picture_viewer.h"
 #include "window/window_fixture.h"
 
@@ -40,6 +43,19 @@ PictureViewer* openViewer(ProgramRig& rig, int w, int h)
     picture.fill(Qt::darkCyan);
     return rig.program->openViewer(ViewCallers::GameWindow, "test.jpg", picture, QSize(w, h),
                                    &rig.window());
+}
+
+// The contrast ratio of two colours by their relative luminances (sRGB), 1 to 21.
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double x = luminance(a), y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
 }
 
 // One notch of the desktop's setting, in twips.
@@ -185,6 +201,32 @@ private slots:
         QCOMPARE(viewer->displayed().Width, 9000.0);
         QVERIFY(!viewer->zoom().Zooming);
         viewer->close();
+    }
+
+    // The Zoom panel shows the game's background colour; its captions must stand out on it
+    // (at least 4.5 : 1, the usual rule for text), whatever colour the player chose.
+    void theZoomPanelReadsOnEveryBackground()
+    {
+        ProgramRig rig({"Cat.jpg"});
+        rig.finishIntro();
+        const QColor backgrounds[] = {Qt::black,           Qt::white,          QColor(0, 0, 128),
+                                      QColor(255, 255, 0), QColor(118, 118, 118), QColor(128, 0, 0),
+                                      QColor(0, 128, 128), QColor(192, 192, 192)};
+        for (const QColor& background : backgrounds) {
+            rig.window().runGame([&] { rig.game().BackColor = fromQColor(background); });
+            PictureViewer* viewer = openViewer(rig, 600, 400);
+            viewer->action("mnuZoom")->trigger();
+            QFrame* panel = viewer->zoomPanel();
+            QVERIFY(panel->isVisible());
+            const QImage shown = panel->grab().toImage();
+            QCOMPARE(shown.pixelColor(shown.width() / 2, 2).rgb(), background.rgb());
+            for (QLabel* label : panel->findChildren<QLabel*>()) {
+                const QColor ink = label->palette().color(QPalette::WindowText);
+                QVERIFY2(contrast(ink, background) >= 4.5,
+                         qPrintable(background.name() + " " + label->text() + " " + ink.name()));
+            }
+            viewer->close();
+        }
     }
 };
 
