@@ -32,7 +32,7 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "The Quiltra developers <developers@quiltra.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "picture puzzle: cut a picture into pieces and put it together")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Quiltra fits a BMP, GIF or JPEG picture into its game area, cuts it into a grid of pieces and
+    "Quiltra fits a BMP, GIF, JPEG, PNG, WebP or TIFF picture into its game area, cuts it into a grid of pieces and
 shuffles them; the player puts it together again by swapping pieces or by sliding them into the
 one empty cell.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -40,7 +40,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Plugins and SDL2 are loaded at run time, so the library scan cannot see them: the X11
-# platform plugin, and SDL2 for the sound effects.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libsdl2-2.0-0")
+# platform plugin, the image format plugins that read WebP and TIFF, and SDL2 for the sound
+# effects.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-image-formats-plugins, libsdl2-2.0-0")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
 include(CPack)

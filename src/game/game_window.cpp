@@ -210,20 +210,21 @@ void GameWindow::closeEvent(QCloseEvent* event)
 
 namespace {
 
-// The one local picture file a drag carries, or nothing.
+// The one local picture file a drag carries, or nothing. A picture is known by its name or, when
+// the name does not tell (a photo saved without its extension), by its first bytes.
 QString droppedPicture(const QMimeData* data)
 {
     if (!data || !data->hasUrls() || data->urls().size() != 1)
         return {};
     const QString path = localFileOfUrl(data->urls().front());
-    if (path.isEmpty() || !isPictureFileName(path))
+    if (path.isEmpty() || (!isPictureFileName(path) && pictureFormat(path).isEmpty()))
         return {};
     return path;
 }
 
 } // namespace
 
-// A BMP, GIF or JPEG file dropped on the window is taken into play once the intro is over.
+// A BMP, GIF, JPEG, PNG, WebP or TIFF file dropped on the window is taken into play once the intro is over.
 void GameWindow::dragEnterEvent(QDragEnterEvent* event)
 {
     if (introOver_ && !droppedPicture(event->mimeData()).isEmpty())

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -132,6 +133,15 @@ void AboutWindow::Command2_Click()
 {
     if (messages_)
         messages_->show(kLicenseText, "Quiltra License Agreement", MessageButtons::Ok);
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void AboutWindow::closeEvent(QCloseEvent* event)

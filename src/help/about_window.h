@@ -34,6 +34,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Escape closes the window as "Okay" does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     AboutWindow(QWidget& parent, const Game& game, MessageBoxes* messages);

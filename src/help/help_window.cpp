@@ -9,8 +9,11 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QWheelEvent>
+#include <cmath>
 
 #include "game/game.h"
+#include "platform/wheel_notches.h"
 #include "platform/window_units.h"
 
 namespace quiltra {
@@ -227,7 +230,23 @@ void HelpWindow::resizingLabelClicked()
     setDocTop(help::kHeadingAbove - layout_.back().TextTop);
 }
 
-void HelpWindow::keyPressEvent(QKeyEvent* event) { keyDown(virtualKey(event)); }
+// Escape closes the window as Exit does; every other key goes to the document.
+void HelpWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    keyDown(virtualKey(event));
+}
+
+void HelpWindow::wheelEvent(QWheelEvent* event)
+{
+    event->accept();
+    const double twips = wheelScrollTwips(event->angleDelta().y(), QApplication::wheelScrollLines());
+    // Any key that is not a scrolling key only clamps the place into the document.
+    setDocTop(help::scrollKey(DocTop_ + int(std::lround(twips)), 0));
+}
 
 void HelpWindow::closeEvent(QCloseEvent* event)
 {

@@ -49,6 +49,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // The wheel scrolls the document, within the same bounds as the keys.
+    void wheelEvent(QWheelEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

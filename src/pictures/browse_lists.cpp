@@ -11,6 +11,7 @@
 
 #include "pictures/file_patterns.h"
 #include "pictures/folder_label.h"
+#include "platform/home_folders.h"
 #include "platform/native_path.h"
 #include "platform/volumes.h"
 #include "platform/window_units.h"
@@ -98,6 +99,12 @@ void DriveList::reread()
     clear();
     for (const QString& root : pictureVolumes())
         addItem(root, root);
+    // After the volumes, the player's own folders, where their pictures usually are.
+    for (const std::string& folder : homeFolders()) {
+        const QString path = fromNativePath(folder);
+        if (findData(path) < 0)
+            addItem(path, path);
+    }
     const int at = findData(current);
     setCurrentIndex(at >= 0 ? at : 0);
 }

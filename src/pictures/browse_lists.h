@@ -36,6 +36,8 @@ QString cleanFolder(const QString& folder);
 // The file `name` in `folder`, with no second "/" after the root.
 QString pathIn(const QString& folder, const QString& name);
 
+// The drive list: the volumes, then the player's home and Pictures folders. It shows the entry
+// that holds the folder list's folder most closely.
 class DriveList : public QComboBox {
     Q_OBJECT
 public:

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <string>
+#include <utility>
 
 namespace quiltra {
 
@@ -44,23 +46,29 @@ std::string_view trimmed(std::string_view s)
     return s;
 }
 
-bool endsWithJpg(std::string_view wild)
+// Whether a wildcard ends in `ending` (".jpg"), without regard to letter case.
+bool endsWith(std::string_view wild, std::string_view ending)
 {
-    if (wild.size() < 4)
+    if (wild.size() < ending.size())
         return false;
-    const std::string_view end = wild.substr(wild.size() - 4);
-    return end[0] == '.' && lower(end[1]) == 'j' && lower(end[2]) == 'p' && lower(end[3]) == 'g';
+    const std::string_view end = wild.substr(wild.size() - ending.size());
+    return std::equal(end.begin(), end.end(), ending.begin(),
+                      [](char a, char b) { return lower(a) == b; });
 }
 
 bool matchesOne(std::string_view name, std::string_view wild)
 {
     if (wildcardMatch(name, wild))
         return true;
-    if (!endsWithJpg(wild))
-        return false;
-    std::string jpeg(wild.substr(0, wild.size() - 4));
-    jpeg += ".jpeg";
-    return wildcardMatch(name, jpeg);
+    // The four-letter spellings of the same types.
+    for (const auto& [shorter, longer] : {std::pair{".jpg", ".jpeg"}, std::pair{".tif", ".tiff"}}) {
+        if (!endsWith(wild, shorter))
+            continue;
+        std::string other(wild.substr(0, wild.size() - 4));
+        other += longer;
+        return wildcardMatch(name, other);
+    }
+    return false;
 }
 
 } // namespace

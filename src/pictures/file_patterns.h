@@ -13,17 +13,23 @@ struct FileType {
     const char* pattern;  // what the file list then offers
 };
 inline constexpr FileType kFileTypes[] = {
-    {"All graphic files", "*.bmp;*.gif;*.jpg"},
+    {"All graphic files", "*.bmp;*.gif;*.jpg;*.png;*.webp;*.tif"},
     {"Bitmap: *.bmp", "*.bmp"},
     {"GIF: *.gif", "*.gif"},
     {"JPEG: *.jpg", "*.jpg"},
+    {"PNG: *.png", "*.png"},
+    {"WebP: *.webp", "*.webp"},
+    {"TIFF: *.tif", "*.tif"},
 };
+
+// The picture files the Picture List Editor's file list offers.
+inline constexpr const char* kEditorPattern = "*.gif;*.bmp;*.jpg;*.png;*.webp;*.tif";
 
 // A pattern is one or more wildcards separated by ";" ("*" any run, "?" any one character),
 // blanks around each ignored. Names match without regard to letter case, as the platform's own
 // file dialogs do, so "*.jpg" offers "PHOTO.JPG". A wildcard ending in ".jpg" also offers the
-// same names ending in ".jpeg", the other usual extension of the same file type. An empty
-// pattern offers every name.
+// same names ending in ".jpeg", the other usual extension of the same file type, and one ending
+// in ".tif" those ending in ".tiff". An empty pattern offers every name.
 bool matchesPattern(std::string_view name, std::string_view pattern);
 
 // The names that match, sorted without regard to letter case (byte order breaks ties), as the

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -35,11 +36,24 @@ QString instructions()
                           "Add option in the Pictures menu.");
 }
 
-// Where the window starts: GraphicsFolder, or when that folder no longer exists the program's
-// Graphics folder, or when that is gone too the home folder.
+// The folder of the picture in play, whichever way it came (list, Open, command line, drop,
+// saved game); empty while none is in play.
+std::string folderInPlay(const ProgramState& program)
+{
+    const std::string& path = program.CurrentPicturePath;
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return {};
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+// Where the window starts: the folder of the picture in play; without one, or when that folder
+// no longer exists, GraphicsFolder (the last folder opened), or when that is gone too the
+// program's Graphics folder, or at last the home folder.
 QString startFolder(const ProgramState& program)
 {
-    for (const QString& folder : {fromNativePath(program.GraphicsFolder),
+    for (const QString& folder : {fromNativePath(folderInPlay(program)),
+                                  fromNativePath(program.GraphicsFolder),
                                   fromNativePath(program.ProgramFolder + "/Graphics")})
         if (!folder.isEmpty() && isFolder(folder))
             return folder;
@@ -298,6 +312,15 @@ void OpenPictureWindow::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && isMinimized())
         Form_Resize();
+}
+
+void OpenPictureWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        Cancel_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void OpenPictureWindow::closeEvent(QCloseEvent* event)

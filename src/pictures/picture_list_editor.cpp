@@ -10,6 +10,7 @@
 #include "game/game.h"
 #include "game/text_fields.h"
 #include "pictures/browse_lists.h"
+#include "pictures/file_patterns.h"
 #include "platform/message_box.h"
 #include "platform/native_path.h"
 
@@ -110,7 +111,7 @@ void PictureListEditor::buildElements()
     File1_ = new FileList(this);
     File1_->setObjectName(QStringLiteral("File1"));
     File1_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    File1_->setPattern(QStringLiteral("*.gif;*.bmp;*.jpg"));
+    File1_->setPattern(QString::fromLatin1(kEditorPattern));
     File1_->installEventFilter(this);
     placeTwips(File1_, 2550, 900, 1740, 3315);
 
@@ -278,6 +279,15 @@ void PictureListEditor::closeEvent(QCloseEvent* event)
     hide();
     if (onClosed)
         onClosed();
+}
+
+void PictureListEditor::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        Cancel_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void PictureListEditor::changeEvent(QEvent* event)

@@ -20,8 +20,8 @@ public:
     using SizeRule = std::function<bool(int pixelWidth, int pixelHeight)>;
 
     virtual ~PictureClip() = default;
-    // Loads a BMP, GIF or JPEG file. On failure returns false with the loader's description in
-    // `error` and keeps the picture it held before.
+    // Loads a BMP, GIF, JPEG, PNG, WebP or TIFF file. On failure returns false with the loader's
+    // description in `error` and keeps the picture it held before.
     virtual bool load(const std::string& path, std::string& error) = 0;
     // Takes the intro picture from the hidden intro picture holder.
     virtual void loadIntro() = 0;

@@ -1,9 +1,11 @@
-// Walks the structure of BMP, GIF and JPEG files to find files cut off before their end.
+// Walks the structure of BMP, GIF, JPEG, PNG, WebP and TIFF files to find files cut off before
+// their end.
 #include "platform/picture_completeness.h"
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <vector>
 
 namespace quiltra {
 
@@ -41,6 +43,25 @@ public:
             v |= std::int64_t(b) << (8 * i);
         }
         return v;
+    }
+    // Big-endian unsigned value of n bytes; -1 when the file ends first.
+    std::int64_t be(int n)
+    {
+        std::int64_t v = 0;
+        for (int i = 0; i < n; ++i) {
+            const int b = get();
+            if (b < 0)
+                return -1;
+            v = v << 8 | b;
+        }
+        return v;
+    }
+    // Reads on from `position` of the file.
+    void seek(std::uint64_t position)
+    {
+        in_.clear();
+        in_.seekg(std::streamoff(position));
+        at_ = end_ = 0;
     }
 
 private:
@@ -195,6 +216,121 @@ bool jpegWhole(Bytes& b)
     }
 }
 
+// A PNG is whole when its chunks lead to the end chunk (IEND); each chunk is skipped by its length
+// with its checksum.
+bool pngWhole(Bytes& b)
+{
+    if (!b.skip(8))
+        return false;
+    for (;;) {
+        const std::int64_t length = b.be(4), type = b.be(4);
+        if (length < 0 || type < 0)
+            return false;
+        if (type == 0x49454E44)   // "IEND", with its checksum
+            return b.skip(4);
+        if (length > 0x7FFFFFFF)
+            return true;   // not a length a PNG may hold: the decoder decides
+        if (!b.skip(std::uint64_t(length) + 4))
+            return false;
+    }
+}
+
+// A WebP is whole when the file holds the length its RIFF header announces.
+bool webpWhole(Bytes& b, std::uint64_t size)
+{
+    if (!b.skip(4))
+        return false;
+    const std::int64_t length = b.le(4);
+    return length >= 0 && std::uint64_t(length) + 8 <= size;
+}
+
+// A baseline TIFF is whole when its first directory (the picture that is played) and every strip
+// or tile it names lie inside the file. BigTIFF and directories this check does not understand
+// are left to the decoder.
+bool tiffWhole(Bytes& b, std::uint64_t size)
+{
+    const int order = b.get();
+    if (order != 'I' && order != 'M')
+        return true;
+    b.get();
+    const bool little = order == 'I';
+    const auto value = [&b, little](int n) { return little ? b.le(n) : b.be(n); };
+    const std::int64_t magic = value(2);
+    if (magic < 0)
+        return false;
+    if (magic != 42)
+        return true;   // BigTIFF (43) and others: the decoder decides
+    const std::int64_t directory = value(4);
+    if (directory < 0 || std::uint64_t(directory) + 2 > size)
+        return false;
+    b.seek(std::uint64_t(directory));
+    const std::int64_t entries = value(2);
+    if (entries < 0 || std::uint64_t(directory) + 2 + std::uint64_t(entries) * 12 > size)
+        return false;
+    // The places (273 strips, 324 tiles) and lengths (279, 325) of the picture data.
+    struct Field {
+        std::int64_t type = 0, count = 0, inlineValue = 0, at = 0;
+    } places, lengths;
+    for (std::int64_t i = 0; i < entries; ++i) {
+        const std::uint64_t entry = std::uint64_t(directory) + 2 + std::uint64_t(i) * 12;
+        b.seek(entry);
+        const std::int64_t tag = value(2), type = value(2), count = value(4);
+        if (tag < 0 || type < 0 || count < 0)
+            return false;
+        Field* field = (tag == 273 || tag == 324) ? &places : (tag == 279 || tag == 325) ? &lengths
+                                                                                          : nullptr;
+        if (!field)
+            continue;
+        field->type = type;
+        field->count = count;
+        field->at = std::int64_t(entry) + 8;
+        field->inlineValue = type == 3 ? value(2) : value(4);
+    }
+    if (places.count == 0 || places.count != lengths.count)
+        return true;
+    const auto width = [](const Field& f) { return f.type == 3 ? 2 : f.type == 4 ? 4 : 0; };
+    if (width(places) == 0 || width(lengths) == 0)
+        return true;
+    // A long array is read in parts, so a hostile count never makes one large allocation.
+    const auto read = [&](const Field& f, std::int64_t first, std::int64_t n,
+                          std::vector<std::int64_t>& out) {
+        out.clear();
+        if (f.count == 1) {
+            out.push_back(f.inlineValue);
+            return true;
+        }
+        std::uint64_t from = std::uint64_t(f.at);
+        if (std::uint64_t(f.count) * std::uint64_t(width(f)) > 4) {
+            b.seek(from);
+            const std::int64_t offset = value(4);
+            if (offset < 0)
+                return false;
+            from = std::uint64_t(offset);
+        }
+        if (from + std::uint64_t(f.count) * std::uint64_t(width(f)) > size)
+            return false;
+        b.seek(from + std::uint64_t(first) * std::uint64_t(width(f)));
+        for (std::int64_t i = 0; i < n; ++i) {
+            const std::int64_t v = value(width(f));
+            if (v < 0)
+                return false;
+            out.push_back(v);
+        }
+        return true;
+    };
+    constexpr std::int64_t kPart = 4096;
+    std::vector<std::int64_t> starts, counts;
+    for (std::int64_t first = 0; first < places.count; first += kPart) {
+        const std::int64_t n = std::min(kPart, places.count - first);
+        if (!read(places, first, n, starts) || !read(lengths, first, n, counts))
+            return false;
+        for (std::int64_t i = 0; i < n; ++i)
+            if (std::uint64_t(starts[std::size_t(i)]) + std::uint64_t(counts[std::size_t(i)]) > size)
+                return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::string incompletePicture(std::istream& in, std::uint64_t size, std::string_view format)
@@ -207,6 +343,12 @@ std::string incompletePicture(std::istream& in, std::uint64_t size, std::string_
         whole = gifWhole(bytes);
     else if (format == "jpeg" || format == "jpg")
         whole = jpegWhole(bytes);
+    else if (format == "png")
+        whole = pngWhole(bytes);
+    else if (format == "webp")
+        whole = webpWhole(bytes, size);
+    else if (format == "tiff" || format == "tif")
+        whole = tiffWhole(bytes, size);
     return whole ? std::string() : std::string(kIncompletePicture);
 }
 

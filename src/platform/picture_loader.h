@@ -1,9 +1,10 @@
-// Decodes BMP, GIF and JPEG files once, at a bounded size, within a memory budget.
+// Decodes BMP, GIF, JPEG, PNG, WebP and TIFF files once, at a bounded size, within a memory budget.
 #pragma once
 
 #include <QByteArray>
 #include <QIODevice>
 #include <QImage>
+#include <QImageReader>
 #include <QSize>
 #include <QString>
 
@@ -28,14 +29,20 @@ inline constexpr qint64 kLargestPicturePixels = 400ll * 1000 * 1000;
 // `path` is held as native_path.h describes, so a name that is not UTF-8 loads as well.
 LoadedPicture loadPicture(const QString& path, int longSide = kDecodeLongSide);
 
-// "bmp", "gif" or "jpeg" when the file starts as one of those does, else empty. Naming the format
+// "bmp", "gif", "jpeg", "png", "webp" or "tiff" when the file starts as one of those does (its
+// bytes, whatever its name), else empty. Naming the format
 // spares Qt's reader from trying every image plugin it has on the file, which loads them all
 // (TIFF, WebP, MNG and their libraries): 2.4 ms of start-up for the intro picture alone.
 QByteArray pictureFormat(const QString& path);
 // The same for an open file, read from where it stands; the position is kept.
 QByteArray pictureFormat(QIODevice& file);
 
-// Whether a file name is one of the picture types the game opens (BMP, GIF, JPEG).
+// Whether a file name is one of the picture types the game opens (BMP, GIF, JPEG, PNG, WebP,
+// TIFF).
 bool isPictureFileName(const QString& path);
+
+// How the stored pixels of the file `reader` reads turn upright: the reader's own orientation,
+// or for PNG and WebP, whose Exif Qt does not read, the file's Exif orientation.
+QImageIOHandler::Transformations storedOrientation(QImageReader& reader, const QString& path);
 
 } // namespace quiltra

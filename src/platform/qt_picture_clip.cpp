@@ -64,7 +64,8 @@ int QtPictureClip::longSideFor(const std::string& path) const
     const QSize stored = header.size();
     if (!stored.isValid() || stored.isEmpty())
         return limit;
-    const bool quarter = header.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+    const bool quarter = storedOrientation(header, fromNativePath(path))
+                             .testFlag(QImageIOHandler::TransformationRotate90);
     const QSize upright = quarter ? stored.transposed() : stored;
     const QSize needed = shownSize(upright, area_);
     return std::min(limit, coveringLongSide(stored, quarter ? needed.transposed() : needed));

@@ -9,7 +9,7 @@ const char* const kUsage =
     "Usage: quiltra [PICTURE]\n"
     "A picture puzzle: a picture is cut into pieces and shuffled, and you put it together again.\n"
     "\n"
-    "  PICTURE        a BMP, GIF or JPEG file to play with once the intro has ended\n"
+    "  PICTURE        a BMP, GIF, JPEG, PNG, WebP or TIFF file to play with once the intro has ended\n"
     "  -h, --help     show this help and exit\n"
     "  -v, --version  show the version and exit\n";
 

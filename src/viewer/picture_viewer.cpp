@@ -2,11 +2,14 @@
 #include "viewer/picture_viewer.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QWheelEvent>
+#include <cmath>
 
 #include "game/game.h"
 #include "platform/native_path.h"
@@ -36,6 +39,21 @@ int zoomKeyCode(const QKeyEvent* event)
     case Qt::Key_Minus: return keypad ? kPadMinus : kMinus;
     default: return 0;
     }
+}
+
+// Black or white, whichever stands out more against `background`: the one with the larger
+// contrast ratio of relative luminances (sRGB), so the ink never has less than 4.58 : 1.
+QColor contrastingInk(const QColor& background)
+{
+    const auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const double luminance = 0.2126 * linear(background.redF()) +
+                             0.7152 * linear(background.greenF()) +
+                             0.0722 * linear(background.blueF());
+    const double againstBlack = (luminance + 0.05) / 0.05;
+    const double againstWhite = 1.05 / (luminance + 0.05);
+    return againstBlack >= againstWhite ? QColor(Qt::black) : QColor(Qt::white);
 }
 
 bool zoomsIn(int code) { return code == kPadPlus || code == kPlus; }
@@ -182,6 +200,11 @@ void PictureViewer::Form_Load()
     setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
     move(pixels(g.Left), pixels(g.Top));
     canvas_->setBackground(toQColor(g.BackColor));
+    // The Zoom panel shows the background colour: its captions and its box take the ink that
+    // stands out on it.
+    QPalette panel = Frame1_->palette();
+    panel.setColor(QPalette::WindowText, contrastingInk(toQColor(g.BackColor)));
+    Frame1_->setPalette(panel);
     setWindowTitle(QString::fromLatin1(kDesignTitle) + QStringLiteral("  ") +
                    QString::fromStdString(host_.program->ViewPicName));
 
@@ -301,6 +324,11 @@ void PictureViewer::Timer1_Timer()
 
 void PictureViewer::keyPressEvent(QKeyEvent* event)
 {
+    // Escape leaves the viewer as Exit does.
+    if (event->key() == Qt::Key_Escape) {
+        action(QStringLiteral("mnuOK"))->trigger();
+        return;
+    }
     const int code = zoomKeyCode(event);
     if (code == 0) {
         QMainWindow::keyPressEvent(event);
@@ -318,6 +346,31 @@ void PictureViewer::keyReleaseEvent(QKeyEvent* event)
         return;
     }
     keyUp(code);
+}
+
+// A notch with Ctrl is the zoom control pressed and released once: one step, then applied.
+void PictureViewer::wheelEvent(QWheelEvent* event)
+{
+    event->accept();
+    const QPoint delta = event->angleDelta();
+    if (event->modifiers().testFlag(Qt::ControlModifier)) {
+        for (int notches = zoomNotches_.add(delta.y()); notches != 0;) {
+            notches > 0 ? ZoomInStep() : ZoomOutStep();
+            notches += notches > 0 ? -1 : 1;
+            endGesture();
+        }
+        return;
+    }
+    const int lines = QApplication::wheelScrollLines();
+    // Shift turns the wheel sideways, as elsewhere on the desktop.
+    const bool sideways = event->modifiers().testFlag(Qt::ShiftModifier) && delta.x() == 0;
+    const double dx = wheelScrollTwips(sideways ? delta.y() : delta.x(), lines);
+    const double dy = sideways ? 0 : wheelScrollTwips(delta.y(), lines);
+    const viewer::Rect moved = viewer::scrollPicture(Image1_, dx, dy, window_);
+    if (moved == Image1_)
+        return;
+    Image1_ = moved;
+    showPicture();
 }
 
 bool PictureViewer::eventFilter(QObject* watched, QEvent* event)

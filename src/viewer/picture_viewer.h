@@ -10,6 +10,7 @@
 #include <map>
 #include <string>
 
+#include "platform/wheel_notches.h"
 #include "viewer/viewer_geometry.h"
 #include "viewer/viewer_picture.h"
 
@@ -85,6 +86,8 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    // The wheel scrolls a picture larger than the view; with Ctrl each notch is one zoom step.
+    void wheelEvent(QWheelEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -118,6 +121,7 @@ private:
     bool ZoomInHeld_ = false;
     bool ZoomOutHeld_ = false;
     bool ClickCentred_ = false;
+    WheelNotches zoomNotches_;
 };
 
 } // namespace quiltra

@@ -204,6 +204,27 @@ Rect clickToCentre(const Rect& picture, double x, double y, WindowSize window)
     return r;
 }
 
+Rect scrollPicture(const Rect& picture, double dx, double dy, WindowSize window)
+{
+    const ViewNumbers v = viewNumbers(window);
+    Rect r = picture;
+    if (r.Width > v.ViewWidth) {
+        r.Left = whole(r.Left + dx);
+        if (r.Left + r.Width < v.ViewWidth)
+            r.Left = v.ViewWidth - r.Width;
+        if (r.Left > kMargin)
+            r.Left = kMargin;
+    }
+    if (r.Height > v.ViewHeight) {
+        r.Top = whole(r.Top + dy);
+        if (r.Top + r.Height < v.ViewHeight)
+            r.Top = v.ViewHeight - r.Height;
+        if (r.Top > kMargin)
+            r.Top = kMargin;
+    }
+    return r;
+}
+
 std::string sizeCaption(double width, double height)
 {
     return "Size : " + std::to_string(std::int64_t(whole(width))) + "x" +

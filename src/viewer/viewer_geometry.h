@@ -84,6 +84,12 @@ bool applyZoom(Rect& displayed, const Zoom& zoom);
 // brings the clicked point to the click point, keeping the view covered.
 Rect clickToCentre(const Rect& picture, double x, double y, WindowSize window);
 
+// The wheel moves a picture larger than the view across it by (dx, dy) twips, on each axis on
+// which it is larger, and keeps the view covered: its top-left edges at most 20 inside, its right
+// and bottom edges no shorter than the view. A picture that fits the view on an axis stays put
+// on it.
+Rect scrollPicture(const Rect& picture, double dx, double dy, WindowSize window);
+
 // "Size : 9600x7200".
 std::string sizeCaption(double width, double height);
 

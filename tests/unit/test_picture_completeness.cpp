@@ -1,4 +1,4 @@
-// Cut-off BMP, GIF and JPEG files are found by walking their structure; whole files, files
+// Cut-off BMP, GIF, JPEG, PNG, WebP and TIFF files are found by walking their structure; whole files, files
 // with data after their end, and formats the check does not know pass.
 #include <gtest/gtest.h>
 
@@ -57,6 +57,73 @@ Bytes jpeg(bool withEnd = true)
     return b;
 }
 
+// n big-endian bytes of v.
+void be(Bytes& b, std::uint64_t v, int n)
+{
+    for (int i = n - 1; i >= 0; --i)
+        b.push_back((v >> (8 * i)) & 0xFF);
+}
+
+void chunk(Bytes& b, const char* type, std::size_t length)
+{
+    be(b, length, 4);
+    b.insert(b.end(), type, type + 4);
+    b.resize(b.size() + length + 4, 0x5A);   // data and checksum
+}
+
+Bytes png(bool withEnd = true)
+{
+    Bytes b = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    chunk(b, "IHDR", 13);
+    chunk(b, "IDAT", 40);
+    if (withEnd)
+        chunk(b, "IEND", 0);
+    return b;
+}
+
+Bytes webp()
+{
+    Bytes b = {'R', 'I', 'F', 'F'};
+    le(b, 4 + 8 + 20, 4);
+    b.insert(b.end(), {'W', 'E', 'B', 'P', 'V', 'P', '8', 'L'});
+    le(b, 20, 4);
+    b.resize(b.size() + 20, 0x2F);
+    return b;
+}
+
+// A TIFF whose first directory names `strips` strips of 10 bytes each, big-endian when `motorola`;
+// more than one strip puts both arrays after the directory.
+Bytes tiff(int strips, bool motorola = false)
+{
+    const auto put = [motorola](Bytes& b, std::uint64_t v, int n) {
+        motorola ? be(b, v, n) : le(b, v, n);
+    };
+    Bytes b = motorola ? Bytes{'M', 'M'} : Bytes{'I', 'I'};
+    put(b, 42, 2);
+    put(b, 8, 4);
+    put(b, 2, 2);
+    const std::uint64_t arrays = 8 + 2 + 2 * 12 + 4;
+    const std::uint64_t data = arrays + (strips > 1 ? 8 * std::uint64_t(strips) : 0);
+    for (int tag : {273, 279}) {
+        put(b, std::uint64_t(tag), 2);
+        put(b, 4, 2);
+        put(b, std::uint64_t(strips), 4);
+        if (strips == 1)
+            put(b, tag == 273 ? data : 10, 4);
+        else
+            put(b, arrays + (tag == 273 ? 0 : 4 * std::uint64_t(strips)), 4);
+    }
+    put(b, 0, 4);
+    if (strips > 1) {
+        for (int i = 0; i < strips; ++i)
+            put(b, data + 10 * std::uint64_t(i), 4);
+        for (int i = 0; i < strips; ++i)
+            put(b, 10, 4);
+    }
+    b.resize(b.size() + 10 * std::size_t(strips), 0x11);
+    return b;
+}
+
 Bytes gif(bool trailer = true)
 {
     Bytes b = {'G', 'I', 'F', '8', '9', 'a', 2, 0, 2, 0, 0x80, 0, 0};
@@ -78,6 +145,13 @@ bool whole(const Bytes& b, const char* format)
 Bytes cut(Bytes b, std::size_t keep)
 {
     b.resize(keep);
+    return b;
+}
+
+// The file without its last n bytes.
+Bytes shorter(Bytes b, std::size_t n)
+{
+    b.resize(b.size() - n);
     return b;
 }
 
@@ -124,7 +198,24 @@ TEST(PictureCompleteness, FindsFilesCutOffBeforeTheirEnd)
         {"gif without its colour table", cut(gif(), 13), "gif", false},
         {"gif without any frame", cut(gif(), 27), "gif", false},
         {"gif unknown block", append(cut(gif(), 19), {0x99, 0x01}), "gif", true},
-        {"other format", cut(b4x2, 10), "png", true},
+        {"png whole", png(), "png", true},
+        {"png without its end chunk", png(false), "png", false},
+        {"png cut in its data", cut(png(), 40), "png", false},
+        {"png cut in its end chunk", shorter(png(), 2), "png", false},
+        {"png cut in its signature", cut(png(), 5), "png", false},
+        {"webp whole", webp(), "webp", true},
+        {"webp with data after it", append(webp(), {1, 2, 3}), "webp", true},
+        {"webp cut", shorter(webp(), 1), "webp", false},
+        {"tiff one strip", tiff(1), "tiff", true},
+        {"tiff one strip cut", shorter(tiff(1), 1), "tiff", false},
+        {"tiff many strips", tiff(5000), "tiff", true},
+        {"tiff many strips cut in the last", shorter(tiff(5000), 5), "tiff", false},
+        {"tiff many strips cut in the arrays", cut(tiff(5000), 30000), "tiff", false},
+        {"tiff big-endian whole", tiff(3, true), "tiff", true},
+        {"tiff big-endian cut", shorter(tiff(3, true), 1), "tiff", false},
+        {"tiff cut in its header", cut(tiff(3), 6), "tiff", false},
+        {"tiff cut in its directory", cut(tiff(3), 20), "tiff", false},
+        {"other format", cut(b4x2, 10), "ico", true},
     };
     for (const Case& c : cases)
         EXPECT_EQ(whole(c.data, c.format), c.whole) << c.what;

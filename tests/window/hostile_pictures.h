@@ -225,6 +225,140 @@ inline QByteArray withOrientation(const QByteArray& j, int orientation)
     return j.left(2) + segment + payload + j.mid(2);
 }
 
+inline QByteArray be32(qint64 v)
+{
+    QByteArray b(4, '\0');
+    qToBigEndian<quint32>(quint32(v), b.data());
+    return b;
+}
+
+// A picture in a format Qt writes ("png", "tiff"; "webp" lossless, so colours stay exact).
+inline QByteArray encoded(const QImage& image, const char* format)
+{
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(100);
+    return writer.write(image) ? out : QByteArray();
+}
+
+// The same TIFF header and first directory as an Exif block holds: an orientation tag only.
+inline QByteArray exifOrientation(int orientation)
+{
+    return QByteArray("II*\0", 4) + le32(8) + le16(1) + le16(0x0112) + le16(3) + le32(1) +
+           le16(orientation) + le16(0) + le32(0);
+}
+
+inline quint32 crc32(const QByteArray& data)
+{
+    quint32 crc = 0xFFFFFFFFu;
+    for (char c : data) {
+        crc ^= quint8(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// A PNG chunk with its length and checksum.
+inline QByteArray pngChunk(const char* type, const QByteArray& data)
+{
+    const QByteArray body = QByteArray(type, 4) + data;
+    return be32(data.size()) + body + be32(crc32(body));
+}
+
+// A PNG with an eXIf chunk right after its header chunk.
+inline QByteArray pngWithOrientation(const QByteArray& png, int orientation)
+{
+    return png.left(33) + pngChunk("eXIf", exifOrientation(orientation)) + png.mid(33);
+}
+
+// A PNG whose header claims w x h pixels, its checksum mended, with its small data behind it.
+inline QByteArray pngClaim(const QByteArray& png, qint64 w, qint64 h)
+{
+    return png.left(8) + pngChunk("IHDR", be32(w) + be32(h) + png.mid(24, 5)) + png.mid(33);
+}
+
+// A lossless WebP (a VP8L chunk) in the extended container, with an EXIF chunk after the picture.
+inline QByteArray webpWithOrientation(const QByteArray& webp, int orientation, QSize size)
+{
+    const auto le24 = [](int v) { return le32(v).left(3); };
+    const QByteArray vp8x = QByteArray("VP8X", 4) + le32(10) + char(0x08) + QByteArray(3, '\0') +
+                            le24(size.width() - 1) + le24(size.height() - 1);
+    const QByteArray exif = QByteArray("EXIF", 4) + le32(exifOrientation(orientation).size()) +
+                            exifOrientation(orientation);
+    const QByteArray chunks = vp8x + webp.mid(12) + exif;
+    return "RIFF" + le32(chunks.size() + 4) + "WEBP" + chunks;
+}
+
+// A lossless WebP whose header claims w x h pixels (each at most 16384).
+inline QByteArray webpClaim(QByteArray webp, int w, int h)
+{
+    if (webp.mid(12, 4) != "VP8L")
+        return {};
+    const quint32 bits = qFromLittleEndian<quint32>(webp.constData() + 21);
+    qToLittleEndian<quint32>((bits & 0xF0000000u) | quint32(w - 1) | quint32(h - 1) << 14,
+                             webp.data() + 21);
+    return webp;
+}
+
+// An uncompressed 24-bit TIFF of the two-colour picture, written field by field: one strip, an
+// orientation tag when `orientation` is not 0, and `claim` in place of its size when valid.
+inline QByteArray tiff(const QImage& picture, int orientation = 0, QSize claim = {})
+{
+    const int w = picture.width(), h = picture.height();
+    QByteArray pixels;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const QRgb c = picture.pixel(x, y);
+            pixels += char(qRed(c)), pixels += char(qGreen(c)), pixels += char(qBlue(c));
+        }
+    const QSize told = claim.isValid() ? claim : QSize(w, h);
+    struct Entry {
+        int tag, type;
+        qint64 count, value;
+    };
+    std::vector<Entry> entries = {
+        {256, 4, 1, told.width()}, {257, 4, 1, told.height()}, {258, 3, 3, 0}, {259, 3, 1, 1},
+        {262, 3, 1, 2},            {273, 4, 1, 0},             {277, 3, 1, 3}, {278, 4, 1, told.height()},
+        {279, 4, 1, pixels.size()},
+    };
+    if (orientation)
+        entries.insert(entries.begin() + 6, Entry{274, 3, 1, orientation});
+    const qint64 directory = 8, bitsAt = directory + 2 + qint64(entries.size()) * 12 + 4;
+    const qint64 dataAt = bitsAt + 6;
+    QByteArray out = QByteArray("II*\0", 4) + le32(directory) + le16(int(entries.size()));
+    for (Entry e : entries) {
+        if (e.tag == 258)
+            e.value = bitsAt;
+        if (e.tag == 273)
+            e.value = dataAt;
+        out += le16(e.tag) + le16(e.type) + le32(e.count) +
+               (e.type == 3 && e.count == 1 ? le16(int(e.value)) + le16(0) : le32(e.value));
+    }
+    return out + le32(0) + le16(8) + le16(8) + le16(8) + pixels;
+}
+
+// A picture of two frames or pages made by ImageMagick (installed with the build tools): the
+// two-colour picture first, an all-green one second.
+inline QByteArray twoFrames(const PictureFolder& folder, const QString& name)
+{
+    halves(240, 160).save(folder.file("frame1.png"));
+    QImage green(240, 160, QImage::Format_RGB32);
+    green.fill(Qt::green);
+    green.save(folder.file("frame2.png"));
+    QProcess::execute("convert", {"-delay", "10", folder.file("frame1.png"),
+                                  folder.file("frame2.png"), "-quality", "100",
+                                  folder.file("made-" + name)});
+    for (const char* f : {"frame1.png", "frame2.png"})
+        QFile::remove(folder.file(f));
+    QFile made(folder.file("made-" + name));
+    const QByteArray data = made.open(QIODevice::ReadOnly) ? made.readAll() : QByteArray();
+    made.remove();
+    return data;
+}
+
 } // namespace hostile
 
 // Writes every hostile file into `folder`; `failure` names the first that could not be made.
@@ -321,6 +455,31 @@ inline std::vector<HostilePicture> writeHostilePictures(const PictureFolder& fol
     add("topdown.bmp", bmp(240, 160, 24, 0, true), plays(240, 160));
     const QByteArray topDown = bmp(240, 160, 8, 0, true);
     add("topdown-cut.bmp", topDown.left(topDown.size() / 2), refused(kIncompletePicture));
+
+    // PNG, WebP and TIFF: whole, cut short, claiming too much, turned by their orientation, and
+    // with a second frame or page.
+    const QImage picture = halves(240, 160);
+    const QImage turned = halves(120, 240).transformed(anticlockwise);
+    const QByteArray png = encoded(picture, "png"), webp = encoded(picture, "webp");
+    const QByteArray tif = tiff(picture);
+    add("plain.png", png, plays(240, 160));
+    add("plain.webp", webp, plays(240, 160));
+    add("plain.tif", tif, plays(240, 160));
+    add("cut.png", png.left(png.size() - 13), refused(kIncompletePicture));   // no IEND
+    add("cut.webp", webp.left(webp.size() - 4), refused(kIncompletePicture));
+    add("cut.tif", tif.left(tif.size() - 100), refused(kIncompletePicture));
+    add("claim20000.png", pngClaim(png, 20000, 20000), tooLarge(20000, 20000));
+    add("wide2000000.png", pngClaim(png, 2000000, 300), tooLarge(2000000, 300));
+    add("claim16000.webp", webpClaim(webp, 16000, 16000), tooLarge(16000, 16000));
+    add("claim30000.tif", tiff(picture, 0, QSize(30000, 30000)), tooLarge(30000, 30000));
+    add("turned.png", pngWithOrientation(encoded(turned, "png"), 6), plays(120, 240));
+    add("turned.webp", webpWithOrientation(encoded(turned, "webp"), 6, turned.size()),
+        plays(120, 240));
+    add("turned.tif", tiff(turned, 6), plays(120, 240));
+    add("animated.webp", twoFrames(folder, "animated.webp"), plays(240, 160));
+    add("pages.tif", twoFrames(folder, "pages.tif"), plays(240, 160));
+    // A PNG saved without its extension is still a PNG.
+    add("no-extension.jpg", png, plays(240, 160));
     return cases;
 }
 

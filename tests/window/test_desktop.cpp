@@ -92,6 +92,19 @@ private slots:
         QCOMPARE(g.GameState, State::WholePicture);
         QVERIFY(g.Image1.Visible && g.board().PieceCount > 0);
         QCOMPARE(w.windowTitle().left(30), QStringLiteral("Quiltra - puzzle: dropped.jpg "));
+
+        // PNG, WebP and TIFF are taken as well, and a picture is known by its bytes when its
+        // name has no extension.
+        for (const QString& name : {"dropped.png", "dropped.webp", "dropped.tif"}) {
+            QVERIFY(files.picture(name, 320, 240));
+            QVERIFY2(dropFile(w, files.file(name)), qPrintable(name));
+            QCOMPARE(QString::fromStdString(g.mnuCurrent.Caption), name);
+        }
+        QVERIFY(files.picture("photo.png", 330, 240));
+        QVERIFY(QFile::rename(files.file("photo.png"), files.file("photo")));
+        QVERIFY(dropFile(w, files.file("photo")));
+        QCOMPARE(g.mnuCurrent.Caption, std::string("photo"));
+        QCOMPARE(g.Image1.Width, Single(330 * 15));
     }
 
     void aPictureOnTheCommandLineReplacesTheListPicture()

@@ -221,6 +221,8 @@ private slots:
         }
     }
 
+    // The window starts in the folder of the picture in play; the Open button, not the double
+    // click, also makes its folder the one to fall back on.
     void openButtonMovesTheStartFolderDoubleClickDoesNot()
     {
         OpenRig r;
@@ -236,9 +238,9 @@ private slots:
         QCOMPARE(r.game().menus().mnuCurrent.Caption, std::string("Sea.jpg"));
         QCOMPARE(r.rig.sound.count("FileName=" + r.rig.folder.path() + "/Sound/Temp/tone1.wav"), 0);
 
+        QCOMPARE(r.rig.program->state.GraphicsFolder, graphics.toStdString());
         r.open();
-        QCOMPARE(r.folders()->path(), graphics);
-        QVERIFY(r.goTo(r.pics.path()));
+        QCOMPARE(r.folders()->path(), r.pics.path());
         r.select("Sky.jpg");
         GameParts::menus(r.game()).mnuView.Caption = "Original";
         r.clickOpen();
@@ -248,6 +250,7 @@ private slots:
         QCOMPARE(r.rig.sound.count("FileName=" + r.rig.folder.path() + "/Sound/Temp/tone1.wav"), 1);
         QCOMPARE(r.rig.sound.log.back(), std::string("Command=Open"));
 
+        QCOMPARE(r.rig.program->state.GraphicsFolder, r.pics.path().toStdString());
         r.open();
         QCOMPARE(r.folders()->path(), r.pics.path());
         r.element<QPushButton>("Cancel")->click();
@@ -278,20 +281,28 @@ private slots:
     void fileTypesAndTypedPatterns()
     {
         OpenRig r;
-        for (const char* name : {"a.bmp", "b.jpg", "C.JPG", "d.jpeg", "e.gif", "f.txt"})
+        for (const char* name : {"a.bmp", "b.jpg", "C.JPG", "d.jpeg", "e.gif", "f.txt", "g.png",
+                                 "h.webp", "i.tif", "j.TIFF"})
             QVERIFY(r.pics.bytes(name, "x"));
         r.open();
         QVERIFY(r.goTo(r.pics.path()));
-        QCOMPARE(r.listed(), QStringList({"a.bmp", "b.jpg", "C.JPG", "d.jpeg", "e.gif"}));
+        const QStringList all{"a.bmp", "b.jpg", "C.JPG", "d.jpeg", "e.gif",
+                              "g.png", "h.webp", "i.tif", "j.TIFF"};
+        QCOMPARE(r.listed(), all);
 
+        // The specified entries first, then one for each of the other types.
         auto* types = r.element<QComboBox>("FileTypes");
-        QCOMPARE(types->count(), 4);
-        QCOMPARE(types->itemText(3), QStringLiteral("JPEG: *.jpg"));
+        QStringList entries;
+        for (int i = 0; i < types->count(); ++i)
+            entries << types->itemText(i);
+        QCOMPARE(entries, QStringList({"All graphic files", "Bitmap: *.bmp", "GIF: *.gif",
+                                       "JPEG: *.jpg", "PNG: *.png", "WebP: *.webp",
+                                       "TIFF: *.tif"}));
         const struct {
             int entry;
             QStringList files;
         } choices[] = {{3, {"b.jpg", "C.JPG", "d.jpeg"}}, {1, {"a.bmp"}}, {2, {"e.gif"}},
-                       {0, {"a.bmp", "b.jpg", "C.JPG", "d.jpeg", "e.gif"}}};
+                       {4, {"g.png"}}, {5, {"h.webp"}}, {6, {"i.tif", "j.TIFF"}}, {0, all}};
         for (const auto& c : choices) {
             types->setCurrentIndex(c.entry);
             emit types->activated(c.entry);
