@@ -98,12 +98,12 @@ private slots:
         for (const QString& name : {"dropped.png", "dropped.webp", "dropped.tif"}) {
             QVERIFY(files.picture(name, 320, 240));
             QVERIFY2(dropFile(w, files.file(name)), qPrintable(name));
-            QCOMPARE(QString::fromStdString(g.mnuCurrent.Caption), name);
+            QCOMPARE(QString::fromStdString(g.menus().mnuCurrent.Caption), name);
         }
         QVERIFY(files.picture("photo.png", 330, 240));
         QVERIFY(QFile::rename(files.file("photo.png"), files.file("photo")));
         QVERIFY(dropFile(w, files.file("photo")));
-        QCOMPARE(g.mnuCurrent.Caption, std::string("photo"));
+        QCOMPARE(g.menus().mnuCurrent.Caption, std::string("photo"));
         QCOMPARE(g.Image1.Width, Single(330 * 15));
     }
 
