@@ -9,15 +9,6 @@ namespace quiltra {
 
 namespace {
 
-// A counter padded with zeros in front to at least three digits: 7 is "007", 1234 stays "1234".
-std::string threeDigits(int value)
-{
-    std::string text = std::to_string(value);
-    while (text.size() < 3)
-        text.insert(0, "0");
-    return text;
-}
-
 // Characters as the player sees them: the bytes of a UTF-8 text that begin a character.
 std::size_t shownLength(const std::string& text)
 {

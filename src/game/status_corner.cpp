@@ -3,15 +3,15 @@
 
 namespace quiltra {
 
-namespace {
-
-std::string padded(int value)
+std::string threeDigits(int value)
 {
     std::string text = std::to_string(value);
     while (text.size() < 3)
         text.insert(0, "0");
     return text;
 }
+
+namespace {
 
 std::string trimmed(const std::string& text)
 {
@@ -26,8 +26,8 @@ std::vector<std::string> statusCornerForms(const StatusCounts& status, bool paus
     if (!status.shown)
         return {};
     const std::string time = paused ? std::string("Paused") : trimmed(status.time);
-    const std::string moves = padded(status.moves);
-    const std::string hints = padded(status.hints);
+    const std::string moves = threeDigits(status.moves);
+    const std::string hints = threeDigits(status.hints);
     return {
         "Moves " + moves + "   Hints " + hints + "   " + time,
         "Moves " + moves + "  Hints " + hints + "  " + time,

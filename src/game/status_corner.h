@@ -16,6 +16,9 @@ struct StatusCounts {
     std::string time;   // as the title shows it, e.g. "0:03:07"
 };
 
+// A counter padded with zeros in front to at least three digits: 7 is "007", 1234 stays "1234".
+std::string threeDigits(int value);
+
 // The corner's texts from the longest to the shortest; the window shows the first that fits the
 // room the menus leave, or nothing. A paused clock reads "Paused" in place of the time.
 std::vector<std::string> statusCornerForms(const StatusCounts& status, bool paused);

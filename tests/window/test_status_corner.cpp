@@ -22,12 +22,7 @@ QString shown(GameWindow& w)
     return label && label->isVisible() ? label->text() : QString();
 }
 
-QPoint centreOfPiece(const Game& g, int k)
-{
-    const Piece& p = g.board().piece(k);
-    return QPoint(int(toPixels(g.Picture2.Left + p.Left + g.board().PieceWidth / 2)),
-                  int(toPixels(g.Picture2.Top + p.Top + g.board().PieceHeight / 2)));
-}
+QPoint centreOfPiece(const Game& g, int k) { return pieceOnScreen(g, k).center(); }
 
 // The right edge of the last menu in the bar.
 int menusRight(GameWindow& w)
