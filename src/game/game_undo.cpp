@@ -40,9 +40,10 @@ void Game::redo()
         returnTo(*snapshot);
 }
 
-// The arrangement comes back as a move makes one: the clock starts or resumes, the move sounds,
-// the caption follows and the picture is checked. Selection and hint marks would point at pieces
-// that have moved, so they go.
+// The arrangement comes back as a move makes one: the clock starts or resumes, the move sounds and
+// the caption follows. Selection and hint marks would point at pieces that have moved, so they go.
+// The picture is not checked: a solved game has no history, so an undo or redo reaches a solved
+// picture only when the deal itself was one, and going back to the deal does not end the game.
 void Game::returnTo(const PlaySnapshot& snapshot)
 {
     applySnapshot(snapshot, board_, counters_);
@@ -56,7 +57,6 @@ void Game::returnTo(const PlaySnapshot& snapshot)
     playMoveSound();
     showHistory(menus_, history_);
     RefreshStatus();
-    CheckSolved();
 }
 
 void Game::forgetGame()
