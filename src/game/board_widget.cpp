@@ -3,11 +3,13 @@
 
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
+#include "game/cell_grid.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_picture_clip.h"
 
@@ -132,6 +134,62 @@ void BoardWidget::paintPieces(QPainter& painter, const QRegion& dirty)
     for (const Frame& f : b.Shape5)
         drawFrame(f);
     drawFrame(b.Shape7);
+    if (const QRect cell = cursorRect(); !cell.isEmpty())
+        paintCursor(painter, cell);
+    painter.restore();
+}
+
+QRect BoardWidget::cursorRect() const
+{
+    const KeyboardCursor& cursor = game_.cursor();
+    const Board& b = game_.board();
+    if (!cursor.visible() || !game_.Picture2.Visible || b.GridCols < 1 || b.GridRows < 1)
+        return {};
+    const CellGrid grid = boardCells(game_);
+    const int cell = cursor.cell();
+    if (cell < 1 || cell > grid.count())
+        return {};
+    return pieceRect(Piece{grid.left(cell), grid.top(cell), true}, pieceSize());
+}
+
+// The cursor is a dashed frame of black and white dashes set inside the cell, clear of the
+// marker frame along the piece's edge: its two colours show on any picture and beside any
+// selection or hint colour, and its dashes tell it from those solid frames.
+void BoardWidget::paintCursor(QPainter& painter, const QRect& cell) const
+{
+    constexpr int kWidth = 3;
+    const int inset = std::min({7, cell.width() / 4, cell.height() / 4});
+    const QRectF box = QRectF(cell).adjusted(inset + kWidth / 2.0, inset + kWidth / 2.0,
+                                             -inset - kWidth / 2.0, -inset - kWidth / 2.0);
+    if (box.width() <= 0 || box.height() <= 0)
+        return;
+    QPen pen(Qt::black, kWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(box);
+    pen.setColor(Qt::white);
+    pen.setDashPattern({2.0, 2.0});
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
+    painter.drawRect(box);
+}
+
+// A dark band across the middle of the whole picture with the result in white.
+void BoardWidget::paintBanner(QPainter& painter, const QRect& picture, const QString& text) const
+{
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(std::clamp(picture.width() / 28, 10, 40));
+    const QFontMetrics metrics(font);
+    const int band = std::min(picture.height(), metrics.height() * 2);
+    const QRect area(picture.left(), picture.center().y() - band / 2, picture.width(), band);
+    painter.save();
+    painter.setClipRect(picture);
+    painter.fillRect(area, QColor(0, 0, 0, 170));
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(area, Qt::AlignCenter,
+                     metrics.elidedText(text, Qt::ElideRight, std::max(0, picture.width() - 8)));
     painter.restore();
 }
 
@@ -155,6 +213,8 @@ void BoardWidget::paintEvent(QPaintEvent* event)
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(pixelRect(game_.Shape1).adjusted(0.5, 0.5, -0.5, -0.5));
     }
+    if (const std::string banner = game_.newBestBanner(); !banner.empty() && game_.Image1.Visible)
+        paintBanner(painter, pixelRect(game_.Image1).toRect(), QString::fromStdString(banner));
     // The game area is an opaque box above the whole picture: where both show, it covers it.
     if (game_.Picture2.Visible) {
         painter.fillRect(pixelRect(game_.Picture2), back);
@@ -167,7 +227,7 @@ bool BoardWidget::Look::sameScene(const Look& o) const
     return picture == o.picture && generation == o.generation && back == o.back &&
            shape1Color == o.shape1Color && image1 == o.image1 && shape1 == o.shape1 &&
            picture2 == o.picture2 && piece == o.piece && pieces.size() == o.pieces.size() &&
-           frames.size() == o.frames.size();
+           frames.size() == o.frames.size() && banner == o.banner;
 }
 
 BoardWidget::Look BoardWidget::currentLook() const
@@ -185,8 +245,11 @@ BoardWidget::Look BoardWidget::currentLook() const
     look.image1 = shown(g.Image1);
     look.shape1 = shown(g.Shape1);
     look.picture2 = shown(g.Picture2);
+    if (g.Image1.Visible)
+        look.banner = QString::fromStdString(g.newBestBanner());
     if (!g.Picture2.Visible)
         return look;
+    look.cursor = cursorRect();
     look.piece = pieceSize();
     for (int k = 1; k <= b.PieceCount && k < int(b.Image2.size()); ++k)
         look.pieces.push_back(b.piece(k).Visible ? pieceRect(b.piece(k), look.piece) : QRect());
@@ -219,6 +282,8 @@ QRegion BoardWidget::changedSinceShown()
         for (std::size_t i = 0; i < now.frames.size(); ++i)
             if (!(now.frames[i] == shown_.frames[i]))
                 dirty += QRegion(now.frames[i].box) + shown_.frames[i].box;
+        if (now.cursor != shown_.cursor)
+            dirty += QRegion(now.cursor) + shown_.cursor;
     }
     shown_ = std::move(now);
     return dirty;

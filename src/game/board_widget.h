@@ -56,6 +56,8 @@ private:
         QSize piece;
         std::vector<QRect> pieces;        // piece k at k - 1, empty while hidden
         std::vector<FrameLook> frames;    // Shape5(0..n), then Shape7
+        QRect cursor;                     // the keyboard cursor's cell, empty while hidden
+        QString banner;                   // the new best time over the whole picture
         bool sameScene(const Look& other) const;
         bool operator==(const Look&) const = default;
     };
@@ -68,6 +70,10 @@ private:
     const QPixmap& wholePicture(QSize size);
     const QPixmap& piecePicture(QSize piece);
     void paintPieces(QPainter& painter, const QRegion& dirty);
+    // The cell the keyboard cursor stands on, in pixels; empty while it is hidden.
+    QRect cursorRect() const;
+    void paintCursor(QPainter& painter, const QRect& cell) const;
+    void paintBanner(QPainter& painter, const QRect& picture, const QString& text) const;
 
     Game& game_;
     const QtPictureClip& clip_;

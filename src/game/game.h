@@ -8,10 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "game/best_times.h"
 #include "game/board.h"
 #include "game/counters.h"
 #include "game/game_menus.h"
 #include "game/game_clock.h"
+#include "game/keyboard_cursor.h"
+#include "game/move_history.h"
 #include "game/picture_request.h"
 #include "game/play_state.h"
 #include "game/program_state.h"
@@ -60,6 +63,8 @@ inline constexpr int Left = 37;
 inline constexpr int Up = 38;
 inline constexpr int Right = 39;
 inline constexpr int Down = 40;
+inline constexpr int Return = 13;
+inline constexpr int Space = 32;
 } // namespace Key
 
 // The - key never makes the window lower than this; + has no upper bound. The keys keep the
@@ -199,6 +204,31 @@ public:
     // ---- Hints ----
     void mnuHint_Click();
 
+    // ---- Undo and redo ----
+    // Only while a game is in progress with the puzzle on view. An undo puts the pieces and both
+    // counters back as they were before the last move still done, a redo as they were after the
+    // first move undone; either sounds and starts or resumes the clock as a move does, and clears
+    // the selection and the hint marks. New Game, a new size or picture, Load and the finish
+    // forget every move.
+    void undo();
+    void redo();
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
+
+    // ---- Keyboard play ----
+    // The cell Space and Return act on; hidden until the first arrow (Puzzle mode) or Space or
+    // Return, and again after a mouse click and at the end of the game.
+    const KeyboardCursor& cursor() const { return cursor_; }
+
+    // ---- Best times ----
+    // The kept results, read from "times.txt" in the settings folder on first need.
+    BestTimes& bestTimes();
+    // Writes the results to "times.txt"; false with a description when it cannot.
+    bool saveTimes(const BestTimes& times, std::string& error) const;
+    // "New best time" with the time, moves and hints of the finish that set it, while the whole
+    // picture shows after that finish; empty otherwise.
+    std::string newBestBanner() const;
+
     // ---- Status line and clock ----
     void RefreshStatus();
     void pauseClock();
@@ -253,6 +283,20 @@ private:
 
     void playMoveSound();
     void slideIntoEmpty(int k);
+    // A move was made from `before` (the pieces and counters right before it): the history keeps
+    // it, and the Undo and Redo items follow.
+    void recordMove(const PlaySnapshot& before);
+    // Puts the pieces and counters of an undo or redo on the board.
+    void returnTo(const PlaySnapshot& snapshot);
+    // The game in progress ends or another begins: no history, no cursor, no banner.
+    void forgetGame();
+    // The pieces were laid out again (the window's size changed): the history follows them from
+    // the old home tables to the new ones.
+    void relocateHistory(const std::vector<Single>& oldLeft, const std::vector<Single>& oldTop);
+    // Space, Return and, in Puzzle mode, the arrows; true when the key was one of them.
+    bool keyboardPlay(int keyCode);
+    // The game was solved: the history and the cursor go, and the result joins the best times.
+    void finishPlay();
     void removeListEntry(std::size_t index);
     // Makes the picture PicClip1 holds the picture in play for the request (see
     // takePictureIntoPlay).
@@ -264,6 +308,14 @@ private:
     Counters counters_;
     StatusCounts statusCounts_;
     std::string statusCaption_; // the caption that refresh made
+
+    MoveHistory history_;
+    KeyboardCursor cursor_;
+    // Set while Space or Return acts as a click, which leaves the cursor on view.
+    bool keyClick_ = false;
+    std::optional<BestTimes> bestTimes_;
+    std::string banner_;            // the new best of the last finish, until the next game
+    bool timesFailureTold_ = false; // a failed write of "times.txt" is told once per session
 };
 
 // A picture name longer than 16 characters is shown as its first 14 and "..".

@@ -111,6 +111,7 @@ void Game::Divide_Pic2()
     const std::vector<CellPosition> cells =
         layoutCells(Picture2.Width, Picture2.Height, w, h, b.PieceGap, b.GridCols, b.GridRows);
     const int count = piecesOnBoard(b);
+    const std::vector<Single> oldLeft = b.HomeLeft, oldTop = b.HomeTop;
 
     // The cell of each piece, by exact position in the old home tables; 0 when none matches.
     std::vector<std::size_t> cellOf(static_cast<std::size_t>(count) + 1, 0);
@@ -141,6 +142,7 @@ void Game::Divide_Pic2()
         b.piece(k).Top = cell ? b.HomeTop[cell] : 0;
     }
 
+    relocateHistory(oldLeft, oldTop);
     if (count >= 1)
         placeBoardFrame(b, 0, Shape1Color);
     ++pictureGeneration;

@@ -210,6 +210,8 @@ void Game::keyDown(int keyCode)
     else if (clock_.paused())
         resumeClock();
 
+    if (keyboardPlay(keyCode))
+        return;
     if (keyCode == Key::Left || keyCode == Key::Up || keyCode == Key::Right ||
         keyCode == Key::Down)
         arrowSlide(keyCode);

@@ -20,6 +20,7 @@ void Game::mnuHint_Click()
     const int n = b.pieceTotal();
 
     if (program.PlayMode == Mode::Puzzle && HintsShown) {
+        const PlaySnapshot before = takeSnapshot(b, counters_);
         counters_.countHint();
         const CellGrid grid = boardCells(*this);
         const int cells = std::min(n, grid.count());
@@ -50,6 +51,7 @@ void Game::mnuHint_Click()
             }
         }
         b.SelectedPiece = -1;
+        recordMove(before);
     }
 
     if (isBeyondPicture(GameState)) {

@@ -37,6 +37,8 @@ struct SizeItem : MenuItem {
 struct GameMenus {
     MenuItem mnuFile{"&File", false}, mnuNew{"&New Game"}, mnuPuz{"&Puzzle"}, mnuSlide{"&Slider"},
         mnuRestore{"&Load"}, mnuSave{"&Save"}, mnuOpen{"&Open"}, mnuExit{"&Exit"};
+    // Enabled while there is a move to undo or redo.
+    MenuItem mnuUndo{"&Undo", false}, mnuRedo{"&Redo", false}, mnuTimes{"Best &Times..."};
     MenuItem mnuV{"&View", false}, mnuView{"Puzzle"}, mnuPicView{"Picture &Viewer"};
     MenuItem mnuPic{"&Picture", false}, mnuCurrent{""}, mnuAddCur{"&Add"}, mnuEdit{"&Edit List"};
     MenuItem mnus{"&Size", false};

@@ -18,6 +18,7 @@ void Game::ResetBoard()
     menus_.mnuSave.Enabled = false;
     board_.SelectedPiece = -1;
     counters_.reset();
+    forgetGame();
     clock_.stop();
     GameState = State::WholePicture;
 }

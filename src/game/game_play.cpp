@@ -22,10 +22,12 @@ void Game::playMoveSound()
 // ends, the move may sound and is counted, and the picture is checked.
 void Game::slideIntoEmpty(int k)
 {
+    const PlaySnapshot before = takeSnapshot(board_, counters_);
     board_.exchange(k, board_.pieceTotal());
     board_.SelectedPiece = -1;
     playMoveSound();
     counters_.countMove();
+    recordMove(before);
     RefreshStatus();
     CheckSolved();
 }
@@ -53,6 +55,8 @@ void Game::image2_Click(int k)
     const int n = b.pieceTotal();
     if (k < 1 || k > n)
         return;
+    if (!keyClick_)
+        cursor_.hide();
     resumeClock();
     startClock();
     const std::uint32_t hint = frameColour(program.HintColor);
@@ -89,6 +93,7 @@ void Game::image2_Click(int k)
     if (program.PlayMode == Mode::Puzzle) {
         // The exchange is made at once: no window event runs between its halves. Clicking the
         // selected piece again counts a move that changes nothing and makes no sound.
+        const PlaySnapshot before = takeSnapshot(b, counters_);
         Piece& first = b.piece(s);
         Piece& second = b.piece(k);
         const Single left = Single(roundEven(first.Left));
@@ -98,6 +103,7 @@ void Game::image2_Click(int k)
         second.Left = left;
         second.Top = top;
         counters_.countMove();
+        recordMove(before);
         RefreshStatus();
         if (k != s)
             playMoveSound();
@@ -118,6 +124,8 @@ void Game::picture2_mousedown(Single x, Single y)
     Board& b = board_;
     const int n = b.pieceTotal();
     const int s = b.SelectedPiece;
+    if (!keyClick_)
+        cursor_.hide();
     if (n < 1 || s < 1 || s > n)
         return;
     const Piece& empty = b.piece(n);
@@ -200,6 +208,7 @@ void Game::CheckSolved()
         processEvents();
         IntroClock = now();
         FinishPending = true;
+        finishPlay();
         GameState = State::Solved;
     } else if (HintsShown) {
         showPuzzle(*this);

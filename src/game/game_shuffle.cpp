@@ -14,6 +14,7 @@ namespace quiltra {
 // caption is left in place; otherwise the caption becomes the status line.
 void Game::StartNewGame()
 {
+    forgetGame();
     counters_.reset();
     if (program.PlayMode == Mode::Puzzle)
         ShufflePuzzle();

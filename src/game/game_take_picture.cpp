@@ -38,6 +38,7 @@ void Game::enterPlay(const PictureRequest& request)
         program.CurrentPicturePath = request.path;
         program.CurrentPictureFolder = request.folder;
     }
+    forgetGame();
     ++pictureGeneration;
     pic_handler();
     // pic_handler leaves "no game"; a saved game keeps its loading state while it is cut.

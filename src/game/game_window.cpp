@@ -38,6 +38,8 @@ int keyCode(const QKeyEvent* event)
     case Qt::Key_Up: return Key::Up;
     case Qt::Key_Right: return Key::Right;
     case Qt::Key_Down: return Key::Down;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return Key::Return;
     default: return event->key() & 0xFFFF;
     }
 }

@@ -66,6 +66,7 @@ private:
     void showStatusCorner();
     void openWindow(const std::function<void()>& opener);
     void showRules(void (Game::*rules)());
+    void showBestTimes();
     void applicationStateChanged(Qt::ApplicationState state);
     QAction* addItem(QMenu* menu, const MenuItem& item, const char* name, const QKeySequence& keys,
                      std::function<void()> handler, bool checkable = false);

@@ -2,6 +2,7 @@
 // game's lists, and the QActions kept in step with the game's menu state.
 #include <QMenuBar>
 
+#include "game/best_times_window.h"
 #include "game/game_window.h"
 
 namespace quiltra {
@@ -60,6 +61,15 @@ void GameWindow::buildMenus()
     addItem(file, g.menus().mnuSave, "mnuSave", Qt::Key_F8, [&g] { g.mnuSave_Click(); });
     addItem(file, g.menus().mnuOpen, "mnuOpen", Qt::Key_F9, [this] { openWindow(onOpen); });
     file->addSeparator();
+    addItem(file, g.menus().mnuUndo, "mnuUndo", QKeySequence(Qt::CTRL | Qt::Key_Z),
+            [&g] { g.undo(); });
+    QAction* redo = addItem(file, g.menus().mnuRedo, "mnuRedo",
+                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [&g] { g.redo(); });
+    // Ctrl+Y redoes too; the menu shows the one shortcut.
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                        QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    addItem(file, g.menus().mnuTimes, "mnuTimes", {}, [this] { openWindow([this] { showBestTimes(); }); });
+    file->addSeparator();
     addItem(file, g.menus().mnuExit, "mnuExit", QKeySequence(Qt::CTRL | Qt::Key_X), [this] { close(); });
 
     QMenu* view = addMenu(nullptr, g.menus().mnuV, "mnuV");
@@ -109,6 +119,17 @@ void GameWindow::buildMenus()
     help->addSeparator();
     addItem(help, g.menus().mnuPz, "mnuPz", {}, [this] { showRules(&Game::mnuPz_Click); });
     addItem(help, g.menus().mnuSldr, "mnuSldr", {}, [this] { showRules(&Game::mnuSldr_Click); });
+}
+
+// The Best Times window is modal: the results it shows cannot change while it is open.
+void GameWindow::showBestTimes()
+{
+    Game& g = game_;
+    BestTimesWindow window(
+        g.bestTimes(), g.menus().mnuCurrent.Caption, *g.services.messages,
+        [&g](const BestTimes& times, std::string& error) { return g.saveTimes(times, error); },
+        this);
+    window.exec();
 }
 
 void GameWindow::rebuildDynamicMenus()

@@ -82,6 +82,25 @@ std::optional<PlaySnapshot> MoveHistory::redo()
     return present_;
 }
 
+void MoveHistory::relocate(const std::function<std::optional<PiecePlace>(PiecePlace)>& to)
+{
+    if (!started_)
+        return;
+    const auto move = [&to](PiecePlace& place) {
+        const std::optional<PiecePlace> moved = to(place);
+        if (moved)
+            place = *moved;
+        return moved.has_value();
+    };
+    for (PiecePlace& place : present_.Places)
+        if (!move(place))
+            return clear();
+    for (Step& step : steps_)
+        for (Change& c : step.changes)
+            if (!move(c.before) || !move(c.after))
+                return clear();
+}
+
 void MoveHistory::clear()
 {
     steps_.clear();

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -67,6 +68,11 @@ public:
 
     // A new game, size, picture or loaded game: nothing to undo or redo.
     void clear();
+
+    // The pieces were laid out again at new places (a new window size): every place the history
+    // holds is moved to where `to` says. A place `to` does not know ends the history, as undo
+    // could not lead back to it.
+    void relocate(const std::function<std::optional<PiecePlace>(PiecePlace)>& to);
 
 private:
     struct Change {

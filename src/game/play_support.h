@@ -27,6 +27,12 @@ inline void showPuzzle(Game& g)
     g.Shape1.Visible = false;
 }
 
+// Undo, redo and the keys of keyboard play act only on a game in progress whose puzzle is on view.
+inline bool puzzleInPlay(const Game& g)
+{
+    return g.GameState == State::Playing && g.Picture2.Visible && !g.sliderShuffling;
+}
+
 inline void showWholePicture(Game& g)
 {
     g.Picture2.Visible = false;

@@ -36,6 +36,7 @@ const std::vector<IndexEntry>& indexEntries()
         {3240, 5160, "Viewing A Picture", 9, 2},
         {3435, 4920, "Picture Viewer Window", 10, 0},
         {3675, 5160, "Resizing The Picture", 10, 1},
+        {3885, 4920, "Undo, Keys And Best Times", 11, 0},
     };
     return entries;
 }

@@ -37,7 +37,7 @@ struct SectionDef {
     std::vector<std::string> Parts;   // paragraphs separated by a blank line
 };
 
-// The eleven sections in document order.
+// The twelve sections in document order.
 const std::vector<SectionDef>& sections();
 
 // An index entry: its place in the document panel and the heading it jumps to.

@@ -1,4 +1,4 @@
-// The help document's eleven sections: gaps, text heights, headings and running text. The text
+// The help document's twelve sections: gaps, text heights, headings and running text. The text
 // says what the program does; each part must fit the room before the next heading.
 #include "help/help_document.h"
 
@@ -155,6 +155,15 @@ const std::vector<SectionDef>& sections()
           "redrawn at the new size when you release the button or the key. A picture grows to "
           "at most 30000 twips and shrinks to no less than 1000.\n\n"
           "Help in the viewer opens this document at this section."}},
+        {600, 2700, {{"UNDO, KEYS AND BEST TIMES", -400, kTextLeft, S}},
+         {"Undo (Ctrl+Z) in the File menu takes back the last swap, slide or piece placed by "
+          "Hint, back to the deal; Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again. A new game, "
+          "size or picture, Load and the finish start afresh.\n\n"
+          "In Puzzle mode the arrow keys move a dashed cursor from cell to cell, and Space or "
+          "Return clicks the piece under it; in Slider mode the arrows slide, and Space or Return "
+          "click under the cursor.\n\n"
+          "The ten best results of each picture, size and mode are kept; a new best is shown "
+          "over the whole picture. Best Times in the File menu lists them."}},
     };
     return all;
 }

@@ -26,6 +26,8 @@ constexpr double kPanelWidth = 9615;
 
 // Text sizes, in points of the platform's interface font; all text is bold.
 constexpr double kSectionPoints = 13.5, kSubPoints = 12, kTextPoints = 9.75;
+// The Picture Viewer section, whose "RESIZING THE PICTURE" carries a clickable caption.
+constexpr std::size_t kViewerSection = 10;
 const QColor kLinkColour(0, 0, 255);
 
 // Virtual key code of a key event, for the keys the document scrolls by.
@@ -164,7 +166,8 @@ void HelpWindow::Form_Load(const Game& g)
     }
     // The viewer section's "RESIZING THE PICTURE" carries a second, clickable caption just
     // below it; it is drawn without ink so that the heading does not look doubled.
-    const help::PlacedSection& viewerSection = layout_.back();
+    const help::PlacedSection& viewerSection = layout_[kViewerSection];
+    const help::PlacedSection& lastSection = layout_.back();
     resizingLabel_ = addLabel(Frame1_, QStringLiteral("RESIZING THE PICTURE"), help::kTextLeft,
                               viewerSection.TextTop + help::kResizingLabelOffset, kSubPoints, true);
     QPalette clear = resizingLabel_->palette();
@@ -175,7 +178,7 @@ void HelpWindow::Form_Load(const Game& g)
         h->setObjectName(QStringLiteral("Label82"));
 
     QLabel* endNote = addLabel(Frame1_, QString::fromLatin1(help::kEndNote), help::kTextLeft,
-                               viewerSection.TextTop + viewerSection.TextHeight + help::kEndNoteGap,
+                               lastSection.TextTop + lastSection.TextHeight + help::kEndNoteGap,
                                kTextPoints, false);
     endNote->setObjectName(QStringLiteral("EndNote"));
     endNote->setEnabled(false);
@@ -227,7 +230,7 @@ void HelpWindow::topicClicked(int entry)
 
 void HelpWindow::resizingLabelClicked()
 {
-    setDocTop(help::kHeadingAbove - layout_.back().TextTop);
+    setDocTop(help::kHeadingAbove - layout_[kViewerSection].TextTop);
 }
 
 // Escape closes the window as Exit does; every other key goes to the document.

@@ -1,5 +1,8 @@
-// Time source for the game clock, the intro steps and the delayed return after a solved game.
+// Time source for the game clock, the intro steps and the delayed return after a solved game, and
+// the date a best time is kept with.
 #pragma once
+
+#include <string>
 
 namespace quiltra {
 
@@ -9,6 +12,8 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual double now() = 0;
+    // The local calendar date, "YYYY-MM-DD".
+    virtual std::string today() = 0;
 };
 
 } // namespace quiltra

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <chrono>
+#include <ctime>
 #include <random>
+#include <string>
 
 #include "platform/clock.h"
 #include "platform/random_source.h"
@@ -15,6 +17,15 @@ public:
     {
         using namespace std::chrono;
         return duration<double>(steady_clock::now().time_since_epoch()).count();
+    }
+    std::string today() override
+    {
+        const std::time_t t = std::time(nullptr);
+        std::tm local{};
+        char text[16] = "1970-01-01";
+        if (localtime_r(&t, &local))
+            std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+        return text;
     }
 };
 

@@ -22,7 +22,9 @@ namespace quiltra::test {
 class FakeClock : public Clock {
 public:
     double t = 1000.0;
+    std::string date = "2024-05-17";
     double now() override { return t; }
+    std::string today() override { return date; }
     void advance(double seconds) { t += seconds; }
 };
 

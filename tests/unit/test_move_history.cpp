@@ -1,5 +1,6 @@
 // Undo and redo over real play: swaps, Hint placements and slides taken back to the deal and
-// played forward again, with the counters; a new move drops what could be redone.
+// played forward again through the game, with the counters, the title, the marks, the clock and
+// the menu items; a new move drops what could be redone.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -13,42 +14,42 @@ namespace {
 
 class History : public PlayTest {
 protected:
-    MoveHistory history;
-    std::vector<PlaySnapshot> seen;   // the deal, then the arrangement after each recorded move
+    std::vector<PlaySnapshot> seen;   // the deal, then the arrangement after each move
 
     PlaySnapshot now() const { return takeSnapshot(board, game.counters()); }
-    // Runs one player action the way the game window is to record it.
+    // Runs one player action; a move (anything that changes pieces or counters) is remembered.
     void act(const std::function<void()>& action)
     {
         const PlaySnapshot before = now();
         action();
-        const PlaySnapshot after = now();
-        history.record(before, after);
-        if (after != before)
-            seen.push_back(after);
+        if (now() != before)
+            seen.push_back(now());
     }
-    void apply(const std::optional<PlaySnapshot>& s)
+    bool menuShows(bool undo, bool redo) const
     {
-        ASSERT_TRUE(s.has_value());
-        applySnapshot(*s, board, GameParts::counters(game));
+        return game.menus().mnuUndo.Enabled == undo && game.menus().mnuRedo.Enabled == redo &&
+               game.canUndo() == undo && game.canRedo() == redo;
     }
-    // Undoes every move, checking each arrangement on the way, then redoes them all.
+    // Undoes every move, checking each arrangement and the title on the way, then redoes them.
     void backToTheDealAndForward()
     {
         for (std::size_t i = seen.size() - 1; i > 0; --i) {
             SCOPED_TRACE(i);
-            ASSERT_TRUE(history.canUndo());
-            apply(history.undo());
+            ASSERT_TRUE(game.canUndo());
+            game.undo();
             EXPECT_EQ(now(), seen[i - 1]);
+            EXPECT_NE(game.Caption.find("Moves: 00" + std::to_string(seen[i - 1].Moves)),
+                      std::string::npos) << game.Caption;
         }
-        EXPECT_FALSE(history.canUndo());
-        EXPECT_FALSE(history.undo().has_value());
+        EXPECT_TRUE(menuShows(false, true));
+        game.undo();
+        EXPECT_EQ(now(), seen.front()) << "nothing more to undo";
         for (std::size_t i = 1; i < seen.size(); ++i) {
             SCOPED_TRACE(i);
-            apply(history.redo());
+            game.redo();
             EXPECT_EQ(now(), seen[i]);
         }
-        EXPECT_FALSE(history.canRedo());
+        EXPECT_TRUE(menuShows(true, false));
     }
 };
 
@@ -58,40 +59,52 @@ TEST_F(History, PuzzleSwapsAndHintPlacements)
     const std::vector<int> deal = {2, 1, 3, 4, 7, 6, 5, 8, 12, 10, 11, 9};
     play(Mode::Puzzle, deal);
     seen.push_back(now());
+    EXPECT_TRUE(menuShows(false, false));
     act([&] { game.image2_Click(9); });    // a selection is no move
     act([&] { game.image2_Click(12); });   // swap
     act([&] { game.image2_Click(3); });
     act([&] { game.image2_Click(3); });    // the same piece twice: a move that moves nothing
     act([&] { game.mnuHint_Click(); });    // marks only
     act([&] { game.mnuHint_Click(); });    // places piece 1
-    act([&] { game.image2_Click(1); });    // clears the marks
+    ASSERT_TRUE(game.HintsShown);
+    ASSERT_FALSE(visibleMarks().empty());
+
+    // Undoing the placement clears the marks and gives the hint back; redo places it again.
+    const int plays = rig.sound.count("Command=Play");
+    game.undo();
+    EXPECT_EQ(now(), seen[seen.size() - 2]);
+    EXPECT_FALSE(game.HintsShown);
+    EXPECT_TRUE(visibleMarks().empty());
+    EXPECT_EQ(board.SelectedPiece, -1);
+    EXPECT_NE(game.Caption.find("Hints: 000"), std::string::npos) << game.Caption;
+    EXPECT_EQ(rig.sound.count("Command=Play"), plays + 1) << "an undo sounds like a move";
+    game.redo();
+    EXPECT_EQ(now(), seen.back());
+
     act([&] { game.image2_Click(5); });
-    act([&] { game.image2_Click(7); });    // swap
+    act([&] { game.image2_Click(6); });    // swap
     ASSERT_EQ(seen.size(), 5u);
     EXPECT_EQ(now().Moves, 3);
     EXPECT_EQ(now().Hints, 1);
-    ASSERT_EQ(cells(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}) )
-        << "the last swap solves the game";
 
     backToTheDealAndForward();
 
     // A new move after two undos: the undone moves cannot come back, the earlier ones still undo.
-    apply(history.undo());
-    apply(history.undo());
-    ASSERT_TRUE(history.canRedo());
-    game.GameState = State::Playing;
+    game.undo();
+    game.undo();
+    ASSERT_TRUE(game.canRedo());
     act([&] { game.image2_Click(5); });
-    act([&] { game.image2_Click(6); });
-    EXPECT_FALSE(history.canRedo());
-    EXPECT_FALSE(history.redo().has_value());
+    act([&] { game.image2_Click(7); });
+    EXPECT_TRUE(menuShows(true, false));
+    const PlaySnapshot last = now();
+    game.redo();
+    EXPECT_EQ(now(), last);
+    game.undo();
     for (int i = 2; i >= 0; --i) {
-        apply(history.undo());
         EXPECT_EQ(now(), seen[std::size_t(i)]);
+        game.undo();
     }
-    EXPECT_FALSE(history.canUndo());
-
-    history.clear();
-    EXPECT_FALSE(history.canUndo() || history.canRedo());
+    EXPECT_FALSE(game.canUndo());
 }
 
 TEST_F(History, SliderSlidesByKeyAndMouseKeepTheEmptyCell)
@@ -112,12 +125,63 @@ TEST_F(History, SliderSlidesByKeyAndMouseKeepTheEmptyCell)
 
     backToTheDealAndForward();
     for (int i = 0; i < 4; ++i)
-        apply(history.undo());
+        game.undo();
     EXPECT_EQ(cellOf(board.PieceCount), 9) << "the empty cell is back in its corner";
+    EXPECT_FALSE(board.piece(board.PieceCount).Visible);
     // Play goes on from the restored arrangement: the gap is where the board says it is.
     act([&] { game.arrowSlide(Key::Down); });
     EXPECT_EQ(cells(), (std::vector<int>{1, 2, 3, 4, 5, 9, 7, 8, 6}));
-    EXPECT_FALSE(history.canRedo());
+    EXPECT_FALSE(game.canRedo());
+}
+
+// An undo acts like a move on the clock and only on the puzzle in view; the finish ends the history.
+TEST_F(History, ClockViewAndFinish)
+{
+    cut(4, 3);
+    play(Mode::Puzzle, {2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 12, 11});
+    game.image2_Click(11);
+    game.image2_Click(12);
+    ASSERT_TRUE(game.canUndo());
+    game.lostFocus();
+    ASSERT_TRUE(game.clock().paused());
+
+    game.mnuView_Click();    // the whole picture: nothing to take back there
+    game.undo();
+    EXPECT_EQ(cellOf(11), 11);
+    game.mnuView_Click();
+    game.undo();
+    EXPECT_EQ(cellOf(11), 12);
+    EXPECT_FALSE(game.clock().paused()) << "an undo resumes the clock";
+    game.redo();
+
+    rig.clock.advance(5);
+    game.image2_Click(1);
+    game.image2_Click(2);    // solves
+    ASSERT_EQ(game.GameState, State::Solved);
+    EXPECT_TRUE(menuShows(false, false));
+    game.undo();
+    EXPECT_TRUE(misplaced().empty()) << "a solved game cannot be undone";
+}
+
+// A new window size lays the pieces out again; undo still leads back through the same cells.
+TEST_F(History, UndoFollowsThePiecesToANewLayout)
+{
+    cut(4, 3);
+    play(Mode::Puzzle, {2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 12, 11});
+    game.image2_Click(3);
+    game.image2_Click(4);
+    const Single leftBefore = board.HomeLeft[2];
+    game.Picture2.Width = 12000;
+    game.Picture2.Height = 8000;
+    game.Image1.Width = 11000;
+    game.Image1.Height = 7000;
+    game.Divide_Pic2();
+    ASSERT_NE(board.HomeLeft[2], leftBefore);
+    ASSERT_TRUE(game.canUndo());
+    game.undo();
+    EXPECT_EQ(cells(), (std::vector<int>{2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 12, 11}));
+    game.redo();
+    EXPECT_EQ(cells(), (std::vector<int>{2, 1, 4, 3, 5, 6, 7, 8, 9, 10, 12, 11}));
 }
 
 TEST(MoveHistoryBounds, OldestStepsAreForgottenAndAStrangeStartBeginsAgain)

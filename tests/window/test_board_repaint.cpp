@@ -106,7 +106,7 @@ public:
     QString step()
     {
         Game& g = w_.game();
-        switch (pick(18)) {
+        switch (pick(21)) {
         case 0: case 1:
             return menu(QStringLiteral("mnuPuz"), QStringLiteral("New Game Puzzle"));
         case 2:
@@ -171,6 +171,13 @@ public:
                 .arg(hints)
                 .arg(g.GameState == State::Solved ? " (solved)" : "");
         }
+        case 18:
+            QTest::keyClick(&w_, pick(2) == 0 ? Qt::Key_Space : Qt::Key_Return);
+            return QStringLiteral("Space");
+        case 19:
+            return menu(QStringLiteral("mnuUndo"), QStringLiteral("Undo"));
+        case 20:
+            return menu(QStringLiteral("mnuRedo"), QStringLiteral("Redo"));
         default:
             rig_.advance(pick(2) == 0 ? 0.3 : 2.5);
             return QStringLiteral("time");

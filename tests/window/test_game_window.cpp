@@ -1,5 +1,6 @@
 // The game window driven through Qt: the intro with a scripted clock, the menus it enables, the
-// + and - keys, pausing, the exit question, and the board widget's clicks.
+// + and - keys, pausing, the exit question, the board widget's clicks, Undo and Redo, the keyboard
+// cursor's frame and the new best time's banner.
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
@@ -25,6 +26,24 @@ QPoint centreOfPiece(const Game& g, int k)
     const Piece& p = g.board().piece(k);
     return QPoint(int(toPixels(g.Picture2.Left + p.Left + g.board().PieceWidth / 2)),
                   int(toPixels(g.Picture2.Top + p.Top + g.board().PieceHeight / 2)));
+}
+
+QImage boardImage(GameWindow& w)
+{
+    return w.board()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Pure black and pure white pixels in a rectangle of the board.
+std::pair<int, int> blackAndWhite(const QImage& image, const QRect& area)
+{
+    int black = 0, white = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            black += p == qRgb(0, 0, 0);
+            white += p == qRgb(255, 255, 255);
+        }
+    return {black, white};
 }
 
 } // namespace
@@ -207,6 +226,83 @@ private slots:
         QVERIFY(w.windowTitle().contains(QStringLiteral("Moves: 001")));
         QCOMPARE(g.board().piece(1).Left, b.Left);
         QCOMPARE(g.board().piece(2).Top, a.Top);
+    }
+
+    void undoAndRedoItemsFollowTheHistory()
+    {
+        ProgramRig rig({"Cat.jpg"});
+        rig.finishIntro();
+        GameWindow& w = rig.window();
+        Game& g = rig.game();
+        w.action(QStringLiteral("mnuPuz"))->trigger();
+        QVERIFY(!enabled(w, "mnuUndo") && !enabled(w, "mnuRedo"));
+        QCOMPARE(w.action(QStringLiteral("mnuUndo"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+        QVERIFY(w.action(QStringLiteral("mnuRedo"))->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Y"))));
+        QTest::mouseClick(w.board(), Qt::LeftButton, {}, centreOfPiece(g, 1));
+        QTest::mouseClick(w.board(), Qt::LeftButton, {}, centreOfPiece(g, 2));
+        QVERIFY(w.windowTitle().contains(QStringLiteral("Moves: 001")));
+        QVERIFY(enabled(w, "mnuUndo") && !enabled(w, "mnuRedo"));
+        w.action(QStringLiteral("mnuUndo"))->trigger();
+        QVERIFY(w.windowTitle().contains(QStringLiteral("Moves: 000")));
+        QVERIFY(!enabled(w, "mnuUndo") && enabled(w, "mnuRedo"));
+        w.action(QStringLiteral("mnuRedo"))->trigger();
+        QVERIFY(w.windowTitle().contains(QStringLiteral("Moves: 001")));
+        w.action(QStringLiteral("mnuSlide"))->trigger();
+        QVERIFY(!enabled(w, "mnuUndo") && !enabled(w, "mnuRedo"));
+    }
+
+    void theCursorFrameAndTheNewBestBannerArePainted()
+    {
+        ProgramRig rig({"Cat.jpg"});
+        rig.finishIntro();
+        GameWindow& w = rig.window();
+        Game& g = rig.game();
+        const QImage wholeBefore = boardImage(w);
+        w.action(QStringLiteral("mnuPuz"))->trigger();
+
+        // The cursor: black and white dashes inside the top-left cell, clear of its edge.
+        int k = 1;
+        for (int j = 2; j <= g.board().PieceCount; ++j) {
+            const QRect p = pieceOnScreen(g, j), best = pieceOnScreen(g, k);
+            if (p.top() < best.top() || (p.top() == best.top() && p.left() < best.left()))
+                k = j;
+        }
+        const QRect topLeft = pieceOnScreen(g, k);
+        const QRect edge(topLeft.left() + 8, topLeft.top() + 7, topLeft.width() - 16, 3);
+        const QImage before = boardImage(w);
+        QTest::keyClick(&w, Qt::Key_Right);
+        QVERIFY(g.cursor().visible());
+        const QImage after = boardImage(w);
+        QVERIFY(before.copy(edge) != after.copy(edge));
+        const auto [black, white] = blackAndWhite(after, edge);
+        QVERIFY2(black > edge.width() / 2 && white > edge.width() / 2,
+                 qPrintable(QStringLiteral("%1 black, %2 white").arg(black).arg(white)));
+        QTest::mouseClick(w.board(), Qt::LeftButton, {}, centreOfPiece(g, k));
+        QVERIFY(!g.cursor().visible());
+        QCOMPARE(boardImage(w).copy(edge), before.copy(edge));
+        QTest::mouseClick(w.board(), Qt::LeftButton, {}, centreOfPiece(g, k));
+
+        // The finish: when the whole picture returns, a dark band with white text crosses it.
+        for (int i = 0; i < 400 && g.GameState != State::Solved; ++i)
+            w.action(QStringLiteral("mnuHint"))->trigger();
+        QCOMPARE(g.GameState, State::Solved);
+        rig.advance(3);
+        QCOMPARE(g.GameState, State::WholePicture);
+        QVERIFY(QString::fromStdString(g.newBestBanner()).startsWith(QStringLiteral("New best time  ")));
+        const QImage banner = boardImage(w);
+        const QRect picture(int(toPixels(g.Image1.Left)), int(toPixels(g.Image1.Top)),
+                            int(toPixels(g.Image1.Width)), int(toPixels(g.Image1.Height)));
+        const QRect band(picture.left() + 2, picture.center().y() - 3, picture.width() - 4, 6);
+        int darker = 0, lighter = 0;
+        for (int y = band.top(); y <= band.bottom(); ++y)
+            for (int x = band.left(); x <= band.right(); ++x) {
+                const int was = qGray(wholeBefore.pixel(x, y)), now = qGray(banner.pixel(x, y));
+                darker += now < was;
+                lighter += qGray(banner.pixel(x, y)) > 200 && now > was;
+            }
+        QVERIFY2(darker > band.width() * band.height() / 2 && lighter > 0,
+                 qPrintable(QStringLiteral("%1 darker, %2 lighter").arg(darker).arg(lighter)));
+        QVERIFY(QFile::exists(rig.path(QStringLiteral("times.txt"))));
     }
 };
 

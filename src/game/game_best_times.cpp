@@ -1,0 +1,93 @@
+// Best times: the result of each finished game joins "times.txt", and a new best is announced by a
+// banner over the whole picture.
+#include <algorithm>
+#include <charconv>
+#include <string_view>
+
+#include "game/game.h"
+#include "platform/clock.h"
+#include "platform/message_box.h"
+
+namespace quiltra {
+
+namespace {
+
+// A part of the clock text (" 0", "01") as a number; 0 for anything else.
+std::int32_t clockPart(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    std::int32_t value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+// The time as the caption shows it at the finish, in whole seconds.
+std::int32_t shownSeconds(const GameClock& clock)
+{
+    const std::int64_t total = std::int64_t(clockPart(clock.hours())) * 3600 +
+                               clockPart(clock.minutes()) * 60 + clockPart(clock.seconds());
+    return std::int32_t(std::min<std::int64_t>(total, kMaxResultSeconds));
+}
+
+std::string trimmed(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+} // namespace
+
+BestTimes& Game::bestTimes()
+{
+    if (!bestTimes_)
+        bestTimes_ = loadBestTimes(program.SettingsFolder);
+    return *bestTimes_;
+}
+
+bool Game::saveTimes(const BestTimes& times, std::string& error) const
+{
+    return saveBestTimes(program.SettingsFolder, times, error);
+}
+
+std::string Game::newBestBanner() const
+{
+    const bool wholePictureAfterFinish =
+        GameState == State::WholePicture && Image1.Visible && !Picture2.Visible;
+    return wholePictureAfterFinish ? banner_ : std::string();
+}
+
+// The intro's picture is no picture of the player's, so its finish is never a result. A results
+// file that cannot be written is told once in a session; play goes on either way.
+void Game::finishPlay()
+{
+    forgetGame();
+    if (introRunning || menus_.mnuCurrent.Caption.empty())
+        return;
+    TimeResult result;
+    result.Picture = menus_.mnuCurrent.Caption;
+    result.Cols = board_.GridCols;
+    result.Rows = board_.GridRows;
+    result.PlayMode = program.PlayMode;
+    result.Seconds = shownSeconds(clock_);
+    result.Moves = counters_.moves();
+    result.Hints = counters_.hints();
+    result.Date = services.clock->today();
+
+    BestTimes& times = bestTimes();
+    const RecordOutcome outcome = times.record(result);
+    if (!outcome.kept())
+        return;
+    if (outcome.newBest())
+        banner_ = "New best time  " + trimmed(clock_.text()) + "  Moves " +
+                  std::to_string(result.Moves) + "  Hints " + std::to_string(result.Hints);
+    std::string error;
+    if (!saveTimes(times, error) && !timesFailureTold_) {
+        timesFailureTold_ = true;
+        services.messages->show("The best times could not be saved: " + error +
+                                    ". They are kept until Quiltra is closed.",
+                                "Quiltra", MessageButtons::Ok);
+    }
+}
+
+} // namespace quiltra

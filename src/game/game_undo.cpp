@@ -1,0 +1,89 @@
+// Undo and redo: the history of the game in progress, kept move by move and put back on request.
+#include <algorithm>
+#include <map>
+#include <utility>
+
+#include "game/game.h"
+#include "game/play_support.h"
+
+namespace quiltra {
+
+namespace {
+
+void showHistory(GameMenus& menus, const MoveHistory& history)
+{
+    menus.mnuUndo.Enabled = history.canUndo();
+    menus.mnuRedo.Enabled = history.canRedo();
+}
+
+} // namespace
+
+void Game::recordMove(const PlaySnapshot& before)
+{
+    history_.record(before, takeSnapshot(board_, counters_));
+    showHistory(menus_, history_);
+}
+
+void Game::undo()
+{
+    if (!puzzleInPlay(*this))
+        return;
+    if (const std::optional<PlaySnapshot> snapshot = history_.undo())
+        returnTo(*snapshot);
+}
+
+void Game::redo()
+{
+    if (!puzzleInPlay(*this))
+        return;
+    if (const std::optional<PlaySnapshot> snapshot = history_.redo())
+        returnTo(*snapshot);
+}
+
+// The arrangement comes back as a move makes one: the clock starts or resumes, the move sounds and
+// the caption follows. Selection and hint marks would point at pieces that have moved, so they go.
+// The picture is not checked: a solved game has no history, so an undo or redo reaches a solved
+// picture only when the deal itself was one, and going back to the deal does not end the game.
+void Game::returnTo(const PlaySnapshot& snapshot)
+{
+    applySnapshot(snapshot, board_, counters_);
+    const std::uint32_t hint = frameColour(program.HintColor);
+    for (int k = 1; k <= board_.pieceTotal(); ++k)
+        board_.hideMark(k, hint);
+    HintsShown = false;
+    board_.SelectedPiece = -1;
+    resumeClock();
+    startClock();
+    playMoveSound();
+    showHistory(menus_, history_);
+    RefreshStatus();
+}
+
+void Game::forgetGame()
+{
+    history_.clear();
+    showHistory(menus_, history_);
+    cursor_.hide();
+    banner_.clear();
+}
+
+// Every piece stands in a home cell before the layout changes and in the same cell after it, so
+// each old cell place has exactly one new place.
+void Game::relocateHistory(const std::vector<Single>& oldLeft, const std::vector<Single>& oldTop)
+{
+    std::map<std::pair<Single, Single>, PiecePlace> places;
+    const std::size_t cells = std::min({oldLeft.size(), oldTop.size(), board_.HomeLeft.size(),
+                                        board_.HomeTop.size()});
+    for (std::size_t j = 1; j < cells; ++j)
+        places.emplace(std::pair(oldLeft[j], oldTop[j]),
+                       PiecePlace{board_.HomeLeft[j], board_.HomeTop[j]});
+    history_.relocate([&places](PiecePlace p) -> std::optional<PiecePlace> {
+        const auto it = places.find(std::pair(p.Left, p.Top));
+        if (it == places.end())
+            return std::nullopt;
+        return it->second;
+    });
+    showHistory(menus_, history_);
+}
+
+} // namespace quiltra

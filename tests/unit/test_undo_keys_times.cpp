@@ -1,0 +1,249 @@
+// Through the game's own commands: what forgets the move history, keyboard play on the cursor,
+// and the best time kept at the finish with its banner and its file.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "game/cell_grid.h"
+#include "game/text_fields.h"
+#include "support/fakes.h"
+#include "support/game_parts.h"
+#include "support/temp_folder.h"
+
+namespace quiltra {
+namespace {
+
+using test::GameRig;
+using test::TempFolder;
+
+// A game window with two listed pictures; "init.txt", "last.txt" and "times.txt" go to a
+// temporary folder.
+struct TimesRig : GameRig {
+    TempFolder tmp;
+    std::string alpha = tmp / "Pics/alpha.jpg";   // 400 x 300 pixels
+    std::string beta = tmp / "Pics/beta.jpg";
+
+    TimesRig()
+    {
+        program.SettingsFolder = tmp.path();
+        tmp.write("Pics/alpha.jpg", "jpeg");
+        tmp.write("Pics/beta.jpg", "jpeg");
+        for (const std::string& path : {alpha, beta}) {
+            pictures.List1.push_back(path);
+            pictures.List2.push_back(displayName(path));
+        }
+        clip.files = {{alpha, 400, 300}, {beta, 400, 300}};
+        game.Form_Load();
+        game.introRunning = false;
+    }
+    void chooseSize(const std::string& size)
+    {
+        for (int i = 0; i < game.SizeCount; ++i)
+            if (game.menus().mnuSize()[std::size_t(i)].Caption == size)
+                game.mnuSize_Click(i);
+        ASSERT_EQ(game.menus().mnuCurSize.Caption, size);
+    }
+    void newGame(int index, const std::string& size)
+    {
+        game.mnuPict_Click(index);
+        chooseSize(size);
+        game.mnuPuz_Click();
+    }
+    // The piece standing on cell c.
+    int pieceOn(int c) const
+    {
+        const CellGrid grid = boardCells(game);
+        for (int k = 1; k <= game.board().PieceCount; ++k)
+            if (grid.cellAt(game.board().piece(k).Left, game.board().piece(k).Top) == c)
+                return k;
+        return 0;
+    }
+    // A swap that leaves the deal unsolved: two pieces away from home.
+    void someSwap()
+    {
+        int a = 1;
+        while (pieceOn(a) == a)
+            ++a;
+        game.image2_Click(pieceOn(a));
+        game.image2_Click(pieceOn(a == 1 ? 2 : 1));
+    }
+    // Swaps every piece home, the last swap `seconds` after the game's first click.
+    void solve(double seconds)
+    {
+        bool first = true;
+        for (int c = 1; c <= game.board().PieceCount; ++c) {
+            if (pieceOn(c) == c)
+                continue;
+            game.image2_Click(c);
+            if (first) {
+                clock.advance(seconds);
+                game.Timer1_Timer();
+                first = false;
+            }
+            game.image2_Click(pieceOn(c));
+        }
+        ASSERT_EQ(game.GameState, State::Solved);
+    }
+    // Two seconds after the finish the whole picture returns.
+    void wholePictureReturns()
+    {
+        clock.advance(3);
+        game.Timer1_Timer();
+        ASSERT_EQ(game.GameState, State::WholePicture);
+    }
+    bool forgotten() const
+    {
+        return !game.canUndo() && !game.canRedo() && !game.menus().mnuUndo.Enabled &&
+               !game.menus().mnuRedo.Enabled;
+    }
+};
+
+TEST(HistoryForgotten, ByNewGameSizePictureLoadAndFinish)
+{
+    TimesRig rig;
+    Game& g = rig.game;
+    const std::vector<std::pair<const char*, std::function<void()>>> events = {
+        {"New Game Puzzle", [&] { g.mnuPuz_Click(); }},
+        {"New Game Slider", [&] { g.mnuSlide_Click(); }},
+        {"size", [&] { rig.chooseSize("5x3=15"); }},
+        {"picture", [&] { g.mnuPict_Click(1); }},
+        {"Load", [&] { g.mnuRestore_Click(); }},
+    };
+    for (const auto& [name, event] : events) {
+        SCOPED_TRACE(name);
+        rig.newGame(0, "4x3=12");
+        rig.someSwap();
+        g.mnuSave_Click();
+        rig.someSwap();
+        g.undo();
+        ASSERT_TRUE(g.canUndo() && g.canRedo());
+        ASSERT_TRUE(g.menus().mnuUndo.Enabled && g.menus().mnuRedo.Enabled);
+        event();
+        EXPECT_TRUE(rig.forgotten());
+    }
+    EXPECT_TRUE(rig.messages.shown.empty());
+
+    rig.newGame(0, "4x3=12");
+    rig.someSwap();
+    rig.solve(10);
+    EXPECT_TRUE(rig.forgotten());
+}
+
+TEST(KeyboardPlay, ArrowsMoveTheCursorAndSpaceOrReturnClickTheCell)
+{
+    TimesRig rig;
+    Game& g = rig.game;
+    rig.newGame(0, "4x3=12");
+    g.keyDown(Key::Space);
+    EXPECT_TRUE(g.cursor().visible()) << "the first key only shows the cursor";
+    EXPECT_EQ(g.board().SelectedPiece, -1);
+    g.keyDown(Key::Right);
+    g.keyDown(Key::Down);
+    ASSERT_EQ(g.cursor().cell(), 6);
+
+    const int first = rig.pieceOn(6), second = rig.pieceOn(7);
+    g.keyDown(Key::Space);
+    EXPECT_EQ(g.board().SelectedPiece, first);
+    EXPECT_TRUE(g.clock().running()) << "the clock starts as with a click";
+    g.keyDown(Key::Right);
+    g.keyDown(Key::Return);
+    EXPECT_EQ(rig.pieceOn(6), second);
+    EXPECT_EQ(rig.pieceOn(7), first);
+    EXPECT_EQ(g.counters().moves(), 1);
+    EXPECT_TRUE(g.cursor().visible());
+    g.undo();
+    EXPECT_EQ(rig.pieceOn(6), first) << "a swap by keys is undone like any other";
+
+    g.image2_Click(rig.pieceOn(1));
+    EXPECT_FALSE(g.cursor().visible()) << "a mouse click hides the cursor";
+    g.keyDown(Key::Left);
+    EXPECT_EQ(g.cursor().cell(), 7) << "and the next arrow shows it where it was";
+
+    // The whole picture in view: keys do nothing to the cursor or the pieces.
+    g.mnuView_Click();
+    g.keyDown(Key::Left);
+    g.keyDown(Key::Space);
+    EXPECT_EQ(g.cursor().cell(), 7);
+    EXPECT_EQ(g.counters().moves(), 0);
+}
+
+TEST(KeyboardPlay, SliderArrowsSlideAndSpaceClicksUnderTheCursor)
+{
+    TimesRig rig;
+    Game& g = rig.game;
+    rig.game.mnuPict_Click(0);
+    rig.chooseSize("4x3=12");
+    g.mnuSlide_Click();
+    const int gap = g.board().PieceCount;
+    const CellGrid grid = boardCells(g);
+    const auto cellOf = [&](int k) {
+        return grid.cellAt(g.board().piece(k).Left, g.board().piece(k).Top);
+    };
+    // Bring the gap to cell 2 by arrows, which slide as before and leave the cursor alone.
+    while (grid.row(cellOf(gap)) > 0)
+        g.keyDown(Key::Down);
+    while (grid.column(cellOf(gap)) > 1)
+        g.keyDown(Key::Right);
+    while (grid.column(cellOf(gap)) < 1)
+        g.keyDown(Key::Left);
+    ASSERT_EQ(cellOf(gap), 2);
+    EXPECT_FALSE(g.cursor().visible());
+    const int moves = g.counters().moves();
+
+    g.keyDown(Key::Return);       // shows the cursor on cell 1
+    const int k = rig.pieceOn(1);
+    g.keyDown(Key::Return);       // selects the piece on cell 1
+    EXPECT_EQ(g.board().SelectedPiece, k);
+    EXPECT_EQ(cellOf(k), 1);
+    EXPECT_EQ(g.counters().moves(), moves);
+}
+
+TEST(BestTimeAtFinish, KeptAtTheFinishWithABannerForANewBest)
+{
+    TimesRig rig;
+    Game& g = rig.game;
+    rig.newGame(0, "4x3=12");
+    rig.someSwap();
+    rig.solve(75);
+    const int moves = g.counters().moves();
+    EXPECT_TRUE(g.newBestBanner().empty()) << "the banner waits for the whole picture";
+    const std::string line = "alpha.jpg\t4\t3\tpuzzle\t75\t" + std::to_string(moves) +
+                             "\t0\t2024-05-17";
+    EXPECT_NE(rig.tmp.read("times.txt").find(line), std::string::npos) << rig.tmp.read("times.txt");
+    rig.wholePictureReturns();
+    EXPECT_EQ(g.newBestBanner(),
+              "New best time  0:01:15  Moves " + std::to_string(moves) + "  Hints 0");
+    EXPECT_NE(g.Caption.find("Time:  0:01:15"), std::string::npos) << "the title keeps its status";
+    EXPECT_FALSE(g.cursor().visible());
+
+    // A slower game is kept but is no new best; the next game takes the banner away.
+    g.Image1_Click();
+    rig.solve(90);
+    rig.wholePictureReturns();
+    EXPECT_TRUE(g.newBestBanner().empty());
+    EXPECT_EQ(g.bestTimes().group("alpha.jpg", 4, 3, Mode::Puzzle).size(), 2u);
+    EXPECT_EQ(loadBestTimes(rig.tmp.path()), g.bestTimes());
+    EXPECT_TRUE(rig.messages.shown.empty());
+}
+
+TEST(BestTimeAtFinish, AFailedWriteIsToldOnceAndPlayGoesOn)
+{
+    TimesRig rig;
+    Game& g = rig.game;
+    rig.tmp.write("plain", "a file, not a folder");
+    rig.program.SettingsFolder = rig.tmp / "plain";
+    for (int game = 0; game < 2; ++game) {
+        rig.newGame(0, "4x3=12");
+        rig.someSwap();
+        rig.solve(30 + game);
+        rig.wholePictureReturns();
+    }
+    ASSERT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_EQ(rig.messages.shown[0].text.rfind("The best times could not be saved: ", 0), 0u);
+    EXPECT_EQ(g.bestTimes().size(), 2u) << "the results stay for the session";
+    EXPECT_EQ(g.GameState, State::WholePicture);
+}
+
+} // namespace
+} // namespace quiltra
