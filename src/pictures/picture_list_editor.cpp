@@ -183,13 +183,19 @@ void PictureListEditor::Form_Load()
     EditorClosedByOK = false;
 }
 
+void fillPictureList(PictureList& lists, const std::vector<std::string>& entries)
+{
+    lists.List1 = entries;
+    lists.List3 = entries;
+    lists.List2.clear();
+    lists.List2.reserve(entries.size());
+    for (const std::string& path : entries)
+        lists.List2.push_back(displayName(path));
+}
+
 void PictureListEditor::setEntries(const std::vector<std::string>& entries)
 {
-    lists_.List1 = entries;
-    lists_.List3 = entries;
-    lists_.List2.clear();
-    for (const std::string& path : entries)
-        lists_.List2.push_back(displayName(path));
+    fillPictureList(lists_, entries);
     // A hidden editor fills its list box when it opens (showEvent), not at start-up.
     if (isVisible())
         refillList();

@@ -1,5 +1,5 @@
-// The Picture List Editor (Form1): edits the program's picture list, loaded hidden at start-up
-// and never destroyed. Adds pictures from disk, removes and reorders them, previews them, and on
+// The Picture List Editor (Form1): edits the program's picture list, built hidden when it is first
+// asked for and never destroyed. Adds pictures from disk, removes and reorders them, previews them, and on
 // OK commits the list and has the program write the settings file (Save_Info).
 #pragma once
 
@@ -26,7 +26,13 @@ class FolderList;
 class Game;
 class MessageBoxes;
 class PreviewImage;
+class PreviewLoader;
 class ViewBox;
+struct LoadedPicture;
+
+// Fills the program's picture list with the entries read at start-up: List1 and List3 with the
+// paths, List2 with their names.
+void fillPictureList(PictureList& lists, const std::vector<std::string>& entries);
 
 // The visible picture list (List2): reports presses and releases with the row under the mouse
 // after the list has handled them, the Delete key, released arrow keys and gaining the focus.

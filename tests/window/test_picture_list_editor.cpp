@@ -23,7 +23,7 @@ using Names = std::vector<std::string>;
 struct EditorRig {
     ProgramRig rig{{"Cat.jpg", "Fig.jpg", "Wine.jpg"}};
     PictureFolder pics;
-    PictureListEditor& editor = *rig.program->form1;
+    PictureListEditor& editor = rig.program->editor();
 
     EditorRig() { rig.finishIntro(); }
     Game& game() { return rig.game(); }
