@@ -11,6 +11,7 @@
 #include "game/text_fields.h"
 #include "pictures/browse_lists.h"
 #include "pictures/file_patterns.h"
+#include "pictures/preview_loader.h"
 #include "platform/message_box.h"
 #include "platform/native_path.h"
 
@@ -151,6 +152,11 @@ void PictureListEditor::buildElements()
     QPushButton* cancel = addButton(this, "Cancel", QStringLiteral("Cancel"));
     placeTwips(cancel, 7005, 5700, 1125, 375);
 
+    previews_ = new PreviewLoader(this);
+    previews_->onLoaded = [this](const QString& path, LoadedPicture loaded) {
+        previewLoaded(path, std::move(loaded));
+    };
+
     connect(add, &QPushButton::clicked, this, [this] { Add_Click(); });
     connect(remove, &QPushButton::clicked, this, [this] { Remove_Click(); });
     connect(ok, &QPushButton::clicked, this, [this] { OK_Click(); });
@@ -275,6 +281,7 @@ void PictureListEditor::Cancel_Click()
 void PictureListEditor::closeEvent(QCloseEvent* event)
 {
     event->ignore();
+    previews_->cancel();
     if (!EditorClosedByOK) {
         lists_.List1 = lists_.List3;
         lists_.List2.clear();
@@ -305,6 +312,7 @@ void PictureListEditor::changeEvent(QEvent* event)
 
 void PictureListEditor::Form_Resize()
 {
+    previews_->cancel();
     List2_->clearSelection();
     File1_->clearSelection();
     Label10_->hide();

@@ -226,8 +226,8 @@ private slots:
         auto* files = editor.findChild<FileList*>("File1");
         QCOMPARE(itemTexts(files), QStringList{kShownName});
         files->setCurrentItem(files->item(0));
+        QTRY_COMPARE(editor.findChild<QLabel*>("Label10")->text(), kShownName);
         QVERIFY(rig.messages.shown.empty());
-        QCOMPARE(editor.findChild<QLabel*>("Label10")->text(), kShownName);
         QVERIFY(!editor.previewPicture().isNull());
 
         editor.findChild<QPushButton*>("Add")->click();
