@@ -47,8 +47,8 @@ int previewSide(const QWidget* preview)
 
 PreviewLoader::PreviewLoader(QObject* parent) : QObject(parent)
 {
-    decode = [](const QString& path, int side) {
-        return loadPicture(path, previewLongSide(path, side));
+    decode = [](const QString& path, int side, const std::atomic<bool>& stop) {
+        return loadPicture(path, previewLongSide(path, side), &stop);
     };
     connect(&watcher_, &QFutureWatcherBase::finished, this, [this] { finished(); });
 }
@@ -57,16 +57,20 @@ void PreviewLoader::request(const QString& path, int side)
 {
     const Job job{path, side, ++next_};
     wanted_ = job.id;
-    if (running_)
+    if (running_) {
+        runningStop_->store(true);
         waiting_ = job;
-    else
+    } else {
         start(job);
+    }
 }
 
 void PreviewLoader::cancel()
 {
     wanted_ = 0;
     waiting_ = Job{};
+    if (running_)
+        runningStop_->store(true);
 }
 
 // The worker holds only the path, the size and a copy of the decode: a window closed meanwhile
@@ -75,12 +79,13 @@ void PreviewLoader::start(const Job& job)
 {
     running_ = job.id;
     runningPath_ = job.path;
+    runningStop_ = std::make_shared<std::atomic<bool>>(false);
     auto promise = std::make_shared<QPromise<LoadedPicture>>();
     watcher_.setFuture(promise->future());
     promise->start();
     QThreadPool::globalInstance()->start(
-        [promise, decode = decode, path = job.path, side = job.side] {
-            promise->addResult(decode(path, side));
+        [promise, decode = decode, path = job.path, side = job.side, stop = runningStop_] {
+            promise->addResult(decode(path, side, *stop));
             promise->finish();
         });
 }
@@ -96,6 +101,7 @@ void PreviewLoader::finished()
         picture.error = QStringLiteral("Invalid picture");
     running_ = 0;
     runningPath_.clear();
+    runningStop_.reset();
     if (waiting_.id) {
         const Job next = waiting_;
         waiting_ = Job{};

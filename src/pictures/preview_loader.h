@@ -5,8 +5,10 @@
 #include <QFutureWatcher>
 #include <QObject>
 #include <QString>
+#include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "platform/picture_loader.h"
 
@@ -27,8 +29,8 @@ public:
     explicit PreviewLoader(QObject* parent);
 
     // Asks for `path` decoded to cover a square of `side` pixels. It supersedes every earlier
-    // request: a request still waiting never starts, and the result of one being decoded is
-    // dropped. At most one decode runs; the next waits for it.
+    // request: a request still waiting never starts, and one being decoded is told to stop and
+    // its result dropped. At most one decode runs; the next waits for it.
     void request(const QString& path, int side);
     // No earlier request delivers a result.
     void cancel();
@@ -38,8 +40,10 @@ public:
     // Runs on the window's thread with the latest request's picture, or its failure.
     std::function<void(const QString& path, LoadedPicture picture)> onLoaded;
     // The decode the worker runs for (path, side); the loader's own by default. It must not
-    // touch the window: it runs on the worker thread.
-    std::function<LoadedPicture(const QString& path, int side)> decode;
+    // touch the window: it runs on the worker thread. `stop` is raised when the request is
+    // superseded or cancelled, so that the next one need not wait for the whole decode.
+    std::function<LoadedPicture(const QString& path, int side, const std::atomic<bool>& stop)>
+        decode;
 
 private:
     struct Job {
@@ -55,6 +59,7 @@ private:
     std::uint64_t wanted_ = 0;   // the request whose result is delivered; 0 when none
     std::uint64_t running_ = 0;  // the request being decoded; 0 when none
     QString runningPath_;
+    std::shared_ptr<std::atomic<bool>> runningStop_;   // raised when the running one is unwanted
     Job waiting_;                // the request to start next; id 0 when none
 };
 

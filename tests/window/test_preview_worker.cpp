@@ -34,11 +34,12 @@ struct HeldDecodes {
     std::atomic<int> mostAtOnce{0};
     std::mutex lock;
     QStringList paths;
+    QList<bool> stopped;   // whether each decode had been told to stop when it was let through
 
     void install(PreviewLoader* loader)
     {
         QVERIFY(loader);
-        loader->decode = [this](const QString& path, int side) {
+        loader->decode = [this](const QString& path, int side, const std::atomic<bool>& stop) {
             {
                 std::lock_guard<std::mutex> hold(lock);
                 paths << QFileInfo(path).fileName();
@@ -48,6 +49,10 @@ struct HeldDecodes {
                 ;
             ++started;
             gate.acquire();
+            {
+                std::lock_guard<std::mutex> hold(lock);
+                stopped << stop.load();
+            }
             LoadedPicture loaded = loadPicture(path, previewLongSide(path, side));
             --running;
             return loaded;
@@ -106,6 +111,10 @@ void arrowingWhileDecoding(HeldDecodes& held, QListWidget* files, PreviewImage* 
     QVERIFY(image->picture() != shownA);
     QCOMPARE(held.decoded(), (QStringList{"A.jpg", "B.jpg", "C.jpg"}));
     QCOMPARE(held.mostAtOnce.load(), 1);
+    {
+        std::lock_guard<std::mutex> hold(held.lock);
+        QCOMPARE(held.stopped, (QList<bool>{false, true, false}));
+    }
 }
 
 void makePictures(const PictureFolder& pics)
@@ -187,6 +196,10 @@ private slots:
         QVERIFY(image->picture().width() >= side && image->picture().height() >= side);
         QVERIFY2(image->picture().height() < 2 * side, qPrintable(QString::number(side)));
         QCOMPARE(open->previewNaturalSize(), QSize(1600, 1200));
+        // A decode told to stop gives no picture.
+        const std::atomic<bool> raised{true};
+        QCOMPARE(loadPicture(pics.file("Big.jpg"), side, &raised).error,
+                 QString::fromLatin1(kStoppedDecode));
 
         open->findChild<QPushButton*>("Open")->click();
         QTRY_VERIFY(rig.program->form10.isNull());
