@@ -42,11 +42,21 @@ median() { sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) print "nan"; else if
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b == 0) print "nan"; else printf "%.2f", a / b }'; }
 
 # ---- The display and the audio server ----
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { say "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
+# Starts a private X server; started again by `start` if it is gone (on a shared machine another
+# user's clean-up may end it).
+# A display number far from the low ones that other X servers and tests on the machine take.
+start_display() {
+    local n=$(( 300 + RANDOM % 600 ))
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1600x1200x24 -nolisten tcp 2>/dev/null &
+    XVFB=$!
+    pids+=($XVFB)
+    for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    [ -e "/tmp/.X11-unix/X$n" ] || { say "Xvfb did not start"; exit 1; }
+    export DISPLAY=":$n"
+}
+start_display
+export QT_QPA_PLATFORM=xcb
 export HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
@@ -92,7 +102,23 @@ dir_48=$(program_folder mp48 "$work/photo-48mp.jpg")
 
 # ---- Process helpers ----
 # Starts a program through first_window; sets PID (the program) and MAPPED (ms to its first window).
+# A launch that cannot reach the X server is tried again on a new one (counted in RESTARTS).
+RESTARTS=0
 start() {
+    local attempt
+    for attempt in 1 2 3; do
+        if ! kill -0 "$XVFB" 2>/dev/null || [ ! -e "/tmp/.X11-unix/X${DISPLAY#:}" ] ||
+           ! xdpyinfo >/dev/null 2>&1; then
+            say "the X server cannot be reached: starting another"
+            kill "$XVFB" 2>/dev/null || true
+            RESTARTS=$((RESTARTS + 1))
+            start_display
+        fi
+        start_once "$@" && return 0
+    done
+    return 1
+}
+start_once() {
     local out="$work/start.$RANDOM"
     : > "$out"
     "$bench/first_window" "$@" >"$out" 2>"$out.err" &
@@ -246,11 +272,9 @@ awk -v n=100000 -v files="$(printf '%s,' "${graphics[@]}")" 'BEGIN {
     print "end" }' > "$dir_100k/init.txt"
 : > "$work/list-22"; : > "$work/list-100k"
 for run in $(seq 0 "$runs"); do
-    start "$dir_22/quiltra"
-    [ "$run" -gt 0 ] && echo "$MAPPED" >> "$work/list-22"
+    if start "$dir_22/quiltra"; then [ "$run" -gt 0 ] && echo "$MAPPED" >> "$work/list-22"; fi
     stop
-    start "$dir_100k/quiltra"
-    [ "$run" -gt 0 ] && echo "$MAPPED" >> "$work/list-100k"
+    if start "$dir_100k/quiltra"; then [ "$run" -gt 0 ] && echo "$MAPPED" >> "$work/list-100k"; fi
     stop
 done
 
@@ -305,6 +329,7 @@ $(arrow_row editor "Picture List Editor")
 48 MP chosen from the menu: $line48
 100 MP chosen from the menu: $line100
 harness peak memory with the 24 MP photo: $rss24 KiB
+X server restarts: $RESTARTS
 threads seen (idle / clock): $(awk '{ print $3 }' "$work/idle-q" | sort -u | tr '\n' ' ')/ $(awk '{ print $3 }' "$work/clock-q" | sort -u | tr '\n' ' ')
 EOF
 for f in startup-min startup-q rss-min rss-q hwm-q hwm-24 djpeg djpeg8 taken decode idle-q clock-q idle-min \
