@@ -68,7 +68,7 @@ struct PictureRig {
         game.Set_Size();
         game.Divide_Pic();
         board.render(&target);
-        return game.board.PieceCount > 0;
+        return game.board().PieceCount > 0;
     }
 };
 

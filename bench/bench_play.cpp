@@ -6,6 +6,7 @@
 
 #include "bench_inputs.h"
 #include "bench_rig.h"
+#include "support/game_parts.h"
 #include "game/board_widget.h"
 #include "game/game_window.h"
 
@@ -35,9 +36,9 @@ bool setUp(benchmark::State& state, const std::string& grid, const std::string& 
     ProgramRig& r = rig();
     if (grid == "4x4") {
         r.window().runGame([&r] {
-            r.game().board.GridCols = 4;
-            r.game().board.GridRows = 4;
-            r.game().mnuCurSize.showSize(SizeItem::of(Grid{4, 4}));
+            GameParts::board(r.game()).GridCols = 4;
+            GameParts::board(r.game()).GridRows = 4;
+            GameParts::menus(r.game()).mnuCurSize.showSize(SizeItem::of(Grid{4, 4}));
             r.game().Divide_Pic();
         });
     } else if (!r.chooseSize(grid)) {
@@ -45,7 +46,7 @@ bool setUp(benchmark::State& state, const std::string& grid, const std::string& 
         return false;
     }
     r.startGame(mode);
-    if (r.game().board.PieceCount != pieces || !r.game().Picture2.Visible) {
+    if (r.game().board().PieceCount != pieces || !r.game().Picture2.Visible) {
         state.SkipWithError("the game did not start with the expected pieces");
         return false;
     }

@@ -96,7 +96,7 @@ bool ProgramRig::chooseSize(const std::string& prefix)
     Game& g = game();
     int index = prefix.empty() ? g.SizeCount - 1 : -1;
     for (int i = 0; index < 0 && i < g.SizeCount; ++i)
-        if (g.mnuSize[std::size_t(i)].Caption.rfind(prefix + "=", 0) == 0)
+        if (g.menus().mnuSize()[std::size_t(i)].Caption.rfind(prefix + "=", 0) == 0)
             index = i;
     if (index < 0)
         return false;
@@ -121,9 +121,9 @@ void ProgramRig::startGame(const std::string& mode)
 void ProgramRig::clickPiece(int k)
 {
     const Game& g = game();
-    const Piece& p = g.board.piece(k);
-    const QPointF at(toPixels(g.Picture2.Left + p.Left + g.board.PieceWidth / 2),
-                     toPixels(g.Picture2.Top + p.Top + g.board.PieceHeight / 2));
+    const Piece& p = g.board().piece(k);
+    const QPointF at(toPixels(g.Picture2.Left + p.Left + g.board().PieceWidth / 2),
+                     toPixels(g.Picture2.Top + p.Top + g.board().PieceHeight / 2));
     BoardWidget* board = window().board();
     const QPointF global = board->mapToGlobal(at);
     QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);

@@ -84,7 +84,7 @@ void BM_StartWithList(benchmark::State& state)
     for (auto _ : state) {
         auto program = std::make_unique<Program>(QString::fromStdString(folder.path()), &services);
         QCoreApplication::processEvents();
-        if (int(program->form1->lists().List1.size()) != entries) {
+        if (int(program->pictures.List1.size()) != entries) {
             state.SkipWithError("the list was not read as written");
             break;
         }

@@ -83,6 +83,6 @@ int main(int argc, char** argv)
     const QSize naturalSize(clip.pixelWidth(), clip.pixelHeight());
     std::printf("taken %.1f decode %.1f runs %d decoded %dx%d of %dx%d pieces %d\n", median(taken),
                 median(decoded), runs, decodedSize.width(), decodedSize.height(),
-                naturalSize.width(), naturalSize.height(), int(rig.game().board.PieceCount));
+                naturalSize.width(), naturalSize.height(), int(rig.game().board().PieceCount));
     return 0;
 }

@@ -2,11 +2,14 @@
 # Whole-process measurements of the real program under Xvfb, each beside its reference taken in
 # the same run: start-up to the first window and resident memory (against a minimal Qt window),
 # idle CPU without and with a running game clock, peak memory with a 24-megapixel photo, the
-# 24-megapixel photo from command to painted (against djpeg's full-size decode), and the 48- and
-# 100-megapixel photos.
+# 24-megapixel photo from command to painted (against djpeg's decode at 1/8, the size shown, and
+# at full size, process start included), the 48- and 100-megapixel photos, start-up with a list
+# of 100,000 pictures (against one of 22), and arrowing through a folder of 24-megapixel photos
+# in the Open Picture window and the Picture List Editor (each key's answer, and the latest
+# preview against its own decode).
 # Usage: scripts/measure.sh [build folder] [runs]
 #   build folder: configured with -DQUILTRA_BENCH=ON (default: build-bench beside scripts/);
-#   runs: default 5. Takes about a minute a run; run it on an otherwise idle machine.
+#   runs: default 5. Takes about a minute and a half a run; run it on an otherwise idle machine.
 # Set MEASURE_AUDIO=dummy to use SDL's dummy audio driver instead of a private PulseAudio server.
 set -euo pipefail
 build="$(cd "${1:-$(dirname "$0")/../build-bench}" && pwd)"
@@ -14,7 +17,7 @@ cd "$(dirname "$0")/.."
 runs="${2:-5}"
 bench="$build/bench"
 for f in "$build/Quiltra/quiltra" "$bench/minimal_window" "$bench/first_window" "$bench/make_picture" \
-         "$bench/take_picture_timing"; do
+         "$bench/take_picture_timing" "$bench/preview_timing"; do
     [ -x "$f" ] || { echo "missing $f: build the benchmarks first (see README)" >&2; exit 1; }
 done
 for tool in Xvfb xdotool djpeg; do
@@ -39,11 +42,21 @@ median() { sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) print "nan"; else if
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b == 0) print "nan"; else printf "%.2f", a / b }'; }
 
 # ---- The display and the audio server ----
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { say "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
+# Starts a private X server; started again by `start` if it is gone (on a shared machine another
+# user's clean-up may end it).
+# A display number far from the low ones that other X servers and tests on the machine take.
+start_display() {
+    local n=$(( 300 + RANDOM % 600 ))
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1600x1200x24 -nolisten tcp 2>/dev/null &
+    XVFB=$!
+    pids+=($XVFB)
+    for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    [ -e "/tmp/.X11-unix/X$n" ] || { say "Xvfb did not start"; exit 1; }
+    export DISPLAY=":$n"
+}
+start_display
+export QT_QPA_PLATFORM=xcb
 export HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
@@ -89,7 +102,23 @@ dir_48=$(program_folder mp48 "$work/photo-48mp.jpg")
 
 # ---- Process helpers ----
 # Starts a program through first_window; sets PID (the program) and MAPPED (ms to its first window).
+# A launch that cannot reach the X server is tried again on a new one (counted in RESTARTS).
+RESTARTS=0
 start() {
+    local attempt
+    for attempt in 1 2 3; do
+        if ! kill -0 "$XVFB" 2>/dev/null || [ ! -e "/tmp/.X11-unix/X${DISPLAY#:}" ] ||
+           ! xdpyinfo >/dev/null 2>&1; then
+            say "the X server cannot be reached: starting another"
+            kill "$XVFB" 2>/dev/null || true
+            RESTARTS=$((RESTARTS + 1))
+            start_display
+        fi
+        start_once "$@" && return 0
+    done
+    return 1
+}
+start_once() {
     local out="$work/start.$RANDOM"
     : > "$out"
     "$bench/first_window" "$@" >"$out" 2>"$out.err" &
@@ -209,13 +238,15 @@ key "$PID" F5 F2
 play48=$(wait_title "$PID" 'photo-48mp\.jpg.*Moves: 000.*Time: +0:00:0[1-9]' || echo "did not play")
 stop
 
-# ---- 4. The 24 MP photo from command to painted, against djpeg's full-size decode ----
+# ---- 4. The 24 MP photo from command to painted, against djpeg at 1/8 and at full size ----
 say "24 MP photo from command to painted, and djpeg ($runs rounds)..."
-: > "$work/djpeg"; : > "$work/taken"; : > "$work/decode"
+: > "$work/djpeg"; : > "$work/djpeg8"; : > "$work/taken"; : > "$work/decode"
 for run in $(seq 1 "$runs"); do
     for _ in 1 2 3; do
         a=$(date +%s%N); djpeg -outfile /dev/null "$work/photo-24mp.jpg"; b=$(date +%s%N)
         awk -v a="$a" -v b="$b" 'BEGIN { printf "%.1f\n", (b - a) / 1e6 }' >> "$work/djpeg"
+        a=$(date +%s%N); djpeg -scale 1/8 -outfile /dev/null "$work/photo-24mp.jpg"; b=$(date +%s%N)
+        awk -v a="$a" -v b="$b" 'BEGIN { printf "%.1f\n", (b - a) / 1e6 }' >> "$work/djpeg8"
     done
     line=$("$bench/take_picture_timing" "$work/photo-24mp.jpg" 5 2>/dev/null)
     echo "$line" | awk '{ print $2 }' >> "$work/taken"
@@ -226,11 +257,52 @@ line48=$("$bench/take_picture_timing" "$work/photo-48mp.jpg" 3 2>/dev/null)
 line100=$( { /usr/bin/time -f "maxrss %M" "$bench/take_picture_timing" "$work/photo-100mp.jpg" 3; } 2>&1 | tr '\n' ' ')
 rss24=$( { /usr/bin/time -f "%M" "$bench/take_picture_timing" "$work/photo-24mp.jpg" 1 >/dev/null; } 2>&1 | tail -n1)
 
+# ---- 5. Start-up with a list of 100,000 pictures, against one of 22 (alternately) ----
+say "start-up with 22 and 100,000 listed pictures ($runs launches each)..."
+mapfile -t graphics < <(ls "$build/Quiltra/Graphics"/*.jpg)
+list22=(); for i in $(seq 0 21); do list22+=("${graphics[i % ${#graphics[@]}]}"); done
+dir_22=$(program_folder list22 "${list22[@]}")
+dir_100k="$work/list100k"
+mkdir -p "$dir_100k"
+cp -r "$dir_22"/. "$dir_100k/"
+awk -v n=100000 -v files="$(printf '%s,' "${graphics[@]}")" 'BEGIN {
+    k = split(files, f, ",") - 1
+    printf "*,9550,6750,20,20,&H80FF80,&H0080FFFF,12632256,1,1,1,1,1,1,1,"
+    for (i = 0; i < n; i++) printf "%s,", f[i % k + 1]
+    print "end" }' > "$dir_100k/init.txt"
+: > "$work/list-22"; : > "$work/list-100k"
+for run in $(seq 0 "$runs"); do
+    if start "$dir_22/quiltra"; then [ "$run" -gt 0 ] && echo "$MAPPED" >> "$work/list-22"; fi
+    stop
+    if start "$dir_100k/quiltra"; then [ "$run" -gt 0 ] && echo "$MAPPED" >> "$work/list-100k"; fi
+    stop
+done
+
+# ---- 6. Arrowing through a folder of 24 MP photos with View checked ----
+say "arrowing through 24 MP photos in the Open Picture window and the editor ($runs runs each)..."
+mkdir -p "$work/photos"
+for i in 1 2 3 4 5 6; do cp "$work/photo-24mp.jpg" "$work/photos/photo-$i.jpg"; done
+: > "$work/arrow-open"; : > "$work/arrow-editor"
+for run in $(seq 1 "$runs"); do
+    for where in open editor; do
+        "$bench/preview_timing" "$work/photos" "$where" 5 30 2>/dev/null >> "$work/arrow-$where" \
+            || say "preview_timing $where failed"
+    done
+done
+
 # ---- Report ----
 m() { median < "$work/$1"; }
 su_min=$(m startup-min); su_q=$(m startup-q)
 rss_min=$(m rss-min); rss_q=$(m rss-q); hwm_q=$(m hwm-q); hwm_24=$(m hwm-24)
-djpeg_ms=$(m djpeg); taken_ms=$(m taken); decode_ms=$(m decode)
+djpeg_ms=$(m djpeg); djpeg8_ms=$(m djpeg8); taken_ms=$(m taken); decode_ms=$(m decode)
+list22_ms=$(m list-22); list100k_ms=$(m list-100k)
+# Column `c` (1-based, fields: answer <ms> max <ms> latest <ms> decode <ms> ...) of a timing file.
+arrow() { awk -v c="$2" '{ print $(2 * c) }' "$work/arrow-$1" | median; }
+arrow_row() {
+    printf '| %s: each Down key answered (ms, median; worst) | %s; %s | | |\n' "$2" "$(arrow "$1" 1)" "$(arrow "$1" 2)"
+    printf '| %s: last key to latest preview shown (ms) | %s | its decode alone %s | %s |\n' "$2" \
+        "$(arrow "$1" 3)" "$(arrow "$1" 4)" "$(ratio "$(arrow "$1" 3)" "$(arrow "$1" 4)")"
+}
 cpu_col() { awk -v c="$2" '{ print $c }' "$work/$1" | median; }
 cat <<EOF
 
@@ -244,7 +316,11 @@ runs: $runs (medians; start-up: $startups launches each)
 | resident memory after the intro (KiB) | $rss_q | minimal Qt window $rss_min | $(ratio "$rss_q" "$rss_min") |
 | peak memory, supplied picture (KiB) | $hwm_q | | |
 | peak memory, 24 MP photo (KiB) | $hwm_24 | supplied picture $hwm_q | +$(( (${hwm_24%.*} - ${hwm_q%.*}) / 1024 )) MiB |
-| 24 MP photo, command to painted (ms) | $taken_ms (decode $decode_ms) | djpeg full size $djpeg_ms | $(ratio "$taken_ms" "$djpeg_ms") |
+| 24 MP photo, command to painted (ms) | $taken_ms (decode $decode_ms) | djpeg -scale 1/8 $djpeg8_ms | $(ratio "$taken_ms" "$djpeg8_ms") |
+| the same against djpeg full size (ms) | $taken_ms | djpeg full size $djpeg_ms | $(ratio "$taken_ms" "$djpeg_ms") |
+| start-up with 100,000 listed pictures (ms) | $list100k_ms | 22 listed $list22_ms | +$(awk -v a="$list100k_ms" -v b="$list22_ms" 'BEGIN { printf "%.0f ms", a - b }') |
+$(arrow_row open "Open Picture window")
+$(arrow_row editor "Picture List Editor")
 | idle CPU after the intro, no game (% of a core; wake-ups/s) | $(cpu_col idle-q 1); $(cpu_col idle-q 2) | minimal Qt window $(cpu_col idle-min 1); $(cpu_col idle-min 2) | |
 | idle CPU, game clock running (% of a core; wake-ups/s) | $(cpu_col clock-q 1); $(cpu_col clock-q 2) | | |
 
@@ -253,8 +329,11 @@ runs: $runs (medians; start-up: $startups launches each)
 48 MP chosen from the menu: $line48
 100 MP chosen from the menu: $line100
 harness peak memory with the 24 MP photo: $rss24 KiB
+X server restarts: $RESTARTS
 threads seen (idle / clock): $(awk '{ print $3 }' "$work/idle-q" | sort -u | tr '\n' ' ')/ $(awk '{ print $3 }' "$work/clock-q" | sort -u | tr '\n' ' ')
 EOF
-for f in startup-min startup-q rss-min rss-q hwm-q hwm-24 djpeg taken decode idle-q clock-q idle-min; do
+for f in startup-min startup-q rss-min rss-q hwm-q hwm-24 djpeg djpeg8 taken decode idle-q clock-q idle-min \
+         list-22 list-100k; do
     printf '%s: %s\n' "$f" "$(tr '\n' ' ' < "$work/$f")"
 done
+for where in open editor; do printf 'arrow-%s: %s\n' "$where" "$(tr '\n' ';' < "$work/arrow-$where")"; done

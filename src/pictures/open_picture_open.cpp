@@ -41,8 +41,10 @@ bool OpenPictureWindow::OpenSelectedPicture()
     const PictureRequest request =
         openedPicture(toNativePath(File1_->fileName(item)), toNativePath(File1_->path()));
 
-    // The preview already holds the decoded picture when it shows this file.
-    if (Image1_->picturePath() == path && !Image1_->picture().isNull())
+    // The preview already holds the decoded picture when it shows this file whole; a preview
+    // decoded smaller than the file is too small for the game area.
+    if (Image1_->picturePath() == path && !Image1_->picture().isNull() &&
+        Image1_->picture().size() == Image1_->naturalSize())
         clip_.offer(request.path, Image1_->picture(), Image1_->naturalSize());
     PictureResult result;
     runGame_([&] { result = game_.takePictureIntoPlay(request); });

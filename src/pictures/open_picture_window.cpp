@@ -12,6 +12,7 @@
 #include "pictures/browse_lists.h"
 #include "pictures/file_patterns.h"
 #include "pictures/folder_label.h"
+#include "pictures/preview_loader.h"
 #include "platform/message_box.h"
 #include "platform/native_path.h"
 #include "platform/picture_loader.h"
@@ -128,6 +129,11 @@ void OpenPictureWindow::buildElements()
     placeTwips(Open_, 1560, 5760, 1095, 375);
     placeTwips(Cancel_, 2880, 5760, 1095, 375);
 
+    previews_ = new PreviewLoader(this);
+    previews_->onLoaded = [this](const QString& path, LoadedPicture loaded) {
+        previewLoaded(path, std::move(loaded));
+    };
+
     connect(Drive1_, &QComboBox::activated, this, [this] { Drive1_Change(); });
     connect(Dir1_, &FolderList::pathChanged, this, [this] { Dir1_Change(); });
     connect(Dir1_, &FolderList::failed, this, [this](const QString& e) { report(e); });
@@ -173,6 +179,7 @@ void OpenPictureWindow::Dir1_Change()
 {
     const QString folder = Dir1_->path();
     if (folder != File1_->path()) {
+        previews_->cancel();
         Label9_->clear();
         Image1_->clearPicture();
         Image1_->hide();
@@ -193,6 +200,7 @@ void OpenPictureWindow::FileTypes_Click()
             File1_->setPattern(pattern);
             SelectedFileName.clear();
             selectedPath_.clear();
+            previews_->cancel();
             Label9_->hide();
             Image1_->hide();
         }
@@ -233,6 +241,7 @@ void OpenPictureWindow::File1_Click()
 void OpenPictureWindow::View_Click()
 {
     if (!View_->previews()) {
+        previews_->cancel();
         Image1_->hide();
         Label9_->hide();
         return;
@@ -248,28 +257,33 @@ void OpenPictureWindow::View_Click()
     previewFile(selectedPath_);
 }
 
-bool OpenPictureWindow::previewFile(const QString& path)
+// The picture is decoded on a worker: the lists answer meanwhile, the caption says "Loading" and
+// the preview keeps the picture it shows until the new one is ready.
+void OpenPictureWindow::previewFile(const QString& path)
 {
     Label9_->setText(QStringLiteral("Loading"));
     Label9_->show();
-    Image1_->hide();
-    Label9_->repaint();
-    LoadedPicture loaded = loadPicture(path);
+    previews_->request(path, previewSide(Image1_));
+}
+
+void OpenPictureWindow::previewLoaded(const QString& path, LoadedPicture loaded)
+{
     if (!loaded.ok()) {
         Label9_->hide();
         Image1_->clearPicture();
         reportFileError(loaded.error, path);
-        return false;
+        return;
     }
     Image1_->showPicture(path, std::move(loaded.image), loaded.naturalSize);
     Image1_->show();
     Label9_->setText(readableName(SelectedFileName));
-    return true;
 }
 
 void OpenPictureWindow::Image1_Click()
 {
-    if (SelectedFileName.isEmpty() || !onViewPicture || Image1_->picture().isNull())
+    // While the next preview loads, the picture shown is not the file chosen.
+    if (SelectedFileName.isEmpty() || !onViewPicture || Image1_->picture().isNull() ||
+        previews_->busy())
         return;
     game_.program.ViewCaller = 10;
     game_.program.ViewPicName = toNativePath(SelectedFileName);
@@ -302,6 +316,7 @@ void OpenPictureWindow::reportFileError(const QString& error, const QString& pat
 
 void OpenPictureWindow::Form_Resize()
 {
+    previews_->cancel();
     Label9_->hide();
     File1_->clearSelection();
     Image1_->hide();

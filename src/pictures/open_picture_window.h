@@ -22,7 +22,9 @@ class FileList;
 class FolderList;
 class Game;
 class PreviewImage;
+class PreviewLoader;
 class QtPictureClip;
+struct LoadedPicture;
 class ViewBox;
 
 // The window's caption, which it takes back after a "Loading" caption.
@@ -73,8 +75,10 @@ private:
     void Form_Unload();
     void Form_Resize();
     QListWidgetItem* selectedFile() const;
-    // Shows the picture at `path` in the preview; on failure reports and clears the preview.
-    bool previewFile(const QString& path);
+    // Has the picture at `path` decoded for the preview; previewLoaded shows it, or on failure
+    // reports and clears the preview.
+    void previewFile(const QString& path);
+    void previewLoaded(const QString& path, LoadedPicture loaded);
     void reportFileError(const QString& error, const QString& path);
     void report(const QString& error);
     void finishAttempt();
@@ -91,6 +95,7 @@ private:
     FileList* File1_ = nullptr;
     QComboBox* FileTypes_ = nullptr;
     PreviewImage* Image1_ = nullptr;
+    PreviewLoader* previews_ = nullptr;
     QWidget* Shape2_ = nullptr;
     ViewBox* View_ = nullptr;
     QPushButton* Open_ = nullptr;

@@ -11,6 +11,7 @@
 #include "game/text_fields.h"
 #include "pictures/browse_lists.h"
 #include "pictures/file_patterns.h"
+#include "pictures/preview_loader.h"
 #include "platform/message_box.h"
 #include "platform/native_path.h"
 
@@ -151,6 +152,11 @@ void PictureListEditor::buildElements()
     QPushButton* cancel = addButton(this, "Cancel", QStringLiteral("Cancel"));
     placeTwips(cancel, 7005, 5700, 1125, 375);
 
+    previews_ = new PreviewLoader(this);
+    previews_->onLoaded = [this](const QString& path, LoadedPicture loaded) {
+        previewLoaded(path, std::move(loaded));
+    };
+
     connect(add, &QPushButton::clicked, this, [this] { Add_Click(); });
     connect(remove, &QPushButton::clicked, this, [this] { Remove_Click(); });
     connect(ok, &QPushButton::clicked, this, [this] { OK_Click(); });
@@ -183,13 +189,19 @@ void PictureListEditor::Form_Load()
     EditorClosedByOK = false;
 }
 
+void fillPictureList(PictureList& lists, const std::vector<std::string>& entries)
+{
+    lists.List1 = entries;
+    lists.List3 = entries;
+    lists.List2.clear();
+    lists.List2.reserve(entries.size());
+    for (const std::string& path : entries)
+        lists.List2.push_back(displayName(path));
+}
+
 void PictureListEditor::setEntries(const std::vector<std::string>& entries)
 {
-    lists_.List1 = entries;
-    lists_.List3 = entries;
-    lists_.List2.clear();
-    for (const std::string& path : entries)
-        lists_.List2.push_back(displayName(path));
+    fillPictureList(lists_, entries);
     // A hidden editor fills its list box when it opens (showEvent), not at start-up.
     if (isVisible())
         refillList();
@@ -269,6 +281,7 @@ void PictureListEditor::Cancel_Click()
 void PictureListEditor::closeEvent(QCloseEvent* event)
 {
     event->ignore();
+    previews_->cancel();
     if (!EditorClosedByOK) {
         lists_.List1 = lists_.List3;
         lists_.List2.clear();
@@ -299,6 +312,7 @@ void PictureListEditor::changeEvent(QEvent* event)
 
 void PictureListEditor::Form_Resize()
 {
+    previews_->cancel();
     List2_->clearSelection();
     File1_->clearSelection();
     Label10_->hide();

@@ -1,6 +1,7 @@
-// The Picture List Editor (Form1): edits the program's picture list, loaded hidden at start-up
-// and never destroyed. Adds pictures from disk, removes and reorders them, previews them, and on
-// OK commits the list and has the program write the settings file (Save_Info).
+// The Picture List Editor (Form1): edits the program's picture list, built hidden when it is
+// first asked for and never destroyed. Adds pictures from disk, removes and reorders them,
+// previews them, and on OK commits the list and has the program write the settings file
+// (Save_Info).
 #pragma once
 
 #include <QImage>
@@ -26,7 +27,13 @@ class FolderList;
 class Game;
 class MessageBoxes;
 class PreviewImage;
+class PreviewLoader;
 class ViewBox;
+struct LoadedPicture;
+
+// Fills the program's picture list with the entries read at start-up: List1 and List3 with the
+// paths, List2 with their names.
+void fillPictureList(PictureList& lists, const std::vector<std::string>& entries);
 
 // The visible picture list (List2): reports presses and releases with the row under the mouse
 // after the list has handled them, the Delete key, released arrow keys and gaining the focus.
@@ -115,8 +122,10 @@ private:
     void Form_Resize();
     void refillList();
     void clearPreview();
-    // Previews PreviewPath, named `name`, taken from `source`; reports a failure.
+    // Previews PreviewPath, named `name`, taken from `source`; previewLoaded shows it or
+    // reports the failure.
     void preview(const QString& name, Source source, int listRow);
+    void previewLoaded(const QString& path, LoadedPicture loaded);
     void previewListEntry(int row);
     void report(const std::string& text);
     // Checks the files about to be added; false (after telling the player) when one cannot be.
@@ -135,6 +144,9 @@ private:
     QLabel* folderLabel_ = nullptr;
     PictureListBox* List2_ = nullptr;
     PreviewImage* Image1_ = nullptr;
+    PreviewLoader* previews_ = nullptr;
+    QString loadingName_;   // the name and list row of the picture being decoded
+    int loadingRow_ = -1;
     QWidget* frame_ = nullptr;
     QLabel* Label9_ = nullptr;
     QLabel* Label10_ = nullptr;

@@ -1,12 +1,14 @@
 // The Picture List Editor's preview, its View box, the focus rules of its two lists and the
 // folder browsing.
 #include <QFileInfo>
+#include <algorithm>
 #include <QLabel>
 
 #include "game/game.h"
 #include "pictures/browse_lists.h"
 #include "pictures/folder_label.h"
 #include "pictures/picture_list_editor.h"
+#include "pictures/preview_loader.h"
 #include "platform/native_path.h"
 #include "platform/picture_loader.h"
 #include "platform/volumes.h"
@@ -15,33 +17,40 @@ namespace quiltra {
 
 void PictureListEditor::clearPreview()
 {
+    previews_->cancel();
     PreviewPath.clear();
     Label10_->clear();
     Image1_->clearPicture();
     previewSource_ = Source::None;
 }
 
-// Shows "Loading", decodes PreviewPath once and shows it stretched to the square. A file from
-// the file list that cannot be loaded shows "Invalid file" (a vanished one its own description,
-// and the lists are read again); a list entry that cannot be loaded is reported and leaves the
-// list. Either way the preview and the file selection are cleared.
+// Shows "Loading" and has PreviewPath decoded on a worker; the lists answer meanwhile and the
+// preview keeps the picture it shows until the new one is ready (previewLoaded).
 void PictureListEditor::preview(const QString& name, Source source, int listRow)
 {
     Label10_->setText(QStringLiteral("Loading"));
     Label10_->show();
-    Image1_->hide();
-    Label10_->repaint();
     previewSource_ = source;
-    LoadedPicture loaded = loadPicture(PreviewPath);
+    loadingName_ = name;
+    loadingRow_ = listRow;
+    previews_->request(PreviewPath, previewSide(Image1_));
+}
+
+// Shows the decoded picture stretched to the square. A file from the file list that cannot be
+// loaded shows "Invalid file" (a vanished one its own description, and the lists are read again);
+// a list entry that cannot be loaded is reported and leaves the list. Either way the preview and
+// the file selection are cleared.
+void PictureListEditor::previewLoaded(const QString& path, LoadedPicture loaded)
+{
     if (loaded.ok()) {
-        Image1_->showPicture(PreviewPath, std::move(loaded.image), loaded.naturalSize);
+        Image1_->showPicture(path, std::move(loaded.image), loaded.naturalSize);
         Image1_->show();
-        Label10_->setText(name);
+        Label10_->setText(loadingName_);
         return;
     }
 
-    const bool vanished = !pathExists(PreviewPath);
-    if (source == Source::Files) {
+    const bool vanished = !pathExists(path);
+    if (previewSource_ == Source::Files) {
         report(vanished ? loaded.error.toStdString() : std::string("Invalid file"));
         if (vanished) {
             Dir1_->reread();
@@ -49,11 +58,19 @@ void PictureListEditor::preview(const QString& name, Source source, int listRow)
         }
     } else {
         report(loaded.error.toStdString());
-        const std::size_t i = std::size_t(listRow);
-        if (listRow >= 0 && i < lists_.List1.size() && i < lists_.List2.size()) {
-            lists_.List1.erase(lists_.List1.begin() + listRow);
-            lists_.List2.erase(lists_.List2.begin() + listRow);
-            delete List2_->takeItem(listRow);
+        // The entry leaves the list where it stands now.
+        std::size_t i = std::size_t(loadingRow_);
+        if (loadingRow_ < 0 || i >= lists_.List1.size() ||
+            fromNativePath(lists_.List1[i]) != path)
+            i = std::size_t(std::find_if(lists_.List1.begin(), lists_.List1.end(),
+                                         [&path](const std::string& entry) {
+                                             return fromNativePath(entry) == path;
+                                         }) -
+                            lists_.List1.begin());
+        if (i < lists_.List1.size() && i < lists_.List2.size()) {
+            lists_.List1.erase(lists_.List1.begin() + std::ptrdiff_t(i));
+            lists_.List2.erase(lists_.List2.begin() + std::ptrdiff_t(i));
+            delete List2_->takeItem(int(i));
         }
     }
     File1_->clearSelection();
@@ -91,6 +108,7 @@ void PictureListEditor::file1_Click()
 void PictureListEditor::View_Click()
 {
     if (!View_->previews()) {
+        previews_->cancel();
         Label10_->hide();
         Image1_->hide();
         return;
@@ -126,7 +144,9 @@ void PictureListEditor::View_Click()
 
 void PictureListEditor::Image1_Click()
 {
-    if (PreviewPath.isEmpty() || !onViewPicture || Image1_->picture().isNull())
+    // While the next preview loads, the picture shown is not the one chosen.
+    if (PreviewPath.isEmpty() || !onViewPicture || Image1_->picture().isNull() ||
+        previews_->busy())
         return;
     program_.ViewCaller = 1;
     program_.ViewPicName = toNativePath(PreviewPath);

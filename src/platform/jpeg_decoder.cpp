@@ -106,7 +106,8 @@ void skipBytes(j_decompress_ptr info, long count)
 
 } // namespace
 
-JpegDecode decodeJpeg(const QString& path, QSize target, qint64 budgetBytes)
+JpegDecode decodeJpeg(const QString& path, QSize target, qint64 budgetBytes,
+                      const std::atomic<bool>* stop)
 {
     JpegDecode result;
     QFile file;
@@ -169,6 +170,11 @@ JpegDecode decodeJpeg(const QString& path, QSize target, qint64 budgetBytes)
         return result;
     }
     while (info.output_scanline < info.output_height) {
+        if (stop && stop->load(std::memory_order_relaxed)) {
+            jpeg_destroy_decompress(&info);
+            result.outcome = JpegDecode::Outcome::Stopped;
+            return result;
+        }
         JSAMPROW row = image.scanLine(int(info.output_scanline));
         jpeg_read_scanlines(&info, &row, 1);
     }

@@ -6,6 +6,7 @@
 #include <QImageIOHandler>
 #include <QSize>
 #include <QString>
+#include <atomic>
 
 namespace quiltra {
 
@@ -14,6 +15,7 @@ struct JpegDecode {
         Decoded,      // `image` holds the picture
         Refused,      // the file cannot be used: `error` says why
         NotHandled,   // a kind this decoder leaves to Qt's reader (CMYK, an odd colour space)
+        Stopped,      // `stop` was raised before the last row was decoded
     };
     Outcome outcome = Outcome::NotHandled;
     QImage image;
@@ -26,7 +28,9 @@ struct JpegDecode {
 // a reduction by 1/2, 1/4 or 1/8 needs no scaling at all. Progressive files keep every
 // coefficient of the full picture while decoding: one that would need more than `budgetBytes`
 // for them is refused as too large. Damaged data decodes as far as it goes, like Qt's reader.
-JpegDecode decodeJpeg(const QString& path, QSize target, qint64 budgetBytes);
+// Raising `stop` from another thread ends the decode at the next row: nobody wants it any more.
+JpegDecode decodeJpeg(const QString& path, QSize target, qint64 budgetBytes,
+                      const std::atomic<bool>* stop = nullptr);
 
 // Turns a decoded picture upright by its Exif orientation, as Qt's reader does when it applies
 // the transformation itself: mirror and flip first, then a quarter turn clockwise.

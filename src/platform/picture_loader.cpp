@@ -151,7 +151,7 @@ QImageIOHandler::Transformations storedOrientation(QImageReader& reader, const Q
     return kTurns[exifOrientation(in, format.toStdString())];
 }
 
-LoadedPicture loadPicture(const QString& path, int longSide)
+LoadedPicture loadPicture(const QString& path, int longSide, const std::atomic<bool>* stop)
 {
     LoadedPicture result;
     // The file is opened from its bytes: Qt could not find a name that is not UTF-8.
@@ -230,7 +230,11 @@ LoadedPicture loadPicture(const QString& path, int longSide)
     // JPEG, the commonest kind, is decoded by libjpeg-turbo itself (jpeg_decoder.h): reduced by
     // eighths and straight into the pixels Qt paints from, it takes about a quarter less time.
     const JpegDecode fast =
-        scalesWhileDecoding ? decodeJpeg(path, target, kFullDecodeBudgetBytes) : JpegDecode{};
+        scalesWhileDecoding ? decodeJpeg(path, target, kFullDecodeBudgetBytes, stop) : JpegDecode{};
+    if (fast.outcome == JpegDecode::Outcome::Stopped) {
+        result.error = QString::fromLatin1(kStoppedDecode);
+        return result;
+    }
     if (fast.outcome == JpegDecode::Outcome::Refused) {
         result.error = fast.error;
         return result;

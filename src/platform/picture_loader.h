@@ -7,6 +7,7 @@
 #include <QImageReader>
 #include <QSize>
 #include <QString>
+#include <atomic>
 
 namespace quiltra {
 
@@ -27,7 +28,11 @@ inline constexpr qint64 kFullDecodeBudgetBytes = 256ll << 20;
 inline constexpr qint64 kLargestPicturePixels = 400ll * 1000 * 1000;
 
 // `path` is held as native_path.h describes, so a name that is not UTF-8 loads as well.
-LoadedPicture loadPicture(const QString& path, int longSide = kDecodeLongSide);
+// Raising `stop` from another thread ends a JPEG decode early with the error kStoppedDecode.
+LoadedPicture loadPicture(const QString& path, int longSide = kDecodeLongSide,
+                          const std::atomic<bool>* stop = nullptr);
+// The error of a decode that was stopped: nobody wanted the picture any more.
+inline constexpr const char* kStoppedDecode = "Stopped";
 
 // "bmp", "gif", "jpeg", "png", "webp" or "tiff" when the file starts as one of those does (its
 // bytes, whatever its name), else empty. Naming the format

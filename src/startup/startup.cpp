@@ -37,9 +37,7 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
     StartupSettings settings = loadStartupSettings(folder, chooseSettingsFolder(folder));
     state = settings.state;
 
-    form1 = std::make_unique<PictureListEditor>(state, pictures);
-    form1->setEntries(settings.entries);
-    form1->setViewState(state.Loaded.EditorView);
+    fillPictureList(pictures, settings.entries);
     state.OpenViewSetting = state.Loaded.OpenView;
 
     GameServices services;
@@ -57,21 +55,16 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
     form9 = std::make_unique<GameWindow>(state, pictures, services, clip_);
     messages_.setParent(form9.get());
     Game& g = form9->game();
-    form1->setGame(&g, services.messages);
     g.Form_Load();
 
     g.applyPreferences(state.Loaded);
 
     // The editor takes the game window's place while it is open.
     form9->onEditList = [this] {
-        form1->EditorClosedByOK = false;
-        form1->show();
+        PictureListEditor& e = editor();
+        e.EditorClosedByOK = false;
+        e.show();
         form9->hide();
-    };
-    form1->onClosed = [this] {
-        form9->game().showPictureList();
-        form9->show();
-        form9->refresh();
     };
     // The Picture Viewer takes the game window's place; Help and About open beside it, and a
     // click back into the game window, or a press on its game area, dismisses About.
@@ -83,11 +76,6 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
     form9->onGainedFocus = [] { AboutWindow::closeOpen(); };
     form9->onGameAreaPressed = [] { AboutWindow::closeOpen(); };
     form9->onSaveInfo = [this] { return Save_Info(); };
-    form1->onSaveInfo = [this] { return Save_Info(); };
-    form1->onViewPicture = [this] {
-        openViewer(ViewCallers::Editor, state.ViewPicName, form1->previewPicture(),
-                   form1->previewNaturalSize(), form1.get(), form1->previewPath());
-    };
     // File > Open: the Open Picture window takes the game window's place until it closes.
     form9->onOpen = [this] {
         if (!form10) {
@@ -132,10 +120,32 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
 // An Open Picture window still open goes first: it refers to the game.
 Program::~Program() { delete form10.data(); }
 
+PictureListEditor& Program::editor()
+{
+    if (form1_)
+        return *form1_;
+    form1_ = std::make_unique<PictureListEditor>(state, pictures);
+    form1_->setViewState(state.Loaded.EditorView);
+    form1_->setGame(&form9->game(), form9->game().services.messages);
+    form1_->onClosed = [this] {
+        form9->game().showPictureList();
+        form9->show();
+        form9->refresh();
+    };
+    form1_->onSaveInfo = [this] { return Save_Info(); };
+    form1_->onViewPicture = [this] {
+        openViewer(ViewCallers::Editor, state.ViewPicName, form1_->previewPicture(),
+                   form1_->previewNaturalSize(), form1_.get(), form1_->previewPath());
+    };
+    return *form1_;
+}
+
 bool Program::Save_Info()
 {
     Game& g = form9->game();
-    const std::string text = saveInfoTextFor(g, state, pictures, form1->viewState());
+    // An editor never opened still holds the View box as it was read.
+    const std::int16_t editorView = form1_ ? form1_->viewState() : state.Loaded.EditorView;
+    const std::string text = saveInfoTextFor(g, state, pictures, editorView);
     std::string error;
     if (writeSettingsFile(state, text, error))
         return true;

@@ -1,5 +1,6 @@
-// The start-up procedure: builds the program-wide state, the hidden intro picture holder and
-// Picture List Editor, the game window with the saved preferences applied, and shows it.
+// The start-up procedure: builds the program-wide state, the hidden intro picture holder, the
+// game window with the saved preferences applied, and shows it. The other windows are built when
+// they are first used.
 #pragma once
 
 #include <QImage>
@@ -40,10 +41,13 @@ public:
     // The picture list for the whole run: the editor edits it, the Picture menu shows it.
     PictureList pictures;
     std::unique_ptr<IntroPictureHolder> form2;
-    std::unique_ptr<PictureListEditor> form1;
     std::unique_ptr<GameWindow> form9;
     // The Open Picture window while it is open; it deletes itself when it closes.
     QPointer<OpenPictureWindow> form10;
+
+    // The Picture List Editor, built hidden the first time it is asked for and kept for the
+    // whole run: the first window shows without it.
+    PictureListEditor& editor();
 
     // Writes "init.txt" from the game window, the editor and the picture list; tells the player
     // and returns false when it cannot be written.
@@ -57,6 +61,7 @@ private:
     GameRunner gameRunner();
     ViewerHost viewerHost();
 
+    std::unique_ptr<PictureListEditor> form1_;
     SteadyClock clock_;
     ClockSeededRandom random_;
     std::unique_ptr<SoundDevice> sound_;

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QImageReader>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/native_path.h"
@@ -39,12 +40,16 @@ ViewerPicture viewerPicture(const QImage& preview, QSize naturalSize, const QStr
     const QSize stored = probe.size();
     if (!stored.isValid() || (stored != naturalSize && stored.transposed() != naturalSize))
         return result;
+    // A picture that cannot be decoded within the budget shows from the loader's bounded copy,
+    // as the picture windows' previews once held it (they are now decoded at their own size).
     const bool scalesWhileDecoding = format == "jpeg" || format == "jpg";
     const qint64 fullBytes = qint64(stored.width()) * stored.height() * 4;
-    if (!scalesWhileDecoding && fullBytes > kViewerPictureBudgetBytes)
+    const bool withinBudget = scalesWhileDecoding || fullBytes <= kViewerPictureBudgetBytes;
+    if (!withinBudget && std::max(preview.width(), preview.height()) >= kDecodeLongSide)
         return result;
 
-    LoadedPicture loaded = loadPicture(path, budgetLongSide(naturalSize));
+    LoadedPicture loaded =
+        loadPicture(path, withinBudget ? budgetLongSide(naturalSize) : kDecodeLongSide);
     if (!loaded.ok() || loaded.naturalSize != naturalSize ||
         loaded.image.width() <= preview.width())
         return result;

@@ -57,6 +57,30 @@ Bytes jpeg(bool withEnd = true)
     return b;
 }
 
+// A JPEG whose scan data runs past the checker's 64 KiB reads, with a stuffed 0xFF, a restart
+// marker and a run of fill bytes each straddling the edge between two reads; `endAt`, when given,
+// puts the end marker's 0xFF at that offset instead, as the last byte of a read.
+Bytes longScanJpeg(bool withEnd = true, std::size_t endAt = 0)
+{
+    Bytes b = jpeg(false);
+    b.resize(4 * 65536, 0x37);
+    const auto put = [&b](std::size_t at, Bytes bytes) {
+        std::copy(bytes.begin(), bytes.end(), b.begin() + std::ptrdiff_t(at));
+    };
+    put(65535, {0xFF, 0x00});
+    put(2 * 65536 - 1, {0xFF, 0xD5});
+    put(3 * 65536 - 2, {0xFF, 0xFF, 0xFF, 0x00});
+    if (endAt) {
+        b.resize(endAt);
+        b.push_back(0xFF);
+        b.push_back(0xD9);
+    } else if (withEnd) {
+        b.push_back(0xFF);
+        b.push_back(0xD9);
+    }
+    return b;
+}
+
 // n big-endian bytes of v.
 void be(Bytes& b, std::uint64_t v, int n)
 {
@@ -191,6 +215,12 @@ TEST(PictureCompleteness, FindsFilesCutOffBeforeTheirEnd)
         {"jpeg cut after thumbnail", cut(jpeg(), 20), "jpeg", false},
         {"jpeg cut in a segment", cut(jpeg(), 14), "jpeg", false},
         {"jpeg cut in a marker", cut(jpeg(), 37), "jpeg", false},
+        {"jpeg long scan whole", longScanJpeg(), "jpeg", true},
+        {"jpeg long scan without end", longScanJpeg(false), "jpeg", false},
+        {"jpeg long scan cut after a stuffed 0xFF", cut(longScanJpeg(), 65536), "jpeg", false},
+        {"jpeg long scan ending at a read's edge", longScanJpeg(true, 4 * 65536 - 1), "jpeg", true},
+        {"jpeg long scan cut at a read's edge", cut(longScanJpeg(true, 4 * 65536 - 1), 4 * 65536),
+         "jpeg", false},
         {"gif whole", gif(), "gif", true},
         {"gif without trailer", gif(false), "gif", true},
         {"gif cut in image data", cut(gif(), 30), "gif", false},

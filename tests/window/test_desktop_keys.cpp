@@ -103,7 +103,7 @@ private slots:
         QCOMPARE(rig.program->state.OpenViewSetting, std::int16_t(0));   // kept, as Cancel does
 
         // The editor's Escape throws away the edits, as Cancel does.
-        PictureListEditor& editor = *rig.program->form1;
+        PictureListEditor& editor = rig.program->editor();
         const std::vector<std::string> committed = editor.lists().List1;
         game.action("mnuEdit")->trigger();
         QVERIFY(editor.isVisible());

@@ -98,7 +98,7 @@ private slots:
         QCOMPARE(drives->drive(), photos);   // the entry that holds the folder most closely
         open->close();
 
-        auto* editorDrives = rig.program->form1->findChild<DriveList*>("Drive1");
+        auto* editorDrives = rig.program->editor().findChild<DriveList*>("Drive1");
         const QStringList editorEntries = driveEntries(editorDrives);
         QCOMPARE(editorEntries.mid(editorEntries.size() - 2), QStringList({home, photos}));
 

@@ -179,7 +179,7 @@ private slots:
         HostileRig r;
         QVERIFY2(r.failure.isEmpty(), qPrintable(r.failure));
         QVERIFY(r.gameInProgress());
-        PictureListEditor& editor = *r.rig.program->form1;
+        PictureListEditor& editor = r.rig.program->editor();
         editor.setViewState(0);
         r.rig.window().action("mnuEdit")->trigger();
         const Snapshot before = r.snapshot();

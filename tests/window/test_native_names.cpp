@@ -134,7 +134,7 @@ private slots:
         const std::string path = rig.folder / ("Graphics/" + kName);
         const std::string first = rig.folder.read("init.txt");
         rig.finishIntro();
-        const PictureList& lists = rig.program->form1->lists();
+        const PictureList& lists = rig.program->editor().lists();
         QCOMPARE(lists.List1, std::vector<std::string>{path});
         QCOMPARE(lists.List2, std::vector<std::string>{kName});
         QCOMPARE(rig.program->state.CurrentPicturePath, path);
@@ -218,7 +218,7 @@ private slots:
         TempFolder pics;
         copyPicture("Fig.jpg", pics / kName);
         rig.finishIntro();
-        PictureListEditor& editor = *rig.program->form1;
+        PictureListEditor& editor = rig.program->editor();
         rig.window().action("mnuEdit")->trigger();
         editor.setViewState(1);
         QString error;
@@ -226,8 +226,8 @@ private slots:
         auto* files = editor.findChild<FileList*>("File1");
         QCOMPARE(itemTexts(files), QStringList{kShownName});
         files->setCurrentItem(files->item(0));
+        QTRY_COMPARE(editor.findChild<QLabel*>("Label10")->text(), kShownName);
         QVERIFY(rig.messages.shown.empty());
-        QCOMPARE(editor.findChild<QLabel*>("Label10")->text(), kShownName);
         QVERIFY(!editor.previewPicture().isNull());
 
         editor.findChild<QPushButton*>("Add")->click();

@@ -271,6 +271,23 @@ private slots:
             QCOMPARE(tip.contains(QStringLiteral("copy of 4000 x 3000")), c.decoded.width() == 4000);
             viewer->close();
         }
+
+        // A picture window's small preview of a PNG beyond the budget: the viewer shows the
+        // loader's bounded copy, as the preview once held it, not the preview stretched.
+        QImage grey(4200, 4100, QImage::Format_Grayscale8);
+        grey.fill(128);
+        const QString png = rig.path(QStringLiteral("big.png"));
+        QVERIFY(grey.save(png, "PNG", 0));
+        grey = QImage();
+        const LoadedPicture small = loadPicture(png, 128);
+        QVERIFY(small.ok());
+        QVERIFY(small.image.width() <= 128);
+        PictureViewer* viewer = rig.program->openViewer(ViewCallers::OpenPicture, "big.png",
+                                                        small.image, small.naturalSize,
+                                                        &rig.window(), png);
+        QCOMPARE(viewer->picture().size(), loadPicture(png).image.size());
+        QVERIFY(viewer->picture().width() > 1000);
+        viewer->close();
     }
 };
 

@@ -26,15 +26,23 @@ private slots:
             QVERIFY2(w.action(name)->isChecked(), name);
             QVERIFY2(w.action(name)->isEnabled(), name);
         }
-        QCOMPARE(rig.program->form1->lists().List2,
-                 (std::vector<std::string>{"Cat.jpg", "Fig.jpg"}));
+        QCOMPARE(rig.program->pictures.List2, (std::vector<std::string>{"Cat.jpg", "Fig.jpg"}));
         QCOMPARE(w.action("mnuPict(0)")->text(), QStringLiteral("Cat.jpg"));
         QCOMPARE(w.action("mnuPict(1)")->text(), QStringLiteral("Fig.jpg"));
         QCOMPARE(rig.game().BackColor, 0xC0C0C0u);
         // No window but the game window is shown.
         QVERIFY(w.isVisible());
-        QVERIFY(!rig.program->form1->isVisible());
         QVERIFY(!rig.program->form2->isVisible());
+        // Windows the first one does not show are not built until they are first used.
+        for (QWidget* top : QApplication::topLevelWidgets())
+            QVERIFY2(top->objectName() != QLatin1String("Form1") &&
+                         top->objectName() != QLatin1String("Form10"),
+                     qPrintable(top->objectName()));
+        QVERIFY(rig.program->form10.isNull());
+        PictureListEditor& editor = rig.program->editor();
+        QVERIFY(!editor.isVisible());
+        QCOMPARE(editor.lists().List2, (std::vector<std::string>{"Cat.jpg", "Fig.jpg"}));
+        QCOMPARE(&rig.program->editor(), &editor);
         QCOMPARE(rig.program->form2->picture().size(), QSize(573, 367));
     }
 
@@ -102,7 +110,7 @@ private slots:
         QVERIFY(!w.action("mnuSv")->isChecked());
         QCOMPARE(rig.game().BackColor, 0x00FF00u);
         QCOMPARE(rig.program->state.SelectionColor, 255.0);
-        QCOMPARE(rig.program->form1->viewState(), std::int16_t(0));
+        QCOMPARE(rig.program->editor().viewState(), std::int16_t(0));
         QCOMPARE(rig.game().Width, 10753.0);
         QCOMPARE(rig.game().Top, 40.0);
     }
@@ -134,20 +142,22 @@ private slots:
         g.BackColor = 0x010203;
         GameParts::menus(g).mnuEffects.Checked = false;
         first.program->state.HintColor = 77;
-        first.program->form1->setViewState(2);
+        first.program->editor().setViewState(2);
         first.program->state.ExitSaving = true;
         QVERIFY(first.program->Save_Info());
         const std::string written = first.folder.read("init.txt");
 
         ProgramRig second({}, false, &written);
         // The pictures of the first folder still exist, so the list comes back whole.
-        QCOMPARE(second.program->form1->lists().List1, first.program->form1->lists().List1);
+        QCOMPARE(second.program->pictures.List1, first.program->pictures.List1);
         QCOMPARE(second.game().BackColor, 0x010203u);
         QVERIFY(!second.game().menus().mnuEffects.Checked);
         QVERIFY(!second.game().menus().SndInt.Enabled);
         QCOMPARE(second.program->state.HintColor, 77.0);
-        QCOMPARE(second.program->form1->viewState(), std::int16_t(2));
+        // Saved before the editor was ever built, the View box keeps the state it was read in.
+        QVERIFY(second.program->Save_Info());
         QCOMPARE(second.folder.read("init.txt"), written);
+        QCOMPARE(second.program->editor().viewState(), std::int16_t(2));
     }
 };
 
