@@ -34,10 +34,7 @@ constexpr int kWidestNameChars = 50;
 // The time as the game's clock shows it at the finish, without the blank that pads the hours.
 QString clockText(std::int32_t seconds)
 {
-    GameClock clock;
-    clock.start(0);
-    clock.tick(seconds);
-    return QString::fromStdString(clock.text()).trimmed();
+    return QString::fromStdString(GameClock::shortTextFor(seconds));
 }
 
 // A display name is bytes: bytes that are not UTF-8 show as "\uFFFD", and a tab or a line

@@ -1,8 +1,6 @@
 // Best times: the result of each finished game joins "times.txt", and a new best is announced by a
 // banner over the whole picture.
 #include <algorithm>
-#include <charconv>
-#include <string_view>
 
 #include "game/game.h"
 #include "platform/clock.h"
@@ -12,28 +10,10 @@ namespace quiltra {
 
 namespace {
 
-// A part of the clock text (" 0", "01") as a number; 0 for anything else.
-std::int32_t clockPart(std::string_view text)
-{
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    std::int32_t value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
-
 // The time as the caption shows it at the finish, in whole seconds.
 std::int32_t shownSeconds(const GameClock& clock)
 {
-    const std::int64_t total = std::int64_t(clockPart(clock.hours())) * 3600 +
-                               clockPart(clock.minutes()) * 60 + clockPart(clock.seconds());
-    return std::int32_t(std::min<std::int64_t>(total, kMaxResultSeconds));
-}
-
-std::string trimmed(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : text.substr(first);
+    return std::int32_t(std::min<std::int64_t>(clock.shownSeconds(), kMaxResultSeconds));
 }
 
 } // namespace
@@ -79,7 +59,7 @@ void Game::finishPlay()
     if (!outcome.kept())
         return;
     if (outcome.newBest())
-        banner_ = "New best time  " + trimmed(clock_.text()) + "  Moves " +
+        banner_ = "New best time  " + clock_.shortText() + "  Moves " +
                   std::to_string(result.Moves) + "  Hints " + std::to_string(result.Hints);
     std::string error;
     if (!saveTimes(times, error) && !timesFailureTold_) {

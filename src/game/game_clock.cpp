@@ -93,6 +93,33 @@ void GameClock::tick(double now)
     ClockSeconds = std::move(t.seconds);
 }
 
+std::string GameClock::shortText() const
+{
+    const std::string full = text();
+    return full.substr(std::min(full.find_first_not_of(' '), full.size()));
+}
+
+std::int64_t GameClock::shownSeconds() const
+{
+    // Each part is digits with at most a padding blank in front.
+    const auto number = [](const std::string& part) {
+        std::int64_t value = 0;
+        for (const char c : part)
+            if (c >= '0' && c <= '9')
+                value = value * 10 + (c - '0');
+        return value;
+    };
+    return number(ClockHours) * 3600 + number(ClockMinutes) * 60 + number(ClockSeconds);
+}
+
+std::string GameClock::shortTextFor(double seconds)
+{
+    GameClock clock;
+    clock.start(0);
+    clock.tick(seconds);
+    return clock.shortText();
+}
+
 void GameClock::clearText()
 {
     ClockHours = " 0";

@@ -44,6 +44,12 @@ public:
     const std::string& seconds() const { return ClockSeconds; }
     // " 0:01:15": hours, minutes and seconds as the caption joins them.
     std::string text() const { return ClockHours + ":" + ClockMinutes + ":" + ClockSeconds; }
+    // "0:01:15": the same without the blank that pads the hours, where the time stands alone.
+    std::string shortText() const;
+    // The shown time in whole seconds.
+    std::int64_t shownSeconds() const;
+    // How the clock shows `seconds` on its own ("0:01:15").
+    static std::string shortTextFor(double seconds);
 
 private:
     bool ClockRunning = false;

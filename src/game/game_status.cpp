@@ -46,7 +46,7 @@ void Game::RefreshStatus()
         Caption = b + gap + clock_.text();
     else
         Caption = a;
-    statusCounts_ = StatusCounts{longForm, counters_.moves(), counters_.hints(), clock_.text()};
+    statusCounts_ = StatusCounts{longForm, counters_.moves(), counters_.hints(), clock_.shortText()};
     statusCaption_ = Caption;
 }
 

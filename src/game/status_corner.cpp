@@ -5,27 +5,15 @@ namespace quiltra {
 
 std::string threeDigits(int value)
 {
-    std::string text = std::to_string(value);
-    while (text.size() < 3)
-        text.insert(0, "0");
-    return text;
+    const std::string digits = std::to_string(value);
+    return std::string(digits.size() < 3 ? 3 - digits.size() : 0, '0') + digits;
 }
-
-namespace {
-
-std::string trimmed(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : text.substr(first);
-}
-
-} // namespace
 
 std::vector<std::string> statusCornerForms(const StatusCounts& status, bool paused)
 {
     if (!status.shown)
         return {};
-    const std::string time = paused ? std::string("Paused") : trimmed(status.time);
+    const std::string time = paused ? std::string("Paused") : status.time;
     const std::string moves = threeDigits(status.moves);
     const std::string hints = threeDigits(status.hints);
     return {

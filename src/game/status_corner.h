@@ -13,7 +13,7 @@ struct StatusCounts {
     bool shown = false; // the title has its long form (a game in play or just finished)
     int moves = 0;
     int hints = 0;
-    std::string time;   // as the title shows it, e.g. "0:03:07"
+    std::string time;   // as the title shows it, without its padding blank: "0:03:07"
 };
 
 // A counter padded with zeros in front to at least three digits: 7 is "007", 1234 stays "1234".

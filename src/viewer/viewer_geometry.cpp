@@ -1,6 +1,7 @@
 // Geometry of the Picture Viewer in twips: opening place, fitted size, zoom steps, click to centre.
 #include "viewer/viewer_geometry.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace quiltra::viewer {
@@ -206,22 +207,17 @@ Rect clickToCentre(const Rect& picture, double x, double y, WindowSize window)
 
 Rect scrollPicture(const Rect& picture, double dx, double dy, WindowSize window)
 {
+    // Along one axis: a picture larger than the view moves by `delta`, its far edge never short of
+    // the view's and its near edge never past the margin.
+    const auto scrolled = [](double position, double extent, double view, double delta) {
+        if (extent <= view)
+            return position;
+        return std::min(std::max(whole(position + delta), view - extent), double(kMargin));
+    };
     const ViewNumbers v = viewNumbers(window);
     Rect r = picture;
-    if (r.Width > v.ViewWidth) {
-        r.Left = whole(r.Left + dx);
-        if (r.Left + r.Width < v.ViewWidth)
-            r.Left = v.ViewWidth - r.Width;
-        if (r.Left > kMargin)
-            r.Left = kMargin;
-    }
-    if (r.Height > v.ViewHeight) {
-        r.Top = whole(r.Top + dy);
-        if (r.Top + r.Height < v.ViewHeight)
-            r.Top = v.ViewHeight - r.Height;
-        if (r.Top > kMargin)
-            r.Top = kMargin;
-    }
+    r.Left = scrolled(r.Left, r.Width, v.ViewWidth, dx);
+    r.Top = scrolled(r.Top, r.Height, v.ViewHeight, dy);
     return r;
 }
 

@@ -95,7 +95,7 @@ private slots:
 
         // PNG, WebP and TIFF are taken as well, and a picture is known by its bytes when its
         // name has no extension.
-        for (const QString& name : {"dropped.png", "dropped.webp", "dropped.tif"}) {
+        for (const QString name : {"dropped.png", "dropped.webp", "dropped.tif"}) {
             QVERIFY(files.picture(name, 320, 240));
             QVERIFY2(dropFile(w, files.file(name)), qPrintable(name));
             QCOMPARE(QString::fromStdString(g.menus().mnuCurrent.Caption), name);
