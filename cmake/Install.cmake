@@ -1,5 +1,5 @@
 # Installation and the Debian package. An installation holds the same program folder as the build
-# (the executable beside Graphics/, Sound/, the intro picture and the credits) under lib/quiltra,
+# (the executable beside Graphics/, Sound/, translations/, the intro picture and the credits) under lib/quiltra,
 # a `quiltra` launcher on the PATH, and the desktop entry, icons and AppStream metainfo. It has no
 # portable marker, so the game keeps its settings in the player's data folder.
 set(QUILTRA_INSTALL_DIR lib/quiltra)
@@ -10,6 +10,7 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/Graphics ${CMAKE_SOURCE_DIR}/data/Sou
         DESTINATION ${QUILTRA_INSTALL_DIR})
 install(FILES ${CMAKE_SOURCE_DIR}/data/intro.bmp ${CMAKE_SOURCE_DIR}/data/CREDITS.md
         DESTINATION ${QUILTRA_INSTALL_DIR})
+install(FILES ${QUILTRA_QM_FILES} DESTINATION ${QUILTRA_INSTALL_DIR}/translations)
 
 # The launcher is a relative link, so the installation works under any prefix and in a package.
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/launcher)

@@ -1,8 +1,11 @@
 // Entry point: start-up runs once, then the game window's events drive the program.
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/native_path.h"
+#include "platform/qt_translation.h"
+#include "platform/translation.h"
 #include "startup/command_line.h"
 #include "startup/startup.h"
 
@@ -28,6 +31,13 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral("1.3"));
     QApplication::setDesktopFileName(QStringLiteral("org.quiltra.Quiltra"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The texts in the player's language, before any window is built; files never depend on it.
+    QStringList languages;
+    for (const std::string& l :
+         quiltra::preferredLanguages(std::getenv("LANGUAGE"), std::getenv("LC_ALL"),
+                                     std::getenv("LC_MESSAGES"), std::getenv("LANG")))
+        languages << QString::fromStdString(l);
+    quiltra::loadPlayerLanguage(QCoreApplication::applicationDirPath(), languages);
     // The program folder is where the executable lies, whatever the current directory.
     // A picture named on the command line is taken relative to the directory it was named in;
     // its name is bytes, whatever the locale.
