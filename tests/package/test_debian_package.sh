@@ -25,6 +25,13 @@ for size in 48x48 64x64 128x128 256x256; do
     [ -f "$root/usr/share/icons/hicolor/$size/apps/org.quiltra.Quiltra.png" ] || fail "no $size icon"
 done
 [ -f "$root/usr/share/icons/hicolor/scalable/apps/org.quiltra.Quiltra.svg" ] || fail "no scalable icon"
+for language in de fr es; do
+    [ -s "$root/usr/lib/quiltra/translations/quiltra_$language.qm" ] || fail "no $language translation"
+    grep -q "^Comment\[$language\]=" "$root/usr/share/applications/org.quiltra.Quiltra.desktop" ||
+        fail "the desktop entry has no $language comment"
+    grep -q "<summary xml:lang=\"$language\">" "$root/usr/share/metainfo/org.quiltra.Quiltra.metainfo.xml" ||
+        fail "the metainfo has no $language summary"
+done
 
 launcher="$root/usr/bin/quiltra"
 [ "$("$launcher" --version)" = "Quiltra 1.3" ] || fail "--version"
