@@ -2,6 +2,7 @@
 #include "help/about_window.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,6 +11,7 @@
 
 #include "game/game.h"
 #include "platform/message_box.h"
+#include "platform/translation.h"
 #include "platform/window_units.h"
 
 namespace quiltra {
@@ -28,25 +30,28 @@ QPointer<AboutWindow>& openWindow()
     return window;
 }
 
-const char* const kWarning =
+// The texts below are English; the window shows them translated.
+//: Fills a box of fixed size beside the "Warning" title: keep about the English length.
+const char* const kWarning = QUILTRA_TRANSLATABLE("About",
     "Unauthorised reproduction or distribution of this program, or of any part of it, is "
-    "unlawful and may be prosecuted.";
+    "unlawful and may be prosecuted.");
 
-const char* const kCredits =
+//: A box of fixed size in small print: keep about the English length and every name as it is.
+const char* const kCredits = QUILTRA_TRANSLATABLE("About",
     "Program by the Quiltra developers.\n"
     "Pictures by NASA, Stefan van der Walt, Rachel Michetti, SpaceX, Clemens Engelhardt, "
     "Aitzol Berasategi, Trevor \"Freespace\", Jakkub Mede, \"Bolly\", Lukas Baubkus, Ian Hex, "
-    "Dmitri Popov, Martin Klapetek and Risto Saukonp\u00e4\u00e4; see CREDITS.md.";
+    "Dmitri Popov, Martin Klapetek and Risto Saukonp\u00e4\u00e4; see CREDITS.md.");
 
 } // namespace
 
-const char* const AboutWindow::kLicenseText =
+const char* const AboutWindow::kLicenseText = QUILTRA_TRANSLATABLE("About",
     "This program is provided \"as is\", without warranty of any kind, express or implied. "
     "In no event shall the author be liable for any damages whatsoever arising out of the use "
     "of this program or the inability to use it.\n\n"
     "You may install and use one copy of this program on one computer at a time. You may not "
     "sell, rent, lease or distribute copies of the program, in whole or in part, or change it "
-    "without the author's written permission.";
+    "without the author's written permission.");
 
 AboutWindow* AboutWindow::current() { return openWindow().data(); }
 
@@ -71,7 +76,7 @@ AboutWindow::AboutWindow(QWidget& parent, const Game& game, MessageBoxes* messag
     : QWidget(&parent, Qt::Dialog), messages_(messages)
 {
     setObjectName(QStringLiteral("About"));
-    setWindowTitle(QStringLiteral("About Quiltra"));
+    setWindowTitle(QCoreApplication::translate("About", "About Quiltra"));
     setAttribute(Qt::WA_DeleteOnClose);
     Form_Load(game);
 }
@@ -99,15 +104,21 @@ void AboutWindow::Form_Load(const Game& g)
         l->setGeometry(pixels(left), pixels(top), pixels(width), pixels(height));
         return l;
     };
+    // The product's name stays as it is in every language.
     label("Label1", QStringLiteral("Quiltra"), 960, 360, 1695, 375, 13.5, true, true);
     // The version line is one line: it keeps its design place and takes the width it needs.
-    QLabel* version = label("Label2", QStringLiteral("Version 1.3, requires Windows 95"), 360,
-                            840, 3495, 375, 9.75, true);
+    //: One line, left of the divider in the middle of the window.
+    QLabel* version =
+        label("Label2", QCoreApplication::translate("About", "Version 1.3, requires Windows 95"),
+              360, 840, 3495, 375, 9.75, true);
     version->setWordWrap(false);
     version->resize(std::max(version->width(), version->sizeHint().width()), version->height());
-    label("Credits", QString::fromUtf8(kCredits), 360, 1320, 3600, 1920, 8, false);
-    label("Label8", QStringLiteral("Warning"), 5040, 600, 975, 375, 12, true)->adjustSize();
-    label("Label6", QString::fromLatin1(kWarning), 4680, 1080, 2895, 1695, 9.75, true);
+    label("Credits", QString::fromStdString(translateStored("About", kCredits)), 360, 1320, 3600,
+          1920, 8, false);
+    label("Label8", QCoreApplication::translate("About", "Warning"), 5040, 600, 975, 375, 12, true)
+        ->adjustSize();
+    label("Label6", QString::fromStdString(translateStored("About", kWarning)), 4680, 1080, 2895,
+          1695, 9.75, true);
 
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
@@ -122,17 +133,22 @@ void AboutWindow::Form_Load(const Game& g)
         b->setGeometry(pixels(left), pixels(top), pixels(width), pixels(height));
         return b;
     };
-    QPushButton* okay = button("Command1", QStringLiteral("Okay"), 1560, 3360, 975, 375);
+    //: A small button.
+    QPushButton* okay =
+        button("Command1", QCoreApplication::translate("About", "Okay"), 1560, 3360, 975, 375);
     connect(okay, &QPushButton::clicked, this, &QWidget::close);
     okay->setDefault(true);
-    QPushButton* terms = button("Command2", QStringLiteral("License Agreement"), 5160, 3360, 1815, 375);
+    //: A button about twice as wide as "Okay".
+    QPushButton* terms = button(
+        "Command2", QCoreApplication::translate("About", "License Agreement"), 5160, 3360, 1815, 375);
     connect(terms, &QPushButton::clicked, this, &AboutWindow::Command2_Click);
 }
 
 void AboutWindow::Command2_Click()
 {
     if (messages_)
-        messages_->show(kLicenseText, "Quiltra License Agreement", MessageButtons::Ok);
+        messages_->show(translateStored("About", kLicenseText),
+                        translate("About", "Quiltra License Agreement"), MessageButtons::Ok);
 }
 
 void AboutWindow::keyPressEvent(QKeyEvent* event)

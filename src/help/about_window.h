@@ -29,7 +29,7 @@ public:
     // "License Agreement": the terms of use in a message box.
     void Command2_Click();
 
-    // The terms of use shown by "License Agreement".
+    // The terms of use shown by "License Agreement", in English.
     static const char* const kLicenseText;
 
 protected:

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/translation.h"
+
 namespace quiltra::help {
 
 inline constexpr int kDocumentHeight = 64500;
@@ -37,10 +39,11 @@ struct SectionDef {
     std::vector<std::string> Parts;   // paragraphs separated by a blank line
 };
 
-// The twelve sections in document order.
+// The twelve sections in document order, in English.
 const std::vector<SectionDef>& sections();
 
-// An index entry: its place in the document panel and the heading it jumps to.
+// An index entry: its place in the document panel and the heading it jumps to. The caption is
+// English; the Help window shows it translated.
 struct IndexEntry {
     int Top;
     int Left;
@@ -52,13 +55,14 @@ struct IndexEntry {
 const std::vector<IndexEntry>& indexEntries();
 
 struct PlacedHeading {
-    std::string Caption;
+    std::string Caption;   // as shown, in the player's language
     int Top;
     int Left;
     Style Kind;
+    std::string Source;    // the English caption, by which code finds a heading
 };
 struct PlacedPart {
-    std::string Text;
+    std::string Text;   // as shown
     int Top;     // in the document panel
     int Room;    // height available before the next heading or the end of the text
 };
@@ -70,17 +74,19 @@ struct PlacedSection {
 };
 
 // Lays the sections out from the top down: text Top = previous text Top + previous text height
-// + gap (the first at 5000); heading Top = text Top + offset.
+// + gap (the first at 5000); heading Top = text Top + offset. Headings and text come in the
+// player's language.
 std::vector<PlacedSection> layoutDocument();
 
 // The extra label over "RESIZING THE PICTURE" in the last section: a click on it scrolls to the
 // top of that section's text.
 inline constexpr int kResizingLabelOffset = 1190;
 
-// A closing line below the last section, so that the end of the document does not look empty.
+// A closing line below the last section, so that the end of the document does not look empty
+// (English; the Help window shows it translated).
 inline constexpr int kEndNoteGap = 800;
 inline constexpr const char* kEndNote =
-    "End of the help document. Press Home to return to the index.";
+    QUILTRA_TRANSLATABLE("Help", "End of the help document. Press Home to return to the index.");
 
 // DocTop that puts a heading at `headingTop` 400 twips below the top of the document area.
 inline int docTopForHeading(int headingTop) { return kHeadingAbove - headingTop; }

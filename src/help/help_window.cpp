@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <cmath>
 
 #include "game/game.h"
+#include "platform/translation.h"
 #include "platform/wheel_notches.h"
 #include "platform/window_units.h"
 
@@ -77,7 +79,7 @@ HelpWindow* HelpWindow::showForViewer(QWidget& parent, const Game& game)
 HelpWindow::HelpWindow(QWidget& parent, const Game& game) : QMainWindow(&parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("Quiltra -  Help"));
+    setWindowTitle(QCoreApplication::translate("HelpWindow", "Quiltra -  Help"));
     // Exit, or closing the window, ends it: the next opening lays the document out afresh.
     setAttribute(Qt::WA_DeleteOnClose);
     setFocusPolicy(Qt::StrongFocus);
@@ -87,20 +89,24 @@ HelpWindow::HelpWindow(QWidget& parent, const Game& game) : QMainWindow(&parent,
 
 void HelpWindow::buildMenus()
 {
-    QAction* exit = menuBar()->addAction(QStringLiteral("Exit"));
+    QAction* exit = menuBar()->addAction(QCoreApplication::translate("HelpWindow", "Exit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
     // Using Help only informs: its items do nothing.
-    QMenu* using_ = menuBar()->addMenu(QStringLiteral("Using Help"));
+    QMenu* using_ = menuBar()->addMenu(QCoreApplication::translate("HelpWindow", "Using Help"));
     using_->setObjectName(QStringLiteral("mnuUsing"));
-    const std::pair<const char*, const char*> items[] = {
-        {"mnuTopic", "Click on one of the index topics to move to that topic."},
-        {"mnuarrow", "Use the up/down arrow keys to scroll up or down."},
-        {"mnuPage", "Use the Pg Up/Pg Dn keys to move up or down a page at a time."},
-        {"mnuHome", "Use the HOME/END keys to move to the start/end of the help document."},
+    const std::pair<const char*, QString> items[] = {
+        {"mnuTopic", QCoreApplication::translate(
+             "HelpWindow", "Click on one of the index topics to move to that topic.")},
+        {"mnuarrow", QCoreApplication::translate(
+             "HelpWindow", "Use the up/down arrow keys to scroll up or down.")},
+        {"mnuPage", QCoreApplication::translate(
+             "HelpWindow", "Use the Pg Up/Pg Dn keys to move up or down a page at a time.")},
+        {"mnuHome", QCoreApplication::translate(
+             "HelpWindow", "Use the HOME/END keys to move to the start/end of the help document.")},
     };
     for (const auto& [name, caption] : items)
-        using_->addAction(QString::fromLatin1(caption))->setObjectName(QString::fromLatin1(name));
+        using_->addAction(caption)->setObjectName(QString::fromLatin1(name));
 }
 
 QLabel* HelpWindow::addLabel(QWidget* parent, const QString& text, int left, int top,
@@ -142,8 +148,9 @@ void HelpWindow::Form_Load(const Game& g)
 
     const std::vector<help::IndexEntry>& entries = help::indexEntries();
     for (const help::IndexEntry& e : entries)
-        index_.push_back(addLabel(Frame1_, QString::fromStdString(e.Caption), e.Left, e.Top,
-                                  e.Nested() ? kTextPoints : kSubPoints, true));
+        index_.push_back(addLabel(Frame1_,
+                                  QString::fromStdString(translateStored("Help", e.Caption)),
+                                  e.Left, e.Top, e.Nested() ? kTextPoints : kSubPoints, true));
 
     layout_ = help::layoutDocument();
     for (const help::PlacedSection& s : layout_) {
@@ -158,17 +165,21 @@ void HelpWindow::Form_Load(const Game& g)
             text->setGeometry(pixels(help::kTextLeft), pixels(part.Top),
                               pixels(help::kTextWidth), pixels(part.Room));
         }
-        for (const help::PlacedHeading& h : s.Headings)
+        for (const help::PlacedHeading& h : s.Headings) {
             headings_.push_back(addLabel(Frame1_, QString::fromStdString(h.Caption), h.Left, h.Top,
                                          h.Kind == help::Style::Section ? kSectionPoints
                                                                         : kSubPoints,
                                          false));
+            headingSources_.push_back(QString::fromStdString(h.Source));
+        }
     }
     // The viewer section's "RESIZING THE PICTURE" carries a second, clickable caption just
-    // below it; it is drawn without ink so that the heading does not look doubled.
+    // below it, worded as the heading; it is drawn without ink so that the heading does not look
+    // doubled.
     const help::PlacedSection& viewerSection = layout_[kViewerSection];
     const help::PlacedSection& lastSection = layout_.back();
-    resizingLabel_ = addLabel(Frame1_, QStringLiteral("RESIZING THE PICTURE"), help::kTextLeft,
+    resizingLabel_ = addLabel(Frame1_, QString::fromStdString(viewerSection.Headings[1].Caption),
+                              help::kTextLeft,
                               viewerSection.TextTop + help::kResizingLabelOffset, kSubPoints, true);
     QPalette clear = resizingLabel_->palette();
     clear.setColor(QPalette::WindowText, Qt::transparent);
@@ -177,7 +188,9 @@ void HelpWindow::Form_Load(const Game& g)
     for (QLabel* h : headingLabels(QStringLiteral("PICTURE VIEWER WINDOW")))
         h->setObjectName(QStringLiteral("Label82"));
 
-    QLabel* endNote = addLabel(Frame1_, QString::fromLatin1(help::kEndNote), help::kTextLeft,
+    QLabel* endNote = addLabel(Frame1_,
+                               QString::fromStdString(translateStored("Help", help::kEndNote)),
+                               help::kTextLeft,
                                lastSection.TextTop + lastSection.TextHeight + help::kEndNoteGap,
                                kTextPoints, false);
     endNote->setObjectName(QStringLiteral("EndNote"));
@@ -189,8 +202,8 @@ void HelpWindow::Form_Load(const Game& g)
     Frame2_->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Frame2_->setAutoFillBackground(true);
     Frame2_->setGeometry(0, pixels(-240), pixels(9495), pixels(615));
-    QLabel* title = addLabel(Frame2_, QStringLiteral("Quiltra Help"), 2520, 240, kSectionPoints,
-                             false);
+    QLabel* title = addLabel(Frame2_, QCoreApplication::translate("HelpWindow", "Quiltra Help"),
+                             2520, 240, kSectionPoints, false);
     title->setObjectName(QStringLiteral("Label1"));
     title->setGeometry(pixels(2520), pixels(240), std::max(pixels(2295), title->width()),
                        pixels(375));
@@ -207,9 +220,9 @@ int HelpWindow::headingTop(int section, int heading) const
 std::vector<QLabel*> HelpWindow::headingLabels(const QString& caption) const
 {
     std::vector<QLabel*> found;
-    for (QLabel* h : headings_)
-        if (h->text() == caption)
-            found.push_back(h);
+    for (std::size_t i = 0; i < headings_.size(); ++i)
+        if (headingSources_[i] == caption || headings_[i]->text() == caption)
+            found.push_back(headings_[i]);
     return found;
 }
 

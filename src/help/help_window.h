@@ -40,7 +40,7 @@ public:
     // The labels, for tests and screenshots.
     QLabel* indexLabel(int entry) const { return index_[std::size_t(entry)]; }
     int indexCount() const { return int(index_.size()); }
-    // Every heading label with this caption, in document order.
+    // Every heading label with this caption, English or as shown, in document order.
     std::vector<QLabel*> headingLabels(const QString& caption) const;
     QLabel* resizingLabel() const { return resizingLabel_; }
     QWidget* documentPanel() const;
@@ -68,6 +68,7 @@ private:
     QFrame* Frame2_ = nullptr;
     std::vector<QLabel*> index_;
     std::vector<QLabel*> headings_;
+    std::vector<QString> headingSources_;   // the English captions of headings_
     QLabel* resizingLabel_ = nullptr;
 };
 
