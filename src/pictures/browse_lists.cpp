@@ -1,6 +1,7 @@
 // The drive, folder and file lists, the View box and the preview image of the picture windows.
 #include "pictures/browse_lists.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -140,11 +141,11 @@ bool FolderList::setPath(const QString& folder, QString& error)
 {
     const QString clean = cleanFolder(folder);
     if (!isFolder(clean)) {
-        error = QStringLiteral("Path not found");
+        error = QCoreApplication::translate("Messages", "Path not found");
         return false;
     }
     if (!canEnterFolder(clean)) {
-        error = QStringLiteral("Path/File access error");
+        error = QCoreApplication::translate("Messages", "Path/File access error");
         return false;
     }
     path_ = clean;

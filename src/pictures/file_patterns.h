@@ -5,21 +5,32 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/translation.h"
+
 namespace quiltra {
 
 // The file types of the Open Picture window, in the order the box offers them.
+// The entry is the English text; the box shows it in the player's language and matches a typed
+// text against the shown entry, so the pattern is never read back out of it.
 struct FileType {
     const char* entry;    // what the box shows
     const char* pattern;  // what the file list then offers
 };
 inline constexpr FileType kFileTypes[] = {
-    {"All graphic files", "*.bmp;*.gif;*.jpg;*.png;*.webp;*.tif"},
-    {"Bitmap: *.bmp", "*.bmp"},
-    {"GIF: *.gif", "*.gif"},
-    {"JPEG: *.jpg", "*.jpg"},
-    {"PNG: *.png", "*.png"},
-    {"WebP: *.webp", "*.webp"},
-    {"TIFF: *.tif", "*.tif"},
+    {QUILTRA_TRANSLATABLE("OpenPicture", "All graphic files"),
+     "*.bmp;*.gif;*.jpg;*.png;*.webp;*.tif"},
+    //: A file type; keep the pattern after the colon as it stands.
+    {QUILTRA_TRANSLATABLE("OpenPicture", "Bitmap: *.bmp"), "*.bmp"},
+    //: A file type; keep the pattern after the colon as it stands.
+    {QUILTRA_TRANSLATABLE("OpenPicture", "GIF: *.gif"), "*.gif"},
+    //: A file type; keep the pattern after the colon as it stands.
+    {QUILTRA_TRANSLATABLE("OpenPicture", "JPEG: *.jpg"), "*.jpg"},
+    //: A file type; keep the pattern after the colon as it stands.
+    {QUILTRA_TRANSLATABLE("OpenPicture", "PNG: *.png"), "*.png"},
+    //: A file type; keep the pattern after the colon as it stands.
+    {QUILTRA_TRANSLATABLE("OpenPicture", "WebP: *.webp"), "*.webp"},
+    //: A file type; keep the pattern after the colon as it stands.
+    {QUILTRA_TRANSLATABLE("OpenPicture", "TIFF: *.tif"), "*.tif"},
 };
 
 // The picture files the Picture List Editor's file list offers.

@@ -1,5 +1,6 @@
 // The Open Picture window's opening of a picture: the Open button, the double click and the
 // routine they share.
+#include <QCoreApplication>
 #include <QListWidgetItem>
 
 #include "game/game.h"
@@ -10,7 +11,10 @@
 
 namespace quiltra {
 
-QString openPictureCaption() { return QStringLiteral("Quiltra - Open Picture"); }
+QString openPictureCaption()
+{
+    return QCoreApplication::translate("OpenPicture", "Quiltra - Open Picture");
+}
 
 void OpenPictureWindow::File1_DblClick() { OpenSelectedPicture(); }
 
@@ -20,7 +24,9 @@ void OpenPictureWindow::File1_DblClick() { OpenSelectedPicture(); }
 void OpenPictureWindow::Open_Click()
 {
     QListWidgetItem* item = selectedFile();
-    setWindowTitle(QStringLiteral("Loading ") + (item ? item->text() : QString()));
+    //: The window's caption while the picture %1 (its file name) loads.
+    setWindowTitle(QCoreApplication::translate("OpenPicture", "Loading %1")
+                       .arg(item ? item->text() : QString()));
     game_.program.GraphicsFolder = toNativePath(File1_->path());
     const bool closed = OpenSelectedPicture();
     runGame_([this] { game_.openButtonDone(); });

@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include "platform/message_box.h"
 #include "platform/native_path.h"
 #include "platform/picture_loader.h"
+#include "platform/translation.h"
 #include "platform/volumes.h"
 
 namespace quiltra {
@@ -29,12 +31,22 @@ constexpr double kBold = 9.75;
 // The run of blanks pushes the second sentence onto a line of its own in the wrapped label.
 QString instructions()
 {
-    return QStringLiteral("Use the Drives and Directories boxes to find the directory containing "
-                          "the picture you want to open. To open a file from the Files box double "
-                          "click on the file or select the file and then press the Open button.") +
+    return QCoreApplication::translate(
+               "OpenPicture",
+               "Use the Drives and Directories boxes to find the directory containing "
+               "the picture you want to open. To open a file from the Files box double "
+               "click on the file or select the file and then press the Open button.") +
            QString(137, QLatin1Char(' ')) +
-           QStringLiteral("Once opened you can add the picture to the Picture List by using the "
-                          "Add option in the Pictures menu.");
+           QCoreApplication::translate("OpenPicture",
+                                       "Once opened you can add the picture to the Picture List "
+                                       "by using the Add option in the Pictures menu.");
+}
+
+// A file type's entry as the box shows it, in the player's language; the pattern it stands for
+// comes from the table, never from the shown text.
+QString shownEntry(const FileType& type)
+{
+    return QString::fromStdString(translateStored("OpenPicture", type.entry));
 }
 
 // The folder of the picture in play, whichever way it came (list, Open, command line, drop,
@@ -77,26 +89,33 @@ OpenPictureWindow::OpenPictureWindow(Game& game, QtPictureClip& clip, GameRunner
 
 void OpenPictureWindow::buildElements()
 {
-    QLabel* title = addLabel(this, "Label8", QStringLiteral("Open a picture."), 12);
+    QLabel* title =
+        addLabel(this, "Label8", QCoreApplication::translate("OpenPicture", "Open a picture."), 12);
     placeTwips(title, 1800, 120, 2535, 495);
-    placeTwips(addLabel(this, "Label2", QStringLiteral("Drives:"), kBold), 480, 600, 855, 255);
+    placeTwips(
+        addLabel(this, "Label2", QCoreApplication::translate("OpenPicture", "Drives:"), kBold), 480,
+        600, 855, 255);
     Drive1_ = new DriveList(this);
     Drive1_->setObjectName(QStringLiteral("Drive1"));
     placeTwips(Drive1_, 480, 840, 2295, 315);
-    placeTwips(addLabel(this, "Label3", QStringLiteral("Directories:"), kBold), 480, 1320, 1455,
-               255);
+    placeTwips(
+        addLabel(this, "Label3", QCoreApplication::translate("OpenPicture", "Directories:"), kBold),
+        480, 1320, 1455, 255);
     Label6_ = addLabel(this, "Label6", QString());
     placeTwips(Label6_, 480, 1560, 2655, 255);
     Dir1_ = new FolderList(this);
     Dir1_->setObjectName(QStringLiteral("Dir1"));
     placeTwips(Dir1_, 480, 1800, 2175, 2790);
-    placeTwips(addLabel(this, "Label7", QStringLiteral("File Types")), 480, 4680, 855, 255);
+    placeTwips(addLabel(this, "Label7", QCoreApplication::translate("OpenPicture", "File Types")),
+               480, 4680, 855, 255);
     FileTypes_ = new QComboBox(this);
     FileTypes_->setObjectName(QStringLiteral("FileTypes"));
     FileTypes_->setEditable(true);
     FileTypes_->setInsertPolicy(QComboBox::NoInsert);
     placeTwips(FileTypes_, 480, 4920, 2055, 315);
-    placeTwips(addLabel(this, "Label1", QStringLiteral("Files:"), kBold), 3120, 600, 1215, 255);
+    placeTwips(
+        addLabel(this, "Label1", QCoreApplication::translate("OpenPicture", "Files:"), kBold), 3120,
+        600, 1215, 255);
     File1_ = new FileList(this);
     File1_->setObjectName(QStringLiteral("File1"));
     File1_->setPattern(QString::fromLatin1(kFileTypes[0].pattern));
@@ -110,17 +129,18 @@ void OpenPictureWindow::buildElements()
     placeTwips(Image1_, 5400, 960, 1500, 1500);
     Label9_ = addLabel(this, "Label9", QString());
     placeTwips(Label9_, 5400, 2760, 1335, 255);
-    View_ = new ViewBox(QStringLiteral("View"), this);
+    View_ = new ViewBox(QCoreApplication::translate("OpenPicture", "View"), this);
     View_->setObjectName(QStringLiteral("View"));
     placeTwips(View_, 5400, 3000, 735, 375);
     QLabel* help = addLabel(this, "Label4", instructions());
     help->setWordWrap(true);
     help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placeTwips(help, 5280, 3480, 3495, 1815);
-    Open_ = new QPushButton(QStringLiteral("Open"), this);
-    Cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    Open_ = new QPushButton(QCoreApplication::translate("OpenPicture", "Open"), this);
+    Open_->setObjectName(QStringLiteral("Open"));
+    Cancel_ = new QPushButton(QCoreApplication::translate("OpenPicture", "Cancel"), this);
+    Cancel_->setObjectName(QStringLiteral("Cancel"));
     for (QPushButton* b : {Open_, Cancel_}) {
-        b->setObjectName(b->text());
         QFont font = b->font();
         font.setBold(true);
         font.setPointSizeF(kBold);
@@ -154,7 +174,7 @@ void OpenPictureWindow::Form_Load()
         Dir1_->setPath(QDir::rootPath(), error);
     View_->setValue(game_.program.OpenViewSetting);
     for (const FileType& type : kFileTypes)
-        FileTypes_->addItem(QString::fromLatin1(type.entry));
+        FileTypes_->addItem(shownEntry(type));
     Label9_->clear();
     const double top = (game_.Height - kWindowHeight) / 2 + game_.Top;
     const double left = (game_.Width - kWindowWidth) / 2 + game_.Left;
@@ -193,7 +213,7 @@ void OpenPictureWindow::FileTypes_Click()
 {
     const QString text = FileTypes_->currentText();
     for (const FileType& type : kFileTypes) {
-        if (text != QLatin1String(type.entry))
+        if (text != shownEntry(type))
             continue;
         const QString pattern = QString::fromLatin1(type.pattern);
         if (pattern != File1_->pattern()) {
@@ -213,7 +233,7 @@ void OpenPictureWindow::FileTypes_Enter()
 {
     const QString text = FileTypes_->currentText();
     for (const FileType& type : kFileTypes)
-        if (text == QLatin1String(type.entry)) {
+        if (text == shownEntry(type)) {
             FileTypes_Click();
             return;
         }
@@ -261,7 +281,7 @@ void OpenPictureWindow::View_Click()
 // the preview keeps the picture it shows until the new one is ready.
 void OpenPictureWindow::previewFile(const QString& path)
 {
-    Label9_->setText(QStringLiteral("Loading"));
+    Label9_->setText(QCoreApplication::translate("OpenPicture", "Loading"));
     Label9_->show();
     previews_->request(path, previewSide(Image1_));
 }

@@ -2,6 +2,7 @@
 #include "pictures/picture_list_editor.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -79,7 +80,8 @@ PictureListEditor::PictureListEditor(ProgramState& program, PictureList& lists, 
     : QWidget(parent), program_(program), lists_(lists)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Quiltra - Picture List Editor"));
+    setWindowTitle(
+        QCoreApplication::translate("PictureListEditor", "Quiltra - Picture List Editor"));
     useWindowFont(this);
     buildElements();
     Form_Load();
@@ -87,28 +89,37 @@ PictureListEditor::PictureListEditor(ProgramState& program, PictureList& lists, 
 
 void PictureListEditor::buildElements()
 {
-    const QString title = QStringLiteral("Add or remove pictures from the Picture List");
+    const QString title = QCoreApplication::translate(
+        "PictureListEditor", "Add or remove pictures from the Picture List");
     placeTwips(addLabel(this, "Label1", title, 12), 240, 120, 9000, 420);
-    placeTwips(addLabel(this, "Label2", QStringLiteral("Drives:"), kBold), 240, 660, 1200, 255);
+    placeTwips(addLabel(this, "Label2", QCoreApplication::translate("PictureListEditor", "Drives:"),
+                        kBold),
+               240, 660, 1200, 255);
     Drive1_ = new DriveList(this);
     Drive1_->setObjectName(QStringLiteral("Drive1"));
     placeTwips(Drive1_, 240, 900, 2175, 315);
-    placeTwips(addLabel(this, "Label3", QStringLiteral("Directories:"), kBold), 240, 1320, 1800,
-               255);
+    placeTwips(addLabel(this, "Label3",
+                        QCoreApplication::translate("PictureListEditor", "Directories:"), kBold),
+               240, 1320, 1800, 255);
     folderLabel_ = addLabel(this, "Label6", QString());
     placeTwips(folderLabel_, 240, 1560, 2550, 255);
     Dir1_ = new FolderList(this);
     Dir1_->setObjectName(QStringLiteral("Dir1"));
     placeTwips(Dir1_, 240, 1815, 2175, 2400);
-    QLabel* help = addLabel(this, "Label4",
-                            QStringLiteral("Use the Drives and Directories boxes to find the "
-                                           "directory containing the picture you want to add. The "
-                                           "files are list in the Files box.  "));
+    QLabel* help = addLabel(
+        this, "Label4",
+        //: The two blanks at the end belong to the text.
+        QCoreApplication::translate("PictureListEditor",
+                                    "Use the Drives and Directories boxes to find the directory "
+                                    "containing the picture you want to add. The files are list in "
+                                    "the Files box.  "));
     help->setWordWrap(true);
     help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placeTwips(help, 240, 4380, 5250, 900);
 
-    placeTwips(addLabel(this, "Label5", QStringLiteral("Files:"), kBold), 2550, 660, 1200, 255);
+    placeTwips(
+        addLabel(this, "Label5", QCoreApplication::translate("PictureListEditor", "Files:"), kBold),
+        2550, 660, 1200, 255);
     File1_ = new FileList(this);
     File1_->setObjectName(QStringLiteral("File1"));
     File1_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -116,13 +127,16 @@ void PictureListEditor::buildElements()
     File1_->installEventFilter(this);
     placeTwips(File1_, 2550, 900, 1740, 3315);
 
-    QPushButton* add = addButton(this, "Add", QStringLiteral("Add ->"));
+    QPushButton* add =
+        addButton(this, "Add", QCoreApplication::translate("PictureListEditor", "Add ->"));
     placeTwips(add, 4380, 1800, 1260, 375);
-    QPushButton* remove = addButton(this, "Remove", QStringLiteral("<- Remove"));
+    QPushButton* remove =
+        addButton(this, "Remove", QCoreApplication::translate("PictureListEditor", "<- Remove"));
     placeTwips(remove, 4380, 2340, 1260, 375);
 
-    placeTwips(addLabel(this, "Label7", QStringLiteral("Picture List:"), kBold), 5730, 660, 1860,
-               255);
+    placeTwips(addLabel(this, "Label7",
+                        QCoreApplication::translate("PictureListEditor", "Picture List:"), kBold),
+               5730, 660, 1860, 255);
     List2_ = new PictureListBox(this);
     List2_->setObjectName(QStringLiteral("List2"));
     List2_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -140,16 +154,18 @@ void PictureListEditor::buildElements()
     placeTwips(Image1_, 7740, 900, 1500, 1500);
     Label10_ = addLabel(this, "Label10", QString());
     placeTwips(Label10_, 7740, 2520, 1500, 255);
-    Label9_ = addLabel(this, "Label9", QStringLiteral("Checking"));
+    Label9_ =
+        addLabel(this, "Label9", QCoreApplication::translate("PictureListEditor", "Checking"));
     placeTwips(Label9_, 7740, 2790, 1500, 255);
     Label9_->hide();
-    View_ = new ViewBox(QStringLiteral("View"), this);
+    View_ = new ViewBox(QCoreApplication::translate("PictureListEditor", "View"), this);
     View_->setObjectName(QStringLiteral("View"));
     placeTwips(View_, 7740, 3090, 735, 375);
 
-    QPushButton* ok = addButton(this, "OK", QStringLiteral("OK"));
+    QPushButton* ok = addButton(this, "OK", QCoreApplication::translate("PictureListEditor", "OK"));
     placeTwips(ok, 5730, 5700, 1125, 375);
-    QPushButton* cancel = addButton(this, "Cancel", QStringLiteral("Cancel"));
+    QPushButton* cancel =
+        addButton(this, "Cancel", QCoreApplication::translate("PictureListEditor", "Cancel"));
     placeTwips(cancel, 7005, 5700, 1125, 375);
 
     previews_ = new PreviewLoader(this);

@@ -9,6 +9,7 @@
 #include "pictures/picture_list_editor.h"
 #include "platform/native_path.h"
 #include "platform/picture_loader.h"
+#include "platform/translation.h"
 
 namespace quiltra {
 
@@ -20,6 +21,15 @@ constexpr std::size_t kListLimit = 22;
 // The size check needs only the picture's natural size and a decode that proves the file is a
 // picture; a small decode does both (JPEG files are reduced while decoding).
 constexpr int kCheckDecodeSide = 128;
+
+// A message with the file name put in place of its "%1"; the name itself is not read for
+// placeholders, so a name holding "%1" is shown as it is.
+std::string withName(std::string message, const std::string& name)
+{
+    if (const std::size_t at = message.find("%1"); at != std::string::npos)
+        message.replace(at, 2, name);
+    return message;
+}
 
 template <typename T>
 void eraseAt(std::vector<T>& v, std::size_t i)
@@ -70,9 +80,11 @@ bool PictureListEditor::checkAddable(const std::vector<std::pair<QString, QStrin
     std::string failure;
     for (const auto& [name, path] : files) {
         if (!isStorablePath(toNativePath(path))) {
-            failure = "\"" + toNativePath(name) +
-                      "\" cannot be added to the Picture List: its name or folder contains a "
-                      "double quote or a line break.";
+            //: %1 is a file name, shown in the double quotes around it.
+            failure = withName(translate("PictureListEditor",
+                                         "\"%1\" cannot be added to the Picture List: its name "
+                                         "or folder contains a double quote or a line break."),
+                               toNativePath(name));
             break;
         }
         const LoadedPicture loaded = loadPicture(path, kCheckDecodeSide);
@@ -82,7 +94,7 @@ bool PictureListEditor::checkAddable(const std::vector<std::pair<QString, QStrin
         }
         if (game_ && !game_->openablePicture(loaded.naturalSize.width(),
                                              loaded.naturalSize.height())) {
-            failure = kTooSmallMessage;
+            failure = translateStored("Game", kTooSmallMessage);
             break;
         }
     }

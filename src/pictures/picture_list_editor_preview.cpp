@@ -1,5 +1,6 @@
 // The Picture List Editor's preview, its View box, the focus rules of its two lists and the
 // folder browsing.
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include "pictures/preview_loader.h"
 #include "platform/native_path.h"
 #include "platform/picture_loader.h"
+#include "platform/translation.h"
 #include "platform/volumes.h"
 
 namespace quiltra {
@@ -28,7 +30,7 @@ void PictureListEditor::clearPreview()
 // preview keeps the picture it shows until the new one is ready (previewLoaded).
 void PictureListEditor::preview(const QString& name, Source source, int listRow)
 {
-    Label10_->setText(QStringLiteral("Loading"));
+    Label10_->setText(QCoreApplication::translate("PictureListEditor", "Loading"));
     Label10_->show();
     previewSource_ = source;
     loadingName_ = name;
@@ -51,7 +53,8 @@ void PictureListEditor::previewLoaded(const QString& path, LoadedPicture loaded)
 
     const bool vanished = !pathExists(path);
     if (previewSource_ == Source::Files) {
-        report(vanished ? loaded.error.toStdString() : std::string("Invalid file"));
+        report(vanished ? loaded.error.toStdString()
+                        : translate("PictureListEditor", "Invalid file"));
         if (vanished) {
             Dir1_->reread();
             File1_->reread();
@@ -130,7 +133,7 @@ void PictureListEditor::View_Click()
         source = previewSource_;
     }
     if (PreviewPath.isEmpty()) {
-        report("Invalid picture");
+        report(translate("PictureListEditor", "Invalid picture"));
         return;
     }
     if (Image1_->picturePath() == PreviewPath && !Image1_->picture().isNull()) {

@@ -1,6 +1,7 @@
 // The picture windows' preview decoding on a worker thread.
 #include "pictures/preview_loader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QPromise>
@@ -98,7 +99,7 @@ void PreviewLoader::finished()
     if (watcher_.future().resultCount() > 0)
         picture = watcher_.result();
     else
-        picture.error = QStringLiteral("Invalid picture");
+        picture.error = QCoreApplication::translate("Messages", "Invalid picture");
     running_ = 0;
     runningPath_.clear();
     runningStop_.reset();

@@ -2,6 +2,7 @@
 // straight into Qt's 32-bit pixel layout.
 #include "platform/jpeg_decoder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTransform>
 #include <algorithm>
@@ -132,7 +133,7 @@ JpegDecode decodeJpeg(const QString& path, QSize target, qint64 budgetBytes,
         jpeg_destroy_decompress(&info);
         // Qt's reader words every such failure this way; the library's own text is technical.
         result.outcome = JpegDecode::Outcome::Refused;
-        result.error = QStringLiteral("Unable to read image data");
+        result.error = QCoreApplication::translate("Messages", "Unable to read image data");
         return result;
     }
     jpeg_create_decompress(&info);
@@ -145,7 +146,8 @@ JpegDecode decodeJpeg(const QString& path, QSize target, qint64 budgetBytes,
     }
     if (jpeg_has_multiple_scans(&info) && coefficientBytes(info) > budgetBytes) {
         result.outcome = JpegDecode::Outcome::Refused;
-        result.error = QStringLiteral("The picture is too large to open (%1 x %2 pixels)")
+        result.error = QCoreApplication::translate(
+                           "Messages", "The picture is too large to open (%1 x %2 pixels)")
                            .arg(info.image_width)
                            .arg(info.image_height);
         jpeg_destroy_decompress(&info);
@@ -166,7 +168,8 @@ JpegDecode decodeJpeg(const QString& path, QSize target, qint64 budgetBytes,
     if (image.isNull()) {
         jpeg_destroy_decompress(&info);
         result.outcome = JpegDecode::Outcome::Refused;
-        result.error = QStringLiteral("Not enough memory to open the picture");
+        result.error =
+            QCoreApplication::translate("Messages", "Not enough memory to open the picture");
         return result;
     }
     while (info.output_scanline < info.output_height) {

@@ -1,6 +1,7 @@
 // File names as bytes for the OS and as escaped QStrings for the windows; file queries on them.
 #include "platform/native_path.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -248,7 +249,7 @@ bool openNativeFile(QFile& file, const QString& path, QString* error)
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         if (error)
-            *error = QStringLiteral("Not a regular file");
+            *error = QCoreApplication::translate("Messages", "Not a regular file");
         return false;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);

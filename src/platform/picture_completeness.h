@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/translation.h"
+
 namespace quiltra {
 
 // The description of what is missing, or an empty string when the file is whole. `format` is
@@ -17,7 +19,8 @@ namespace quiltra {
 // never holds more than a small buffer.
 std::string incompletePicture(std::istream& in, std::uint64_t size, std::string_view format);
 
-inline constexpr const char* kIncompletePicture =
-    "The picture file is incomplete: it ends before all of its picture data";
+// Held in English; the picture loader gives it in the player's language.
+inline constexpr const char* kIncompletePicture = QUILTRA_TRANSLATABLE(
+    "Messages", "The picture file is incomplete: it ends before all of its picture data");
 
 } // namespace quiltra

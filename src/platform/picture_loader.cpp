@@ -1,6 +1,7 @@
 // Decodes BMP, GIF, JPEG, PNG, WebP and TIFF files once, at a bounded size, within a memory budget.
 #include "platform/picture_loader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -12,6 +13,7 @@
 #include "platform/native_path.h"
 #include "platform/picture_completeness.h"
 #include "platform/picture_exif.h"
+#include "platform/translation.h"
 
 namespace quiltra {
 
@@ -92,7 +94,8 @@ QSize declaredSize(const QString& path, const QByteArray& format)
 
 QString tooLarge(QSize size)
 {
-    return QStringLiteral("The picture is too large to open (%1 x %2 pixels)")
+    return QCoreApplication::translate("Messages",
+                                       "The picture is too large to open (%1 x %2 pixels)")
         .arg(size.width())
         .arg(size.height());
 }
@@ -156,14 +159,17 @@ LoadedPicture loadPicture(const QString& path, int longSide, const std::atomic<b
     LoadedPicture result;
     // The file is opened from its bytes: Qt could not find a name that is not UTF-8.
     if (!pathExists(path)) {
-        result.error = QStringLiteral("File not found");
+        result.error = QCoreApplication::translate("Messages", "File not found");
         return result;
     }
     QFile file;
     QString openError;
     const bool opened = openNativeFile(file, path, &openError);
     if (!opened || file.size() == 0) {
-        result.error = opened ? QStringLiteral("The file is empty and holds no picture") : openError;
+        result.error =
+            opened
+                ? QCoreApplication::translate("Messages", "The file is empty and holds no picture")
+                : openError;
         return result;
     }
 
@@ -180,7 +186,7 @@ LoadedPicture loadPicture(const QString& path, int longSide, const std::atomic<b
     const std::string missing =
         incompletePicture(whole, std::uint64_t(file.size()), reader.format().toStdString());
     if (!missing.empty()) {
-        result.error = QString::fromStdString(missing);
+        result.error = QString::fromStdString(translateStored("Messages", missing));
         return result;
     }
     const QImageIOHandler::Transformations turn = storedOrientation(reader, path);
@@ -199,7 +205,7 @@ LoadedPicture loadPicture(const QString& path, int longSide, const std::atomic<b
         }
         result.error = reader.errorString();
         if (result.error.isEmpty() || result.error == QLatin1String("Unknown error"))
-            result.error = QStringLiteral("Invalid picture");
+            result.error = QCoreApplication::translate("Messages", "Invalid picture");
         return result;
     }
     const qint64 pixels = qint64(stored.width()) * stored.height();
@@ -244,7 +250,7 @@ LoadedPicture loadPicture(const QString& path, int longSide, const std::atomic<b
     } else if (!reader.read(&image) || image.isNull()) {
         result.error = reader.errorString();
         if (result.error.isEmpty())
-            result.error = QStringLiteral("Invalid picture");
+            result.error = QCoreApplication::translate("Messages", "Invalid picture");
         return result;
     } else if (turn != reader.transformation()) {
         image = upright(std::move(image), turn);   // an Exif turn Qt's reader does not apply

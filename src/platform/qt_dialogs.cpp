@@ -1,10 +1,26 @@
 // Message boxes and the colour dialog over Qt.
 #include "platform/qt_dialogs.h"
 
+#include <QAbstractButton>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace quiltra {
+
+namespace {
+
+// A standard button in the player's language. In English the button keeps the platform's own
+// caption; Qt's translations of it may be missing on the system, so ours are given instead.
+void captionButton(QMessageBox& box, QMessageBox::StandardButton which, const char* source,
+                   const QString& translated)
+{
+    if (translated != QLatin1String(source))
+        if (QAbstractButton* button = box.button(which))
+            button->setText(translated);
+}
+
+} // namespace
 
 MessageResult QtMessageBoxes::show(const std::string& text, const std::string& title,
                                    MessageButtons buttons, MessageIcon icon)
@@ -18,9 +34,13 @@ MessageResult QtMessageBoxes::show(const std::string& text, const std::string& t
     if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
+        captionButton(box, QMessageBox::Yes, "&Yes",
+                      QCoreApplication::translate("Messages", "&Yes"));
+        captionButton(box, QMessageBox::No, "&No", QCoreApplication::translate("Messages", "&No"));
         return box.exec() == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
+    captionButton(box, QMessageBox::Ok, "OK", QCoreApplication::translate("Messages", "OK"));
     box.exec();
     return MessageResult::Ok;
 }

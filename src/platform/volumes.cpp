@@ -1,6 +1,7 @@
 // The mounted volumes the drive lists offer, found through Qt's view of the mount table.
 #include "platform/volumes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStorageInfo>
 #include <algorithm>
@@ -30,11 +31,11 @@ bool volumeReady(const QString& root, QString& error)
 {
     const QStorageInfo storage(root);
     if (!isFolder(root) || !storage.isValid() || !storage.isReady()) {
-        error = QStringLiteral("Device unavailable");
+        error = QCoreApplication::translate("Messages", "Device unavailable");
         return false;
     }
     if (!canEnterFolder(root)) {
-        error = QStringLiteral("Path/File access error");
+        error = QCoreApplication::translate("Messages", "Path/File access error");
         return false;
     }
     return true;

@@ -17,6 +17,7 @@
 #include "platform/message_box.h"
 #include "platform/native_path.h"
 #include "platform/sdl_sound_device.h"
+#include "platform/translation.h"
 #include "startup/save_info.h"
 #include "startup/settings_file.h"
 #include "startup/startup_settings.h"
@@ -149,10 +150,15 @@ bool Program::Save_Info()
     std::string error;
     if (writeSettingsFile(state, text, error))
         return true;
-    if (g.services.messages)
-        g.services.messages->show("The settings could not be saved to \"init.txt\": " + error +
-                                      ". The previous settings file is unchanged.",
-                                  "Quiltra", MessageButtons::Ok);
+    if (g.services.messages) {
+        //: %1 is the system's description of the failure; "init.txt" is a file name.
+        std::string text = translate("Startup", "The settings could not be saved to \"init.txt\": "
+                                                "%1. The previous settings file is unchanged.");
+        // The description goes in as it is, never read for placeholders itself.
+        if (const std::size_t at = text.find("%1"); at != std::string::npos)
+            text.replace(at, 2, error);
+        g.services.messages->show(text, "Quiltra", MessageButtons::Ok);
+    }
     return false;
 }
 

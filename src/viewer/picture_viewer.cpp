@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -15,6 +16,7 @@
 #include "platform/native_path.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_picture_clip.h"
+#include "platform/translation.h"
 #include "platform/window_units.h"
 #include "viewer/viewer_canvas.h"
 
@@ -22,8 +24,9 @@ namespace quiltra {
 
 namespace {
 
-const char* const kDesignTitle =
-    "Quiltra - Picture Viewer:  Press Exit to return to previous screen.";
+//: The two blanks after the colon belong to the title.
+const char* const kDesignTitle = QUILTRA_TRANSLATABLE(
+    "PictureViewer", "Quiltra - Picture Viewer:  Press Exit to return to previous screen.");
 
 // Virtual key codes of the zoom keys: the numeric pad's plus and minus, and the "=+" and "-"
 // keys of the main keyboard.
@@ -125,16 +128,20 @@ void PictureViewer::buildMenus()
         actions_[a->objectName()] = a;
         return a;
     };
-    add(nullptr, QStringLiteral("E&xit"), "mnuOK", {}, nullptr);
+    add(nullptr, QCoreApplication::translate("PictureViewer", "E&xit"), "mnuOK", {}, nullptr);
     connect(actions_["mnuOK"], &QAction::triggered, this, &QWidget::close);
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(QCoreApplication::translate("PictureViewer", "&View"));
     view->setObjectName(QStringLiteral("mnuView"));
-    add(view, QStringLiteral("&Original Size "), "mnuNormal", Qt::Key_F5,
-        &PictureViewer::mnuNormal_Click);
-    add(view, QStringLiteral("&Fit to screen"), "mnuFit", Qt::Key_F6, &PictureViewer::mnuFit_Click);
-    add(view, QStringLiteral("&Zoom"), "mnuZoom", Qt::Key_F7, &PictureViewer::mnuZoom_Click);
-    add(nullptr, QStringLiteral("Size: size"), "mSize", {}, nullptr);
-    add(nullptr, QStringLiteral("&Help"), "mnuHlp", {}, &PictureViewer::mnuHlp_Click);
+    //: The blank at the end belongs to the caption.
+    add(view, QCoreApplication::translate("PictureViewer", "&Original Size "), "mnuNormal",
+        Qt::Key_F5, &PictureViewer::mnuNormal_Click);
+    add(view, QCoreApplication::translate("PictureViewer", "&Fit to screen"), "mnuFit", Qt::Key_F6,
+        &PictureViewer::mnuFit_Click);
+    add(view, QCoreApplication::translate("PictureViewer", "&Zoom"), "mnuZoom", Qt::Key_F7,
+        &PictureViewer::mnuZoom_Click);
+    add(nullptr, QCoreApplication::translate("PictureViewer", "Size: size"), "mSize", {}, nullptr);
+    add(nullptr, QCoreApplication::translate("PictureViewer", "&Help"), "mnuHlp", {},
+        &PictureViewer::mnuHlp_Click);
 }
 
 void PictureViewer::buildZoomPanel()
@@ -163,10 +170,14 @@ void PictureViewer::buildZoomPanel()
                        std::max(pixels(height), hint.height()));
         return l;
     };
-    label("Label3", QStringLiteral("Zoom"), 480, 120, 495, 255, false);
-    zoomIn_ = label("Label1", QStringLiteral("In (+)"), 120, 360, 375, 255, true);
-    zoomOut_ = label("Label2", QStringLiteral("Out (-)"), 960, 360, 495, 255, true);
-    zoomOk_ = label("Label4", QStringLiteral("OK"), 600, 600, 255, 255, true);
+    label("Label3", QCoreApplication::translate("PictureViewer", "Zoom"), 480, 120, 495, 255,
+          false);
+    zoomIn_ = label("Label1", QCoreApplication::translate("PictureViewer", "In (+)"), 120, 360, 375,
+                    255, true);
+    zoomOut_ = label("Label2", QCoreApplication::translate("PictureViewer", "Out (-)"), 960, 360,
+                     495, 255, true);
+    zoomOk_ = label("Label4", QCoreApplication::translate("PictureViewer", "OK"), 600, 600, 255,
+                    255, true);
     Frame1_->resize(std::max(Frame1_->width(), zoomOut_->geometry().right() + 4),
                     std::max(Frame1_->height(), zoomOk_->geometry().bottom() + 4));
     Frame1_->hide();
@@ -205,8 +216,8 @@ void PictureViewer::Form_Load()
     QPalette panel = Frame1_->palette();
     panel.setColor(QPalette::WindowText, contrastingInk(toQColor(g.BackColor)));
     Frame1_->setPalette(panel);
-    setWindowTitle(QString::fromLatin1(kDesignTitle) + QStringLiteral("  ") +
-                   QString::fromStdString(host_.program->ViewPicName));
+    setWindowTitle(QString::fromStdString(translateStored("PictureViewer", kDesignTitle)) +
+                   QStringLiteral("  ") + QString::fromStdString(host_.program->ViewPicName));
 
     canvas_->setPicture(picture_.image);
     const QSize natural = picture_.naturalSize;
@@ -216,8 +227,9 @@ void PictureViewer::Form_Load()
     if (picture_.reduced()) {
         // A picture beyond the memory budget shows from a smaller copy, stretched.
         action(QStringLiteral("mSize"))
-            ->setToolTip(QStringLiteral("Natural size %1 x %2 pixels, shown from a copy of "
-                                        "%3 x %4 pixels to save memory")
+            ->setToolTip(QCoreApplication::translate(
+                             "PictureViewer", "Natural size %1 x %2 pixels, shown from a copy of "
+                                              "%3 x %4 pixels to save memory")
                              .arg(natural.width())
                              .arg(natural.height())
                              .arg(picture_.image.width())

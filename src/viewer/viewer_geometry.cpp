@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
+
+#include "platform/translation.h"
 
 namespace quiltra::viewer {
 
@@ -223,8 +226,13 @@ Rect scrollPicture(const Rect& picture, double dx, double dy, WindowSize window)
 
 std::string sizeCaption(double width, double height)
 {
-    return "Size : " + std::to_string(std::int64_t(whole(width))) + "x" +
-           std::to_string(std::int64_t(whole(height)));
+    //: %1 and %2 are the width and height in twips.
+    std::string caption = translate("PictureViewer", "Size : %1x%2");
+    for (const auto& [mark, value] :
+         {std::pair{"%1", whole(width)}, std::pair{"%2", whole(height)}})
+        if (const std::size_t at = caption.find(mark); at != std::string::npos)
+            caption.replace(at, 2, std::to_string(std::int64_t(value)));
+    return caption;
 }
 
 } // namespace quiltra::viewer
