@@ -72,6 +72,8 @@ struct GameMenus {
         SndMv{QUILTRA_TRANSLATABLE("Menu", "&Move"), true, true},
         SndEnd{QUILTRA_TRANSLATABLE("Menu", "&End"), true, true},
         mnuScrn{QUILTRA_TRANSLATABLE("Menu", "&Screen Size")},
+        //: A reminder (choosing it does nothing) that the + and - keys make the window larger and
+        //: smaller; the Help document quotes it.
         mnuMan{QUILTRA_TRANSLATABLE("Menu", "Manual: - +")},
         mnuSv{QUILTRA_TRANSLATABLE("Menu", "S&ave On Exit"), true, true};
     // Window sizes in pixels, width by height.

@@ -15,6 +15,7 @@ std::vector<std::string> statusCornerForms(const StatusCounts& status, bool paus
 {
     if (!status.shown)
         return {};
+    //: Stands in place of the clock (" 0:00:00") in the corner of the menu bar: keep it short.
     const std::string time = paused ? translate("Game", "Paused") : status.time;
     const std::string moves = threeDigits(status.moves);
     const std::string hints = threeDigits(status.hints);
