@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -14,9 +15,11 @@
 
 #include "game/best_times.h"
 #include "game/game_clock.h"
+#include "game/shown_text.h"
 #include "game/sizes.h"
 #include "platform/message_box.h"
 #include "platform/native_path.h"
+#include "platform/translation.h"
 
 namespace quiltra {
 
@@ -70,25 +73,33 @@ BestTimesWindow::BestTimesWindow(BestTimes& times, std::string pictureInPlay,
       messages_(messages), save_(std::move(save))
 {
     setObjectName(QStringLiteral("BestTimes"));
-    setWindowTitle(QStringLiteral("Quiltra - Best Times"));
+    setWindowTitle(QCoreApplication::translate("BestTimes", "Quiltra - Best Times"));
 
     table_ = new QTableWidget(0, ColumnCount, this);
     table_->setObjectName(QStringLiteral("timesTable"));
-    table_->setHorizontalHeaderLabels({tr("Picture"), tr("Grid"), tr("Mode"), tr("Time"),
-                                       tr("Moves"), tr("Hints"), tr("Date")});
+    table_->setHorizontalHeaderLabels({QCoreApplication::translate("BestTimes", "Picture"),
+                                       QCoreApplication::translate("BestTimes", "Grid"),
+                                       QCoreApplication::translate("BestTimes", "Mode"),
+                                       QCoreApplication::translate("BestTimes", "Time"),
+                                       QCoreApplication::translate("BestTimes", "Moves"),
+                                       QCoreApplication::translate("BestTimes", "Hints"),
+                                       QCoreApplication::translate("BestTimes", "Date")});
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setWordWrap(false);
     table_->setTextElideMode(Qt::ElideMiddle);
 
-    emptyNote_ = new QLabel(tr("No best times yet: each solved game is listed here."), this);
+    emptyNote_ = new QLabel(QCoreApplication::translate(
+                                "BestTimes", "No best times yet: each solved game is listed here."),
+                            this);
     emptyNote_->setObjectName(QStringLiteral("emptyNote"));
 
-    clearButton_ = new QPushButton(tr("&Clear All..."), this);
+    clearButton_ =
+        new QPushButton(QCoreApplication::translate("BestTimes", "&Clear All..."), this);
     clearButton_->setObjectName(QStringLiteral("clearButton"));
     clearButton_->setAutoDefault(false);
-    auto* closeButton = new QPushButton(tr("Close"), this);
+    auto* closeButton = new QPushButton(QCoreApplication::translate("BestTimes", "Close"), this);
     closeButton->setObjectName(QStringLiteral("closeButton"));
     closeButton->setDefault(true);
     connect(clearButton_, &QPushButton::clicked, this, &BestTimesWindow::clearAll);
@@ -119,7 +130,7 @@ void BestTimesWindow::refresh()
         const QString texts[ColumnCount] = {
             shownName(r.Picture),
             QString::fromStdString(sizeCaption(Grid{r.Cols, r.Rows})),
-            QString::fromUtf8(modeText(r.PlayMode)),
+            QString::fromStdString(shownModeText(r.PlayMode)),
             clockText(r.Seconds),
             QString::number(r.Moves),
             QString::number(r.Hints),
@@ -163,15 +174,17 @@ void BestTimesWindow::clearAll()
     if (times_.empty())
         return;
     const MessageResult answer =
-        messages_.show("Clear all best times? They cannot be brought back.", "Quiltra",
-                       MessageButtons::YesNo, MessageIcon::Question);
+        messages_.show(translate("BestTimes", "Clear all best times? They cannot be brought back."),
+                       "Quiltra", MessageButtons::YesNo, MessageIcon::Question);
     if (answer != MessageResult::Yes)
         return;
     times_.clear();
     refresh();
     std::string error;
     if (save_ && !save_(times_, error))
-        messages_.show("The best times could not be cleared in \"times.txt\": " + error + ".",
+        messages_.show(withValue(translate("BestTimes", "The best times could not be cleared in "
+                                                        "\"times.txt\": %1."),
+                                 error),
                        "Quiltra", MessageButtons::Ok, MessageIcon::Warning);
 }
 

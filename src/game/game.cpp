@@ -3,8 +3,10 @@
 
 #include <cmath>
 
+#include "game/shown_text.h"
 #include "platform/clock.h"
 #include "platform/sound_device.h"
+#include "platform/translation.h"
 
 namespace quiltra {
 
@@ -50,8 +52,8 @@ void Game::prepareMoveSound()
 
 std::string Game::loadingCaption(const std::string& name) const
 {
-    return "Quiltra - " + std::string(modeText(program.PlayMode)) + ": " + shortName(name) +
-           "  Loading";
+    return "Quiltra - " + shownModeText(program.PlayMode) + ": " + shortName(name) + "  " +
+           translate("Game", "Loading");
 }
 
 std::string shortName(const std::string& name)

@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "game/game.h"
+#include "game/shown_text.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
+#include "platform/translation.h"
 
 namespace quiltra {
 
@@ -59,13 +61,16 @@ void Game::finishPlay()
     if (!outcome.kept())
         return;
     if (outcome.newBest())
-        banner_ = "New best time  " + clock_.shortText() + "  Moves " +
-                  std::to_string(result.Moves) + "  Hints " + std::to_string(result.Hints);
+        banner_ = translate("Game", "New best time") + "  " + clock_.shortText() + "  " +
+                  translate("Game", "Moves") + " " + std::to_string(result.Moves) + "  " +
+                  translate("Game", "Hints") + " " + std::to_string(result.Hints);
     std::string error;
     if (!saveTimes(times, error) && !timesFailureTold_) {
         timesFailureTold_ = true;
-        services.messages->show("The best times could not be saved: " + error +
-                                    ". They are kept until Quiltra is closed.",
+        services.messages->show(withValue(translate("Game", "The best times could not be saved: "
+                                                            "%1. They are kept until Quiltra is "
+                                                            "closed."),
+                                          error),
                                 "Quiltra", MessageButtons::Ok);
     }
 }

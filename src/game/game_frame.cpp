@@ -10,6 +10,7 @@
 #include "platform/message_box.h"
 #include "platform/picture_clip.h"
 #include "platform/sound_device.h"
+#include "platform/translation.h"
 
 namespace quiltra {
 
@@ -84,7 +85,7 @@ void Game::Form_Load()
     Picture2.Visible = false;
     Image1.Visible = false;
     Shape1.Visible = false;
-    Caption = "Welcome to Quiltra v1.3";
+    Caption = translate("Game", "Welcome to Quiltra v1.3");
     introRunning = true;
     services.clip->loadIntro();
 }
@@ -249,7 +250,8 @@ void Game::gainedFocus() {}
 bool Game::closeRequest()
 {
     const MessageResult answer =
-        services.messages->show("Are you sure you want to exit the program?", "Quiltra",
+        services.messages->show(translate("Game", "Are you sure you want to exit the program?"),
+                                "Quiltra",
                                 MessageButtons::YesNo, MessageIcon::Question);
     if (answer != MessageResult::Yes) {
         services.sound->command("close");

@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "game/sizes.h"
+#include "platform/translation.h"
 
 namespace quiltra {
 
-// A menu item as the window shows it.
+// A menu item as the window shows it. The captions of the fixed items are the English texts,
+// which the window translates as it shows them; picture names and sizes are shown as they stand.
 struct MenuItem {
     std::string Caption;
     bool Enabled = true;
@@ -35,23 +37,58 @@ struct SizeItem : MenuItem {
 };
 
 struct GameMenus {
-    MenuItem mnuFile{"&File", false}, mnuNew{"&New Game"}, mnuPuz{"&Puzzle"}, mnuSlide{"&Slider"},
-        mnuRestore{"&Load"}, mnuSave{"&Save"}, mnuOpen{"&Open"}, mnuExit{"&Exit"};
+    MenuItem mnuFile{QUILTRA_TRANSLATABLE("Menu", "&File"), false},
+        mnuNew{QUILTRA_TRANSLATABLE("Menu", "&New Game")},
+        //: In File > New Game and in Help (the rules): its mnemonic must be free in both menus.
+        mnuPuz{QUILTRA_TRANSLATABLE("Menu", "&Puzzle")},
+        mnuSlide{QUILTRA_TRANSLATABLE("Menu", "&Slider")},
+        mnuRestore{QUILTRA_TRANSLATABLE("Menu", "&Load")},
+        mnuSave{QUILTRA_TRANSLATABLE("Menu", "&Save")},
+        mnuOpen{QUILTRA_TRANSLATABLE("Menu", "&Open")},
+        mnuExit{QUILTRA_TRANSLATABLE("Menu", "&Exit")};
     // Enabled while there is a move to undo or redo.
-    MenuItem mnuUndo{"&Undo", false}, mnuRedo{"&Redo", false}, mnuTimes{"Best &Times..."};
-    MenuItem mnuV{"&View", false}, mnuView{"Puzzle"}, mnuPicView{"Picture &Viewer"};
-    MenuItem mnuPic{"&Picture", false}, mnuCurrent{""}, mnuAddCur{"&Add"}, mnuEdit{"&Edit List"};
-    MenuItem mnus{"&Size", false};
+    MenuItem mnuUndo{QUILTRA_TRANSLATABLE("Menu", "&Undo"), false},
+        mnuRedo{QUILTRA_TRANSLATABLE("Menu", "&Redo"), false},
+        mnuTimes{QUILTRA_TRANSLATABLE("Menu", "Best &Times...")};
+    MenuItem mnuV{QUILTRA_TRANSLATABLE("Menu", "&View"), false},
+        //: The View command names the view it switches to: the puzzle.
+        mnuView{QUILTRA_TRANSLATABLE("Menu", "Puzzle")},
+        mnuPicView{QUILTRA_TRANSLATABLE("Menu", "Picture &Viewer")};
+    MenuItem mnuPic{QUILTRA_TRANSLATABLE("Menu", "&Picture"), false}, mnuCurrent{""},
+        mnuAddCur{QUILTRA_TRANSLATABLE("Menu", "&Add")},
+        mnuEdit{QUILTRA_TRANSLATABLE("Menu", "&Edit List")};
+    MenuItem mnus{QUILTRA_TRANSLATABLE("Menu", "&Size"), false};
     SizeItem mnuCurSize;             // the size in play
-    MenuItem mnuPr{"Pr&eferences", false}, mnuClr{"&Color"}, mnuColor{"&Background"},
-        mnuSelCol{"&Selection"}, mnuHntCol{"&Hint"}, mnuSnd{"&Sound"},
-        mnuEffects{"&Sound Effects", true, true}, SndInt{"&Intro", true, true},
-        SndMv{"&Move", true, true}, SndEnd{"&End", true, true}, mnuScrn{"&Screen Size"},
-        mnuMan{"Manual: - +"}, mnuSv{"S&ave On Exit", true, true};
-    std::array<MenuItem, 6> mnuScreen{{{"480 by 600"}, {"720 by 600"}, {"800 by 600"},
-                                       {"1024 by 768"}, {"1152 by 864"}, {"1280 by 1024"}}};
-    MenuItem mnuHe{"&Help", false}, mnuAbout{"&About"}, mnuContents{"&Contents"},
-        mnuHint{"&Hint", false}, mnuPz{"&Puzzle"}, mnuSldr{"&Slidder"};
+    MenuItem mnuPr{QUILTRA_TRANSLATABLE("Menu", "Pr&eferences"), false},
+        mnuClr{QUILTRA_TRANSLATABLE("Menu", "&Color")},
+        mnuColor{QUILTRA_TRANSLATABLE("Menu", "&Background")},
+        mnuSelCol{QUILTRA_TRANSLATABLE("Menu", "&Selection")},
+        //: In Preferences > Color (the hint's colour) and in Help (ask for a hint): its mnemonic
+        //: must be free in both menus.
+        mnuHntCol{QUILTRA_TRANSLATABLE("Menu", "&Hint")},
+        mnuSnd{QUILTRA_TRANSLATABLE("Menu", "&Sound")},
+        mnuEffects{QUILTRA_TRANSLATABLE("Menu", "&Sound Effects"), true, true},
+        SndInt{QUILTRA_TRANSLATABLE("Menu", "&Intro"), true, true},
+        SndMv{QUILTRA_TRANSLATABLE("Menu", "&Move"), true, true},
+        SndEnd{QUILTRA_TRANSLATABLE("Menu", "&End"), true, true},
+        mnuScrn{QUILTRA_TRANSLATABLE("Menu", "&Screen Size")},
+        //: A reminder (choosing it does nothing) that the + and - keys make the window larger and
+        //: smaller; the Help document quotes it.
+        mnuMan{QUILTRA_TRANSLATABLE("Menu", "Manual: - +")},
+        mnuSv{QUILTRA_TRANSLATABLE("Menu", "S&ave On Exit"), true, true};
+    // Window sizes in pixels, width by height.
+    std::array<MenuItem, 6> mnuScreen{{{QUILTRA_TRANSLATABLE("Menu", "480 by 600")},
+                                       {QUILTRA_TRANSLATABLE("Menu", "720 by 600")},
+                                       {QUILTRA_TRANSLATABLE("Menu", "800 by 600")},
+                                       {QUILTRA_TRANSLATABLE("Menu", "1024 by 768")},
+                                       {QUILTRA_TRANSLATABLE("Menu", "1152 by 864")},
+                                       {QUILTRA_TRANSLATABLE("Menu", "1280 by 1024")}}};
+    MenuItem mnuHe{QUILTRA_TRANSLATABLE("Menu", "&Help"), false},
+        mnuAbout{QUILTRA_TRANSLATABLE("Menu", "&About")},
+        mnuContents{QUILTRA_TRANSLATABLE("Menu", "&Contents")},
+        mnuHint{QUILTRA_TRANSLATABLE("Menu", "&Hint"), false},
+        mnuPz{QUILTRA_TRANSLATABLE("Menu", "&Puzzle")},
+        mnuSldr{QUILTRA_TRANSLATABLE("Menu", "&Slidder")};
 
     // The Picture menu: exactly one item per list entry, in the list's order.
     const std::vector<MenuItem>& mnuPict() const { return pictures_; }
@@ -71,8 +108,9 @@ struct GameMenus {
     // keep their own check marks either way.
     void setSoundEffects(bool on);
     // The View command offers the view not on screen.
-    void offerPuzzleView() { mnuView.Caption = "Puzzle"; }
-    void offerOriginalView() { mnuView.Caption = "Original"; }
+    void offerPuzzleView() { mnuView.Caption = QUILTRA_TRANSLATABLE("Menu", "Puzzle"); }
+    //: The View command names the view it switches to: the original picture.
+    void offerOriginalView() { mnuView.Caption = QUILTRA_TRANSLATABLE("Menu", "Original"); }
     // A picture is in play: the menus that need one are enabled.
     void enableForPicture();
 

@@ -2,6 +2,7 @@
 #include "game/game.h"
 #include "game/play_support.h"
 #include "platform/message_box.h"
+#include "platform/translation.h"
 
 namespace quiltra {
 
@@ -39,7 +40,7 @@ void Game::mnuPuz_Click()
     StartNewGame();
     RefreshStatus();
     showPuzzle(*this);
-    menus_.mnuView.Caption = "Original";
+    menus_.offerOriginalView();
     menus_.mnuHint.Enabled = true;
     GameState = State::Playing;
 }
@@ -62,7 +63,7 @@ void Game::mnuSlide_Click()
     menus_.mnuHint.Enabled = true;
     if (const int n = board_.pieceTotal(); n >= 1)
         board_.piece(n).Visible = false;
-    menus_.mnuView.Caption = "Original";
+    menus_.offerOriginalView();
 }
 
 // View: the caption always names the view the command switches to. The clock runs on.
@@ -71,10 +72,10 @@ void Game::mnuView_Click()
     if (GameState == State::NoPicture)
         return;
     if (Picture2.Visible) {
-        menus_.mnuView.Caption = "Puzzle";
+        menus_.offerPuzzleView();
         showWholePicture(*this);
     } else {
-        menus_.mnuView.Caption = "Original";
+        menus_.offerOriginalView();
         showPuzzle(*this);
     }
 }
@@ -82,20 +83,22 @@ void Game::mnuView_Click()
 void Game::mnuPz_Click()
 {
     services.messages->show(
-        "Solve the puzzle by switching the location of pieces unitl it resembles the original "
-        "image.  To move a piece simply click on the piece and then click on the piece you want "
-        "to switch it with.",
-        "Puzzle Mode - Rules", MessageButtons::Ok, MessageIcon::None);
+        translate("Game",
+                  "Solve the puzzle by switching the location of pieces unitl it resembles the "
+                  "original image.  To move a piece simply click on the piece and then click on "
+                  "the piece you want to switch it with."),
+        translate("Game", "Puzzle Mode - Rules"), MessageButtons::Ok, MessageIcon::None);
 }
 
 void Game::mnuSldr_Click()
 {
     services.messages->show(
-        "Solve the puzzle by moving the pieces until a resemblance of the original picture is "
-        "formed.  A piece can only be moved onto the empty space, by clicking the piece you want "
-        "moved and then clicking on the empty space.  The empty space must be directly beside "
-        "the piece that is being moved.",
-        "Slider Mode - Rules", MessageButtons::Ok, MessageIcon::None);
+        translate("Game",
+                  "Solve the puzzle by moving the pieces until a resemblance of the original "
+                  "picture is formed.  A piece can only be moved onto the empty space, by clicking "
+                  "the piece you want moved and then clicking on the empty space.  The empty "
+                  "space must be directly beside the piece that is being moved."),
+        translate("Game", "Slider Mode - Rules"), MessageButtons::Ok, MessageIcon::None);
 }
 
 } // namespace quiltra

@@ -2,7 +2,9 @@
 // Open button's own last steps.
 #include "game/game.h"
 #include "game/play_support.h"
+#include "game/shown_text.h"
 #include "platform/sound_device.h"
+#include "platform/translation.h"
 
 namespace quiltra {
 
@@ -15,15 +17,15 @@ void Game::finishOpenAttempt()
     if (menus_.mnuCurrent.Caption.empty())
         return;
     showWholePicture(*this);
-    Caption = "Quiltra - " + std::string(modeText(program.PlayMode)) + ": " + menus_.mnuCurrent.Caption +
-              " Size: " + menus_.mnuCurSize.Caption;
+    Caption = "Quiltra - " + shownModeText(program.PlayMode) + ": " + menus_.mnuCurrent.Caption +
+              " " + translate("Game", "Size:") + " " + menus_.mnuCurSize.Caption;
 }
 
 // After the Open button, whether or not a picture was opened: the View command offers the
 // puzzle, and the sound device is opened on the tone file without playing it.
 void Game::openButtonDone()
 {
-    menus_.mnuView.Caption = "Puzzle";
+    menus_.offerPuzzleView();
     services.sound->command("close");
     services.sound->setFileName(soundPath("/Sound/Temp/tone1.wav"));
     services.sound->setDeviceType("WaveAudio");

@@ -9,6 +9,7 @@
 #include "game/text_fields.h"
 #include "platform/message_box.h"
 #include "platform/random_source.h"
+#include "platform/translation.h"
 
 namespace quiltra {
 
@@ -68,7 +69,8 @@ void Game::LoadRandomPicture()
     for (;;) {
         const std::size_t count = std::min(pictures.List1.size(), pictures.List2.size());
         if (count == 0 || keptBackCount == count) {
-            services.messages->show(count == 0 ? "No pictures in Picture List." : kTooSmallMessage,
+            services.messages->show(count == 0 ? translate("Game", "No pictures in Picture List.")
+                                               : translateStored("Messages", kTooSmallMessage),
                                     "Quiltra", MessageButtons::Ok);
             GameState = State::NoPicture;
             Picture2.Visible = false;
@@ -138,7 +140,7 @@ void Game::mnuPict_Click(int index)
     }
     RefreshStatus();
     prepareMoveSound();
-    menus_.mnuView.Caption = "Puzzle";
+    menus_.offerPuzzleView();
 }
 
 void Game::mnuAddCur_Click()
@@ -158,8 +160,9 @@ void Game::AddCurrentPicture()
     if (std::find(pictures.List1.begin(), pictures.List1.end(), path) != pictures.List1.end())
         return;
     if (!isStorablePath(path)) {
-        services.messages->show("This picture cannot be added to the Picture List: its name "
-                                "contains a double quote or a line break.",
+        services.messages->show(translate("Game", "This picture cannot be added to the Picture "
+                                                  "List: its name contains a double quote or a "
+                                                  "line break."),
                                 "Quiltra", MessageButtons::Ok);
         return;
     }

@@ -153,12 +153,12 @@ void Game::Image1_Click()
         StartNewGame();
         showPuzzle(*this);
         menus_.mnuHint.Enabled = true;
-        menus_.mnuView.Caption = "Original";
+        menus_.offerOriginalView();
         RefreshStatus();
         GameState = State::Playing;
     } else if (GameState == State::Playing) {
         showPuzzle(*this);
-        menus_.mnuView.Caption = "Original";
+        menus_.offerOriginalView();
     }
 }
 

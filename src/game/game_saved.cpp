@@ -5,17 +5,20 @@
 #include "game/game.h"
 #include "game/play_support.h"
 #include "game/saved_game.h"
+#include "game/shown_text.h"
 #include "game/sizes.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
+#include "platform/translation.h"
 
 namespace quiltra {
 
 namespace {
 
-constexpr const char* kFileMissing = "Saved game file was not found.";
-constexpr const char* kPictureMissing = "Picture from saved game was not found.";
-constexpr const char* kFileDamaged = "Error in saved game file.";
+constexpr const char* kFileMissing = QUILTRA_TRANSLATABLE("Game", "Saved game file was not found.");
+constexpr const char* kPictureMissing =
+    QUILTRA_TRANSLATABLE("Game", "Picture from saved game was not found.");
+constexpr const char* kFileDamaged = QUILTRA_TRANSLATABLE("Game", "Error in saved game file.");
 
 std::string savedGamePath(const ProgramState& program)
 {
@@ -93,14 +96,15 @@ void Game::mnuSave_Click()
 
     const std::optional<std::string> text = savedGameText(saved);
     if (!text) {
-        tell(*this, "The game could not be saved: the picture's name or folder contains a "
-                    "double quote or a line break.");
+        tell(*this, translate("Game", "The game could not be saved: the picture's name or "
+                                      "folder contains a double quote or a line break."));
         return;
     }
     std::string error;
     if (!replaceFile(savedGamePath(program), *text, error)) {
-        tell(*this, "The game could not be saved: " + error +
-                        ". The previous saved game, if any, is kept.");
+        tell(*this, withValue(translate("Game", "The game could not be saved: %1. The previous "
+                                                "saved game, if any, is kept."),
+                              error));
         return;
     }
     menus_.mnuRestore.Enabled = true;
@@ -123,7 +127,7 @@ void Game::mnuRestore_Click()
     const char* failure = kFileDamaged;
     const std::optional<CheckedGame> checked = readSavedGame(program, failure);
     if (!checked) {
-        tell(*this, failure);
+        tell(*this, translateStored("Game", failure));
         GameState = stateBefore;
         return;
     }
@@ -138,7 +142,7 @@ void Game::mnuRestore_Click()
     // A picture is in play now, also after a start with no picture at all.
     request.enableMenus = true;
     if (!takePictureIntoPlay(request).taken()) {
-        tell(*this, kFileDamaged);
+        tell(*this, translateStored("Game", kFileDamaged));
         GameState = stateBefore;
         return;
     }
@@ -160,7 +164,7 @@ void Game::mnuRestore_Click()
     processEvents();
     showPuzzle(*this);
     menus_.mnuHint.Enabled = true;
-    menus_.mnuView.Caption = "Original";
+    menus_.offerOriginalView();
 
     clock_.restore(now(), saved.ElapsedSeconds);
     menus_.mnuSave.Enabled = true;

@@ -7,6 +7,7 @@
 #include "game/play_support.h"
 #include "game/slider_walk.h"
 #include "platform/random_source.h"
+#include "platform/translation.h"
 
 namespace quiltra {
 
@@ -132,7 +133,7 @@ std::vector<int> sliderWalk(int cols, int rows, int startCell, long long pieceCo
 // search of pieces 1..n-1 would find first.
 void Game::ShuffleSlider()
 {
-    Caption = "Randomizing puzzle";
+    Caption = translate("Game", "Randomizing puzzle");
     sliderShuffling = true;
     Divide_Pic();
     processEvents();

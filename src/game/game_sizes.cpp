@@ -119,7 +119,7 @@ void Game::mnuSize_Click(int index)
     menus_.mnuCurSize.showSize(chosen);
     RefreshStatus();
     prepareMoveSound();
-    menus_.mnuView.Caption = "Puzzle";
+    menus_.offerPuzzleView();
 }
 
 bool Game::clipFormsPuzzle() const

@@ -4,6 +4,8 @@
 
 #include "game/game.h"
 #include "game/play_support.h"
+#include "game/shown_text.h"
+#include "platform/translation.h"
 
 namespace quiltra {
 
@@ -25,18 +27,23 @@ constexpr double kJustAfter = 0.001;
 } // namespace
 
 // The caption: mode, picture name, size, and during or after a game the counters and the time,
-// which starts at column 76 or further right.
+// which starts at column 76 or further right. The labels are the player's language; the blanks
+// between the fields are the caption's own in every language.
 void Game::RefreshStatus()
 {
     const std::string moves = threeDigits(counters_.moves());
     const std::string hints = threeDigits(counters_.hints());
-    const std::string a = "Quiltra - " + std::string(modeText(program.PlayMode)) + ": " +
-                          shortName(menus_.mnuCurrent.Caption) + "  Size: " + menus_.mnuCurSize.Caption;
-    const std::string b = a + "  Moves: " + moves + "  Hints: " + hints;
+    //: A label in the window title, followed by a blank and the value.
+    const std::string size = translate("Game", "Size:");
+    const std::string a = "Quiltra - " + shownModeText(program.PlayMode) + ": " +
+                          shortName(menus_.mnuCurrent.Caption) + "  " + size + " " +
+                          menus_.mnuCurSize.Caption;
+    const std::string b = a + "  " + translate("Game", "Moves:") + " " + moves + "  " +
+                          translate("Game", "Hints:") + " " + hints;
     std::string gap = " ";
     while (shownLength(b) + gap.size() < 75)
         gap += ' ';
-    gap += "Time: ";
+    gap += translate("Game", "Time:") + " ";
     // A game that has not begun (no hint, no move, no selection, no started clock) shows 0:00:00.
     if (counters_.hints() == 0 && !menus_.mnuSave.Enabled && counters_.moves() == 0 &&
         board_.SelectedPiece == -1)
@@ -109,7 +116,7 @@ void Game::Timer1_Timer()
         Picture2.Visible = false;
         Image1.Visible = true;
         Shape1.Visible = true;
-        menus_.mnuView.Caption = "Puzzle";
+        menus_.offerPuzzleView();
         prepareMoveSound();
         GameState = State::WholePicture;
     }

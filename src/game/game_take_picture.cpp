@@ -5,6 +5,7 @@
 #include "game/sizes.h"
 #include "platform/file_system.h"
 #include "platform/picture_clip.h"
+#include "platform/translation.h"
 
 namespace quiltra {
 
@@ -125,7 +126,8 @@ PictureResult Game::takePictureIntoPlay(const PictureRequest& request)
     case ClipLoad::Failed:
         return {PictureOutcome::Unreadable, error};
     case ClipLoad::Refused:
-        return {PictureOutcome::TooSmall, kTooSmallMessage, playsInLargerWindow};
+        return {PictureOutcome::TooSmall, translateStored("Messages", kTooSmallMessage),
+                playsInLargerWindow};
     case ClipLoad::Taken:
         break;
     }

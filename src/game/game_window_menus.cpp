@@ -1,9 +1,12 @@
 // The game window's menus: the fixed menus built once, the size and picture items made from the
 // game's lists, and the QActions kept in step with the game's menu state.
+#include <algorithm>
+
 #include <QMenuBar>
 
 #include "game/best_times_window.h"
 #include "game/game_window.h"
+#include "platform/translation.h"
 
 namespace quiltra {
 
@@ -215,8 +218,17 @@ void GameWindow::syncMenus()
     // Only the sizes that exist are shown; entry 0 stays in the menu even when there is none.
     for (std::size_t i = 0; i < sizeActions_.size(); ++i)
         sizeActions_[i]->setVisible(int(i) < game_.SizeCount);
+    // The picture in play and the sizes are shown as they stand; every other caption is the
+    // game's own English text, shown in the player's language.
+    const GameMenus& menus = game_.menus();
+    const auto shown = [this, &menus](QAction* action, const MenuItem* item) {
+        if (item == &menus.mnuCurrent || item == &menus.mnuCurSize ||
+            std::find(sizeActions_.begin(), sizeActions_.end(), action) != sizeActions_.end())
+            return QString::fromStdString(item->Caption);
+        return QString::fromStdString(translateStored("Menu", item->Caption));
+    };
     for (auto& [action, item] : items_) {
-        const QString text = QString::fromStdString(item->Caption);
+        const QString text = shown(action, item);
         if (action->text() != text)
             action->setText(text);
         action->setEnabled(item->Enabled);

@@ -7,11 +7,14 @@
 #include <vector>
 
 #include "game/twips.h"
+#include "platform/translation.h"
 
 namespace quiltra {
 
-// The message of the validity rule, and of a picture that forms no size at all.
-inline constexpr const char* kTooSmallMessage = "Picture is too small to divide into a puzzle.";
+// The message of the validity rule, and of a picture that forms no size at all; the game and the
+// picture windows show it, translated in the shared messages' context.
+inline constexpr const char* kTooSmallMessage =
+    QUILTRA_TRANSLATABLE("Messages", "Picture is too small to divide into a puzzle.");
 
 // The home tables hold pieces 1 to 300: no offered grid has more pieces than this.
 inline constexpr int kMaxPieces = 300;

@@ -1,6 +1,8 @@
 // The corner status's texts.
 #include "game/status_corner.h"
 
+#include "platform/translation.h"
+
 namespace quiltra {
 
 std::string threeDigits(int value)
@@ -13,13 +15,20 @@ std::vector<std::string> statusCornerForms(const StatusCounts& status, bool paus
 {
     if (!status.shown)
         return {};
-    const std::string time = paused ? std::string("Paused") : status.time;
+    //: Stands in place of the clock (" 0:00:00") in the corner of the menu bar: keep it short.
+    const std::string time = paused ? translate("Game", "Paused") : status.time;
     const std::string moves = threeDigits(status.moves);
     const std::string hints = threeDigits(status.hints);
+    const std::string movesWord = translate("Game", "Moves");
+    const std::string hintsWord = translate("Game", "Hints");
+    //: Short for "Moves" where the corner of the menu bar has little room: one or two letters.
+    const std::string m = translate("Game", "M");
+    //: Short for "Hints" where the corner of the menu bar has little room: one or two letters.
+    const std::string h = translate("Game", "H");
     return {
-        "Moves " + moves + "   Hints " + hints + "   " + time,
-        "Moves " + moves + "  Hints " + hints + "  " + time,
-        "M " + moves + "  H " + hints + "  " + time,
+        movesWord + " " + moves + "   " + hintsWord + " " + hints + "   " + time,
+        movesWord + " " + moves + "  " + hintsWord + " " + hints + "  " + time,
+        m + " " + moves + "  " + h + " " + hints + "  " + time,
         time,
     };
 }

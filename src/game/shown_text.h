@@ -1,0 +1,19 @@
+// Texts the game shows in the player's language that are built from values: the play mode, and a
+// sentence with a value (a file's error, a name) put in its place.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "game/play_state.h"
+
+namespace quiltra {
+
+// The mode as the caption and the Best Times window show it; the files keep modeText().
+std::string shownModeText(Mode m);
+
+// `text` with every "%1" replaced by `value`. A translated sentence carries the placeholder, so a
+// language may put the value where its grammar wants it; the value itself is never searched.
+std::string withValue(std::string_view text, std::string_view value);
+
+} // namespace quiltra
