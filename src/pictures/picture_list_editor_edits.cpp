@@ -94,7 +94,7 @@ bool PictureListEditor::checkAddable(const std::vector<std::pair<QString, QStrin
         }
         if (game_ && !game_->openablePicture(loaded.naturalSize.width(),
                                              loaded.naturalSize.height())) {
-            failure = translateStored("Game", kTooSmallMessage);
+            failure = translateStored("Messages", kTooSmallMessage);
             break;
         }
     }
