@@ -30,7 +30,7 @@ Vous pouvez installer et utiliser une copie de ce programme sur un seul ordinate
     <message>
         <source>Version 1.3, requires Windows 95</source>
         <extracomment>One line, left of the divider in the middle of the window.</extracomment>
-        <translation>Version 1.3, nécessite Windows 95</translation>
+        <translation>Version 1.3, pour Windows 95</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -114,7 +114,7 @@ Vous pouvez installer et utiliser une copie de ce programme sur un seul ordinate
     </message>
     <message>
         <source>New best time</source>
-        <translation>Nouveau meilleur temps</translation>
+        <translation>Nouveau record</translation>
     </message>
     <message>
         <source>Moves</source>
@@ -343,7 +343,7 @@ Vous pouvez installer et utiliser une copie de ce programme sur un seul ordinate
     </message>
     <message>
         <source>Undo, Keys And Best Times</source>
-        <translation>Annuler, touches et meilleurs temps</translation>
+        <translation>Annuler, touches et records</translation>
     </message>
     <message>
         <source>End of the help document. Press Home to return to the index.</source>
@@ -628,13 +628,13 @@ Help in the viewer opens this document at this section.</source>
         <extracomment>A box of fixed height: keep about the English length, and the blank lines.</extracomment>
         <translation>Taille réelle (F5) rend à l&apos;image sa taille réelle. Ajuster à l&apos;écran (F6) fait tenir l&apos;image entière dans la fenêtre, ce qui agrandit aussi une petite image ; la légende Taille continue d&apos;indiquer la taille réelle.
 
-Zoom (F7) affiche le panneau Zoom : maintenez le bouton de la souris sur Avant (+) ou Arrière (-) pour agrandir ou réduire l&apos;image, et cliquez sur OK pour masquer le panneau. Vous pouvez aussi maintenir la touche + ou -. Pendant le zoom, la légende Taille suit aussitôt ; l&apos;image est redessinée à la nouvelle taille quand vous relâchez le bouton ou la touche. Une image va de 1000 à 30000 twips au plus.
+Zoom (F7) affiche le panneau Zoom : maintenez le bouton de la souris sur Avant (+) ou Arrière (-) pour agrandir ou réduire l&apos;image, et cliquez sur OK pour masquer le panneau. Vous pouvez aussi maintenir la touche + ou -. Pendant le zoom, la légende Taille suit aussitôt ; l&apos;image est redessinée à la nouvelle taille quand vous relâchez le bouton ou la touche. Une image mesure au plus 30000 twips et au moins 1000.
 
 Aide, dans la visionneuse, ouvre ce document à cette section.</translation>
     </message>
     <message>
         <source>UNDO, KEYS AND BEST TIMES</source>
-        <translation>ANNULER, TOUCHES ET MEILLEURS TEMPS</translation>
+        <translation>ANNULER, TOUCHES ET RECORDS</translation>
     </message>
     <message>
         <source>Undo (Ctrl+Z) in the File menu takes back the last swap, slide or piece placed by Hint, back to the deal; Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again. A new game, size or picture, Load and the finish start afresh.
@@ -928,7 +928,7 @@ Les dix meilleurs résultats par image, taille et mode sont gardés ; un nouve
     <name>OpenPicture</name>
     <message>
         <source>All graphic files</source>
-        <translation>Tous les fichiers image</translation>
+        <translation>Toutes les images</translation>
     </message>
     <message>
         <source>Bitmap: *.bmp</source>
