@@ -76,6 +76,11 @@ void GameWindow::showStatusCorner()
     if (status_->text() != shown)
         status_->setText(shown);
     status_->show();
+    // The menu bar lays its corner out again only when the corner is shown or hidden or the bar
+    // is resized, so a text that outgrew the corner (the clock back in the place of "Paused")
+    // would lose its first letters: the corner is handed to the bar again to lay it out.
+    if (status_->width() < status_->sizeHint().width())
+        menuBar()->setCornerWidget(status_, Qt::TopRightCorner);
 }
 
 } // namespace quiltra

@@ -7,6 +7,7 @@
 
 #include "game/board_widget.h"
 #include "game/game_window.h"
+#include "viewer/picture_viewer.h"
 #include "window/window_fixture.h"
 
 using namespace quiltra;
@@ -78,6 +79,25 @@ private slots:
         QTest::keyClick(&w, Qt::Key_A);
         rig.advance(1);
         QCOMPARE(shown(w), QStringLiteral("Moves 001   Hints 001   0:00:08"));
+        // The corner grows with its text: nothing of the wider clock is cut off.
+        const auto whole = [label] {
+            return label->fontMetrics().horizontalAdvance(label->text()) +
+                       label->contentsMargins().right() <=
+                   label->width();
+        };
+        QVERIFY(whole());
+        // The same after the Picture Viewer stood in the game window's place meanwhile.
+        QImage picture(800, 600, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        PictureViewer* viewer = rig.program->openViewer(ViewCallers::GameWindow, "test.jpg", picture,
+                                                        picture.size(), &w);
+        QVERIFY(viewer);
+        viewer->close();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::keyClick(&w, Qt::Key_A);
+        rig.advance(1);
+        QVERIFY(shown(w).endsWith(QStringLiteral("0:00:09")));
+        QVERIFY2(whole(), qPrintable(QString::number(label->width())));
     }
 
     // With a large menu font the default window has no room for the longest text: shorter forms
