@@ -44,5 +44,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # platform plugin, the image format plugins that read WebP and TIFF, and SDL2 for the sound
 # effects.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-image-formats-plugins, libsdl2-2.0-0")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
+# Qt's own translations name the keys in the menus' shortcuts in the player's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, qt6-translations-l10n")
 include(CPack)

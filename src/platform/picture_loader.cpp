@@ -204,7 +204,8 @@ LoadedPicture loadPicture(const QString& path, int longSide, const std::atomic<b
             return result;
         }
         result.error = reader.errorString();
-        if (result.error.isEmpty() || result.error == QLatin1String("Unknown error"))
+        // Qt's own "Unknown error" (in any language) says nothing to the player.
+        if (result.error.isEmpty() || reader.error() == QImageReader::UnknownError)
             result.error = QCoreApplication::translate("Messages", "Invalid picture");
         return result;
     }
