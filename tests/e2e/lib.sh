@@ -35,8 +35,8 @@ e2e_setup() {
     E2E_TMP=$(mktemp -d /tmp/quiltra-e2e-XXXXXX)
     PROGRAM_DIR="$E2E_TMP/Quiltra"
     mkdir -p "$PROGRAM_DIR"
-    cp -r "$built/quiltra" "$built/Graphics" "$built/Sound" "$built/intro.bmp" "$built/CREDITS.md" \
-        "$built/portable.txt" "$PROGRAM_DIR/"
+    cp -r "$built/quiltra" "$built/Graphics" "$built/Sound" "$built/translations" "$built/intro.bmp" \
+        "$built/CREDITS.md" "$built/portable.txt" "$PROGRAM_DIR/"
     export HOME="$E2E_TMP/home" XDG_DATA_HOME="$E2E_TMP/home/.local/share"
     mkdir -p "$HOME"
     export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
