@@ -343,7 +343,7 @@ Puede instalar y usar una copia de este programa en un solo ordenador a la vez. 
     </message>
     <message>
         <source>Undo, Keys And Best Times</source>
-        <translation>Deshacer, teclas y mejores tiempos</translation>
+        <translation>Deshacer, teclas y récords</translation>
     </message>
     <message>
         <source>End of the help document. Press Home to return to the index.</source>
@@ -634,7 +634,7 @@ Ayuda, en el visor, abre este documento en esta sección.</translation>
     </message>
     <message>
         <source>UNDO, KEYS AND BEST TIMES</source>
-        <translation>DESHACER, TECLAS Y MEJORES TIEMPOS</translation>
+        <translation>DESHACER, TECLAS Y RÉCORDS</translation>
     </message>
     <message>
         <source>Undo (Ctrl+Z) in the File menu takes back the last swap, slide or piece placed by Hint, back to the deal; Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again. A new game, size or picture, Load and the finish start afresh.
@@ -928,7 +928,7 @@ Se guardan los diez mejores resultados de cada imagen, tamaño y modo; un nuevo 
     <name>OpenPicture</name>
     <message>
         <source>All graphic files</source>
-        <translation>Todos los archivos gráficos</translation>
+        <translation>Todas las imágenes</translation>
     </message>
     <message>
         <source>Bitmap: *.bmp</source>
