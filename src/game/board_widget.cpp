@@ -238,7 +238,10 @@ BoardWidget::Look BoardWidget::currentLook() const
         return e.Visible ? pixelRect(e).toAlignedRect() : QRect();
     };
     Look look;
-    look.picture = clip_.image().cacheKey();
+    // The picture counts only while some element shows it: before the intro nothing does, and
+    // the intro picture is not even read yet.
+    if (g.Image1.Visible || g.Picture2.Visible)
+        look.picture = clip_.image().cacheKey();
     look.generation = g.pictureGeneration;
     look.back = g.BackColor;
     look.shape1Color = g.Shape1Color;

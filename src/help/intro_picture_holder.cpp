@@ -13,11 +13,21 @@ IntroPictureHolder::IntroPictureHolder(const QString& programFolder, QWidget* pa
     setObjectName(QStringLiteral("Form2"));
     setVisible(false);
     resize(800, 600); // 12000 by 9000 twips
-    const LoadedPicture loaded = loadPicture(programFolder + QStringLiteral("/intro.bmp"));
-    if (loaded.ok())
-        Picture1_ = loaded.image;
-    else
-        Picture1_ = QImage(573, 367, QImage::Format_RGB32), Picture1_.fill(Qt::darkGray);
+    path_ = programFolder + QStringLiteral("/intro.bmp");
+}
+
+const QImage& IntroPictureHolder::picture() const
+{
+    if (Picture1_.isNull()) {
+        const LoadedPicture loaded = loadPicture(path_);
+        if (loaded.ok()) {
+            Picture1_ = loaded.image;
+        } else {
+            Picture1_ = QImage(573, 367, QImage::Format_RGB32);
+            Picture1_.fill(Qt::darkGray);
+        }
+    }
+    return Picture1_;
 }
 
 void IntroPictureHolder::showEvent(QShowEvent* event)

@@ -9,17 +9,20 @@ namespace quiltra {
 class IntroPictureHolder : public QWidget {
     Q_OBJECT
 public:
-    // Loads the intro picture from the program folder ("intro.bmp"); the window stays hidden.
+    // Holds the intro picture of the program folder ("intro.bmp"); the window stays hidden.
     explicit IntroPictureHolder(const QString& programFolder, QWidget* parent = nullptr);
 
-    // Picture1: the intro picture (a 573 x 367 bitmap), empty when the file is missing.
-    const QImage& picture() const { return Picture1_; }
+    // Picture1: the intro picture (a 573 x 367 bitmap), a grey one of that size when the file is
+    // missing or unreadable. It is read when first asked for, after the first window is up.
+    const QImage& picture() const;
+    bool pictureRead() const { return !Picture1_.isNull(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QImage Picture1_;
+    QString path_;
+    mutable QImage Picture1_;
 };
 
 } // namespace quiltra

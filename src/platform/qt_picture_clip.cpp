@@ -117,10 +117,25 @@ void QtPictureClip::offer(const std::string& path, QImage image, QSize naturalSi
     offeredSize_ = naturalSize;
 }
 
-void QtPictureClip::loadIntro() { take(intro_, intro_.size()); }
+void QtPictureClip::loadIntro()
+{
+    take({}, {});
+    introPending_ = true;
+}
+
+const QtPictureClip& QtPictureClip::settled() const
+{
+    if (introPending_) {
+        introPending_ = false;
+        image_ = introSource_ ? introSource_() : intro_;
+        natural_ = image_.size();
+    }
+    return *this;
+}
 
 void QtPictureClip::take(QImage image, QSize naturalSize)
 {
+    introPending_ = false;
     image_ = std::move(image);
     natural_ = naturalSize;
     path_.clear();

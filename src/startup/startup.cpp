@@ -28,9 +28,10 @@ namespace quiltra {
 
 Program::Program(const QString& programFolder, GameServices* custom, const QString& startPicture)
 {
-    // The intro picture holder is loaded hidden and never shown.
+    // The intro picture holder is loaded hidden and never shown; its picture is read when the
+    // intro first needs it, after the game window is up.
     form2 = std::make_unique<IntroPictureHolder>(programFolder);
-    clip_.setIntro(form2->picture());
+    clip_.setIntroSource([holder = form2.get()] { return holder->picture(); });
 
     // Settings: read "init.txt" or replace it with the defaults; never fails.
     const std::string folder = toNativePath(programFolder);

@@ -19,6 +19,7 @@ private slots:
     void defaultsApplyToTheGameWindow()
     {
         ProgramRig rig({"Cat.jpg", "Fig.jpg"});
+        QVERIFY(!rig.program->form2->pictureRead());
         GameWindow& w = rig.window();
         QCOMPARE(w.objectName(), QStringLiteral("Form9"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Welcome to Quiltra v1.3"));
@@ -43,7 +44,12 @@ private slots:
         QVERIFY(!editor.isVisible());
         QCOMPARE(editor.lists().List2, (std::vector<std::string>{"Cat.jpg", "Fig.jpg"}));
         QCOMPARE(&rig.program->editor(), &editor);
+        // The intro picture is read when the intro first needs it, not before the first window.
+        QVERIFY(!rig.program->form2->pictureRead());
+        rig.advance(0.1);
+        QVERIFY(rig.program->form2->pictureRead());
         QCOMPARE(rig.program->form2->picture().size(), QSize(573, 367));
+        QCOMPARE(rig.game().services.clip->pixelWidth(), 573);
     }
 
     // A hand-made list of 247 entries: every entry has its item, found by name, in submenus of
