@@ -203,6 +203,12 @@ void BoardWidget::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QColor back = toQColor(game_.BackColor);
     painter.fillRect(event->rect(), back);
+    // A scaled picture that nothing shows is let go: the pieces while the whole picture shows
+    // (after the intro, between games), the whole picture during a game.
+    if (!game_.Picture2.Visible)
+        pieces_ = QPixmap();
+    if (!game_.Image1.Visible)
+        whole_ = QPixmap();
     if (game_.Image1.Visible) {
         const QRect target = pixelRect(game_.Image1).toRect();
         if (dirty.intersects(target))

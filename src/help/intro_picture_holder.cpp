@@ -16,18 +16,15 @@ IntroPictureHolder::IntroPictureHolder(const QString& programFolder, QWidget* pa
     path_ = programFolder + QStringLiteral("/intro.bmp");
 }
 
-const QImage& IntroPictureHolder::picture() const
+QImage IntroPictureHolder::picture() const
 {
-    if (Picture1_.isNull()) {
-        const LoadedPicture loaded = loadPicture(path_);
-        if (loaded.ok()) {
-            Picture1_ = loaded.image;
-        } else {
-            Picture1_ = QImage(573, 367, QImage::Format_RGB32);
-            Picture1_.fill(Qt::darkGray);
-        }
-    }
-    return Picture1_;
+    read_ = true;
+    const LoadedPicture loaded = loadPicture(path_);
+    if (loaded.ok())
+        return loaded.image;
+    QImage Picture1(573, 367, QImage::Format_RGB32);
+    Picture1.fill(Qt::darkGray);
+    return Picture1;
 }
 
 void IntroPictureHolder::showEvent(QShowEvent* event)
