@@ -83,7 +83,14 @@ private:
     QtPictureClip& clip_;
     BoardWidget* board_ = nullptr;
     QTimer timer_;
-    std::vector<std::pair<QAction*, const MenuItem*>> items_;
+    // Each action bound to its menu item; `translated` for the game's own captions, not for the
+    // picture in play and the sizes, which are shown as they stand.
+    struct BoundItem {
+        QAction* action;
+        const MenuItem* item;
+        bool translated;
+    };
+    std::vector<BoundItem> items_;
     std::map<QString, QAction*> byName_;
     QMenu* picMenu_ = nullptr;
     QMenu* sizeMenu_ = nullptr;

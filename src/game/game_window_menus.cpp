@@ -32,7 +32,7 @@ QMenu* GameWindow::addMenu(QMenu* parent, const MenuItem& item, const char* name
     QMenu* menu = parent ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
     menu->setObjectName(QString::fromLatin1(name));
     menu->menuAction()->setObjectName(QString::fromLatin1(name));
-    items_.emplace_back(menu->menuAction(), &item);
+    items_.push_back({menu->menuAction(), &item, true});
     byName_[QString::fromLatin1(name)] = menu->menuAction();
     return menu;
 }
@@ -48,7 +48,8 @@ QAction* GameWindow::addItem(QMenu* menu, const MenuItem& item, const char* name
     action->setCheckable(checkable);
     if (handler)
         connect(action, &QAction::triggered, this, [this, handler] { runGame(handler); });
-    items_.emplace_back(action, &item);
+    const GameMenus& menus = game_.menus();
+    items_.push_back({action, &item, &item != &menus.mnuCurrent && &item != &menus.mnuCurSize});
     byName_[QString::fromLatin1(name)] = action;
     return action;
 }
@@ -138,7 +139,7 @@ void GameWindow::showBestTimes()
 void GameWindow::rebuildDynamicMenus()
 {
     for (QAction* a : sizeActions_) {
-        std::erase_if(items_, [a](const auto& p) { return p.first == a; });
+        std::erase_if(items_, [a](const BoundItem& b) { return b.action == a; });
         byName_.erase(a->objectName());
         a->deleteLater();
     }
@@ -149,7 +150,7 @@ void GameWindow::rebuildDynamicMenus()
         const int index = int(i);
         connect(a, &QAction::triggered, this,
                 [this, index] { runGame([this, index] { game_.mnuSize_Click(index); }); });
-        items_.emplace_back(a, &game_.menus().mnuSize()[i]);
+        items_.push_back({a, &game_.menus().mnuSize()[i], false});
         byName_[a->objectName()] = a;
         sizeActions_.push_back(a);
     }
@@ -218,17 +219,10 @@ void GameWindow::syncMenus()
     // Only the sizes that exist are shown; entry 0 stays in the menu even when there is none.
     for (std::size_t i = 0; i < sizeActions_.size(); ++i)
         sizeActions_[i]->setVisible(int(i) < game_.SizeCount);
-    // The picture in play and the sizes are shown as they stand; every other caption is the
-    // game's own English text, shown in the player's language.
-    const GameMenus& menus = game_.menus();
-    const auto shown = [this, &menus](QAction* action, const MenuItem* item) {
-        if (item == &menus.mnuCurrent || item == &menus.mnuCurSize ||
-            std::find(sizeActions_.begin(), sizeActions_.end(), action) != sizeActions_.end())
-            return QString::fromStdString(item->Caption);
-        return QString::fromStdString(translateStored("Menu", item->Caption));
-    };
-    for (auto& [action, item] : items_) {
-        const QString text = shown(action, item);
+    // The game's own captions are English texts, shown in the player's language.
+    for (const auto& [action, item, translated] : items_) {
+        const QString text = QString::fromStdString(
+            translated ? translateStored("Menu", item->Caption) : item->Caption);
         if (action->text() != text)
             action->setText(text);
         action->setEnabled(item->Enabled);

@@ -146,10 +146,7 @@ JpegDecode decodeJpeg(const QString& path, QSize target, qint64 budgetBytes,
     }
     if (jpeg_has_multiple_scans(&info) && coefficientBytes(info) > budgetBytes) {
         result.outcome = JpegDecode::Outcome::Refused;
-        result.error = QCoreApplication::translate(
-                           "Messages", "The picture is too large to open (%1 x %2 pixels)")
-                           .arg(info.image_width)
-                           .arg(info.image_height);
+        result.error = tooLargeMessage(QSize(int(info.image_width), int(info.image_height)));
         jpeg_destroy_decompress(&info);
         return result;
     }
@@ -200,6 +197,14 @@ QImage upright(QImage image, QImageIOHandler::Transformations orientation)
     if (orientation.testFlag(QImageIOHandler::TransformationRotate90))
         image = image.transformed(QTransform().rotate(90));
     return image;
+}
+
+QString tooLargeMessage(QSize size)
+{
+    return QCoreApplication::translate("Messages",
+                                       "The picture is too large to open (%1 x %2 pixels)")
+        .arg(size.width())
+        .arg(size.height());
 }
 
 } // namespace quiltra

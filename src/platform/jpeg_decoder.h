@@ -36,4 +36,8 @@ JpegDecode decodeJpeg(const QString& path, QSize target, qint64 budgetBytes,
 // the transformation itself: mirror and flip first, then a quarter turn clockwise.
 QImage upright(QImage image, QImageIOHandler::Transformations orientation);
 
+// Why a picture of `size` pixels is refused, in the player's language (every decoder says it
+// alike).
+QString tooLargeMessage(QSize size);
+
 } // namespace quiltra

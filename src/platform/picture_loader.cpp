@@ -92,14 +92,6 @@ QSize declaredSize(const QString& path, const QByteArray& format)
     return QSize(int(w), int(h));
 }
 
-QString tooLarge(QSize size)
-{
-    return QCoreApplication::translate("Messages",
-                                       "The picture is too large to open (%1 x %2 pixels)")
-        .arg(size.width())
-        .arg(size.height());
-}
-
 } // namespace
 
 QByteArray pictureFormat(QIODevice& file)
@@ -200,7 +192,7 @@ LoadedPicture loadPicture(const QString& path, int longSide, const std::atomic<b
         const QSize declared = declaredSize(path, reader.format());
         if (declared.isValid() &&
             qint64(declared.width()) * declared.height() > kFullDecodeBudgetBytes / 4) {
-            result.error = tooLarge(declared);
+            result.error = tooLargeMessage(declared);
             return result;
         }
         result.error = reader.errorString();
@@ -211,7 +203,7 @@ LoadedPicture loadPicture(const QString& path, int longSide, const std::atomic<b
     }
     const qint64 pixels = qint64(stored.width()) * stored.height();
     if (pixels > kLargestPicturePixels) {
-        result.error = tooLarge(stored);
+        result.error = tooLargeMessage(stored);
         return result;
     }
 
@@ -226,7 +218,7 @@ LoadedPicture loadPicture(const QString& path, int longSide, const std::atomic<b
     }
     const bool scalesWhileDecoding = reader.format() == "jpeg" || reader.format() == "jpg";
     if (!scalesWhileDecoding && pixels * 4 > kFullDecodeBudgetBytes) {
-        result.error = tooLarge(stored);
+        result.error = tooLargeMessage(stored);
         return result;
     }
     QImageReader::setAllocationLimit(int(kFullDecodeBudgetBytes >> 20));

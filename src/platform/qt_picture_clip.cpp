@@ -127,7 +127,7 @@ const QtPictureClip& QtPictureClip::settled() const
 {
     if (introPending_) {
         introPending_ = false;
-        image_ = introSource_ ? introSource_() : intro_;
+        image_ = introSource_ ? introSource_() : QImage();
         natural_ = image_.size();
     }
     return *this;

@@ -14,8 +14,10 @@ namespace quiltra {
 
 class QtPictureClip : public PictureClip {
 public:
-    explicit QtPictureClip(QImage intro = {}) : intro_(std::move(intro)) {}
-    void setIntro(QImage intro) { intro_ = std::move(intro); }
+    explicit QtPictureClip(QImage intro = {})
+        : introSource_([intro = std::move(intro)] { return intro; })
+    {
+    }
     // The intro picture asked for only when the intro first needs its pixels or size, so that
     // decoding it does not delay the first window.
     void setIntroSource(std::function<QImage()> source) { introSource_ = std::move(source); }
@@ -50,7 +52,6 @@ private:
     int longSideFor(const std::string& path) const;
 
     std::function<QImage()> introSource_;
-    QImage intro_;
     mutable bool introPending_ = false;
     mutable QImage image_;
     mutable QSize natural_;
