@@ -16,7 +16,7 @@
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/native_path.h"
-#include "platform/sdl_sound_device.h"
+#include "platform/system_sound_device.h"
 #include "platform/translation.h"
 #include "startup/save_info.h"
 #include "startup/settings_file.h"
@@ -46,7 +46,7 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
     if (custom) {
         services = *custom;
     } else {
-        sound_ = std::make_unique<SdlSoundDevice>();
+        sound_ = std::make_unique<SystemSoundDevice>();
         services.clock = &clock_;
         services.random = &random_;
         services.sound = sound_.get();

@@ -77,7 +77,7 @@ done
 [ "$(pactl list short source-outputs | wc -l)" -ge 1 ] || { cat "$work/recorder.log"; fail "the recorder did not connect"; }
 sleep 0.3
 
-SDL_AUDIODRIVER=pulseaudio timeout 30 "$probe" "$wave" "$plays" "$gap_ms" \
+QUILTRA_AUDIO=pulse timeout 30 "$probe" "$wave" "$plays" "$gap_ms" \
   || fail "the probe exited with status $?"
 sleep 0.5
 kill -INT "$recorder_pid"; wait "$recorder_pid" 2>/dev/null || true
