@@ -10,7 +10,7 @@
 # Usage: scripts/measure.sh [build folder] [runs]
 #   build folder: configured with -DQUILTRA_BENCH=ON (default: build-bench beside scripts/);
 #   runs: default 5. Takes about a minute and a half a run; run it on an otherwise idle machine.
-# Set MEASURE_AUDIO=dummy to use SDL's dummy audio driver instead of a private PulseAudio server.
+# Set MEASURE_AUDIO=none to play no sound (QUILTRA_AUDIO=none) instead of into a private PulseAudio server.
 set -euo pipefail
 build="$(cd "${1:-$(dirname "$0")/../build-bench}" && pwd)"
 cd "$(dirname "$0")/.."
@@ -72,10 +72,10 @@ if [ "$audio" = pulse ] && command -v pulseaudio >/dev/null && command -v pactl 
         --high-priority=no -F "$work/server.pa" 2>"$work/pulse.log" &
     pids+=($!)
     for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-    pactl info >/dev/null 2>&1 && export SDL_AUDIODRIVER=pulseaudio || { audio=dummy; export SDL_AUDIODRIVER=dummy; }
+    pactl info >/dev/null 2>&1 && export QUILTRA_AUDIO=pulse || { audio=none; export QUILTRA_AUDIO=none; }
 else
-    audio=dummy
-    export SDL_AUDIODRIVER=dummy
+    audio=none
+    export QUILTRA_AUDIO=none
 fi
 
 # ---- Inputs: generated photos and program folders ----
@@ -135,7 +135,7 @@ start_once() {
     say "no window from $*: $(cat "$out" "$out.err")"
     return 1
 }
-# KILL, not TERM: nothing is to be saved here, and builds whose SDL caught TERM never ended by it.
+# KILL, not TERM: nothing is to be saved here, and older builds caught TERM and never ended by it.
 stop() {
     kill -KILL "$PID" 2>/dev/null || true
     wait "$HELPER" 2>/dev/null || true

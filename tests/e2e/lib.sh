@@ -39,7 +39,7 @@ e2e_setup() {
         "$built/CREDITS.md" "$built/portable.txt" "$PROGRAM_DIR/"
     export HOME="$E2E_TMP/home" XDG_DATA_HOME="$E2E_TMP/home/.local/share"
     mkdir -p "$HOME"
-    export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+    export QUILTRA_AUDIO=none QT_QPA_PLATFORM=xcb
     e2e_start_x
 }
 

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# The real program on a machine without any sound device writes nothing to the terminal: SDL's
-# probe of ALSA fails quietly and the game is silent. A picture named on the command line that
+# The real program on a machine without any sound device writes nothing to the terminal: the
+# sound server is not there, ALSA fails quietly, and the game is silent. A picture named on the command line that
 # cannot be used is the one thing it reports there, naming the file.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
 
 # No sound server and an ALSA without any device, whatever this machine has.
-unset SDL_AUDIODRIVER
+unset QUILTRA_AUDIO
 export PULSE_SERVER="unix:$E2E_TMP/no-sound-server" XDG_RUNTIME_DIR="$E2E_TMP/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 : > "$E2E_TMP/alsa.conf"

@@ -11,7 +11,7 @@ E2E_TMP=$(mktemp -d /tmp/quiltra-deb-XXXXXX)
 deb=$(ls "$E2E_TMP"/pkg/quiltra_*.deb) || fail "no package was built"
 
 depends=$(dpkg-deb --field "$deb" Depends)
-for needed in libqt6widgets6 libqt6gui6 libsdl2-2.0-0 qt6-qpa-plugins qt6-image-formats-plugins libc6; do
+for needed in libqt6widgets6 libqt6gui6 libasound2 qt6-qpa-plugins qt6-image-formats-plugins libc6; do
     [[ "$depends" == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 [ "$(dpkg-deb --field "$deb" Package)" = quiltra ] || fail "wrong package name"
@@ -42,7 +42,7 @@ set -e
 [ "$status" -eq 2 ] || fail "an unknown option exited with $status"
 grep -q "unknown option '--no-such-option'" "$E2E_TMP/err" || fail "no message for an unknown option"
 
-export HOME="$E2E_TMP/home" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+export HOME="$E2E_TMP/home" QUILTRA_AUDIO=none QT_QPA_PLATFORM=xcb
 unset XDG_DATA_HOME
 mkdir -p "$HOME"
 e2e_start_x
