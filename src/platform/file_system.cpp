@@ -1,6 +1,8 @@
 // File helpers over the OS (POSIX): whole-file reading, crash-safe replacing, folder listing.
 #include "platform/file_system.h"
 
+#include "platform/byte_source.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cctype>
@@ -10,7 +12,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -26,12 +27,11 @@ std::optional<std::string> readWholeFile(const std::string& path, std::size_t li
     const auto size = fs::file_size(path, ec);
     if (ec || size > limit)
         return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    FileBytes in(path);
+    if (!in.isOpen())
         return std::nullopt;
     std::string text(static_cast<std::size_t>(size), '\0');
-    in.read(text.data(), static_cast<std::streamsize>(size));
-    text.resize(static_cast<std::size_t>(in.gcount()));
+    text.resize(in.read(0, text.data(), text.size()));
     return text;
 }
 

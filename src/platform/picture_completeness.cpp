@@ -15,7 +15,7 @@ namespace {
 // Sequential reads through a small buffer that report the end of the file instead of failing.
 class Bytes {
 public:
-    explicit Bytes(std::istream& in) : in_(in) {}
+    explicit Bytes(ByteSource& in) : in_(in) {}
     int get()   // -1 at the end
     {
         if (at_ == end_ && !fill())
@@ -76,21 +76,21 @@ public:
     // Reads on from `position` of the file.
     void seek(std::uint64_t position)
     {
-        in_.clear();
-        in_.seekg(std::streamoff(position));
+        next_ = position;
         at_ = end_ = 0;
     }
 
 private:
     bool fill()
     {
-        in_.read(reinterpret_cast<char*>(buffer_.data()), std::streamsize(buffer_.size()));
         at_ = 0;
-        end_ = std::size_t(in_.gcount());
+        end_ = in_.read(next_, buffer_.data(), buffer_.size());
+        next_ += end_;
         return end_ > 0;
     }
 
-    std::istream& in_;
+    ByteSource& in_;
+    std::uint64_t next_ = 0;   // where the next fill reads from
     std::array<unsigned char, 1 << 16> buffer_{};
     std::size_t at_ = 0, end_ = 0;
 };
@@ -348,7 +348,7 @@ bool tiffWhole(Bytes& b, std::uint64_t size)
 
 } // namespace
 
-std::string incompletePicture(std::istream& in, std::uint64_t size, std::string_view format)
+std::string incompletePicture(ByteSource& in, std::uint64_t size, std::string_view format)
 {
     Bytes bytes(in);
     bool whole = true;

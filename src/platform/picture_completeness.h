@@ -4,10 +4,10 @@
 #pragma once
 
 #include <cstdint>
-#include <istream>
 #include <string>
 #include <string_view>
 
+#include "platform/byte_source.h"
 #include "platform/translation.h"
 
 namespace quiltra {
@@ -17,7 +17,7 @@ namespace quiltra {
 // formats are left to their decoder. A structure this check does not understand is left to the
 // decoder as well. Reads the file from the start (a TIFF also where its directory points) and
 // never holds more than a small buffer.
-std::string incompletePicture(std::istream& in, std::uint64_t size, std::string_view format);
+std::string incompletePicture(ByteSource& in, std::uint64_t size, std::string_view format);
 
 // Held in English; the picture loader gives it in the player's language.
 inline constexpr const char* kIncompletePicture = QUILTRA_TRANSLATABLE(

@@ -19,48 +19,63 @@ std::uint32_t le32(const unsigned char* p)
     return std::uint32_t(p[3]) << 24 | std::uint32_t(p[2]) << 16 | std::uint32_t(p[1]) << 8 | p[0];
 }
 
-bool readExactly(std::istream& in, std::string& out, std::uint32_t n)
-{
-    out.resize(n);
-    in.read(out.data(), std::streamsize(n));
-    return in.gcount() == std::streamsize(n);
-}
+// Reads on from a position, as a stream would, through any byte source.
+class Reader {
+public:
+    Reader(ByteSource& in, std::uint64_t position) : in_(in), at_(position) {}
+    bool read(void* into, std::size_t n)
+    {
+        const std::size_t got = in_.read(at_, into, n);
+        at_ += got;
+        return got == n;
+    }
+    bool readExactly(std::string& out, std::uint32_t n)
+    {
+        out.resize(n);
+        return read(out.data(), n);
+    }
+    void skip(std::uint64_t n) { at_ += n; }
+
+private:
+    ByteSource& in_;
+    std::uint64_t at_;
+};
 
 // PNG: the eXIf chunk must come before the first picture data (IDAT) to count.
-std::string pngExif(std::istream& in)
+std::string pngExif(ByteSource& source)
 {
-    in.seekg(8);
+    Reader in(source, 8);
     unsigned char head[8];
     std::string block;
-    while (in.read(reinterpret_cast<char*>(head), 8)) {
+    while (in.read(head, 8)) {
         const std::uint32_t length = be32(head);
         const std::string_view type(reinterpret_cast<const char*>(head + 4), 4);
         if (type == "IDAT" || type == "IEND" || length > 0x7FFFFFFFu)
             break;
         if (type == "eXIf")
-            return length <= kLargestExif && readExactly(in, block, length) ? block : std::string();
-        in.seekg(std::streamoff(length) + 4, std::ios::cur);
+            return length <= kLargestExif && in.readExactly(block, length) ? block : std::string();
+        in.skip(std::uint64_t(length) + 4);
     }
     return {};
 }
 
 // WebP: an EXIF chunk anywhere in the RIFF container (chunks are padded to an even length).
-std::string webpExif(std::istream& in)
+std::string webpExif(ByteSource& source)
 {
-    in.seekg(12);
+    Reader in(source, 12);
     unsigned char head[8];
     std::string block;
-    while (in.read(reinterpret_cast<char*>(head), 8)) {
+    while (in.read(head, 8)) {
         const std::uint32_t length = le32(head + 4);
         if (std::string_view(reinterpret_cast<const char*>(head), 4) == "EXIF") {
-            if (length > kLargestExif || !readExactly(in, block, length))
+            if (length > kLargestExif || !in.readExactly(block, length))
                 return {};
             // Some writers keep the "Exif\0\0" prefix of JPEG's segment.
             if (block.compare(0, 6, std::string("Exif\0\0", 6)) == 0)
                 block.erase(0, 6);
             return block;
         }
-        in.seekg(std::streamoff(length) + (length & 1), std::ios::cur);
+        in.skip(std::uint64_t(length) + (length & 1));
     }
     return {};
 }
@@ -97,7 +112,7 @@ int orientationOfExif(std::string_view tiff)
     return 1;
 }
 
-int exifOrientation(std::istream& in, std::string_view format)
+int exifOrientation(ByteSource& in, std::string_view format)
 {
     std::string block;
     if (format == "png")

@@ -1,8 +1,9 @@
 // The Exif orientation of PNG and WebP files, which Qt's readers do not apply themselves.
 #pragma once
 
-#include <istream>
 #include <string_view>
+
+#include "platform/byte_source.h"
 
 namespace quiltra {
 
@@ -10,7 +11,7 @@ namespace quiltra {
 // has none or gives none that is valid. `format` is "png" (an eXIf chunk before the picture
 // data) or "webp" (an EXIF chunk); any other format gives 1. Reads from the start of `in` and
 // never more than the Exif block itself, at most 64 KiB.
-int exifOrientation(std::istream& in, std::string_view format);
+int exifOrientation(ByteSource& in, std::string_view format);
 
 // The orientation tag of an Exif block: a TIFF header and its first directory.
 int orientationOfExif(std::string_view tiff);

@@ -6,8 +6,6 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <climits>
-#include <filesystem>
-#include <fstream>
 
 #include "platform/jpeg_decoder.h"
 #include "platform/native_path.h"
@@ -142,7 +140,7 @@ QImageIOHandler::Transformations storedOrientation(QImageReader& reader, const Q
         T::TransformationRotate90,      T::TransformationMirrorAndRotate90,
         T::TransformationRotate270,
     };
-    std::ifstream in(std::filesystem::path(toNativePath(path)), std::ios::binary);
+    FileBytes in(toNativePath(path));
     return kTurns[exifOrientation(in, format.toStdString())];
 }
 
@@ -174,7 +172,7 @@ LoadedPicture loadPicture(const QString& path, int longSide, const std::atomic<b
         reader.setAutoDetectImageFormat(false);
     // A file cut off before its end decodes "successfully" with the rest filled in: refuse it.
     // Checked before the size, so a file cut off within its header is named incomplete as well.
-    std::ifstream whole(std::filesystem::path(toNativePath(path)), std::ios::binary);
+    FileBytes whole(toNativePath(path));
     const std::string missing =
         incompletePicture(whole, std::uint64_t(file.size()), reader.format().toStdString());
     if (!missing.empty()) {

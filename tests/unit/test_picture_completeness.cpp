@@ -2,11 +2,11 @@
 // with data after their end, and formats the check does not know pass.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/picture_completeness.h"
+#include "support/temp_folder.h"
 
 using namespace quiltra;
 
@@ -162,7 +162,8 @@ Bytes gif(bool trailer = true)
 
 bool whole(const Bytes& b, const char* format)
 {
-    std::istringstream in(std::string(b.begin(), b.end()));
+    const std::string bytes(b.begin(), b.end());
+    MemoryBytes in(bytes);
     return incompletePicture(in, b.size(), format).empty();
 }
 
@@ -254,6 +255,30 @@ TEST(PictureCompleteness, FindsFilesCutOffBeforeTheirEnd)
 TEST(PictureCompleteness, DescribesTheFailure)
 {
     const Bytes data = jpeg(false);
-    std::istringstream in(std::string(data.begin(), data.end()));
+    const std::string bytes(data.begin(), data.end());
+    MemoryBytes in(bytes);
     EXPECT_EQ(incompletePicture(in, data.size(), "jpeg"), kIncompletePicture);
+}
+
+// The loader checks the file itself: reads at every position of a file give what the same bytes
+// in memory give, across the reads' edges, and a file that cannot be opened reads as empty.
+TEST(PictureCompleteness, ChecksFilesAsItChecksTheirBytes)
+{
+    const test::TempFolder folder;
+    const struct {
+        Bytes data;
+        bool whole;
+    } files[] = {{longScanJpeg(), true}, {longScanJpeg(false), false}, {longScanJpeg(true, 2 * 65536 - 1), true},
+                 {cut(longScanJpeg(), 3 * 65536 + 7), false}};
+    for (const auto& f : files) {
+        folder.write("photo.jpg", std::string(f.data.begin(), f.data.end()));
+        FileBytes in(folder / "photo.jpg");
+        ASSERT_TRUE(in.isOpen());
+        EXPECT_EQ(incompletePicture(in, f.data.size(), "jpeg").empty(), f.whole) << f.data.size();
+    }
+    FileBytes missing(folder / "missing.jpg");
+    EXPECT_FALSE(missing.isOpen());
+    char byte = 0;
+    EXPECT_EQ(missing.read(0, &byte, 1), 0u);
+    EXPECT_EQ(incompletePicture(missing, 1000, "jpeg"), kIncompletePicture);
 }
