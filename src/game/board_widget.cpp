@@ -27,7 +27,7 @@ QRectF snapped(double x, double y, double w, double h)
 
 } // namespace
 
-BoardWidget::BoardWidget(Game& game, const QtPictureClip& clip, QWidget* parent)
+BoardWidget::BoardWidget(Game& game, QtPictureClip& clip, QWidget* parent)
     : QWidget(parent), game_(game), clip_(clip)
 {
     setObjectName(QStringLiteral("Picture2"));
@@ -55,44 +55,31 @@ QRect BoardWidget::pieceRect(const Piece& p, QSize size) const
                  int(std::lround(toPixels(game_.Picture2.Top + p.Top))), size.width(), size.height());
 }
 
-const QPixmap& BoardWidget::wholePicture(QSize size)
+const QImage& BoardWidget::wholePicture()
 {
-    const QImage& source = clip_.image();
     const qreal ratio = devicePixelRatioF();
-    const QSize devicePixels = (QSizeF(size) * ratio).toSize();
-    if (wholeGeneration_ != game_.pictureGeneration || wholeKey_ != source.cacheKey() ||
-        whole_.size() != devicePixels) {
+    const QSize devicePixels = (QSizeF(pixelRect(game_.Image1).toRect().size()) * ratio).toSize();
+    const qint64 key = clip_.pictureKey();
+    if (wholeGeneration_ != game_.pictureGeneration || wholeKey_ != key || whole_.size() != devicePixels) {
         wholeGeneration_ = game_.pictureGeneration;
-        wholeKey_ = source.cacheKey();
-        whole_ = source.isNull() || devicePixels.isEmpty()
-                     ? QPixmap()
-                     : QPixmap::fromImage(source.scaled(devicePixels, Qt::IgnoreAspectRatio,
-                                                        Qt::SmoothTransformation));
-        whole_.setDevicePixelRatio(ratio);
+        wholeKey_ = key;
+        whole_ = clip_.shownAt(devicePixels);
     }
     return whole_;
 }
 
-// The picture stretched to the grid's columns and rows of whole pieces: cell k of the grid, an
-// equal share of the picture, becomes exactly one piece, so each piece shows its whole share.
-const QPixmap& BoardWidget::piecePicture(QSize piece)
+namespace {
+
+// Where a piece's pixels start in the whole picture: where its cell, an equal share of the
+// picture, starts, moved in so that the whole piece lies inside. A piece is its share's width
+// rounded to whole pixels, so it shows its share to within a pixel.
+int cellOrigin(int index, int count, int extent, int piece)
 {
-    const Board& b = game_.board();
-    const QImage& source = clip_.image();
-    const qreal ratio = devicePixelRatioF();
-    const QSize devicePixels = (QSizeF(piece.width() * b.GridCols, piece.height() * b.GridRows) * ratio).toSize();
-    if (piecesGeneration_ != game_.pictureGeneration || piecesKey_ != source.cacheKey() ||
-        pieces_.size() != devicePixels) {
-        piecesGeneration_ = game_.pictureGeneration;
-        piecesKey_ = source.cacheKey();
-        pieces_ = source.isNull() || devicePixels.isEmpty()
-                      ? QPixmap()
-                      : QPixmap::fromImage(source.scaled(devicePixels, Qt::IgnoreAspectRatio,
-                                                         Qt::SmoothTransformation));
-        pieces_.setDevicePixelRatio(ratio);
-    }
-    return pieces_;
+    const int start = int(std::lround(double(index) * extent / count));
+    return std::clamp(start, 0, std::max(0, extent - piece));
 }
+
+} // namespace
 
 void BoardWidget::paintPieces(QPainter& painter, const QRegion& dirty)
 {
@@ -100,11 +87,10 @@ void BoardWidget::paintPieces(QPainter& painter, const QRegion& dirty)
     if (b.GridCols <= 0 || b.GridRows <= 0)
         return;
     const QSize size = pieceSize();
-    const QPixmap& picture = piecePicture(size);
+    const QImage& picture = wholePicture();
     if (picture.isNull())
         return;
-    const qreal ratio = picture.devicePixelRatio();
-    const QSizeF cell = QSizeF(size) * ratio;
+    const QSize cell = (QSizeF(size) * devicePixelRatioF()).toSize();
     painter.save();
     painter.setClipRect(pixelRect(game_.Picture2));
     for (int k = 1; k <= b.PieceCount && k < int(b.Image2.size()); ++k) {
@@ -113,9 +99,10 @@ void BoardWidget::paintPieces(QPainter& painter, const QRegion& dirty)
         if (!p.Visible || !dirty.intersects(target))
             continue;
         const int c = k - 1;
-        const QRectF source((c % b.GridCols) * cell.width(), (c / b.GridCols) * cell.height(),
-                            cell.width(), cell.height());
-        painter.drawPixmap(QRectF(target), picture, source);
+        const QRect source(cellOrigin(c % b.GridCols, b.GridCols, picture.width(), cell.width()),
+                           cellOrigin(c / b.GridCols, b.GridRows, picture.height(), cell.height()),
+                           cell.width(), cell.height());
+        painter.drawImage(QRectF(target), picture, QRectF(source));
     }
     const double ox = game_.Picture2.Left, oy = game_.Picture2.Top;
     auto drawFrame = [&painter, ox, oy](const Frame& f) {
@@ -203,16 +190,13 @@ void BoardWidget::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QColor back = toQColor(game_.BackColor);
     painter.fillRect(event->rect(), back);
-    // A scaled picture that nothing shows is let go: the pieces while the whole picture shows
-    // (after the intro, between games), the whole picture during a game.
-    if (!game_.Picture2.Visible)
-        pieces_ = QPixmap();
-    if (!game_.Image1.Visible)
-        whole_ = QPixmap();
+    // The scaled picture is let go while nothing shows it (before the intro's picture).
+    if (!game_.Image1.Visible && !game_.Picture2.Visible)
+        whole_ = QImage();
     if (game_.Image1.Visible) {
         const QRect target = pixelRect(game_.Image1).toRect();
         if (dirty.intersects(target))
-            painter.drawPixmap(target.topLeft(), wholePicture(target.size()));
+            painter.drawImage(QRectF(target), wholePicture());
     }
     if (game_.Shape1.Visible) {
         painter.setPen(QPen(toQColor(game_.Shape1Color), 1));
@@ -247,7 +231,7 @@ BoardWidget::Look BoardWidget::currentLook() const
     // The picture counts only while some element shows it: before the intro nothing does, and
     // the intro picture is not even read yet.
     if (g.Image1.Visible || g.Picture2.Visible)
-        look.picture = clip_.image().cacheKey();
+        look.picture = clip_.pictureKey();
     look.generation = g.pictureGeneration;
     look.back = g.BackColor;
     look.shape1Color = g.Shape1Color;

@@ -2,7 +2,7 @@
 // and the board frame from one picture scaled once, and turns mouse presses into game events.
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QRect>
 #include <QRegion>
 #include <QWidget>
@@ -18,7 +18,7 @@ class QtPictureClip;
 class BoardWidget : public QWidget {
     Q_OBJECT
 public:
-    BoardWidget(Game& game, const QtPictureClip& clip, QWidget* parent = nullptr);
+    BoardWidget(Game& game, QtPictureClip& clip, QWidget* parent = nullptr);
 
     // The piece under a point of the widget (pixels), or 0 when there is none.
     int pieceAt(QPointF point) const;
@@ -67,8 +67,8 @@ private:
     QRectF pixelRect(const Element& e) const;
     QSize pieceSize() const;
     QRect pieceRect(const Piece& p, QSize size) const;
-    const QPixmap& wholePicture(QSize size);
-    const QPixmap& piecePicture(QSize piece);
+    // The picture at the whole picture's size in device pixels; the pieces are cut from it.
+    const QImage& wholePicture();
     void paintPieces(QPainter& painter, const QRegion& dirty);
     // The cell the keyboard cursor stands on, in pixels; empty while it is hidden.
     QRect cursorRect() const;
@@ -76,18 +76,19 @@ private:
     void paintBanner(QPainter& painter, const QRect& picture, const QString& text) const;
 
     Game& game_;
-    const QtPictureClip& clip_;
+    QtPictureClip& clip_;
     // What the last refresh scheduled: outside the region Qt has still to paint, the screen shows
     // a full paint of this look, except in stale_.
     Look shown_;
     // Where a paint drew a state other than shown_ (a paint before the refresh that follows a
     // change): the next refresh repaints it, whatever that state was.
     QRegion stale_;
-    // The picture scaled once to the whole picture's size, and once so that every cell of the
-    // grid is exactly one piece in pixels: pieces are then copied, never scaled, when painted.
-    QPixmap whole_, pieces_;
-    qint64 wholeKey_ = 0, piecesKey_ = 0;
-    int wholeGeneration_ = -1, piecesGeneration_ = -1;
+    // The picture scaled once to the whole picture's size. The pieces are copied from it, never
+    // scaled, when painted: each piece shows the part of the whole picture its cell covers. The
+    // clip keeps this same copy when it can (see QtPictureClip::shownAt).
+    QImage whole_;
+    qint64 wholeKey_ = 0;
+    int wholeGeneration_ = -1;
     int pressedPiece_ = 0;
     bool pressedImage1_ = false;
 };

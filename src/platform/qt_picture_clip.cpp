@@ -129,6 +129,7 @@ const QtPictureClip& QtPictureClip::settled() const
         introPending_ = false;
         image_ = introSource_ ? introSource_() : QImage();
         natural_ = image_.size();
+        ++pictureKey_;
     }
     return *this;
 }
@@ -139,6 +140,22 @@ void QtPictureClip::take(QImage image, QSize naturalSize)
     image_ = std::move(image);
     natural_ = naturalSize;
     path_.clear();
+    decodedFor_ = area_;
+    reduced_ = false;
+    ++pictureKey_;
+}
+
+QImage QtPictureClip::shownAt(QSize devicePixels)
+{
+    const QImage& held = settled().image_;
+    if (held.isNull() || devicePixels.isEmpty() || held.size() == devicePixels)
+        return held;
+    QImage scaled = held.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (!path_.empty() && held.width() >= devicePixels.width() && held.height() >= devicePixels.height()) {
+        image_ = scaled;
+        reduced_ = true;
+    }
+    return scaled;
 }
 
 void QtPictureClip::setShownArea(QSize devicePixels)
@@ -149,10 +166,17 @@ void QtPictureClip::setShownArea(QSize devicePixels)
     const QSize needed = shownSize(natural_, area_);
     if (image_.width() >= needed.width() && image_.height() >= needed.height())
         return;
+    // Pixels reduced to what the board shows are enough until the area grows.
+    if (reduced_ && area_.width() <= decodedFor_.width() && area_.height() <= decodedFor_.height())
+        return;
     // A picture that no longer loads keeps the pixels it has.
     LoadedPicture loaded = loadPicture(fromNativePath(path_), longSideFor(path_));
-    if (loaded.ok() && loaded.image.width() > image_.width())
+    if (loaded.ok() && loaded.image.width() > image_.width()) {
         image_ = std::move(loaded.image);
+        decodedFor_ = area_;
+        reduced_ = false;
+        ++pictureKey_;
+    }
 }
 
 } // namespace quiltra

@@ -36,6 +36,15 @@ public:
     void offer(const std::string& path, QImage image, QSize naturalSize);
     void withdrawOffer();
     const QImage& image() const { return settled().image_; }
+    // Changes only when the clip takes another picture or decodes its file again, sharper: not
+    // when shownAt() reduces the pixels it holds. The board repaints the picture when it changes.
+    qint64 pictureKey() const { return settled().pictureKey_; }
+
+    // The picture at exactly `devicePixels`, as the board shows it. When the held picture is
+    // larger both ways and can be decoded again from its file, the clip keeps only this reduced
+    // copy, so the window holds one copy of the picture, not two; an area that grows later
+    // decodes the file again. Otherwise the result is a scaled copy and the clip keeps its own.
+    QImage shownAt(QSize devicePixels);
 
     // The game area in device pixels, the largest the picture is shown at. A loaded picture is
     // decoded only as large as showing it there needs, reduced by halves (as JPEG decodes such
@@ -55,7 +64,10 @@ private:
     mutable bool introPending_ = false;
     mutable QImage image_;
     mutable QSize natural_;
+    mutable qint64 pictureKey_ = 0;
     QSize area_;
+    QSize decodedFor_;     // the area the held picture was decoded for
+    bool reduced_ = false; // shownAt() reduced it below what that area needs
     std::string path_;   // the file of the held picture, when load() took it
     std::string offeredPath_;
     QImage offeredImage_;

@@ -319,6 +319,45 @@ private slots:
         const QString wrong = pictureInTheGaps(w, onScreen(w));
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
     }
+
+    // Pieces are cut from the whole picture as shown: each piece, wherever the deal put it,
+    // shows the share of the whole picture its own cell covers. The picture is a gradient, red
+    // across and green down, so a piece showing another cell's share differs by a cell's step.
+    void eachPieceShowsItsShareOfTheWholePicture()
+    {
+        TempFolder pictures;
+        QImage gradient(900, 640, QImage::Format_RGB32);
+        for (int y = 0; y < gradient.height(); ++y)
+            for (int x = 0; x < gradient.width(); ++x)
+                gradient.setPixel(x, y, qRgb(x * 255 / (gradient.width() - 1),
+                                             y * 255 / (gradient.height() - 1), 90));
+        const QString file = QString::fromStdString(pictures / "gradient.png");
+        QVERIFY(gradient.save(file));
+        ProgramRig rig({"Dragonfly.jpg"}, false, nullptr, file);
+        rig.finishIntro();
+        GameWindow& w = rig.window();
+        Game& g = w.game();
+        QVERIFY(g.Image1.Visible);
+        const QImage whole = fullPaint(w);
+        const QRectF picture = logicalRect(g.Image1);
+        QVERIFY(trigger(w, QStringLiteral("mnuPuz")));
+        const QImage dealt = fullPaint(w);
+        const int cols = g.board().GridCols, rows = g.board().GridRows;
+        QVERIFY(cols > 1 && rows > 1);
+        const int tolerance = std::min(255 / cols, 255 / rows) / 3;
+        for (int k = 1; k <= cols * rows; ++k) {
+            const QPointF centre = QRectF(pieceOnScreen(g, k)).center();
+            const QPointF share(picture.left() + ((k - 1) % cols + 0.5) * picture.width() / cols,
+                                picture.top() + ((k - 1) / cols + 0.5) * picture.height() / rows);
+            const qreal r = dealt.devicePixelRatio();
+            const QRgb shown = dealt.pixel((centre * r).toPoint()), expected = whole.pixel((share * r).toPoint());
+            QVERIFY2(std::abs(qRed(shown) - qRed(expected)) <= tolerance &&
+                         std::abs(qGreen(shown) - qGreen(expected)) <= tolerance,
+                     qPrintable(QStringLiteral("piece %1 of %2x%3 shows %4 at its centre, its share %5")
+                                    .arg(k).arg(cols).arg(rows)
+                                    .arg(QColor(shown).name(), QColor(expected).name())));
+        }
+    }
 };
 
 QTEST_MAIN(BoardRepaintTest)

@@ -153,6 +153,38 @@ private slots:
         QCOMPARE(clip.image().size(), QSize(1200, 900));
     }
 
+    // The board's whole picture is the clip's only copy when the clip can decode its file again:
+    // the clip lets go of its larger pixels, keeps the same picture key (nothing to repaint), and
+    // decodes the file again only when the area grows. The intro picture, which has no file,
+    // keeps its pixels and the board gets a copy.
+    void theShownPictureIsTheClipsOnlyCopy()
+    {
+        PictureFolder folder;
+        QVERIFY(folder.bytes("wide.jpg", jpeg(halves(2400, 1800))));
+        QtPictureClip clip(halves(800, 600));
+        clip.setShownArea({600, 400});
+        std::string error;
+        QVERIFY(clip.load(folder.file("wide.jpg").toStdString(), error));
+        QCOMPARE(clip.image().size(), QSize(600, 450));
+        const qint64 key = clip.pictureKey();
+        const QImage shown = clip.shownAt({480, 360});
+        QCOMPARE(shown.size(), QSize(480, 360));
+        QCOMPARE(clip.image().cacheKey(), shown.cacheKey());
+        QCOMPARE(clip.pictureKey(), key);
+        QCOMPARE(QSize(clip.pixelWidth(), clip.pixelHeight()), QSize(2400, 1800));
+        clip.setShownArea({600, 400});
+        QCOMPARE(clip.image().size(), QSize(480, 360));
+        clip.setShownArea({1300, 900});
+        QCOMPARE(clip.image().size(), QSize(1200, 900));
+        QVERIFY(clip.pictureKey() != key);
+        QVERIFY(showsHalves(clip.image()));
+
+        clip.loadIntro();
+        const QImage intro = clip.shownAt({400, 300});
+        QCOMPARE(intro.size(), QSize(400, 300));
+        QCOMPARE(clip.image().size(), QSize(800, 600));
+    }
+
     // The clip sees a picture's size before it takes it: a refused picture never replaces the one
     // held, even when that one's file has gone since. A picture offered for a path (the Open
     // window's preview) is taken without reading the file.
