@@ -11,22 +11,20 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
-
-namespace fs = std::filesystem;
 
 namespace quiltra {
 
 std::optional<std::string> readWholeFile(const std::string& path, std::size_t limit)
 {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec))
+    struct stat st;
+    if (path.find('\0') != std::string::npos || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        std::uint64_t(st.st_size) > limit)
         return std::nullopt;
-    const auto size = fs::file_size(path, ec);
-    if (ec || size > limit)
-        return std::nullopt;
+    const auto size = std::uint64_t(st.st_size);
     FileBytes in(path);
     if (!in.isOpen())
         return std::nullopt;
@@ -108,16 +106,16 @@ bool fileExists(const std::string& path)
     // A name with a NUL byte would be cut short by the OS and name another file.
     if (path.find('\0') != std::string::npos)
         return false;
-    std::error_code ec;
-    return fs::is_regular_file(path, ec);
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool isFolder(const std::string& path)
 {
     if (path.find('\0') != std::string::npos)
         return false;
-    std::error_code ec;
-    return fs::is_directory(path, ec);
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 namespace {
@@ -143,29 +141,90 @@ bool sameFile(const std::string& a, const std::string& b)
     return !ra.empty() && ra == resolvedPath(b);
 }
 
+// The file system's own listing, without the C++ library's file system classes: with their
+// first use they add a third of a megabyte of that library to the program's memory.
+bool readFolder(const std::string& folder, const std::function<void(const FolderEntry&)>& each)
+{
+    if (folder.empty() || folder.find('\0') != std::string::npos)
+        return false;
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return false;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name(entry->d_name);
+        if (name == "." || name == "..")
+            continue;
+        FolderEntry found{std::string(name)};
+        // The entry's own type when the file system gives it; a link (or an unknown type) is
+        // looked up, followed to what it names.
+        if (entry->d_type == DT_DIR) {
+            found.folder = true;
+        } else if (entry->d_type == DT_REG) {
+            found.regularFile = true;
+        } else if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            struct stat st;
+            if (::fstatat(::dirfd(dir), entry->d_name, &st, 0) == 0) {
+                found.folder = S_ISDIR(st.st_mode);
+                found.regularFile = S_ISREG(st.st_mode);
+            }
+        }
+        each(found);
+    }
+    ::closedir(dir);
+    return true;
+}
+
+std::string absolutePath(const std::string& path)
+{
+    std::string full = path;
+    if (path.empty() || path[0] != '/') {
+        char* here = ::getcwd(nullptr, 0);
+        if (!here)
+            return path;
+        full = std::string(here) + "/" + path;
+        std::free(here);
+    }
+    // Lexical normal form: no empty or "." parts, ".." takes the part before it away (at the
+    // root it stays at the root); a trailing slash stays.
+    std::vector<std::string> parts;
+    std::size_t at = 0;
+    while (at <= full.size()) {
+        const std::size_t end = std::min(full.find('/', at), full.size());
+        const std::string part = full.substr(at, end - at);
+        if (part == "..") {
+            if (!parts.empty())
+                parts.pop_back();
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(part);
+        }
+        at = end + 1;
+    }
+    std::string result;
+    for (const std::string& part : parts)
+        result += "/" + part;
+    if (result.empty())
+        return "/";
+    const bool trailing = full.back() == '/' || (full.size() >= 2 && full.compare(full.size() - 2, 2, "/.") == 0) ||
+                          (full.size() >= 3 && full.compare(full.size() - 3, 3, "/..") == 0);
+    return trailing ? result + "/" : result;
+}
+
 std::vector<std::string> listFiles(const std::string& folder, const std::string& extension)
 {
     std::vector<std::string> names;
-    std::error_code ec;
-    fs::directory_iterator it(folder, ec);
-    if (ec)
-        return names;
     auto lower = [](std::string s) {
         std::transform(s.begin(), s.end(), s.begin(),
                        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
         return s;
     };
     const std::string wanted = lower(extension);
-    for (; it != fs::directory_iterator(); it.increment(ec)) {
-        if (ec)
-            break;
-        std::error_code typeError;
-        if (!it->is_regular_file(typeError))
-            continue;
-        const std::string name = it->path().filename().string();
-        if (lower(it->path().extension().string()) == wanted)
-            names.push_back(name);
-    }
+    readFolder(folder, [&](const FolderEntry& entry) {
+        // The extension is what follows the last dot, as long as the dot does not start the name.
+        const std::size_t dot = entry.name.rfind('.');
+        if (entry.regularFile && dot != std::string::npos && dot > 0 &&
+            lower(entry.name.substr(dot)) == wanted)
+            names.push_back(entry.name);
+    });
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -185,8 +244,12 @@ std::optional<std::string> userDataFolder()
     else
         return std::nullopt;
     const std::string folder = base + "/Quiltra";
-    std::error_code ec;
-    fs::create_directories(folder, ec);
+    // Every missing folder on the way is made, as `mkdir -p` does.
+    for (std::size_t slash = folder.find('/', 1); ; slash = folder.find('/', slash + 1)) {
+        ::mkdir(folder.substr(0, slash).c_str(), 0777);
+        if (slash == std::string::npos)
+            break;
+    }
     if (!isWritableFolder(folder))
         return std::nullopt;
     return folder;

@@ -2,6 +2,7 @@
 // choice of the folder that holds the settings and the saved game.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,6 +26,21 @@ bool fileExists(const std::string& path);
 bool isFolder(const std::string& path);
 // Whether two paths both exist and, once every link, "." and ".." is resolved, name one file.
 bool sameFile(const std::string& a, const std::string& b);
+
+// One entry of a folder: its name (never "." or "..") and, links followed, whether it is a
+// folder or a regular file.
+struct FolderEntry {
+    std::string name;
+    bool folder = false;
+    bool regularFile = false;
+};
+// Calls `each` for every entry of `folder`, in the order the file system gives them; false when
+// the folder cannot be read.
+bool readFolder(const std::string& folder, const std::function<void(const FolderEntry&)>& each);
+
+// `path` made absolute against the working folder, with "." and ".." resolved by the text alone
+// (links are not followed); `path` itself when the working folder cannot be found.
+std::string absolutePath(const std::string& path);
 
 // Names of the regular files in `folder` whose extension matches `extension` (".jpg"), without
 // regard to letter case, sorted by name so that the order does not depend on the file system.

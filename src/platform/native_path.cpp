@@ -1,18 +1,18 @@
 // File names as bytes for the OS and as escaped QStrings for the windows; file queries on them.
 #include "platform/native_path.h"
 
+#include "platform/file_system.h"
+
 #include <QCoreApplication>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <fcntl.h>
 #include <limits.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace fs = std::filesystem;
 
 namespace quiltra {
 
@@ -160,9 +160,7 @@ QString absoluteNativePath(const std::string& bytes)
 {
     if (bytes.empty())
         return {};
-    std::error_code ec;
-    const fs::path absolute = fs::absolute(fs::path(bytes), ec);
-    return fromNativePath((ec ? fs::path(bytes) : absolute).lexically_normal().string());
+    return fromNativePath(absolutePath(bytes));
 }
 
 bool pathExists(const QString& path)
@@ -202,22 +200,10 @@ QStringList folderEntries(const QString& folder, EntryKind kind)
     const std::string native = toNativePath(folder);
     if (!usable(native))
         return names;
-    std::error_code ec;
-    fs::directory_iterator it(native, ec);
-    if (ec)
-        return names;
-    for (; it != fs::directory_iterator(); it.increment(ec)) {
-        if (ec)
-            break;
-        const std::string name = it->path().filename().string();
-        if (name.empty() || name[0] == '.')
-            continue;
-        std::error_code typeError;
-        const bool wanted = kind == EntryKind::Folders ? it->is_directory(typeError)
-                                                       : it->is_regular_file(typeError);
-        if (wanted && !typeError)
-            names.push_back(fromNativePath(name));
-    }
+    readFolder(native, [&](const FolderEntry& entry) {
+        if (entry.name[0] != '.' && (kind == EntryKind::Folders ? entry.folder : entry.regularFile))
+            names.push_back(fromNativePath(entry.name));
+    });
     if (kind == EntryKind::Folders)
         std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
             const int order = QString::compare(a, b, Qt::CaseInsensitive);

@@ -1,8 +1,9 @@
 // Reads RIFF/WAVE sound files into their samples, untouched, with the format they are stored in.
 #include "platform/wave_file.h"
 
+#include "platform/file_system.h"
+
 #include <cstdint>
-#include <fstream>
 
 namespace quiltra {
 
@@ -158,18 +159,12 @@ std::optional<WaveSound> parseWave(std::string_view bytes)
 
 std::optional<WaveSound> readWaveFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    // Only a regular file is read (a folder or a device is no sound), and none larger than the
+    // whole-file limit.
+    const std::optional<std::string> bytes = readWholeFile(path);
+    if (!bytes)
         return std::nullopt;
-    // Read in blocks: a stream read reports a failure (a folder, an I/O error) by its state, where
-    // a stream-buffer iterator would throw.
-    std::string bytes;
-    char block[65536];
-    while (in.read(block, sizeof block) || in.gcount() > 0)
-        bytes.append(block, static_cast<std::size_t>(in.gcount()));
-    if (in.bad())
-        return std::nullopt;
-    return parseWave(bytes);
+    return parseWave(*bytes);
 }
 
 } // namespace quiltra

@@ -2,7 +2,10 @@
 // writers never mix, and a failure leaves nothing behind.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cstdlib>
+#include <optional>
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -166,6 +169,78 @@ TEST(ReplaceFile, AFailureKeepsTheOldFileAndLeavesNoTemporaryFile)
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(q.names(), (std::vector<std::string>{"init.txt", "last.txt"}));
     EXPECT_EQ(q.names("last.txt"), std::vector<std::string>{"inside"});
+}
+
+} // namespace
+} // namespace quiltra
+
+namespace quiltra {
+namespace {
+
+// The listings see through links: a link to a picture is a picture, a link to a folder is a
+// folder, a dangling link is neither; extensions match in any case and a name that is only an
+// extension is no picture.
+TEST(FolderListing, FollowsLinksAndMatchesExtensions)
+{
+    test::TempFolder folder;
+    folder.write("b.jpg", "x");
+    folder.write("A.JPG", "x");
+    folder.write(".jpg", "x");
+    folder.write("notes.txt", "x");
+    folder.write("sub/inner.jpg", "x");
+    std::filesystem::create_directory(folder / "dir.jpg");
+    std::filesystem::create_symlink(folder / "b.jpg", folder / "link.jpg");
+    std::filesystem::create_symlink(folder / "sub", folder / "linked folder");
+    std::filesystem::create_symlink(folder / "gone.jpg", folder / "dangling.jpg");
+
+    EXPECT_EQ(listFiles(folder.path(), ".jpg"), (std::vector<std::string>{"A.JPG", "b.jpg", "link.jpg"}));
+    std::vector<std::string> folders, files;
+    EXPECT_TRUE(readFolder(folder.path(), [&](const FolderEntry& e) {
+        EXPECT_NE(e.name, ".");
+        EXPECT_NE(e.name, "..");
+        if (e.folder)
+            folders.push_back(e.name);
+        if (e.regularFile)
+            files.push_back(e.name);
+    }));
+    std::sort(folders.begin(), folders.end());
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(folders, (std::vector<std::string>{"dir.jpg", "linked folder", "sub"}));
+    EXPECT_EQ(files, (std::vector<std::string>{".jpg", "A.JPG", "b.jpg", "link.jpg", "notes.txt"}));
+    EXPECT_FALSE(readFolder(folder / "missing", [](const FolderEntry&) {}));
+    EXPECT_TRUE(listFiles(folder / "b.jpg", ".jpg").empty());
+}
+
+TEST(FolderListing, AbsolutePathsAreResolvedByTheirText)
+{
+    EXPECT_EQ(absolutePath("/a/./b//c/../d"), "/a/b/d");
+    EXPECT_EQ(absolutePath("/../x"), "/x");
+    EXPECT_EQ(absolutePath("/a/b/.."), "/a/");
+    EXPECT_EQ(absolutePath("/a/b/"), "/a/b/");
+    EXPECT_EQ(absolutePath("/"), "/");
+    char* here = ::getcwd(nullptr, 0);
+    ASSERT_NE(here, nullptr);
+    const std::string cwd(here);
+    std::free(here);
+    EXPECT_EQ(absolutePath("pic.jpg"), cwd + "/pic.jpg");
+    EXPECT_EQ(absolutePath("./x/../pic.jpg"), cwd + "/pic.jpg");
+}
+
+// The player's data folder is made with every folder missing on the way to it.
+TEST(FolderListing, TheDataFolderIsMadeWithItsParents)
+{
+    test::TempFolder home;
+    const char* saved = std::getenv("XDG_DATA_HOME");
+    const std::string before = saved ? saved : "";
+    ::setenv("XDG_DATA_HOME", (home / "deep/er/share").c_str(), 1);
+    const std::optional<std::string> data = userDataFolder();
+    if (saved)
+        ::setenv("XDG_DATA_HOME", before.c_str(), 1);
+    else
+        ::unsetenv("XDG_DATA_HOME");
+    ASSERT_TRUE(data.has_value());
+    EXPECT_EQ(*data, home / "deep/er/share/Quiltra");
+    EXPECT_TRUE(isFolder(*data));
 }
 
 } // namespace
