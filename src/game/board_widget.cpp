@@ -60,7 +60,8 @@ const QImage& BoardWidget::wholePicture()
     const qreal ratio = devicePixelRatioF();
     const QSize devicePixels = (QSizeF(pixelRect(game_.Image1).toRect().size()) * ratio).toSize();
     const qint64 key = clip_.pictureKey();
-    if (wholeGeneration_ != game_.pictureGeneration || wholeKey_ != key || whole_.size() != devicePixels) {
+    if (wholeGeneration_ != game_.pictureGeneration || wholeKey_ != key ||
+        whole_.size() != devicePixels) {
         wholeGeneration_ = game_.pictureGeneration;
         wholeKey_ = key;
         whole_ = clip_.shownAt(devicePixels);

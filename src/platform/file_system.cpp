@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -21,8 +22,8 @@ namespace quiltra {
 std::optional<std::string> readWholeFile(const std::string& path, std::size_t limit)
 {
     struct stat st;
-    if (path.find('\0') != std::string::npos || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
-        std::uint64_t(st.st_size) > limit)
+    if (path.find('\0') != std::string::npos || ::stat(path.c_str(), &st) != 0 ||
+        !S_ISREG(st.st_mode) || std::uint64_t(st.st_size) > limit)
         return std::nullopt;
     const auto size = std::uint64_t(st.st_size);
     FileBytes in(path);
@@ -204,8 +205,10 @@ std::string absolutePath(const std::string& path)
         result += "/" + part;
     if (result.empty())
         return "/";
-    const bool trailing = full.back() == '/' || (full.size() >= 2 && full.compare(full.size() - 2, 2, "/.") == 0) ||
-                          (full.size() >= 3 && full.compare(full.size() - 3, 3, "/..") == 0);
+    const auto endsWith = [&full](std::string_view end) {
+        return full.size() >= end.size() && full.compare(full.size() - end.size(), end.size(), end) == 0;
+    };
+    const bool trailing = endsWith("/") || endsWith("/.") || endsWith("/..");
     return trailing ? result + "/" : result;
 }
 

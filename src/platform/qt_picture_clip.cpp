@@ -151,7 +151,8 @@ QImage QtPictureClip::shownAt(QSize devicePixels)
     if (held.isNull() || devicePixels.isEmpty() || held.size() == devicePixels)
         return held;
     QImage scaled = held.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if (!path_.empty() && held.width() >= devicePixels.width() && held.height() >= devicePixels.height()) {
+    if (!path_.empty() && held.width() >= devicePixels.width() &&
+        held.height() >= devicePixels.height()) {
         image_ = scaled;
         reduced_ = true;
     }

@@ -16,10 +16,12 @@ trap e2e_cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Starts Xvfb on a free display and exports DISPLAY.
+# Starts Xvfb on a free display and exports DISPLAY. The number is taken far from the low ones
+# that desktops and other programs' tests on a shared machine start, use and clean up after.
 e2e_start_x() {
-    local fdfile="$E2E_TMP/display"
-    Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
+    local fdfile="$E2E_TMP/display" n=$(( 300 + RANDOM % 600 ))
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
     E2E_PIDS+=($!)
     for _ in $(seq 100); do
         [ -s "$fdfile" ] && break

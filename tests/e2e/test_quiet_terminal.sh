@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real program on a machine without any sound device writes nothing to the terminal: the
-# sound server is not there, ALSA fails quietly, and the game is silent. A picture named on the command line that
-# cannot be used is the one thing it reports there, naming the file.
+# sound server is not there, ALSA fails quietly, and the game is silent. A picture named on the
+# command line that cannot be used is the one thing it reports there, naming the file.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
 
