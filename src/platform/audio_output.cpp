@@ -89,12 +89,6 @@ const AlsaApi* alsaApi()
     return api;
 }
 
-std::size_t bytesFor(const StreamFormat& format, std::chrono::milliseconds time)
-{
-    const auto frames = static_cast<std::size_t>(format.rate) * static_cast<std::size_t>(time.count()) / 1000;
-    return (frames > 0 ? frames : 1) * format.frameBytes();
-}
-
 pa_sample_format_t pulseFormat(SampleFormat format)
 {
     switch (format) {
@@ -143,11 +137,11 @@ pa_channel_map waveChannelMap(unsigned channels)
 
 class PulseStream final : public AudioStream {
 public:
-    PulseStream(const PulseApi& api, pa_simple* stream, const StreamFormat& format, std::size_t prebuf)
+    PulseStream(const PulseApi& api, pa_simple* stream, const SoundFormat& format, std::size_t prebuf)
         : api_(api), stream_(stream), format_(format), prebuf_(prebuf) {}
     ~PulseStream() override { api_.simpleFree(stream_); }
 
-    const StreamFormat& format() const override { return format_; }
+    const SoundFormat& format() const override { return format_; }
     bool write(const unsigned char* data, std::size_t bytes) override
     {
         int error = 0;
@@ -171,7 +165,7 @@ public:
 private:
     const PulseApi& api_;
     pa_simple* stream_;
-    StreamFormat format_;
+    SoundFormat format_;
     std::size_t prebuf_;
 };
 
@@ -179,15 +173,15 @@ private:
 // there. A start threshold of zero would keep the stream running through the silence between
 // sounds and skip the start of the next one; the full buffer would hold back the start of every
 // sound by its length.
-std::unique_ptr<AudioStream> openPulse(const StreamFormat& format)
+std::unique_ptr<AudioStream> openPulse(const SoundFormat& format)
 {
     const PulseApi* api = pulseApi();
     if (!api)
         return nullptr;
-    pa_sample_spec spec{};
-    spec.format = pulseFormat(format.format);
-    spec.rate = format.rate;
-    spec.channels = static_cast<std::uint8_t>(format.channels);
+    pa_sample_spec sampleLayout{};
+    sampleLayout.format = pulseFormat(format.format);
+    sampleLayout.rate = format.rate;
+    sampleLayout.channels = static_cast<std::uint8_t>(format.channels);
     const pa_channel_map map = waveChannelMap(format.channels);
     const std::size_t prebuf = bytesFor(format, kStreamBufferTime / 5);
     pa_buffer_attr attr{};
@@ -198,7 +192,7 @@ std::unique_ptr<AudioStream> openPulse(const StreamFormat& format)
     attr.fragsize = static_cast<std::uint32_t>(-1);
     int error = 0;
     pa_simple* stream = api->simpleNew(nullptr, "Quiltra", PA_STREAM_PLAYBACK, nullptr,
-                                       "Sound effects", &spec, &map, &attr, &error);
+                                       "Sound effects", &sampleLayout, &map, &attr, &error);
     if (!stream)
         return nullptr;
     return std::make_unique<PulseStream>(*api, stream, format, prebuf);
@@ -206,11 +200,11 @@ std::unique_ptr<AudioStream> openPulse(const StreamFormat& format)
 
 class AlsaStream final : public AudioStream {
 public:
-    AlsaStream(const AlsaApi& api, snd_pcm_t* pcm, const StreamFormat& format)
+    AlsaStream(const AlsaApi& api, snd_pcm_t* pcm, const SoundFormat& format)
         : api_(api), pcm_(pcm), format_(format) {}
     ~AlsaStream() override { api_.close(pcm_); }
 
-    const StreamFormat& format() const override { return format_; }
+    const SoundFormat& format() const override { return format_; }
     // An underrun between two sounds (or a suspend) is recovered from and the write repeated.
     bool write(const unsigned char* data, std::size_t bytes) override
     {
@@ -243,10 +237,10 @@ public:
 private:
     const AlsaApi& api_;
     snd_pcm_t* pcm_;
-    StreamFormat format_;
+    SoundFormat format_;
 };
 
-std::unique_ptr<AudioStream> openAlsa(const StreamFormat& format)
+std::unique_ptr<AudioStream> openAlsa(const SoundFormat& format)
 {
     const AlsaApi* api = alsaApi();
     if (!api)
@@ -266,9 +260,10 @@ std::unique_ptr<AudioStream> openAlsa(const StreamFormat& format)
 
 } // namespace
 
-StreamFormat streamFormatOf(const WaveSound& sound)
+std::size_t bytesFor(const SoundFormat& format, std::chrono::milliseconds time)
 {
-    return StreamFormat{sound.rate, sound.channels, sound.format};
+    const auto frames = static_cast<std::size_t>(format.rate) * static_cast<std::size_t>(time.count()) / 1000;
+    return (frames > 0 ? frames : 1) * format.frameBytes();
 }
 
 AudioOutputChoice audioOutputChoice(const char* environmentValue)
@@ -284,7 +279,7 @@ AudioOutputChoice audioOutputChoice(const char* environmentValue)
     return AudioOutputChoice::Any;
 }
 
-std::unique_ptr<AudioStream> AudioOutput::open(const StreamFormat& format)
+std::unique_ptr<AudioStream> AudioOutput::open(const SoundFormat& format)
 {
     std::unique_ptr<AudioStream> stream;
     switch (choice_) {

@@ -10,25 +10,12 @@
 
 namespace quiltra {
 
-// The layout of the samples a stream takes; the sound server or ALSA's plug layer converts
-// them to whatever the hardware plays.
-struct StreamFormat {
-    unsigned rate = 0;
-    unsigned channels = 0;
-    SampleFormat format = SampleFormat::Signed16;
-
-    std::size_t frameBytes() const { return sampleBytes(format) * channels; }
-    bool operator==(const StreamFormat&) const = default;
-};
-
-StreamFormat streamFormatOf(const WaveSound& sound);
-
 // One open playback stream, used from one thread at a time. Destroying it closes it, dropping
 // whatever has not played yet.
 class AudioStream {
 public:
     virtual ~AudioStream() = default;
-    virtual const StreamFormat& format() const = 0;
+    virtual const SoundFormat& format() const = 0;
     // Hands whole frames to the stream, waiting while its buffer is full; false when the stream
     // has failed (the server went away) and should be closed.
     virtual bool write(const unsigned char* data, std::size_t bytes) = 0;
@@ -38,6 +25,9 @@ public:
     // stream waits for before it starts must still be heard.
     virtual void finish(std::size_t playBytes) = 0;
 };
+
+// The bytes of whole frames that play for `time` in `format`, at least one frame.
+std::size_t bytesFor(const SoundFormat& format, std::chrono::milliseconds time);
 
 // Which output the environment variable QUILTRA_AUDIO asks for: "none" plays nothing, "pulse" and
 // "alsa" only that one; unset (or anything else) tries PulseAudio, then ALSA.
@@ -55,7 +45,7 @@ class AudioOutput {
 public:
     explicit AudioOutput(AudioOutputChoice choice) : choice_(choice) {}
     // A stream in `format`, or nullptr; never writes to the terminal.
-    std::unique_ptr<AudioStream> open(const StreamFormat& format);
+    std::unique_ptr<AudioStream> open(const SoundFormat& format);
 
 private:
     AudioOutputChoice choice_;

@@ -172,8 +172,8 @@ void SystemSoundDevice::run(AudioOutputChoice choice)
                 closeAt = Clock::now() + kStreamBufferTime + kCloseGrace;
                 continue;
             }
-            const StreamFormat format = streamFormatOf(*sound);
-            if (!stream || !(stream->format() == format)) {
+            const SoundFormat& format = *sound;
+            if (!stream || stream->format() != format) {
                 // The stream opens in the sound's own format; one in another format is closed first.
                 lock.unlock();
                 stream.reset();
@@ -185,8 +185,7 @@ void SystemSoundDevice::run(AudioOutputChoice choice)
                     playing_ = false;
                 continue;
             }
-            const std::size_t chunk = std::max<std::size_t>(
-                1, format.rate * static_cast<std::size_t>(kChunkTime.count()) / 1000) * format.frameBytes();
+            const std::size_t chunk = bytesFor(format, kChunkTime);
             const std::size_t from = position_;
             const std::size_t bytes = std::min(chunk, sound->samples.size() - from);
             position_ += bytes;

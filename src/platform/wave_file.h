@@ -23,14 +23,19 @@ enum class SampleFormat {
 // Bytes per sample of a format.
 std::size_t sampleBytes(SampleFormat format);
 
-// A whole sound: interleaved frames of `channels` samples each, a whole number of frames.
-struct WaveSound {
+// How a sound's samples are laid out; a playback stream is opened for one layout.
+struct SoundFormat {
     unsigned rate = 0;       // frames per second
     unsigned channels = 0;   // 1 to 8
     SampleFormat format = SampleFormat::Signed16;
-    std::vector<unsigned char> samples;
 
     std::size_t frameBytes() const { return sampleBytes(format) * channels; }
+    bool operator==(const SoundFormat&) const = default;
+};
+
+// A whole sound: interleaved frames of `channels` samples each, a whole number of frames.
+struct WaveSound : SoundFormat {
+    std::vector<unsigned char> samples;
 };
 
 // The sound held by the bytes of a wave file, or nothing when they are not a wave file this
