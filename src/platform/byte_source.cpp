@@ -1,22 +1,11 @@
-// Reading bytes at a position from memory and from files (POSIX).
+// Reading a file's bytes at a position (POSIX).
 #include "platform/byte_source.h"
 
-#include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace quiltra {
-
-std::size_t MemoryBytes::read(std::uint64_t position, void* into, std::size_t n)
-{
-    if (position >= bytes_.size())
-        return 0;
-    const std::size_t count = std::min<std::uint64_t>(n, bytes_.size() - position);
-    std::memcpy(into, bytes_.data() + position, count);
-    return count;
-}
 
 FileBytes::FileBytes(const std::string& path)
     : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC))

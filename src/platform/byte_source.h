@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace quiltra {
 
@@ -14,16 +13,6 @@ class ByteSource {
 public:
     virtual ~ByteSource() = default;
     virtual std::size_t read(std::uint64_t position, void* into, std::size_t n) = 0;
-};
-
-// Bytes held in memory.
-class MemoryBytes final : public ByteSource {
-public:
-    explicit MemoryBytes(std::string_view bytes) : bytes_(bytes) {}
-    std::size_t read(std::uint64_t position, void* into, std::size_t n) override;
-
-private:
-    std::string_view bytes_;
 };
 
 // An open file. Standard streams are not used for this: the first of them sets up every facet

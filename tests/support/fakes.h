@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "game/cell_grid.h"
 #include "game/game.h"
 #include "platform/clock.h"
 #include "platform/color_dialog.h"
@@ -169,6 +170,32 @@ struct GameRig {
         p.SettingsFolder = "/q";
         p.GraphicsFolder = "/q/Graphics";
         return p;
+    }
+
+    // The piece standing on cell c of a puzzle, 0 when none does.
+    int pieceOn(int c) const
+    {
+        const CellGrid grid = boardCells(game);
+        for (int k = 1; k <= game.board().PieceCount; ++k)
+            if (grid.cellAt(game.board().piece(k).Left, game.board().piece(k).Top) == c)
+                return k;
+        return 0;
+    }
+    // Swaps every piece of a puzzle home, the last swap `seconds` after the first click.
+    void swapAllHome(double seconds)
+    {
+        bool first = true;
+        for (int c = 1; c <= game.board().PieceCount; ++c) {
+            if (pieceOn(c) == c)
+                continue;
+            game.image2_Click(c);
+            if (first) {
+                clock.advance(seconds);
+                game.Timer1_Timer();
+                first = false;
+            }
+            game.image2_Click(pieceOn(c));
+        }
     }
 };
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/picture_completeness.h"
+#include "support/memory_bytes.h"
 #include "support/temp_folder.h"
 
 using namespace quiltra;
@@ -163,7 +164,7 @@ Bytes gif(bool trailer = true)
 bool whole(const Bytes& b, const char* format)
 {
     const std::string bytes(b.begin(), b.end());
-    MemoryBytes in(bytes);
+    test::MemoryBytes in(bytes);
     return incompletePicture(in, b.size(), format).empty();
 }
 
@@ -256,7 +257,7 @@ TEST(PictureCompleteness, DescribesTheFailure)
 {
     const Bytes data = jpeg(false);
     const std::string bytes(data.begin(), data.end());
-    MemoryBytes in(bytes);
+    test::MemoryBytes in(bytes);
     EXPECT_EQ(incompletePicture(in, data.size(), "jpeg"), kIncompletePicture);
 }
 

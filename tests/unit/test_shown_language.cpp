@@ -61,14 +61,6 @@ struct LanguageRig : GameRig {
                 game.mnuSize_Click(i);
         game.mnuPuz_Click();
     }
-    int pieceOn(int c) const
-    {
-        const CellGrid grid = boardCells(game);
-        for (int k = 1; k <= game.board().PieceCount; ++k)
-            if (grid.cellAt(game.board().piece(k).Left, game.board().piece(k).Top) == c)
-                return k;
-        return 0;
-    }
     void swap(int cellA, int cellB)
     {
         game.image2_Click(pieceOn(cellA));
@@ -78,18 +70,7 @@ struct LanguageRig : GameRig {
     // whole picture to return.
     void solve(double seconds)
     {
-        bool first = true;
-        for (int c = 1; c <= game.board().PieceCount; ++c) {
-            if (pieceOn(c) == c)
-                continue;
-            game.image2_Click(c);
-            if (first) {
-                clock.advance(seconds);
-                game.Timer1_Timer();
-                first = false;
-            }
-            game.image2_Click(pieceOn(c));
-        }
+        swapAllHome(seconds);
         clock.advance(3);
         game.Timer1_Timer();
     }

@@ -50,15 +50,6 @@ struct TimesRig : GameRig {
         chooseSize(size);
         game.mnuPuz_Click();
     }
-    // The piece standing on cell c.
-    int pieceOn(int c) const
-    {
-        const CellGrid grid = boardCells(game);
-        for (int k = 1; k <= game.board().PieceCount; ++k)
-            if (grid.cellAt(game.board().piece(k).Left, game.board().piece(k).Top) == c)
-                return k;
-        return 0;
-    }
     // A swap that leaves the deal unsolved: two pieces away from home.
     void someSwap()
     {
@@ -71,18 +62,7 @@ struct TimesRig : GameRig {
     // Swaps every piece home, the last swap `seconds` after the game's first click.
     void solve(double seconds)
     {
-        bool first = true;
-        for (int c = 1; c <= game.board().PieceCount; ++c) {
-            if (pieceOn(c) == c)
-                continue;
-            game.image2_Click(c);
-            if (first) {
-                clock.advance(seconds);
-                game.Timer1_Timer();
-                first = false;
-            }
-            game.image2_Click(pieceOn(c));
-        }
+        swapAllHome(seconds);
         ASSERT_EQ(game.GameState, State::Solved);
     }
     // Two seconds after the finish the whole picture returns.
