@@ -31,8 +31,14 @@ constexpr qint64 kLoadMillis = 8000;
 constexpr qint64 kLoadMillis = 2000;
 #endif
 // The process's peak memory over all the tables: the 256 MiB full-decode budget, the test
-// program and Qt, with room to spare but far below what an unbounded decode would take.
+// program and Qt, with room to spare but far below what an unbounded decode would take (gigabytes
+// for the largest sizes the tables claim). AddressSanitizer adds up to 256 MiB of freed memory
+// held in quarantine and an eighth in shadow memory: that build peaks at 590-630 MiB.
+#ifdef QUILTRA_SANITIZED
+constexpr long kPeakMiB = 900;
+#else
 constexpr long kPeakMiB = 600;
+#endif
 
 long peakMiB()
 {
