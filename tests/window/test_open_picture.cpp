@@ -291,7 +291,7 @@ private slots:
                               "g.png", "h.webp", "i.tif", "j.TIFF"};
         QCOMPARE(r.listed(), all);
 
-        // The specified entries first, then one for each of the other types.
+        // The four original entries first, then one for each of the other types.
         auto* types = r.element<QComboBox>("FileTypes");
         QStringList entries;
         for (int i = 0; i < types->count(); ++i)
