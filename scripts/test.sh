@@ -22,5 +22,5 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo "${lines_only[@]}" \
     -DQUILTRA_FUZZ=ON -DQUILTRA_TESTS=OFF >/dev/null
-cmake --build build-fuzz -j"$jobs"
-ctest --test-dir build-fuzz --output-on-failure -L fuzz
+cmake --build build-fuzz -j"$jobs" --target fuzz_targets
+ctest --test-dir build-fuzz --output-on-failure -j"$jobs" -L fuzz
