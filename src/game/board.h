@@ -1,16 +1,20 @@
-// The board model: pieces with their positions, the home tables, the piece size, the gap and the
-// marker and board frames. Painting reads it; only the engine's operations write it.
+// The board: the puzzle in play (which piece stands in each cell), the layout of its cells in the
+// game area, which pieces show, and the marker and board frames. A piece's position is never
+// kept: it is the layout's position of the cell the piece stands in.
 #pragma once
 
 #include <algorithm>
 #include <cstdint>
 #include <vector>
 
+#include "game/cell_grid.h"
+#include "game/puzzle.h"
 #include "game/twips.h"
 
 namespace quiltra {
 
-// A piece image (Image2(k)): its position inside the puzzle area, in twips, and whether it shows.
+// A piece image (Image2(k)) as painted: its position inside the puzzle area, in twips, and
+// whether it shows.
 struct Piece {
     Single Left = 0;
     Single Top = 0;
@@ -40,27 +44,36 @@ struct Board {
     Single PieceHeight = 0;
     bool TemplateVisible = false;
 
-    // Image2(1..PieceCount); index 0 is unused (the template is described above).
-    std::vector<Piece> Image2 = std::vector<Piece>(1);
-    // HomeLeft(k), HomeTop(k): the home cell of piece k; index 0 unused.
-    std::vector<Single> HomeLeft = std::vector<Single>(1);
-    std::vector<Single> HomeTop = std::vector<Single>(1);
-
     // Marker frames Shape5(0..NumPieces) and the board frame Shape7.
     std::vector<Frame> Shape5 = std::vector<Frame>(1);
     Frame Shape7;
 
     int SelectedPiece = -1;
 
-    Piece& piece(int k) { return Image2[static_cast<std::size_t>(k)]; }
-    const Piece& piece(int k) const { return Image2[static_cast<std::size_t>(k)]; }
+    // The pieces 1..n that exist: PieceCount, never more than the puzzle's cells.
+    int pieceTotal() const { return std::clamp<int>(PieceCount, 0, puzzle_.count()); }
 
-    // The pieces 1..n that exist: PieceCount, never more than the piece images held.
-    int pieceTotal() const { return std::clamp<int>(PieceCount, 0, int(Image2.size()) - 1); }
+    // The arrangement of the pieces.
+    const Puzzle& puzzle() const { return puzzle_; }
+    // A new set of pieces for the grid GridCols x GridRows, every piece home and showing, laid
+    // out in a game area of areaW x areaH with the current piece size and gap.
+    void cut(Single areaW, Single areaH);
+    // The cells laid out again for a new game area or piece size; every piece keeps its cell.
+    void layOut(Single areaW, Single areaH);
+    // Another arrangement of the same grid; one of another grid changes nothing.
+    void arrange(const Puzzle& puzzle);
+    // Makes a legal move; an illegal one changes nothing and returns false.
+    bool apply(const Move& move) { return puzzle_.apply(move); }
 
-    // Pieces a and b exchange places, as a piece and the empty cell do in a slide: the set of
-    // places taken never changes. Anything but two different existing pieces changes nothing.
-    void exchange(int a, int b);
+    // Where the cells lie; the position of a piece is its cell's.
+    const CellGrid& cells() const { return cells_; }
+    // Piece k as painted: its cell's position and whether it shows; a hidden piece at 0, 0 when
+    // k is no piece.
+    Piece piece(int k) const;
+    void setVisible(int k, bool visible);
+    // The home cell of piece k: its position when it is home.
+    Single homeLeft(int k) const { return cells_.left(k); }
+    Single homeTop(int k) const { return cells_.top(k); }
 
     // Markers. Shape5(k), k = 1..n, is the one mark of piece k: drawn in the selection colour it
     // is the piece's selection frame, drawn in the hint colour it is the piece's hint mark. A
@@ -73,6 +86,11 @@ struct Board {
     void showMark(int k, std::uint32_t colour);
     // Hides piece k's mark; a hidden mark always waits in the hint colour.
     void hideMark(int k, std::uint32_t hintColour);
+
+private:
+    Puzzle puzzle_;
+    CellGrid cells_;
+    std::vector<bool> visible_ = std::vector<bool>(1); // by piece; element 0 unused
 };
 
 } // namespace quiltra

@@ -94,8 +94,8 @@ void BoardWidget::paintPieces(QPainter& painter, const QRegion& dirty)
     const QSize cell = (QSizeF(size) * devicePixelRatioF()).toSize();
     painter.save();
     painter.setClipRect(pixelRect(game_.Picture2));
-    for (int k = 1; k <= b.PieceCount && k < int(b.Image2.size()); ++k) {
-        const Piece& p = b.piece(k);
+    for (int k = 1; k <= b.pieceTotal(); ++k) {
+        const Piece p = b.piece(k);
         const QRect target = pieceRect(p, size);
         if (!p.Visible || !dirty.intersects(target))
             continue;
@@ -245,7 +245,7 @@ BoardWidget::Look BoardWidget::currentLook() const
         return look;
     look.cursor = cursorRect();
     look.piece = pieceSize();
-    for (int k = 1; k <= b.PieceCount && k < int(b.Image2.size()); ++k)
+    for (int k = 1; k <= b.pieceTotal(); ++k)
         look.pieces.push_back(b.piece(k).Visible ? pieceRect(b.piece(k), look.piece) : QRect());
     const auto frame = [&g](const Frame& f) {
         if (!f.Visible)
@@ -304,10 +304,8 @@ int BoardWidget::pieceAt(QPointF point) const
     const Board& b = game_.board();
     const double x = toTwips(point.x()) - game_.Picture2.Left;
     const double y = toTwips(point.y()) - game_.Picture2.Top;
-    for (int k = b.PieceCount; k >= 1; --k) {
-        if (k >= int(b.Image2.size()))
-            continue;
-        const Piece& p = b.piece(k);
+    for (int k = b.pieceTotal(); k >= 1; --k) {
+        const Piece p = b.piece(k);
         if (p.Visible && x >= p.Left && x < p.Left + b.PieceWidth && y >= p.Top &&
             y < p.Top + b.PieceHeight)
             return k;

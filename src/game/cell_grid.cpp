@@ -39,9 +39,7 @@ int CellGrid::cellAt(Single left, Single top) const
 
 CellGrid boardCells(const Game& game)
 {
-    const Board& b = game.board();
-    return CellGrid(game.Picture2.Width, game.Picture2.Height, b.PieceWidth, b.PieceHeight,
-                    b.PieceGap, b.GridCols, b.GridRows);
+    return game.board().cells();
 }
 
 } // namespace quiltra

@@ -16,6 +16,7 @@ class Game;
 // two exact look-ups.
 class CellGrid {
 public:
+    CellGrid() = default;
     CellGrid(Single areaW, Single areaH, Single w, Single h, int gap, int cols, int rows);
 
     int cols() const { return int(colLeft_.size()); }
@@ -36,7 +37,7 @@ private:
     std::vector<Single> rowTop_;
 };
 
-// The grid of the board in play, laid out in the game area with the current piece size and gap.
+// The cells of the board in play, as the board last laid them out in the game area.
 CellGrid boardCells(const Game& game);
 
 } // namespace quiltra

@@ -288,16 +288,13 @@ private:
 
     void playMoveSound();
     void slideIntoEmpty(int k);
-    // A move was made from `before` (the pieces and counters right before it): the history keeps
-    // it, and the Undo and Redo items follow.
-    void recordMove(const PlaySnapshot& before);
-    // Puts the pieces and counters of an undo or redo on the board.
-    void returnTo(const PlaySnapshot& snapshot);
+    // `move` was made on the arrangement `before`, with the counters `countsBefore` before it:
+    // the history keeps it, and the Undo and Redo items follow.
+    void recordMove(const Puzzle& before, const Move& move, const Counters& countsBefore);
+    // Makes the move of an undo or redo and puts its counters back.
+    void returnTo(const MoveHistory::Return& step);
     // The game in progress ends or another begins: no history, no cursor, no banner.
     void forgetGame();
-    // The pieces were laid out again (the window's size changed): the history follows them from
-    // the old home tables to the new ones.
-    void relocateHistory(const std::vector<Single>& oldLeft, const std::vector<Single>& oldTop);
     // Space, Return and, in Puzzle mode, the arrows; true when the key was one of them.
     bool keyboardPlay(int keyCode);
     // The game was solved: the history and the cursor go, and the result joins the best times.

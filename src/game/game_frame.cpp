@@ -62,7 +62,6 @@ void Game::Form_Load()
     board_.PieceGap = 35;
     GameState = State::IntroPending;
     board_.PieceCount = 0;
-    board_.Image2.resize(1);
     board_.Shape5.resize(1);
     board_.NumPieces = 0;
     board_.Shape5[0].Visible = false;

@@ -1,7 +1,6 @@
 // The Hint command: marks the misplaced pieces and, in Puzzle mode, places one piece per Hint.
 #include <algorithm>
 
-#include "game/cell_grid.h"
 #include "game/game.h"
 #include "game/play_support.h"
 
@@ -20,38 +19,25 @@ void Game::mnuHint_Click()
     const int n = b.pieceTotal();
 
     if (program.PlayMode == Mode::Puzzle && HintsShown) {
-        const PlaySnapshot before = takeSnapshot(b, counters_);
+        const Puzzle before = b.puzzle();
+        const Counters countsBefore = counters_;
         counters_.countHint();
-        const CellGrid grid = boardCells(*this);
-        const int cells = std::min(n, grid.count());
-        const auto isHome = [&](int k) {
-            return b.piece(k).Left == grid.left(k) && b.piece(k).Top == grid.top(k);
-        };
+        const int cells = std::min(n, before.count());
         int s = b.SelectedPiece;
         if (s < 1) {
             // The search stops at the last piece.
             s = 1;
-            while (s < cells && isHome(s))
+            while (s < cells && before.cellOf(s) == s)
                 ++s;
         }
-        if (s >= 1 && s <= cells && !isHome(s)) {
-            const Single tx = grid.left(s);
-            const Single ty = grid.top(s);
-            Piece& placed = b.piece(s);
-            const Single leftWas = placed.Left;
-            const Single topWas = placed.Top;
-            int k = 1;
-            while (k <= n && !(b.piece(k).Left == truncate(tx) && b.piece(k).Top == truncate(ty)))
-                ++k;
-            placed.Left = tx;
-            placed.Top = ty;
-            if (k <= n) {
-                b.piece(k).Left = leftWas;
-                b.piece(k).Top = topWas;
-            }
-        }
+        // The piece standing in cell s takes the placed piece's old cell. A Hint that places
+        // nothing is kept as a swap of a cell with itself, for its count.
+        Move placement = Move::swap(1, 1);
+        if (s >= 1 && s <= cells && before.cellOf(s) != s)
+            placement = Move::swap(before.cellOf(s), s);
+        b.apply(placement);
         b.SelectedPiece = -1;
-        recordMove(before);
+        recordMove(before, placement, countsBefore);
     }
 
     if (isBeyondPicture(GameState)) {

@@ -1,6 +1,5 @@
 // Keyboard play: the cursor moved by the arrows in Puzzle mode, and Space or Return acting as a
 // click on what lies under it in either mode.
-#include "game/cell_grid.h"
 #include "game/game.h"
 #include "game/play_support.h"
 
@@ -37,21 +36,16 @@ bool Game::keyboardPlay(int keyCode)
         return true;
     }
 
-    const CellGrid grid = boardCells(*this);
     const int cell = cursor_.cell();
-    if (cell < 1 || cell > grid.count())
+    if (cell < 1 || cell > board_.puzzle().count())
         return true;
-    const int n = board_.pieceTotal();
-    int k = 1;
-    while (k <= n && !(board_.piece(k).Visible && board_.piece(k).Left == grid.left(cell) &&
-                       board_.piece(k).Top == grid.top(cell)))
-        ++k;
+    const int k = board_.puzzle().pieceAt(cell);
     keyClick_ = true;
-    if (k <= n)
+    if (board_.piece(k).Visible)
         image2_Click(k);
     else
         // The empty cell of a Slider game: a press there slides the selected neighbour in.
-        picture2_mousedown(grid.left(cell), grid.top(cell));
+        picture2_mousedown(board_.homeLeft(cell), board_.homeTop(cell));
     keyClick_ = false;
     return true;
 }

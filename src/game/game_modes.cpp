@@ -62,7 +62,7 @@ void Game::mnuSlide_Click()
     showPuzzle(*this);
     menus_.mnuHint.Enabled = true;
     if (const int n = board_.pieceTotal(); n >= 1)
-        board_.piece(n).Visible = false;
+        board_.setVisible(n, false);
     menus_.offerOriginalView();
 }
 

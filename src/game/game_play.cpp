@@ -1,9 +1,5 @@
 // Play: clicks on pieces, on the empty cell and on the whole picture, arrow-key slides, and the
 // recognition of the solved picture.
-#include <algorithm>
-#include <cstdlib>
-
-#include "game/cell_grid.h"
 #include "game/game.h"
 #include "game/play_support.h"
 #include "platform/sound_device.h"
@@ -22,29 +18,17 @@ void Game::playMoveSound()
 // ends, the move may sound and is counted, and the picture is checked.
 void Game::slideIntoEmpty(int k)
 {
-    const PlaySnapshot before = takeSnapshot(board_, counters_);
-    board_.exchange(k, board_.pieceTotal());
+    const Puzzle before = board_.puzzle();
+    const Counters countsBefore = counters_;
+    const Move slide = Move::slide(before.cellOf(k), before.emptyCell());
+    board_.apply(slide);
     board_.SelectedPiece = -1;
     playMoveSound();
     counters_.countMove();
-    recordMove(before);
+    recordMove(before, slide, countsBefore);
     RefreshStatus();
     CheckSolved();
 }
-
-namespace {
-
-// Cells side by side or one directly above the other. Cells are compared rather than positions
-// plus one piece extent and gap: the board rounds its running cell positions, so with a piece
-// extent holding a fraction of a twip neighbours can lie a twip nearer or further than that sum.
-bool neighbours(const CellGrid& grid, int a, int b)
-{
-    if (a < 1 || b < 1)
-        return false;
-    return std::abs(grid.column(a) - grid.column(b)) + std::abs(grid.row(a) - grid.row(b)) == 1;
-}
-
-} // namespace
 
 // A click on piece k. It resumes or starts the clock; right after a Hint it only clears the
 // marks; with no game it starts one (the clock then starts with the next click); otherwise it
@@ -93,17 +77,12 @@ void Game::image2_Click(int k)
     if (program.PlayMode == Mode::Puzzle) {
         // The exchange is made at once: no window event runs between its halves. Clicking the
         // selected piece again counts a move that changes nothing and makes no sound.
-        const PlaySnapshot before = takeSnapshot(b, counters_);
-        Piece& first = b.piece(s);
-        Piece& second = b.piece(k);
-        const Single left = Single(roundEven(first.Left));
-        const Single top = Single(roundEven(first.Top));
-        first.Left = second.Left;
-        first.Top = second.Top;
-        second.Left = left;
-        second.Top = top;
+        const Puzzle before = b.puzzle();
+        const Counters countsBefore = counters_;
+        const Move swap = Move::swap(before.cellOf(s), before.cellOf(k));
+        b.apply(swap);
         counters_.countMove();
-        recordMove(before);
+        recordMove(before, swap, countsBefore);
         RefreshStatus();
         if (k != s)
             playMoveSound();
@@ -128,16 +107,16 @@ void Game::picture2_mousedown(Single x, Single y)
         cursor_.hide();
     if (n < 1 || s < 1 || s > n)
         return;
-    const Piece& empty = b.piece(n);
+    const Piece empty = b.piece(n);
     if (!(empty.Left <= x && x <= empty.Left + b.PieceWidth && empty.Top <= y &&
           y <= empty.Top + b.PieceHeight))
         return;
 
     b.hideMark(s, frameColour(program.HintColor));
-    const CellGrid grid = boardCells(*this);
-    const Piece& selected = b.piece(s);
-    if (!neighbours(grid, grid.cellAt(selected.Left, selected.Top),
-                    grid.cellAt(empty.Left, empty.Top)))
+    // Cells are compared rather than positions plus one piece extent and gap: the layout rounds
+    // its running cell positions, so with a piece extent holding a fraction of a twip neighbours
+    // can lie a twip nearer or further than that sum.
+    if (!b.puzzle().neighbours(b.puzzle().cellOf(s), b.puzzle().cellOf(n)))
         return;
     slideIntoEmpty(s);
 }
@@ -171,16 +150,14 @@ void Game::CheckSolved()
     if (GameState == State::Solved)
         return;
     Board& b = board_;
-    const CellGrid grid = boardCells(*this);
-    const int cells = std::min(b.pieceTotal(), grid.count());
+    const int cells = b.pieceTotal();
     if (cells < 1)
         return;
     const std::uint32_t hint = frameColour(program.HintColor);
 
     bool solved = true;
     for (int k = 1; k <= cells; ++k) {
-        const Piece& p = b.piece(k);
-        const bool home = p.Left == grid.left(k) && p.Top == grid.top(k);
+        const bool home = b.puzzle().cellOf(k) == k;
         solved = solved && home;
         if (HintsShown) {
             if (home)
@@ -202,7 +179,7 @@ void Game::CheckSolved()
         }
         HintsShown = false;
         processEvents();
-        b.piece(b.pieceTotal()).Visible = true;
+        b.setVisible(b.pieceTotal(), true);
         clock_.stop();
         RefreshStatus();
         processEvents();
@@ -237,19 +214,12 @@ void Game::arrowSlide(int keyCode)
     default: return;
     }
 
-    const CellGrid grid = boardCells(*this);
-    const int emptyCell = grid.cellAt(b.piece(n).Left, b.piece(n).Top);
+    const Puzzle& p = b.puzzle();
+    const int emptyCell = p.cellOf(n);
     if (emptyCell < 1)
         return;
-    const int col = grid.column(emptyCell) + columnStep;
-    const int row = grid.row(emptyCell) + rowStep;
-    if (col < 0 || col >= grid.cols() || row < 0 || row >= grid.rows())
-        return;
-    const int cell = grid.cellOf(col, row);
-    int k = 1;
-    while (k < n && !(b.piece(k).Left == grid.left(cell) && b.piece(k).Top == grid.top(cell)))
-        ++k;
-    if (k == n)
+    const int k = p.pieceAt(p.cellAt(p.column(emptyCell) + columnStep, p.row(emptyCell) + rowStep));
+    if (k < 1 || k == n)
         return;
 
     resumeClock();

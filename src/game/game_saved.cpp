@@ -148,12 +148,11 @@ void Game::mnuRestore_Click()
     }
 
     const int n = board_.pieceTotal();
-    for (int k = 1; k <= n && std::size_t(k) <= checked->cells.size(); ++k) {
-        const std::size_t cell = std::size_t(checked->cells[std::size_t(k - 1)]);
-        board_.piece(k).Left = board_.HomeLeft[cell];
-        board_.piece(k).Top = board_.HomeTop[cell];
-    }
     program.PlayMode = saved.PlayMode;
+    if (const std::optional<Puzzle> arranged =
+            Puzzle::fromCells(board_.GridCols, board_.GridRows, checked->cells,
+                              saved.PlayMode == Mode::Slider))
+        board_.arrange(*arranged);
     counters_.restore(saved.MoveCount, saved.HintCount);
     HintsShown = false;
     // A game solved just before the load must not be ended by the timer's delayed return.
@@ -174,7 +173,7 @@ void Game::mnuRestore_Click()
     RefreshStatus();
 
     if (program.PlayMode == Mode::Slider && n >= 1)
-        board_.piece(n).Visible = false;
+        board_.setVisible(n, false);
 }
 
 } // namespace quiltra

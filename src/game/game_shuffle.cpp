@@ -1,5 +1,4 @@
 // Shuffling at the start of a game: a random deal (Puzzle) or random legal slides (Slider).
-#include "game/cell_grid.h"
 #include "game/game.h"
 #include "game/play_support.h"
 #include "game/puzzle.h"
@@ -22,21 +21,13 @@ void Game::StartNewGame()
         RefreshStatus();
 }
 
-// Deals a uniform permutation (dealPuzzle) and lays every piece on the home cell it was dealt.
-// The home tables are never touched.
+// Deals a uniform permutation (dealPuzzle) of the cells of the board.
 void Game::ShufflePuzzle()
 {
-    const int n = board_.pieceTotal();
-    const Puzzle dealt = dealPuzzle(board_.GridCols, board_.GridRows, *services.random);
-    if (int(board_.HomeLeft.size()) <= n || int(board_.HomeTop.size()) <= n || dealt.count() < n)
-        return;
-    for (int k = 1; k <= n; ++k) {
-        const std::size_t cell = std::size_t(dealt.cellOf(k));
-        board_.piece(k).Left = board_.HomeLeft[cell];
-        board_.piece(k).Top = board_.HomeTop[cell];
-    }
-    if (n >= 1)
-        board_.piece(n).Visible = true;
+    const Puzzle& cut = board_.puzzle();
+    board_.arrange(dealPuzzle(cut.cols(), cut.rows(), *services.random));
+    if (const int n = board_.pieceTotal(); n >= 1)
+        board_.setVisible(n, true);
 }
 
 // Cuts the picture afresh, so every piece is home, and lays the pieces out as shuffleSlider
@@ -49,17 +40,12 @@ void Game::ShuffleSlider()
     processEvents();
 
     const int n = board_.pieceTotal();
-    const CellGrid grid = boardCells(*this);
-    const Puzzle shuffled = shuffleSlider(grid.cols(), grid.rows(), *services.random);
-    if (n == shuffled.count())
-        for (int k = 1; k <= n; ++k) {
-            board_.piece(k).Left = grid.left(shuffled.cellOf(k));
-            board_.piece(k).Top = grid.top(shuffled.cellOf(k));
-        }
+    board_.arrange(shuffleSlider(board_.puzzle().cols(), board_.puzzle().rows(),
+                                 *services.random));
 
     Picture2.Visible = true;
     if (n >= 1)
-        board_.piece(n).Visible = false;
+        board_.setVisible(n, false);
     Image1.Visible = false;
     Shape1.Visible = false;
     menus_.mnuHint.Enabled = true;

@@ -1,8 +1,4 @@
 // Undo and redo: the history of the game in progress, kept move by move and put back on request.
-#include <algorithm>
-#include <map>
-#include <utility>
-
 #include "game/game.h"
 #include "game/play_support.h"
 
@@ -18,9 +14,9 @@ void showHistory(GameMenus& menus, const MoveHistory& history)
 
 } // namespace
 
-void Game::recordMove(const PlaySnapshot& before)
+void Game::recordMove(const Puzzle& before, const Move& move, const Counters& countsBefore)
 {
-    history_.record(before, takeSnapshot(board_, counters_));
+    history_.record(before, move, countsBefore, counters_);
     showHistory(menus_, history_);
 }
 
@@ -28,25 +24,26 @@ void Game::undo()
 {
     if (!puzzleInPlay(*this))
         return;
-    if (const std::optional<PlaySnapshot> snapshot = history_.undo())
-        returnTo(*snapshot);
+    if (const std::optional<MoveHistory::Return> step = history_.undo())
+        returnTo(*step);
 }
 
 void Game::redo()
 {
     if (!puzzleInPlay(*this))
         return;
-    if (const std::optional<PlaySnapshot> snapshot = history_.redo())
-        returnTo(*snapshot);
+    if (const std::optional<MoveHistory::Return> step = history_.redo())
+        returnTo(*step);
 }
 
 // The arrangement comes back as a move makes one: the clock starts or resumes, the move sounds and
 // the caption follows. Selection and hint marks would point at pieces that have moved, so they go.
 // The picture is not checked: a solved game has no history, so an undo or redo reaches a solved
 // picture only when the deal itself was one, and going back to the deal does not end the game.
-void Game::returnTo(const PlaySnapshot& snapshot)
+void Game::returnTo(const MoveHistory::Return& step)
 {
-    applySnapshot(snapshot, board_, counters_);
+    board_.apply(step.move);
+    counters_ = step.counters;
     const std::uint32_t hint = frameColour(program.HintColor);
     for (int k = 1; k <= board_.pieceTotal(); ++k)
         board_.hideMark(k, hint);
@@ -65,25 +62,6 @@ void Game::forgetGame()
     showHistory(menus_, history_);
     cursor_.hide();
     banner_.clear();
-}
-
-// Every piece stands in a home cell before the layout changes and in the same cell after it, so
-// each old cell place has exactly one new place.
-void Game::relocateHistory(const std::vector<Single>& oldLeft, const std::vector<Single>& oldTop)
-{
-    std::map<std::pair<Single, Single>, PiecePlace> places;
-    const std::size_t cells = std::min({oldLeft.size(), oldTop.size(), board_.HomeLeft.size(),
-                                        board_.HomeTop.size()});
-    for (std::size_t j = 1; j < cells; ++j)
-        places.emplace(std::pair(oldLeft[j], oldTop[j]),
-                       PiecePlace{board_.HomeLeft[j], board_.HomeTop[j]});
-    history_.relocate([&places](PiecePlace p) -> std::optional<PiecePlace> {
-        const auto it = places.find(std::pair(p.Left, p.Top));
-        if (it == places.end())
-            return std::nullopt;
-        return it->second;
-    });
-    showHistory(menus_, history_);
 }
 
 } // namespace quiltra

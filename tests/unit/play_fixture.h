@@ -45,7 +45,7 @@ protected:
     // The largest grid offered: 300 pieces, in the largest game area.
     void cutLargest() { cut(20, 15, 17000, 11000, 18950, 12905); }
 
-    // A game in progress, pieces where `cells` says (piece k in cell cells[k-1]); empty = all home.
+    // A game in progress, pieces where `cells` says (piece k in cell cells[k-1]); empty = as cut.
     void play(Mode mode, std::vector<int> cells = {})
     {
         rig.program.PlayMode = mode;
@@ -54,25 +54,18 @@ protected:
         game.HintsShown = false;
         GameParts::clock(game).stop();
         game.Picture2.Visible = true;
+        board.arrange(board.puzzle().withSlider(mode == Mode::Slider));
+        // Piece k goes to cell cells[k - 1], trading places with the piece there; the pieces
+        // after the list stay where that leaves them.
         for (std::size_t i = 0; i < cells.size(); ++i)
             moveTo(int(i) + 1, cells[i]);
         if (mode == Mode::Slider)
-            board.piece(board.PieceCount).Visible = false;
+            board.setVisible(board.PieceCount, false);
     }
-    void moveTo(int k, int cell)
-    {
-        board.piece(k).Left = board.HomeLeft[std::size_t(cell)];
-        board.piece(k).Top = board.HomeTop[std::size_t(cell)];
-    }
-    // The home cell piece k stands on, 0 when it stands on none.
-    int cellOf(int k) const
-    {
-        for (int c = 1; c <= board.PieceCount; ++c)
-            if (board.HomeLeft[std::size_t(c)] == board.piece(k).Left &&
-                board.HomeTop[std::size_t(c)] == board.piece(k).Top)
-                return c;
-        return 0;
-    }
+    // Piece k changes places with the piece in `cell`.
+    void moveTo(int k, int cell) { board.apply(Move::swap(board.puzzle().cellOf(k), cell)); }
+    // The cell piece k stands in.
+    int cellOf(int k) const { return board.puzzle().cellOf(k); }
     std::vector<int> cells() const
     {
         std::vector<int> out;

@@ -33,10 +33,12 @@ void cut(Game& g, std::int16_t cols, std::int16_t rows)
     g.Divide_Pic();
 }
 
+// Every piece in its own cell, where the layout puts that cell.
 bool allHome(const Board& b)
 {
     for (int k = 1; k <= b.PieceCount; ++k)
-        if (b.piece(k).Left != b.HomeLeft[k] || b.piece(k).Top != b.HomeTop[k])
+        if (b.puzzle().cellOf(k) != k || b.piece(k).Left != b.homeLeft(k) ||
+            b.piece(k).Top != b.homeTop(k))
             return false;
     return true;
 }
@@ -58,7 +60,6 @@ TEST(Board, ThreeByThreeGridGivesNinePiecesAndTenFrames)
     EXPECT_EQ(g.pictureGeneration, generation + 1);
     EXPECT_EQ(b.NumPieces, 9);
     EXPECT_EQ(b.PieceCount, 9);
-    EXPECT_EQ(b.Image2.size(), 10u);
     ASSERT_EQ(b.Shape5.size(), 10u);
     EXPECT_EQ(b.SelectedPiece, -1);
     EXPECT_FLOAT_EQ(b.PieceWidth, 1999);   // 6000 / 3 - 1
@@ -122,17 +123,15 @@ TEST(Board, DividePic2KeepsEveryPieceInItsCell)
     Board& b = GameParts::board(g);
     // A game in play: every piece one cell on, piece 12 hidden, piece 3 selected, puzzle shown.
     std::vector<int> cellOf(13);
-    for (int k = 1; k <= 12; ++k) {
+    for (int k = 1; k <= 12; ++k)
         cellOf[k] = k % 12 + 1;
-        b.piece(k).Left = b.HomeLeft[cellOf[k]];
-        b.piece(k).Top = b.HomeTop[cellOf[k]];
-    }
-    b.piece(12).Visible = false;
+    b.arrange(*Puzzle::fromCells(4, 3, {cellOf.begin() + 1, cellOf.end()}, false));
+    b.setVisible(12, false);
     b.SelectedPiece = 3;
     b.Shape7.Visible = true;
     g.Picture2.Visible = true;
     g.Image1.Visible = false;
-    const Single oldHome1 = b.HomeLeft[1];
+    const Single oldHome1 = b.homeLeft(1);
 
     // The window grows to its largest size and the picture is refitted.
     g.Width = 19100;
@@ -144,12 +143,13 @@ TEST(Board, DividePic2KeepsEveryPieceInItsCell)
     g.Image1.Height = f.Height;
     g.Divide_Pic2();
 
-    EXPECT_NE(b.HomeLeft[1], oldHome1);
+    EXPECT_NE(b.homeLeft(1), oldHome1);
     EXPECT_FLOAT_EQ(b.PieceWidth, f.Width / 4 - 1);
     EXPECT_FLOAT_EQ(b.Shape5[0].Width, b.PieceWidth - 40);
     for (int k = 1; k <= 12; ++k) {
-        EXPECT_EQ(b.piece(k).Left, b.HomeLeft[cellOf[k]]) << k;
-        EXPECT_EQ(b.piece(k).Top, b.HomeTop[cellOf[k]]) << k;
+        EXPECT_EQ(b.puzzle().cellOf(k), cellOf[k]) << k;
+        EXPECT_EQ(b.piece(k).Left, b.homeLeft(cellOf[k])) << k;
+        EXPECT_EQ(b.piece(k).Top, b.homeTop(cellOf[k])) << k;
         EXPECT_EQ(b.piece(k).Visible, k != 12);
     }
     EXPECT_EQ(b.SelectedPiece, -1);
@@ -158,12 +158,6 @@ TEST(Board, DividePic2KeepsEveryPieceInItsCell)
     EXPECT_TRUE(g.Picture2.Visible);
     EXPECT_FALSE(g.Image1.Visible);
 
-    // A piece standing on no cell goes to the top-left corner.
-    b.piece(5).Left += 1;
-    g.Divide_Pic2();
-    EXPECT_EQ(b.piece(5).Left, 0);
-    EXPECT_EQ(b.piece(5).Top, 0);
-    EXPECT_EQ(b.piece(6).Left, b.HomeLeft[cellOf[6]]);
 }
 
 TEST(Intro, OneStepBringsAnExchangedPairHome)
@@ -173,9 +167,8 @@ TEST(Intro, OneStepBringsAnExchangedPairHome)
     loadPicture(rig);
     cut(g, 4, 4);
     Board& b = GameParts::board(g);
-    std::swap(b.piece(2).Left, b.piece(5).Left);
-    std::swap(b.piece(2).Top, b.piece(5).Top);
-    b.piece(16).Visible = false;
+    b.apply(Move::swap(2, 5));
+    b.setVisible(16, false);
     g.Picture2.Visible = true;
     g.Image1.Visible = g.Shape1.Visible = false;
     g.GameState = State::IntroReassembling;
@@ -205,10 +198,7 @@ TEST(Intro, AnyDealIsWholeWithinFifteenSteps)
         std::vector<int> cells(16);
         std::iota(cells.begin(), cells.end(), 1);
         std::shuffle(cells.begin(), cells.end(), draw);
-        for (int k = 1; k <= 16; ++k) {
-            b.piece(k).Left = b.HomeLeft[cells[k - 1]];
-            b.piece(k).Top = b.HomeTop[cells[k - 1]];
-        }
+        b.arrange(*Puzzle::fromCells(4, 4, cells, false));
         g.GameState = State::IntroReassembling;
         int steps = 0;
         while (g.GameState == State::IntroReassembling && steps < 20) {

@@ -330,7 +330,7 @@ TEST(FrameExit, NoLeavesEverythingAndReopensMoveSound)
     GameParts::clock(r.game).start(990);
     GameParts::counters(r.game).restore(4, GameParts::counters(r.game).hints());
     const std::string caption = r.game.Caption;
-    const std::vector<Piece> pieces = r.game.board().Image2;
+    const Puzzle pieces = r.game.board().puzzle();
     const ProgramState before = r.program;
     r.sound.log.clear();
     r.messages.answers.push_back(MessageResult::No);
@@ -347,9 +347,7 @@ TEST(FrameExit, NoLeavesEverythingAndReopensMoveSound)
     EXPECT_FALSE(r.program.ExitSaving);
     EXPECT_EQ(r.program.WindowWidth, before.WindowWidth);
     EXPECT_EQ(r.program.WindowLeft, 300);
-    ASSERT_EQ(r.game.board().Image2.size(), pieces.size());
-    for (std::size_t k = 1; k < pieces.size(); ++k)
-        EXPECT_EQ(r.game.board().Image2[k].Left, pieces[k].Left);
+    EXPECT_EQ(r.game.board().puzzle(), pieces);
     EXPECT_EQ(r.sound.log,
               (std::vector<std::string>{"Command=close", "Command=close",
                                         "FileName=/q/Sound/move.wav", "DeviceType=WaveAudio",

@@ -1,8 +1,7 @@
-// The game's parts on their own: the board's markers and exchanges, and the menus' linked items.
+// The game's parts on their own: the board's markers, and the menus' linked items.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 #include <utility>
 
 #include "game/board.h"
@@ -12,15 +11,16 @@
 namespace quiltra {
 namespace {
 
-// A board of n pieces laid out in a row, 1000 twips apart, with n + 1 marker frames.
+// A board of n pieces of 965 twips in a row with n + 1 marker frames.
 Board rowOf(int n)
 {
     Board b;
-    b.PieceCount = std::int16_t(n);
-    b.Image2.resize(std::size_t(n) + 1);
+    b.GridCols = std::int16_t(n);
+    b.GridRows = 1;
+    b.PieceWidth = 965;
+    b.PieceHeight = 965;
     b.Shape5.resize(std::size_t(n) + 1);
-    for (int k = 1; k <= n; ++k)
-        b.piece(k) = Piece{Single(1000 * k), 500, true};
+    b.cut(9000, 3000);
     return b;
 }
 
@@ -29,11 +29,11 @@ TEST(BoardPart, MarksExistOnlyForPiecesOnTheBoard)
     Board b = rowOf(3);
     b.showMark(2, 0xFF);
     EXPECT_TRUE(b.Shape5[2].Visible);
-    EXPECT_EQ(b.Shape5[2].Left, 2020);
-    EXPECT_EQ(b.Shape5[2].Top, 520);
+    EXPECT_EQ(b.Shape5[2].Left, b.piece(2).Left + 20);
+    EXPECT_EQ(b.Shape5[2].Top, b.piece(2).Top + 20);
     EXPECT_EQ(b.Shape5[2].Color, 0xFFu);
 
-    // Piece 0 is the template, and a count beyond the images held never reaches past them.
+    // Piece 0 is the template, and a count beyond the cells never reaches past them.
     EXPECT_EQ(b.markOf(0), nullptr);
     EXPECT_EQ(b.markOf(4), nullptr);
     b.PieceCount = 40;
@@ -45,29 +45,6 @@ TEST(BoardPart, MarksExistOnlyForPiecesOnTheBoard)
     b.hideMark(2, 0xAB);
     EXPECT_FALSE(b.Shape5[2].Visible);
     EXPECT_EQ(b.Shape5[2].Color, 0xABu); // a hidden mark waits in the hint colour
-}
-
-TEST(BoardPart, ExchangesKeepTheSetOfPlaces)
-{
-    Board b = rowOf(5);
-    std::set<std::pair<Single, Single>> before;
-    for (int k = 1; k <= 5; ++k)
-        before.insert({b.piece(k).Left, b.piece(k).Top});
-
-    b.exchange(1, 5);
-    EXPECT_EQ(b.piece(1).Left, 5000);
-    EXPECT_EQ(b.piece(5).Left, 1000);
-    // Invalid pairs change nothing.
-    for (const auto& [x, y] : {std::pair{0, 1}, {2, 2}, {3, 6}, {-1, 4}})
-        b.exchange(x, y);
-    EXPECT_EQ(b.piece(2).Left, 2000);
-    EXPECT_EQ(b.piece(3).Left, 3000);
-    EXPECT_EQ(b.piece(4).Left, 4000);
-
-    std::set<std::pair<Single, Single>> after;
-    for (int k = 1; k <= 5; ++k)
-        after.insert({b.piece(k).Left, b.piece(k).Top});
-    EXPECT_EQ(before, after);
 }
 
 TEST(MenusPart, ListAndSizeChangesAreSeenByTheWindow)

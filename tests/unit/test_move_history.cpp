@@ -4,23 +4,36 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 #include "support/game_parts.h"
+#include "support/temp_folder.h"
 #include "game/move_history.h"
 #include "play_fixture.h"
 
 namespace quiltra::test {
 namespace {
 
+// The arrangement of the pieces and both counters.
+struct Arrangement {
+    Puzzle puzzle;
+    std::int16_t Moves = 0;
+    std::int16_t Hints = 0;
+    bool operator==(const Arrangement&) const = default;
+};
+
 class History : public PlayTest {
 protected:
-    std::vector<PlaySnapshot> seen;   // the deal, then the arrangement after each move
+    std::vector<Arrangement> seen;   // the deal, then the arrangement after each move
 
-    PlaySnapshot now() const { return takeSnapshot(board, game.counters()); }
+    Arrangement now() const
+    {
+        return {board.puzzle(), game.counters().moves(), game.counters().hints()};
+    }
     // Runs one player action; a move (anything that changes pieces or counters) is remembered.
     void act(const std::function<void()>& action)
     {
-        const PlaySnapshot before = now();
+        const Arrangement before = now();
         action();
         if (now() != before)
             seen.push_back(now());
@@ -96,7 +109,7 @@ TEST_F(History, PuzzleSwapsAndHintPlacements)
     act([&] { game.image2_Click(5); });
     act([&] { game.image2_Click(7); });
     EXPECT_TRUE(menuShows(true, false));
-    const PlaySnapshot last = now();
+    const Arrangement last = now();
     game.redo();
     EXPECT_EQ(now(), last);
     game.undo();
@@ -170,13 +183,13 @@ TEST_F(History, UndoFollowsThePiecesToANewLayout)
     play(Mode::Puzzle, {2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 12, 11});
     game.image2_Click(3);
     game.image2_Click(4);
-    const Single leftBefore = board.HomeLeft[2];
+    const Single leftBefore = board.homeLeft(2);
     game.Picture2.Width = 12000;
     game.Picture2.Height = 8000;
     game.Image1.Width = 11000;
     game.Image1.Height = 7000;
     game.Divide_Pic2();
-    ASSERT_NE(board.HomeLeft[2], leftBefore);
+    ASSERT_NE(board.homeLeft(2), leftBefore);
     ASSERT_TRUE(game.canUndo());
     game.undo();
     EXPECT_EQ(cells(), (std::vector<int>{2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 12, 11}));
@@ -184,16 +197,62 @@ TEST_F(History, UndoFollowsThePiecesToANewLayout)
     EXPECT_EQ(cells(), (std::vector<int>{2, 1, 4, 3, 5, 6, 7, 8, 9, 10, 12, 11}));
 }
 
+// Every way the window changes size lays the cells out again; an undo and a redo after it still
+// give the arrangements played, each piece at its cell's new place.
+TEST(UndoAcrossResizes, RestoresTheArrangementAfterPlusMinusAndScreenSize)
+{
+    GameRig rig;
+    TempFolder tmp;
+    rig.program.SettingsFolder = tmp.path();
+    tmp.write("Pics/lake.jpg", "jpeg");
+    rig.pictures.List1.push_back(tmp / "Pics/lake.jpg");
+    rig.pictures.List2.push_back("lake.jpg");
+    rig.clip.files = {{tmp / "Pics/lake.jpg", 1237, 833}};
+    Game& g = rig.game;
+    g.Form_Load();
+    g.mnuPict_Click(0);
+    g.mnuPuz_Click();
+
+    const std::vector<std::pair<const char*, std::function<void()>>> resizes = {
+        {"+", [&] { g.keyDown(Key::Plus); g.keyDown(Key::Plus); g.keyUp(Key::Plus); }},
+        {"-", [&] { g.keyDown(Key::Minus); g.keyUp(Key::Minus); }},
+        {"Screen Size 3", [&] { g.mnuScreen_Click(3); }},
+        {"Screen Size 0", [&] { g.mnuScreen_Click(0); }},
+    };
+    for (const auto& [name, resize] : resizes) {
+        SCOPED_TRACE(name);
+        const Puzzle before = g.board().puzzle();
+        const int a = before.pieceAt(1), b = before.pieceAt(before.count());
+        g.image2_Click(a);
+        g.image2_Click(b);
+        const Puzzle after = g.board().puzzle();
+        ASSERT_NE(after, before);
+        const Single leftWas = g.board().homeLeft(1);
+        resize();
+        ASSERT_NE(g.board().homeLeft(1), leftWas) << "the cells were laid out again";
+        ASSERT_TRUE(g.canUndo());
+        g.undo();
+        EXPECT_EQ(g.board().puzzle(), before);
+        for (int k = 1; k <= before.count(); ++k) {
+            EXPECT_EQ(g.board().piece(k).Left, g.board().homeLeft(before.cellOf(k))) << k;
+            EXPECT_EQ(g.board().piece(k).Top, g.board().homeTop(before.cellOf(k))) << k;
+        }
+        g.redo();
+        EXPECT_EQ(g.board().puzzle(), after);
+    }
+}
+
 TEST(MoveHistoryBounds, OldestStepsAreForgottenAndAStrangeStartBeginsAgain)
 {
     MoveHistory h;
-    PlaySnapshot s{{{0, 0}, {100, 0}}, 0, 0};
+    Puzzle p(2, 1);
+    Counters counts;
     for (std::size_t i = 0; i < MoveHistory::kMaxSteps + 5; ++i) {
-        PlaySnapshot next = s;
-        std::swap(next.Places[0], next.Places[1]);
-        next.Moves = std::int16_t(i % 30000 + 1);
-        h.record(s, next);
-        s = next;
+        const Puzzle before = p;
+        const Counters countsBefore = counts;
+        p.apply(Move::swap(1, 2));
+        counts.countMove();
+        h.record(before, Move::swap(1, 2), countsBefore, counts);
     }
     std::size_t undone = 0;
     while (h.undo())
@@ -202,14 +261,24 @@ TEST(MoveHistoryBounds, OldestStepsAreForgottenAndAStrangeStartBeginsAgain)
 
     // A move that does not start where the history left off starts a new history from there.
     MoveHistory g;
-    const PlaySnapshot a{{{0, 0}, {100, 0}}, 0, 0};
-    const PlaySnapshot b{{{100, 0}, {0, 0}}, 1, 0};
-    const PlaySnapshot c{{{0, 0}, {200, 0}}, 5, 2};
-    const PlaySnapshot d{{{200, 0}, {0, 0}}, 6, 2};
-    g.record(a, b);
-    g.record(c, d);
-    EXPECT_EQ(g.undo(), c);
+    Counters none, one, five, six;
+    one.restore(1, 0);
+    five.restore(5, 2);
+    six.restore(6, 2);
+    g.record(Puzzle(3, 1), Move::swap(1, 2), none, one);
+    g.record(*Puzzle::fromCells(3, 1, {3, 2, 1}, false), Move::swap(2, 3), five, six);
+    const std::optional<MoveHistory::Return> back = g.undo();
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->move, Move::swap(2, 3));
+    EXPECT_EQ(back->counters.moves(), 5);
+    EXPECT_EQ(back->counters.hints(), 2);
     EXPECT_FALSE(g.canUndo());
+
+    // A step that changes neither the arrangement nor a count is not kept; an illegal one neither.
+    MoveHistory e;
+    e.record(Puzzle(3, 1), Move::swap(2, 2), none, none);
+    e.record(Puzzle(3, 1), Move::slide(2, 3), none, one);
+    EXPECT_FALSE(e.canUndo());
 }
 
 } // namespace

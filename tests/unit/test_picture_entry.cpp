@@ -52,7 +52,7 @@ struct EntryRig : GameRig {
     struct Snapshot {
         std::string current, path, folder, size;
         std::vector<std::string> sizes;
-        std::vector<Piece> pieces;
+        std::vector<Piece> pieces; // 1..n, as painted
         State state;
         std::int16_t moves;
         bool hint, save;
@@ -77,12 +77,14 @@ struct EntryRig : GameRig {
     Snapshot snapshot() const
     {
         Snapshot s{game.menus().mnuCurrent.Caption, program.CurrentPicturePath,
-                   program.CurrentPictureFolder, game.menus().mnuCurSize.Caption, {}, game.board().Image2,
+                   program.CurrentPictureFolder, game.menus().mnuCurSize.Caption, {}, {},
                    game.GameState, game.counters().moves(), game.menus().mnuHint.Enabled,
                    game.menus().mnuSave.Enabled, clip.pixelWidth(), clip.pixelHeight(),
                    game.pictureGeneration};
         for (const MenuItem& m : game.menus().mnuSize())
             s.sizes.push_back(m.Caption);
+        for (int k = 1; k <= game.board().pieceTotal(); ++k)
+            s.pieces.push_back(game.board().piece(k));
         return s;
     }
 };

@@ -303,7 +303,7 @@ TEST_F(Moves, ArrowKeysActOnlyInASliderGameOnView)
     for (const auto& c : cases) {
         cut(3, 3);
         play(c.mode);
-        board.piece(9).Visible = false;
+        board.setVisible(9, false);
         game.GameState = c.state;
         game.Picture2.Visible = c.onView;
         game.arrowSlide(Key::Down);

@@ -241,7 +241,7 @@ TEST(SizeGame, ChoosingASizeCutsAgainOnlyWhenItDiffers)
     g.Divide_Pic();
     // A game in progress with pieces 1 and 2 exchanged.
     g.GameState = State::Playing;
-    std::swap(GameParts::board(g).piece(1).Left, GameParts::board(g).piece(2).Left);
+    GameParts::board(g).apply(Move::swap(1, 2));
     const Single movedLeft = g.board().piece(1).Left;
 
     g.mnuSize_Click(0);
@@ -259,7 +259,7 @@ TEST(SizeGame, ChoosingASizeCutsAgainOnlyWhenItDiffers)
     EXPECT_TRUE(g.Image1.Visible);
     EXPECT_FALSE(g.Picture2.Visible);
     for (int k = 1; k <= g.board().PieceCount; ++k)
-        EXPECT_EQ(g.board().piece(k).Left, g.board().HomeLeft[k]) << k;
+        EXPECT_EQ(g.board().piece(k).Left, g.board().homeLeft(k)) << k;
 
     g.mnuSize_Click(6);   // past the last entry: nothing happens
     EXPECT_EQ(g.menus().mnuCurSize.Caption, "9x7=63");

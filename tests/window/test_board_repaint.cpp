@@ -113,7 +113,7 @@ public:
             return menu(QStringLiteral("mnuSlide"), QStringLiteral("New Game Slider"));
         case 3: case 4: case 5: {
             std::vector<int> shown;
-            for (int k = 1; k <= g.board().PieceCount && k < int(g.board().Image2.size()); ++k)
+            for (int k = 1; k <= g.board().pieceTotal(); ++k)
                 if (g.board().piece(k).Visible)
                     shown.push_back(k);
             if (!g.Picture2.Visible || shown.empty()) {
@@ -206,7 +206,7 @@ QString pictureInTheGaps(GameWindow& w, const QImage& seen)
     const Game& g = w.game();
     const qreal ratio = w.board()->devicePixelRatioF();
     QRegion covered;
-    for (int k = 1; k <= g.board().PieceCount && k < int(g.board().Image2.size()); ++k)
+    for (int k = 1; k <= g.board().pieceTotal(); ++k)
         if (g.board().piece(k).Visible)
             covered += pieceOnScreen(g, k);
     const auto frameBox = [&g](const Frame& f) {

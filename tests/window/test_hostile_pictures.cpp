@@ -77,8 +77,8 @@ struct HostileRig {
                    g.program.CurrentPicturePath, g.menus().mnuCurSize.Caption, g.GameState,
                    g.counters().moves(), g.counters().hints(), g.pictureGeneration,
                    clip().pixelWidth(), clip().pixelHeight(), {}};
-        for (const Piece& p : g.board().Image2)
-            s.pieces.emplace_back(p.Left, p.Top);
+        for (int k = 1; k <= g.board().pieceTotal(); ++k)
+            s.pieces.emplace_back(g.board().piece(k).Left, g.board().piece(k).Top);
         return s;
     }
 
