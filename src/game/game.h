@@ -127,6 +127,10 @@ public:
     // ---- Window frame ----
     void Form_Load();
     void intro();
+    // A click or a key during the intro ends it at once, as its last step does: a picture from
+    // the list comes into play, the menus open and the intro sound gives way to the move sound.
+    // Nothing happens once the intro is over.
+    void skipIntro();
     // The timer: does whatever is due now. nextDue() tells when it must run again (absolute
     // clock time), or nothing when no step, no clock display and no delayed return is pending.
     void Timer1_Timer();
@@ -282,6 +286,8 @@ private:
     friend struct GameParts;
 
     void playMoveSound();
+    // The intro's last step, when it falls due or when the player skips the intro.
+    void endIntro();
     void slideIntoEmpty(int k);
     // A move was made from `before` (the pieces and counters right before it): the history keeps
     // it, and the Undo and Redo items follow.

@@ -63,6 +63,7 @@ GameWindow::GameWindow(ProgramState& program, PictureList& pictures, GameService
     board_ = new BoardWidget(game_, clip_, this);
     setCentralWidget(board_);
     board_->installEventFilter(this);
+    menuBar()->installEventFilter(this);
     connect(board_, &BoardWidget::gameChanged, this, [this] {
         refresh();
         schedule();
@@ -146,11 +147,22 @@ void GameWindow::tick()
     game_.Timer1_Timer();
     refresh();
     schedule();
-    if (!introOver_ && !isBusy(game_.GameState)) {
+    noticeIntroEnd();
+}
+
+void GameWindow::noticeIntroEnd()
+{
+    if (!introOver_ && !game_.introRunning && !isBusy(game_.GameState)) {
         introOver_ = true;
         if (onIntroEnded)
             onIntroEnded();
     }
+}
+
+void GameWindow::skipIntro()
+{
+    runGame([this] { game_.skipIntro(); });
+    noticeIntroEnd();
 }
 
 void GameWindow::runGame(const std::function<void()>& handler)
@@ -162,6 +174,15 @@ void GameWindow::runGame(const std::function<void()>& handler)
 
 void GameWindow::keyPressEvent(QKeyEvent* event)
 {
+    if (introSkipKey_ != 0 && event->key() == introSkipKey_)
+        return;
+    // The menus are disabled during the intro, so their shortcut keys come here too.
+    if (game_.introRunning) {
+        // The key only ends the intro: it does not also pause, resize or play.
+        introSkipKey_ = event->key();
+        skipIntro();
+        return;
+    }
     const int code = keyCode(event);
     runGame([this, code] { game_.keyDown(code); });
 }
@@ -171,6 +192,10 @@ void GameWindow::keyReleaseEvent(QKeyEvent* event)
     // Holding a key repeats its key-down event; only the final release is a key-up.
     if (event->isAutoRepeat())
         return;
+    if (introSkipKey_ != 0 && event->key() == introSkipKey_) {
+        introSkipKey_ = 0;
+        return;
+    }
     const int code = keyCode(event);
     runGame([this, code] { game_.keyUp(code); });
 }
@@ -245,6 +270,12 @@ void GameWindow::dropEvent(QDropEvent* event)
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::MouseButtonPress && game_.introRunning &&
+        (watched == board_ || watched == menuBar())) {
+        // A click during the intro only ends it.
+        skipIntro();
+        return true;
+    }
     if (watched == board_ && event->type() == QEvent::MouseButtonPress && onGameAreaPressed)
         onGameAreaPressed();
     return QMainWindow::eventFilter(watched, event);

@@ -77,6 +77,10 @@ private:
     void syncMenus();
     void applyGeometry();
     void schedule();
+    // The player ended the intro with a click or a key.
+    void skipIntro();
+    // Tells onIntroEnded, once, that the intro has handed over to a picture.
+    void noticeIntroEnd();
 
     Game game_;
     QLabel* status_ = nullptr;
@@ -106,6 +110,8 @@ private:
     std::array<double, 4> appliedGeometry_{};
     bool closing_ = false;
     bool introOver_ = false;
+    // The key that ended the intro: its repeats and its release belong to that press.
+    int introSkipKey_ = 0;
     bool rulesBoxOpen_ = false;   // a rules box of the Help menu is showing
 };
 
