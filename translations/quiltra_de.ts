@@ -860,6 +860,10 @@ Die zehn besten Ergebnisse je Bild, Größe und Modus werden aufbewahrt; eine ne
         <extracomment>The View command names the view it switches to: the original picture.</extracomment>
         <translation>Original</translation>
     </message>
+    <message>
+        <source>Rest&amp;art</source>
+        <translation>Ne&amp;ustart</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -860,6 +860,10 @@ Se guardan los diez mejores resultados de cada imagen, tamaño y modo; un nuevo 
         <extracomment>The View command names the view it switches to: the original picture.</extracomment>
         <translation>Original</translation>
     </message>
+    <message>
+        <source>Rest&amp;art</source>
+        <translation>R&amp;einiciar</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

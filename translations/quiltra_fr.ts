@@ -860,6 +860,10 @@ Les dix meilleurs résultats par image, taille et mode sont gardés ; un nouve
         <extracomment>The View command names the view it switches to: the original picture.</extracomment>
         <translation>Original</translation>
     </message>
+    <message>
+        <source>Rest&amp;art</source>
+        <translation>Recommencer la &amp;partie</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -219,6 +219,13 @@ public:
     bool canUndo() const { return history_.canUndo(); }
     bool canRedo() const { return history_.canRedo(); }
 
+    // ---- Restart ----
+    // File > Restart: the game in progress starts again from its deal (the arrangement New Game
+    // dealt or Load brought back), with no moves, hints, selection, marks or history, and a
+    // stopped clock that starts with the next click, Hint or arrow slide, as after New Game.
+    // Only while a game is in progress and no Slider shuffle runs.
+    void mnuRestart_Click();
+
     // ---- Keyboard play ----
     // The cell Space and Return act on; hidden until the first arrow (Puzzle mode) or Space or
     // Return, and again after a mouse click and at the end of the game.
@@ -294,8 +301,10 @@ private:
     void recordMove(const PlaySnapshot& before);
     // Puts the pieces and counters of an undo or redo on the board.
     void returnTo(const PlaySnapshot& snapshot);
-    // The game in progress ends or another begins: no history, no cursor, no banner.
+    // The game in progress ends or another begins: no history, no deal, no cursor, no banner.
     void forgetGame();
+    // The pieces as they stand are the deal Restart returns to.
+    void rememberDeal();
     // The pieces were laid out again (the window's size changed): the history follows them from
     // the old home tables to the new ones.
     void relocateHistory(const std::vector<Single>& oldLeft, const std::vector<Single>& oldTop);
@@ -316,6 +325,8 @@ private:
     std::string statusCaption_; // the caption that refresh made
 
     MoveHistory history_;
+    // The arrangement the game in progress started from; nothing outside a game.
+    std::optional<PlaySnapshot> deal_;
     KeyboardCursor cursor_;
     // Set while Space or Return acts as a click, which leaves the cursor on view.
     bool keyClick_ = false;

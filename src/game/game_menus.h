@@ -46,6 +46,8 @@ struct GameMenus {
         mnuSave{QUILTRA_TRANSLATABLE("Menu", "&Save")},
         mnuOpen{QUILTRA_TRANSLATABLE("Menu", "&Open")},
         mnuExit{QUILTRA_TRANSLATABLE("Menu", "&Exit")};
+    // Enabled while a game is in progress: its deal can be played again.
+    MenuItem mnuRestart{QUILTRA_TRANSLATABLE("Menu", "Rest&art"), false};
     // Enabled while there is a move to undo or redo.
     MenuItem mnuUndo{QUILTRA_TRANSLATABLE("Menu", "&Undo"), false},
         mnuRedo{QUILTRA_TRANSLATABLE("Menu", "&Redo"), false},

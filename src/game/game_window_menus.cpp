@@ -65,6 +65,8 @@ void GameWindow::buildMenus()
     addItem(file, g.menus().mnuSave, "mnuSave", Qt::Key_F8, [&g] { g.mnuSave_Click(); });
     addItem(file, g.menus().mnuOpen, "mnuOpen", Qt::Key_F9, [this] { openWindow(onOpen); });
     file->addSeparator();
+    addItem(file, g.menus().mnuRestart, "mnuRestart", QKeySequence(Qt::CTRL | Qt::Key_R),
+            [&g] { g.mnuRestart_Click(); });
     addItem(file, g.menus().mnuUndo, "mnuUndo", QKeySequence(Qt::CTRL | Qt::Key_Z),
             [&g] { g.undo(); });
     QAction* redo = addItem(file, g.menus().mnuRedo, "mnuRedo",

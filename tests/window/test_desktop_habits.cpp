@@ -1,4 +1,5 @@
-// Desktop habits of the game window: a click or a key skips the intro.
+// Desktop habits of the game window: a click or a key skips the intro, and File > Restart replays
+// the deal.
 #include <QAction>
 #include <QApplication>
 #include <QRegularExpression>
@@ -17,6 +18,33 @@ bool enabled(GameWindow& w, const char* name)
     QAction* a = w.action(QString::fromLatin1(name));
     return a && a->isEnabled();
 }
+
+// The cell each piece stands on, piece by piece (0 for a piece on no cell).
+std::vector<int> cellsOfPieces(const Game& g)
+{
+    const Board& b = g.board();
+    std::vector<int> cells;
+    for (int k = 1; k <= b.pieceTotal(); ++k) {
+        int cell = 0;
+        for (std::size_t j = 1; j < b.HomeLeft.size() && j < b.HomeTop.size(); ++j)
+            if (b.HomeLeft[j] == b.piece(k).Left && b.HomeTop[j] == b.piece(k).Top)
+                cell = int(j);
+        cells.push_back(cell);
+    }
+    return cells;
+}
+
+void clickPiece(GameWindow& w, int k)
+{
+    const Game& g = w.game();
+    const Piece& p = g.board().piece(k);
+    const QPoint centre(int(toPixels(g.Picture2.Left + p.Left + g.board().PieceWidth / 2)),
+                        int(toPixels(g.Picture2.Top + p.Top + g.board().PieceHeight / 2)));
+    QTest::mouseClick(w.board(), Qt::LeftButton, {}, centre);
+}
+
+// The title from the moves on: the counters and the time.
+QString countsOf(const QString& title) { return title.mid(title.indexOf(QStringLiteral("Moves:"))); }
 
 // The short caption of a picture in play, before a game starts.
 const QRegularExpression kShortCaption(
@@ -88,6 +116,100 @@ private slots:
             QTest::keyClick(&w, Qt::Key_Plus);
             QCOMPARE(rig.game().Height, 6750.0 + 10);
         }
+    }
+
+    // Restart (Ctrl+R) deals the same arrangement again in either mode, with the counters, the
+    // clock, the selection and the history of a new game; it is there only during a game.
+    void restartReplaysTheDeal()
+    {
+        for (const bool slider : {false, true}) {
+            ProgramRig rig({"Cat.jpg"});
+            rig.finishIntro();
+            GameWindow& w = rig.window();
+            w.show();
+            w.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+            QVERIFY(!enabled(w, "mnuRestart"));
+            w.action(slider ? "mnuSlide" : "mnuPuz")->trigger();
+            QVERIFY(enabled(w, "mnuRestart"));
+            const std::vector<int> deal = cellsOfPieces(rig.game());
+            const QString fresh = w.windowTitle();
+
+            if (slider) {
+                for (const Qt::Key arrow : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down})
+                    QTest::keyClick(&w, arrow);
+            } else {
+                clickPiece(w, 1);
+                clickPiece(w, 2);
+                clickPiece(w, 3); // selected
+            }
+            w.action("mnuHint")->trigger();
+            rig.advance(3);
+            QVERIFY(cellsOfPieces(rig.game()) != deal);
+            QVERIFY(countsOf(w.windowTitle()) != countsOf(fresh));
+
+            QTest::keyClick(&w, Qt::Key_R, Qt::ControlModifier);
+            QCOMPARE(cellsOfPieces(rig.game()), deal);
+            QCOMPARE(w.windowTitle(), fresh);
+            QCOMPARE(rig.game().GameState, State::Playing);
+            QVERIFY(rig.game().Picture2.Visible);
+            QVERIFY(!rig.game().clock().running());
+            QCOMPARE(rig.game().board().SelectedPiece, -1);
+            QVERIFY(!rig.game().HintsShown);
+            QVERIFY(!enabled(w, "mnuUndo") && !enabled(w, "mnuSave"));
+            QVERIFY(enabled(w, "mnuRestart"));
+            QCOMPARE(rig.game().board().piece(rig.game().board().pieceTotal()).Visible, !slider);
+            // The clock starts afresh with the next move.
+            rig.advance(5);
+            QCOMPARE(w.windowTitle(), fresh);
+        }
+    }
+
+    // A loaded game restarts from the arrangement it was loaded with; a restarted game that is
+    // finished is a result like any other, and the finish leaves nothing to restart.
+    void restartOfALoadedGameAndItsFinish()
+    {
+        ProgramRig rig({"Cat.jpg"});
+        rig.finishIntro();
+        GameWindow& w = rig.window();
+        w.action("mnuPuz")->trigger();
+        clickPiece(w, 1);
+        clickPiece(w, 2);
+        w.action("mnuSave")->trigger();
+        const std::vector<int> saved = cellsOfPieces(rig.game());
+        w.action("mnuPuz")->trigger();
+        w.action("mnuRestore")->trigger();
+        QCOMPARE(cellsOfPieces(rig.game()), saved);
+        QVERIFY(countsOf(w.windowTitle()).startsWith(QStringLiteral("Moves: 001")));
+        clickPiece(w, 3);
+        clickPiece(w, 4);
+
+        w.action("mnuRestart")->trigger();
+        QCOMPARE(cellsOfPieces(rig.game()), saved);
+        // As after New Game, the counts show again with the first move.
+        QVERIFY2(kShortCaption.match(w.windowTitle()).hasMatch(), qPrintable(w.windowTitle()));
+        QCOMPARE(rig.game().counters().moves(), std::int16_t(0));
+        QVERIFY(!rig.game().clock().running());
+
+        // Every piece swapped home, one swap a second.
+        const int n = rig.game().board().pieceTotal();
+        int moves = 0;
+        for (int cell = 1; cell <= n; ++cell) {
+            const std::vector<int> cells = cellsOfPieces(rig.game());
+            if (cells[std::size_t(cell - 1)] == cell)
+                continue;
+            const int occupant = int(std::find(cells.begin(), cells.end(), cell) - cells.begin()) + 1;
+            clickPiece(w, cell);
+            rig.advance(1);
+            clickPiece(w, occupant);
+            ++moves;
+        }
+        QCOMPARE(rig.game().GameState, State::Solved);
+        QVERIFY(!enabled(w, "mnuRestart"));
+        const std::vector<TimeResult> results = rig.game().bestTimes().listing("Cat.jpg");
+        QCOMPARE(results.size(), std::size_t(1));
+        QCOMPARE(int(results[0].Moves), moves);
+        QCOMPARE(int(results[0].Seconds), moves);
     }
 };
 
