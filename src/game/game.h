@@ -143,6 +143,9 @@ public:
     // Close request: asks the player; returns true when the program is to end.
     bool closeRequest();
     void mnuScreen_Click(int index);
+    // The window manager gave the window a new outer size (twips): the player dragged its border,
+    // maximised or restored it. The game area is laid out as a Screen Size choice lays it out.
+    void windowResized(double width, double height);
     // Window geometry changed by the player (moving the window).
     void windowMoved(double left, double top);
     // Setting the window's Width or Height to a new value raises a resize event
@@ -293,6 +296,9 @@ private:
     friend struct GameParts;
 
     void playMoveSound();
+    // Sets the window's width (and the auxiliary box when given), then its height with the layout
+    // requested: one layout of the game area for the new size, none when the size is unchanged.
+    void resizeWindow(double width, double height, std::optional<Single> picture1Height = {});
     // The intro's last step, when it falls due or when the player skips the intro.
     void endIntro();
     void slideIntoEmpty(int k);

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QWindowStateChangeEvent>
 #include <cmath>
 
@@ -44,6 +45,17 @@ int keyCode(const QKeyEvent* event)
     }
 }
 
+// The game area's size in pixels for a window of the given outer size in twips.
+QSize clientSize(double width, double height)
+{
+    return QSize(pixels(width - kFrameWidthTwips), pixels(height - kFrameHeightTwips))
+        .expandedTo(QSize(1, 1));
+}
+
+// A window manager sends a stream of sizes while the player drags a border; the game area is laid
+// out once the stream has paused this long.
+constexpr int kResizeSettleMs = 200;
+
 } // namespace
 
 GameWindow::GameWindow(ProgramState& program, PictureList& pictures, GameServices services,
@@ -71,6 +83,9 @@ GameWindow::GameWindow(ProgramState& program, PictureList& pictures, GameService
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &GameWindow::tick);
+    settleTimer_.setSingleShot(true);
+    settleTimer_.setInterval(kResizeSettleMs);
+    connect(&settleTimer_, &QTimer::timeout, this, &GameWindow::resizeSettled);
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
@@ -103,6 +118,9 @@ void GameWindow::openWindow(const std::function<void()>& opener)
         opener();
 }
 
+// The window's outer size in twips includes the nominal frame; the game area widget gets the rest.
+// The window manager may resize the window too, down to the smallest size the - key reaches (or
+// the size the game set, when that is smaller); a size the game sets ends a maximised state.
 void GameWindow::applyGeometry()
 {
     const std::array<double, 4> geometry{game_.Left, game_.Top, game_.Width, game_.Height};
@@ -110,14 +128,48 @@ void GameWindow::applyGeometry()
         return;
     appliedGeometry_ = geometry;
     applyingGeometry_ = true;
-    // The window's outer size includes the nominal frame; the game area widget gets the rest.
-    const QSize client(pixels(game_.Width - kFrameWidthTwips), pixels(game_.Height - kFrameHeightTwips));
-    board_->setFixedSize(client.expandedTo(QSize(1, 1)));
+    const QSize client = clientSize(game_.Width, game_.Height);
     // Pictures are decoded as large as the game area shows them.
-    clip_.setShownArea(board_->size() * qGuiApp->devicePixelRatio());
-    setFixedSize(board_->width(), board_->height() + menuBar()->sizeHint().height());
+    clip_.setShownArea(client * qGuiApp->devicePixelRatio());
+    const QSize smallest = clientSize(kSmallestWindowHeight * game_.program.WindowAspect,
+                                      kSmallestWindowHeight);
+    board_->setMinimumSize(smallest.boundedTo(client));
+    if (board_->size() != client || !isVisible()) {
+        if (isMaximized() || isFullScreen())
+            showNormal();
+        resize(client.width(), client.height() + menuBar()->sizeHint().height());
+        board_->resize(client);
+    }
     move(pixels(game_.Left), pixels(game_.Top));
     applyingGeometry_ = false;
+}
+
+void GameWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (!applyingGeometry_)
+        settleTimer_.start();
+}
+
+// A size the game itself set needs no new layout; minimising lays nothing out.
+void GameWindow::resizeSettled()
+{
+    if (isMinimized() || !isVisible())
+        return;
+    const QSize client = board_->size();
+    if (client == clientSize(game_.Width, game_.Height))
+        return;
+    double width = toTwips(client.width()) + kFrameWidthTwips;
+    double height = toTwips(client.height()) + kFrameHeightTwips;
+    if (!isMaximized() && !isFullScreen() && sizeBeforeMaximised_) {
+        const auto [earlierWidth, earlierHeight] = *sizeBeforeMaximised_;
+        sizeBeforeMaximised_.reset();
+        if (client == clientSize(earlierWidth, earlierHeight)) {
+            width = earlierWidth;
+            height = earlierHeight;
+        }
+    }
+    runGame([this, width, height] { game_.windowResized(width, height); });
 }
 
 void GameWindow::refresh()
@@ -210,8 +262,13 @@ void GameWindow::changeEvent(QEvent* event)
         } else if (!rulesBoxOpen_) {
             runGame([this] { game_.lostFocus(); });
         }
-    } else if (event->type() == QEvent::WindowStateChange && isMinimized()) {
-        runGame([this] { game_.Form_Resize(true); });
+    } else if (event->type() == QEvent::WindowStateChange) {
+        if (isMinimized())
+            runGame([this] { game_.Form_Resize(true); });
+        const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+        const Qt::WindowStates large = Qt::WindowMaximized | Qt::WindowFullScreen;
+        if ((windowState() & large) && !(change->oldState() & large))
+            sizeBeforeMaximised_ = std::pair(game_.Width, game_.Height);
     }
     QMainWindow::changeEvent(event);
 }

@@ -7,6 +7,8 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
+#include <utility>
 
 #include "game/game.h"
 
@@ -56,6 +58,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -76,6 +79,8 @@ private:
     void dropPictureActions();
     void syncMenus();
     void applyGeometry();
+    // The window manager's resizes have stopped: the game area is laid out for the size reached.
+    void resizeSettled();
     void schedule();
     // The player ended the intro with a click or a key.
     void skipIntro();
@@ -87,6 +92,11 @@ private:
     QtPictureClip& clip_;
     BoardWidget* board_ = nullptr;
     QTimer timer_;
+    // Waits for the window manager's resizes to stop before the game area is laid out again.
+    QTimer settleTimer_;
+    // The game's window size (twips) before the window was maximised or made full screen, which
+    // restoring brings back exactly rather than as whole pixels.
+    std::optional<std::pair<double, double>> sizeBeforeMaximised_;
     // Each action bound to its menu item; `translated` for the game's own captions, not for the
     // picture in play and the sizes, which are shown as they stand.
     struct BoundItem {

@@ -1,10 +1,12 @@
-// Desktop habits of the game window: a click or a key skips the intro, and File > Restart replays
-// the deal.
+// Desktop habits of the game window: a click or a key skips the intro, the window manager's
+// resizes lay the game area out, and File > Restart replays the deal.
 #include <QAction>
 #include <QApplication>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QtTest>
 
+#include "game/board_widget.h"
 #include "game/game_window.h"
 #include "window/window_fixture.h"
 
@@ -116,6 +118,80 @@ private slots:
             QTest::keyClick(&w, Qt::Key_Plus);
             QCOMPARE(rig.game().Height, 6750.0 + 10);
         }
+    }
+
+    // A resize by the window manager is laid out once it settles, as a Screen Size choice lays
+    // the game area out: every piece keeps its cell, the selection and the board frame go, the
+    // counts stay, the Size menu stays as it is, and the new size is what "init.txt" keeps.
+    // Maximising and restoring do the same; the window cannot be made smaller than the - key
+    // makes it.
+    void windowManagerResizesLayTheGameAreaOut()
+    {
+        ProgramRig rig({"Cat.jpg"});
+        rig.finishIntro();
+        GameWindow& w = rig.window();
+        Game& g = rig.game();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.action("mnuPuz")->trigger();
+        clickPiece(w, 1);
+        clickPiece(w, 2);
+        clickPiece(w, 3);
+        QCOMPARE(g.board().SelectedPiece, 3);
+        const std::vector<int> cells = cellsOfPieces(g);
+        const QString counts = countsOf(w.windowTitle());
+        QAction* firstSize = w.action(QStringLiteral("mnuSize(0)"));
+        const QSize before = w.size();
+
+        // Maximised and restored: the earlier size comes back, and every piece is in its cell.
+        const double width = g.Width, height = g.Height;
+        w.showMaximized();
+        QTRY_VERIFY(g.Width > width + 1500 && g.Height > height + 1000);
+        QCOMPARE(cellsOfPieces(g), cells);
+        QCOMPARE(g.board().SelectedPiece, -1);
+        w.showNormal();
+        QTRY_COMPARE(g.Width, width);
+        QCOMPARE(g.Height, height);
+        QCOMPARE(cellsOfPieces(g), cells);
+        QCOMPARE(countsOf(w.windowTitle()), counts);
+
+        // Intermediate sizes lay nothing out; the last one does, once.
+        clickPiece(w, 3);
+        QCOMPARE(g.board().SelectedPiece, 3);
+        w.resize(before + QSize(37, 23));
+        QCoreApplication::processEvents();
+        w.resize(before + QSize(201, 99));
+        QCoreApplication::processEvents();
+        QCOMPARE(g.Width, width);
+        QTRY_COMPARE(g.Width, toTwips(w.board()->width()) + kFrameWidthTwips);
+        QCOMPARE(w.size(), before + QSize(201, 99));
+        QCOMPARE(g.Height, toTwips(w.board()->height()) + kFrameHeightTwips);
+        QCOMPARE(g.Picture2.Width, Single(g.Width - 150));
+        QCOMPARE(g.Picture2.Height, Single(g.Height - 600));
+        QCOMPARE(cellsOfPieces(g), cells);
+        QCOMPARE(g.board().SelectedPiece, -1);
+        QVERIFY(!g.board().Shape7.Visible);
+        QCOMPARE(countsOf(w.windowTitle()), counts);
+        QCOMPARE(w.action(QStringLiteral("mnuSize(0)")), firstSize);
+        QVERIFY(rig.program->Save_Info());
+        const QStringList fields =
+            QString::fromStdString(rig.folder.read("init.txt")).split(QLatin1Char(','));
+        QCOMPARE(fields.value(1).toDouble(), g.Width);
+        QCOMPARE(fields.value(2).toDouble(), g.Height);
+
+        // The smallest window is the one the - key reaches.
+        w.resize(100, 100);
+        QTRY_VERIFY(g.Height < 6750);
+        QVERIFY(g.Height >= kSmallestWindowHeight);
+        QVERIFY(g.Height < kSmallestWindowHeight + 15);
+        QVERIFY(g.Width >= 9000);
+        QCOMPARE(cellsOfPieces(g), cells);
+
+        // The deal moved with the pieces: Restart finds every piece's first cell.
+        std::vector<int> deal = cellsOfPieces(g);
+        std::swap(deal[0], deal[1]);
+        w.action("mnuRestart")->trigger();
+        QCOMPARE(cellsOfPieces(g), deal);
     }
 
     // Restart (Ctrl+R) deals the same arrangement again in either mode, with the counters, the
