@@ -864,6 +864,10 @@ Se guardan los diez mejores resultados de cada imagen, tamaño y modo; un nuevo 
         <source>Rest&amp;art</source>
         <translation>R&amp;einiciar</translation>
     </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>A&amp;tajos de teclado</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1151,6 +1155,221 @@ Se guardan los diez mejores resultados de cada imagen, tamaño y modo; un nuevo 
         <source>Size : %1x%2</source>
         <extracomment>%1 and %2 are the width and height in twips.</extracomment>
         <translation>Tamaño: %1x%2</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>Quiltra - Keyboard Shortcuts</source>
+        <translation>Quiltra - Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Qué hace</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Game window</source>
+        <translation>Ventana de juego</translation>
+    </message>
+    <message>
+        <source>F5 / F6</source>
+        <translation>F5 / F6</translation>
+    </message>
+    <message>
+        <source>a new Puzzle / Slider game (File › New Game)</source>
+        <translation>una nueva partida de puzle / deslizante (Archivo › Nueva partida)</translation>
+    </message>
+    <message>
+        <source>F7 / F8</source>
+        <translation>F7 / F8</translation>
+    </message>
+    <message>
+        <source>load / save the game (File › Load, File › Save)</source>
+        <translation>cargar / guardar la partida (Archivo › Cargar, Archivo › Guardar)</translation>
+    </message>
+    <message>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <source>File › Open: the Open Picture window</source>
+        <translation>Archivo › Abrir: la ventana Abrir imagen</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>File › Restart: the same deal again, from its first arrangement</source>
+        <translation>Archivo › Reiniciar: la misma partida otra vez, desde su disposición inicial</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>File › Undo: takes back the last swap, slide or piece placed by Hint, back to the deal</source>
+        <translation>Archivo › Deshacer: deshace el último intercambio, deslizamiento o pieza colocada por Pista, hasta el reparto</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z, Ctrl+Y</source>
+        <translation>Ctrl+Mayús+Z, Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>File › Redo: makes an undone move again</source>
+        <translation>Archivo › Rehacer: vuelve a hacer un movimiento deshecho</translation>
+    </message>
+    <message>
+        <source>Ctrl+X</source>
+        <translation>Ctrl+X</translation>
+    </message>
+    <message>
+        <source>quit (File › Exit)</source>
+        <translation>salir (Archivo › Salir)</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>switch between the puzzle and the whole picture (View)</source>
+        <translation>cambiar entre el puzle y la imagen entera (Ver)</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Help › Contents (the clock pauses)</source>
+        <translation>Ayuda › Contenido (el reloj se detiene)</translation>
+    </message>
+    <message>
+        <source>Ctrl+?</source>
+        <translation>Ctrl+?</translation>
+    </message>
+    <message>
+        <source>Help › Keyboard Shortcuts: this list of keys</source>
+        <translation>Ayuda › Atajos de teclado: esta lista de teclas</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Help › Hint</source>
+        <translation>Ayuda › Pista</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>pause the clock; P again, an arrow, Space, Return or a letter resumes it (a menu key such as F4 does not, nor + or −)</source>
+        <translation>pausar el reloj; P otra vez, una flecha, Espacio, Intro o una letra lo reanuda (una tecla de menú como F4 no, ni + o −)</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Flechas</translation>
+    </message>
+    <message>
+        <source>Puzzle: move the keyboard cursor, a dashed black and white frame; the first arrow shows it</source>
+        <translation>Puzle: mover el cursor del teclado, un marco discontinuo en blanco y negro; la primera flecha lo muestra</translation>
+    </message>
+    <message>
+        <source>Slider: slide the neighbour of the empty cell into it (Left moves the piece right of the empty cell leftwards)</source>
+        <translation>Deslizante: deslizar la vecina de la casilla vacía a ella (Izquierda mueve hacia la izquierda la pieza a la derecha de la casilla vacía)</translation>
+    </message>
+    <message>
+        <source>Space, Return</source>
+        <translation>Espacio, Intro</translation>
+    </message>
+    <message>
+        <source>act as a click on the piece under the cursor (in Slider mode too)</source>
+        <translation>actúan como un clic en la pieza bajo el cursor (también en el deslizante)</translation>
+    </message>
+    <message>
+        <source>+ or =, − (hold)</source>
+        <translation>+ o =, − (mantener)</translation>
+    </message>
+    <message>
+        <source>make the window larger / smaller; the longer the key is held, the larger the step, taken when it is released</source>
+        <translation>agrandar / reducir la ventana; cuanto más se mantiene la tecla, mayor es el paso, que se aplica al soltarla</translation>
+    </message>
+    <message>
+        <source>Click, any key</source>
+        <translation>Clic, cualquier tecla</translation>
+    </message>
+    <message>
+        <source>during the intro: skip it</source>
+        <translation>durante la introducción: saltarla</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Page Up / Page Down, ↑ / ↓, Home / End, wheel</source>
+        <translation>Re Pág / Av Pág, ↑ / ↓, Inicio / Fin, rueda</translation>
+    </message>
+    <message>
+        <source>scroll the help text</source>
+        <translation>desplazar el texto de la ayuda</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>close the window, as Exit does</source>
+        <translation>cerrar la ventana, como Salir</translation>
+    </message>
+    <message>
+        <source>Picture Viewer</source>
+        <translation>Visor de imágenes</translation>
+    </message>
+    <message>
+        <source>F5 / F6 / F7</source>
+        <translation>F5 / F6 / F7</translation>
+    </message>
+    <message>
+        <source>Original Size / Fit to screen / the Zoom panel</source>
+        <translation>Tamaño original / Ajustar a la pantalla / el panel Zoom</translation>
+    </message>
+    <message>
+        <source>zoom in / out, step by step while the key is held</source>
+        <translation>acercar / alejar, paso a paso mientras se mantiene la tecla</translation>
+    </message>
+    <message>
+        <source>Wheel, Shift+wheel</source>
+        <translation>Rueda, Mayús+rueda</translation>
+    </message>
+    <message>
+        <source>scroll a picture larger than the window up and down, sideways</source>
+        <translation>desplazar una imagen mayor que la ventana arriba y abajo, de lado</translation>
+    </message>
+    <message>
+        <source>Ctrl+wheel</source>
+        <translation>Ctrl+rueda</translation>
+    </message>
+    <message>
+        <source>zoom one step for each notch of the wheel</source>
+        <translation>un paso de zoom por cada muesca de la rueda</translation>
+    </message>
+    <message>
+        <source>About, Open Picture, Picture List Editor, Best Times, Keyboard Shortcuts</source>
+        <translation>Acerca de, Abrir imagen, Editor de la lista de imágenes, Mejores tiempos, Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>close the window, as its Okay, Cancel or Close does</source>
+        <translation>cerrar la ventana, como Aceptar, Cancelar o Cerrar</translation>
     </message>
 </context>
 <context>

@@ -90,7 +90,9 @@ struct GameMenus {
         mnuContents{QUILTRA_TRANSLATABLE("Menu", "&Contents")},
         mnuHint{QUILTRA_TRANSLATABLE("Menu", "&Hint"), false},
         mnuPz{QUILTRA_TRANSLATABLE("Menu", "&Puzzle")},
-        mnuSldr{QUILTRA_TRANSLATABLE("Menu", "&Slidder")};
+        mnuSldr{QUILTRA_TRANSLATABLE("Menu", "&Slidder")},
+        // The window that lists the keys of every window.
+        mnuKeys{QUILTRA_TRANSLATABLE("Menu", "&Keyboard Shortcuts")};
 
     // The Picture menu: exactly one item per list entry, in the list's order.
     const std::vector<MenuItem>& mnuPict() const { return pictures_; }

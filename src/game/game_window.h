@@ -43,6 +43,7 @@ public:
     std::function<void()> onPictureViewer;   // View > Picture Viewer
     std::function<void()> onContents;        // Help > Contents
     std::function<void()> onAbout;           // Help > About
+    std::function<void()> onShortcuts;       // Help > Keyboard Shortcuts
     std::function<void(const QString&)> onDropPicture; // a picture file dropped on the window
     std::function<void()> onIntroEnded;      // once, when the intro has loaded the first picture
     std::function<bool()> onSaveInfo;   // writes "init.txt"; false when it could not

@@ -125,6 +125,10 @@ void GameWindow::buildMenus()
     help->addSeparator();
     addItem(help, g.menus().mnuPz, "mnuPz", {}, [this] { showRules(&Game::mnuPz_Click); });
     addItem(help, g.menus().mnuSldr, "mnuSldr", {}, [this] { showRules(&Game::mnuSldr_Click); });
+    help->addSeparator();
+    // Ctrl+? is typed as Ctrl+Shift+/ on most layouts; the shortcut matches either way.
+    addItem(help, g.menus().mnuKeys, "mnuKeys", QKeySequence(Qt::CTRL | Qt::Key_Question),
+            [this] { openWindow(onShortcuts); });
 }
 
 // The Best Times window is modal: the results it shows cannot change while it is open.

@@ -1,13 +1,17 @@
 // Desktop habits of the game window: a click or a key skips the intro, the window manager's
-// resizes lay the game area out, and File > Restart replays the deal.
+// resizes lay the game area out, File > Restart replays the deal, and the Keyboard Shortcuts
+// window lists the keys.
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QFile>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QtTest>
 
 #include "game/board_widget.h"
 #include "game/game_window.h"
+#include "help/shortcuts_window.h"
 #include "window/window_fixture.h"
 
 using namespace quiltra;
@@ -47,6 +51,43 @@ void clickPiece(GameWindow& w, int k)
 
 // The title from the moves on: the counters and the time.
 QString countsOf(const QString& title) { return title.mid(title.indexOf(QStringLiteral("Moves:"))); }
+
+// The README's table of keys as (window, keys, what they do), its bold marks left out.
+std::vector<QStringList> readmeKeys()
+{
+    QFile file(QStringLiteral(QUILTRA_SOURCE_FOLDER "/README.md"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    std::vector<QStringList> rows;
+    qsizetype at = lines.indexOf(QStringLiteral("### Keys"));
+    while (at >= 0 && ++at < lines.size() && !lines[at].startsWith(QStringLiteral("#"))) {
+        if (!lines[at].startsWith(QStringLiteral("| ")))
+            continue;
+        QStringList cells = lines[at].mid(2, lines[at].size() - 4).split(QStringLiteral(" | "));
+        for (QString& cell : cells)
+            cell = cell.remove(QStringLiteral("**")).trimmed();
+        if (cells.size() == 3 && cells[0] != QStringLiteral("Key") && !cells[0].startsWith(u'-'))
+            rows.push_back({cells[1], cells[0], cells[2]});
+    }
+    return rows;
+}
+
+// The Keyboard Shortcuts window's list as (window, keys, what they do): a row across both
+// columns names the window of the rows below it.
+std::vector<QStringList> shownKeys(const ShortcutsWindow& window)
+{
+    std::vector<QStringList> rows;
+    const QTableWidget* list = window.list();
+    QString heading;
+    for (int r = 0; r < list->rowCount(); ++r) {
+        if (list->columnSpan(r, 0) == 2)
+            heading = list->item(r, 0)->text();
+        else
+            rows.push_back({heading, list->item(r, 0)->text().trimmed(), list->item(r, 1)->text()});
+    }
+    return rows;
+}
 
 // The short caption of a picture in play, before a game starts.
 const QRegularExpression kShortCaption(
@@ -286,6 +327,27 @@ private slots:
         QCOMPARE(results.size(), std::size_t(1));
         QCOMPARE(int(results[0].Moves), moves);
         QCOMPARE(int(results[0].Seconds), moves);
+    }
+
+    // Help > Keyboard Shortcuts (Ctrl+?) lists, window by window, exactly the keys of the README's
+    // table, in its order; Escape closes the window.
+    void theShortcutsWindowListsTheReadmeKeys()
+    {
+        ProgramRig rig({"Cat.jpg"});
+        rig.finishIntro();
+        GameWindow& w = rig.window();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(&w, Qt::Key_Question, Qt::ControlModifier);
+        QPointer<ShortcutsWindow> window = ShortcutsWindow::current();
+        QVERIFY(window && window->isVisible());
+
+        const std::vector<QStringList> readme = readmeKeys();
+        QVERIFY(readme.size() > 20);
+        QCOMPARE(shownKeys(*window), readme);
+
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_VERIFY(!window);
     }
 };
 
