@@ -637,17 +637,17 @@ Hilfe im Bildbetrachter öffnet dieses Dokument an dieser Stelle.</translation>
         <translation>RÜCKGÄNGIG, TASTEN, BESTZEITEN</translation>
     </message>
     <message>
-        <source>Undo (Ctrl+Z) in the File menu takes back the last swap, slide or piece placed by Hint, back to the deal; Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again. A new game, size or picture, Load and the finish start afresh.
+        <source>PNG, WebP and TIFF pictures play too. A click or any key skips the intro; the window can be resized and maximised, and + and = both enlarge it.
 
-In Puzzle mode the arrow keys move a dashed cursor from cell to cell, and Space or Return clicks the piece under it; in Slider mode the arrows slide, and Space or Return click under the cursor.
+Undo (Ctrl+Z) in the File menu takes back the last swap, slide or Hint placement; Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again; Restart (Ctrl+R) deals the same game again. In Puzzle mode the arrows move a dashed cursor and Space or Return clicks under it.
 
-The ten best results of each picture, size and mode are kept; a new best is shown over the whole picture. Best Times in the File menu lists them.</source>
+A menu key such as F4 does not resume a paused clock. Keyboard Shortcuts (Ctrl+?) in the Help menu lists every key; Best Times in the File menu, the ten best results.</source>
         <extracomment>A box of fixed height: keep about the English length, and the blank lines.</extracomment>
-        <translation>Rückgängig (Strg+Z) im Menü Datei nimmt den letzten Zug zurück (Tausch, Schieben oder per Tipp gesetztes Teil), bis zur Ausgangslage; Wiederholen (Strg+Umschalt+Z oder Strg+Y) führt ihn erneut aus. Neues Spiel, neue Größe, neues Bild, Laden und das Lösen beginnen von vorn.
+        <translation>PNG-, WebP- und TIFF-Bilder sind spielbar. Klick oder Taste überspringt das Intro; das Fenster lässt sich vergrößern und maximieren, + und = vergrößern es.
 
-Beim Tauschpuzzle bewegen die Pfeiltasten einen gestrichelten Cursor, und Leertaste oder Eingabe klicken auf das Teil darunter; beim Schiebepuzzle schieben die Pfeile, und Leertaste oder Eingabe klicken unter dem Cursor.
+Rückgängig (Strg+Z) im Menü Datei nimmt den letzten Zug zurück, Wiederholen (Strg+Umschalt+Z, Strg+Y) macht ihn erneut; Neustart (Strg+R) beginnt das Spiel von vorn. Im Tauschpuzzle bewegen Pfeile einen Cursor, Leer- oder Eingabetaste klickt.
 
-Die zehn besten Ergebnisse je Bild, Größe und Modus werden aufbewahrt; eine neue Bestzeit erscheint über dem Bild. Bestzeiten im Menü Datei listet sie auf.</translation>
+Menütasten wie F4 lassen eine angehaltene Uhr nicht weiterlaufen. Tastenkürzel (Strg+?) im Menü Hilfe zeigt alle Tasten, Bestzeiten im Menü Datei die besten Ergebnisse.</translation>
     </message>
 </context>
 <context>

@@ -637,17 +637,17 @@ Ayuda, en el visor, abre este documento en esta sección.</translation>
         <translation>DESHACER, TECLAS Y RÉCORDS</translation>
     </message>
     <message>
-        <source>Undo (Ctrl+Z) in the File menu takes back the last swap, slide or piece placed by Hint, back to the deal; Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again. A new game, size or picture, Load and the finish start afresh.
+        <source>PNG, WebP and TIFF pictures play too. A click or any key skips the intro; the window can be resized and maximised, and + and = both enlarge it.
 
-In Puzzle mode the arrow keys move a dashed cursor from cell to cell, and Space or Return clicks the piece under it; in Slider mode the arrows slide, and Space or Return click under the cursor.
+Undo (Ctrl+Z) in the File menu takes back the last swap, slide or Hint placement; Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again; Restart (Ctrl+R) deals the same game again. In Puzzle mode the arrows move a dashed cursor and Space or Return clicks under it.
 
-The ten best results of each picture, size and mode are kept; a new best is shown over the whole picture. Best Times in the File menu lists them.</source>
+A menu key such as F4 does not resume a paused clock. Keyboard Shortcuts (Ctrl+?) in the Help menu lists every key; Best Times in the File menu, the ten best results.</source>
         <extracomment>A box of fixed height: keep about the English length, and the blank lines.</extracomment>
-        <translation>Deshacer (Ctrl+Z), en el menú Archivo, anula el último intercambio, deslizamiento o pieza colocada por Pista, hasta el reparto; Rehacer (Ctrl+Shift+Z o Ctrl+Y) lo repite. Una partida, tamaño o imagen nuevos, Cargar y el final empiezan de cero.
+        <translation>También se juega con imágenes PNG, WebP y TIFF. Un clic o una tecla salta la introducción; la ventana se puede redimensionar y maximizar, y + o = la agrandan.
 
-En el modo Puzle las flechas mueven un cursor discontinuo de casilla en casilla, y Espacio o Intro hace clic en la pieza de debajo; en el modo Deslizante las flechas deslizan, y Espacio o Intro hacen clic bajo el cursor.
+Deshacer (Ctrl+Z), menú Archivo, deshace el último movimiento; Rehacer (Ctrl+Mayús+Z, Ctrl+Y) lo rehace; Reiniciar (Ctrl+R) repite la misma partida. En el modo puzle las flechas mueven un cursor, y Espacio o Intro hacen clic.
 
-Se guardan los diez mejores resultados de cada imagen, tamaño y modo; un nuevo récord se muestra sobre la imagen entera. Mejores tiempos, en el menú Archivo, los muestra.</translation>
+F4 y las demás teclas de menú no reanudan un reloj en pausa. Atajos de teclado (Ctrl+?), menú Ayuda, lista las teclas; Mejores tiempos, menú Archivo, los mejores resultados.</translation>
     </message>
 </context>
 <context>

@@ -637,17 +637,17 @@ Aide, dans la visionneuse, ouvre ce document à cette section.</translation>
         <translation>ANNULER, TOUCHES ET RECORDS</translation>
     </message>
     <message>
-        <source>Undo (Ctrl+Z) in the File menu takes back the last swap, slide or piece placed by Hint, back to the deal; Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again. A new game, size or picture, Load and the finish start afresh.
+        <source>PNG, WebP and TIFF pictures play too. A click or any key skips the intro; the window can be resized and maximised, and + and = both enlarge it.
 
-In Puzzle mode the arrow keys move a dashed cursor from cell to cell, and Space or Return clicks the piece under it; in Slider mode the arrows slide, and Space or Return click under the cursor.
+Undo (Ctrl+Z) in the File menu takes back the last swap, slide or Hint placement; Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again; Restart (Ctrl+R) deals the same game again. In Puzzle mode the arrows move a dashed cursor and Space or Return clicks under it.
 
-The ten best results of each picture, size and mode are kept; a new best is shown over the whole picture. Best Times in the File menu lists them.</source>
+A menu key such as F4 does not resume a paused clock. Keyboard Shortcuts (Ctrl+?) in the Help menu lists every key; Best Times in the File menu, the ten best results.</source>
         <extracomment>A box of fixed height: keep about the English length, and the blank lines.</extracomment>
-        <translation>Annuler (Ctrl+Z) du menu Fichier reprend le dernier échange, glissement ou pièce placée par Indice, jusqu&apos;à la distribution ; Rétablir (Ctrl+Maj+Z ou Ctrl+Y) le refait. Nouvelle partie, taille ou image, Charger et la fin repartent de zéro.
+        <translation>Les images PNG, WebP et TIFF se jouent aussi. Un clic ou une touche passe l&apos;introduction ; la fenêtre se redimensionne et s&apos;agrandit, + et = l&apos;agrandissent.
 
-En mode Puzzle, les flèches déplacent un curseur pointillé de case en case, et Espace ou Entrée clique sur la pièce dessous ; en mode Taquin, les flèches font glisser, et Espace ou Entrée clique sous le curseur.
+Annuler (Ctrl+Z), menu Fichier, reprend le dernier coup ; Rétablir (Ctrl+Maj+Z, Ctrl+Y) le refait ; Recommencer la partie (Ctrl+R) rejoue la même donne. Au puzzle, les flèches déplacent un curseur, Espace ou Entrée clique.
 
-Les dix meilleurs résultats par image, taille et mode sont gardés ; un nouveau record s&apos;affiche sur l&apos;image entière. Meilleurs temps (menu Fichier) les affiche.</translation>
+F4 et les autres touches de menu ne relancent pas le chronomètre. Raccourcis clavier (Ctrl+?), menu Aide, liste les touches ; Meilleurs temps, menu Fichier, les meilleurs résultats.</translation>
     </message>
 </context>
 <context>
