@@ -153,6 +153,8 @@ void Game::mnuRestore_Click()
         board_.piece(k).Left = board_.HomeLeft[cell];
         board_.piece(k).Top = board_.HomeTop[cell];
     }
+    // Restart returns to the arrangement the game was loaded with.
+    rememberDeal();
     program.PlayMode = saved.PlayMode;
     counters_.restore(saved.MoveCount, saved.HintCount);
     HintsShown = false;

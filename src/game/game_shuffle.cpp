@@ -21,8 +21,10 @@ void Game::StartNewGame()
         ShufflePuzzle();
     else
         ShuffleSlider();
-    if (!introRunning)
+    if (!introRunning) {
+        rememberDeal();
         RefreshStatus();
+    }
 }
 
 // Deals piece i = 1..n to a random free home cell: b = int(u x n) + 1, drawn again while b is

@@ -62,6 +62,8 @@ void Game::returnTo(const PlaySnapshot& snapshot)
 void Game::forgetGame()
 {
     history_.clear();
+    deal_.reset();
+    menus_.mnuRestart.Enabled = false;
     showHistory(menus_, history_);
     cursor_.hide();
     banner_.clear();
@@ -77,13 +79,50 @@ void Game::relocateHistory(const std::vector<Single>& oldLeft, const std::vector
     for (std::size_t j = 1; j < cells; ++j)
         places.emplace(std::pair(oldLeft[j], oldTop[j]),
                        PiecePlace{board_.HomeLeft[j], board_.HomeTop[j]});
-    history_.relocate([&places](PiecePlace p) -> std::optional<PiecePlace> {
+    const auto to = [&places](PiecePlace p) -> std::optional<PiecePlace> {
         const auto it = places.find(std::pair(p.Left, p.Top));
         if (it == places.end())
             return std::nullopt;
         return it->second;
-    });
+    };
+    history_.relocate(to);
     showHistory(menus_, history_);
+    // The deal follows the pieces too; a deal with a place the new layout does not know could
+    // not be played again, so Restart goes off.
+    if (deal_)
+        for (PiecePlace& place : deal_->Places) {
+            const std::optional<PiecePlace> moved = to(place);
+            if (!moved) {
+                deal_.reset();
+                menus_.mnuRestart.Enabled = false;
+                break;
+            }
+            place = *moved;
+        }
+}
+
+void Game::rememberDeal()
+{
+    deal_ = takeSnapshot(board_, Counters{});
+    menus_.mnuRestart.Enabled = true;
+}
+
+// As New Game does, without a new shuffle: the marks, the selection, the counters, the history and
+// the clock go, then the deal is put back and the puzzle shown. The title is New Game's too: the
+// counts and the time show again with the first move.
+void Game::mnuRestart_Click()
+{
+    if (GameState != State::Playing || sliderShuffling || !deal_)
+        return;
+    const PlaySnapshot deal = *deal_;
+    ResetBoard();
+    applySnapshot(deal, board_, counters_);
+    rememberDeal();
+    RefreshStatus();
+    showPuzzle(*this);
+    menus_.offerOriginalView();
+    menus_.mnuHint.Enabled = true;
+    GameState = State::Playing;
 }
 
 } // namespace quiltra
