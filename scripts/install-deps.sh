@@ -8,7 +8,7 @@ packages=(
   libgl-dev libxkbcommon-dev
   libpulse-dev libasound2-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils imagemagick
+  xvfb xdotool x11-utils imagemagick metacity
   pulseaudio pulseaudio-utils sox
   libjpeg-turbo-progs
   fonts-dejavu-core

@@ -637,17 +637,17 @@ Hilfe im Bildbetrachter öffnet dieses Dokument an dieser Stelle.</translation>
         <translation>RÜCKGÄNGIG, TASTEN, BESTZEITEN</translation>
     </message>
     <message>
-        <source>Undo (Ctrl+Z) in the File menu takes back the last swap, slide or piece placed by Hint, back to the deal; Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again. A new game, size or picture, Load and the finish start afresh.
+        <source>PNG, WebP and TIFF pictures play too. A click or any key skips the intro; the window can be resized and maximised, and + and = both enlarge it.
 
-In Puzzle mode the arrow keys move a dashed cursor from cell to cell, and Space or Return clicks the piece under it; in Slider mode the arrows slide, and Space or Return click under the cursor.
+Undo (Ctrl+Z) in the File menu takes back the last swap, slide or Hint placement; Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again; Restart (Ctrl+R) deals the same game again. In Puzzle mode the arrows move a dashed cursor and Space or Return clicks under it.
 
-The ten best results of each picture, size and mode are kept; a new best is shown over the whole picture. Best Times in the File menu lists them.</source>
+A menu key such as F4 does not resume a paused clock. Keyboard Shortcuts (Ctrl+?) in the Help menu lists every key; Best Times in the File menu, the ten best results.</source>
         <extracomment>A box of fixed height: keep about the English length, and the blank lines.</extracomment>
-        <translation>Rückgängig (Strg+Z) im Menü Datei nimmt den letzten Zug zurück (Tausch, Schieben oder per Tipp gesetztes Teil), bis zur Ausgangslage; Wiederholen (Strg+Umschalt+Z oder Strg+Y) führt ihn erneut aus. Neues Spiel, neue Größe, neues Bild, Laden und das Lösen beginnen von vorn.
+        <translation>PNG-, WebP- und TIFF-Bilder sind spielbar. Klick oder Taste überspringt das Intro; das Fenster lässt sich vergrößern und maximieren, + und = vergrößern es.
 
-Beim Tauschpuzzle bewegen die Pfeiltasten einen gestrichelten Cursor, und Leertaste oder Eingabe klicken auf das Teil darunter; beim Schiebepuzzle schieben die Pfeile, und Leertaste oder Eingabe klicken unter dem Cursor.
+Rückgängig (Strg+Z) im Menü Datei nimmt den letzten Zug zurück, Wiederholen (Strg+Umschalt+Z, Strg+Y) macht ihn erneut; Neustart (Strg+R) beginnt das Spiel von vorn. Im Tauschpuzzle bewegen Pfeile einen Cursor, Leer- oder Eingabetaste klickt.
 
-Die zehn besten Ergebnisse je Bild, Größe und Modus werden aufbewahrt; eine neue Bestzeit erscheint über dem Bild. Bestzeiten im Menü Datei listet sie auf.</translation>
+Menütasten wie F4 lassen eine angehaltene Uhr nicht weiterlaufen. Tastenkürzel (Strg+?) im Menü Hilfe zeigt alle Tasten, Bestzeiten im Menü Datei die besten Ergebnisse.</translation>
     </message>
 </context>
 <context>
@@ -859,6 +859,14 @@ Die zehn besten Ergebnisse je Bild, Größe und Modus werden aufbewahrt; eine ne
         <source>Original</source>
         <extracomment>The View command names the view it switches to: the original picture.</extracomment>
         <translation>Original</translation>
+    </message>
+    <message>
+        <source>Rest&amp;art</source>
+        <translation>Ne&amp;ustart</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>Tasten&amp;kürzel</translation>
     </message>
 </context>
 <context>
@@ -1147,6 +1155,221 @@ Die zehn besten Ergebnisse je Bild, Größe und Modus werden aufbewahrt; eine ne
         <source>Size : %1x%2</source>
         <extracomment>%1 and %2 are the width and height in twips.</extracomment>
         <translation>Größe : %1x%2</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>Quiltra - Keyboard Shortcuts</source>
+        <translation>Quiltra - Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Wirkung</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Game window</source>
+        <translation>Spielfenster</translation>
+    </message>
+    <message>
+        <source>F5 / F6</source>
+        <translation>F5 / F6</translation>
+    </message>
+    <message>
+        <source>a new Puzzle / Slider game (File › New Game)</source>
+        <translation>ein neues Tauschpuzzle / Schiebepuzzle (Datei › Neues Spiel)</translation>
+    </message>
+    <message>
+        <source>F7 / F8</source>
+        <translation>F7 / F8</translation>
+    </message>
+    <message>
+        <source>load / save the game (File › Load, File › Save)</source>
+        <translation>das Spiel laden / speichern (Datei › Laden, Datei › Speichern)</translation>
+    </message>
+    <message>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <source>File › Open: the Open Picture window</source>
+        <translation>Datei › Öffnen: das Fenster „Bild öffnen“</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Strg+R</translation>
+    </message>
+    <message>
+        <source>File › Restart: the same deal again, from its first arrangement</source>
+        <translation>Datei › Neustart: dieselbe Verteilung noch einmal, von ihrer ersten Anordnung an</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Strg+Z</translation>
+    </message>
+    <message>
+        <source>File › Undo: takes back the last swap, slide or piece placed by Hint, back to the deal</source>
+        <translation>Datei › Rückgängig: nimmt den letzten Tausch, Schub oder per Tipp gesetzten Teil zurück, bis zur Verteilung</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z, Ctrl+Y</source>
+        <translation>Strg+Umschalt+Z, Strg+Y</translation>
+    </message>
+    <message>
+        <source>File › Redo: makes an undone move again</source>
+        <translation>Datei › Wiederholen: führt einen zurückgenommenen Zug erneut aus</translation>
+    </message>
+    <message>
+        <source>Ctrl+X</source>
+        <translation>Strg+X</translation>
+    </message>
+    <message>
+        <source>quit (File › Exit)</source>
+        <translation>beenden (Datei › Beenden)</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>switch between the puzzle and the whole picture (View)</source>
+        <translation>zwischen Puzzle und ganzem Bild wechseln (Ansicht)</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Help › Contents (the clock pauses)</source>
+        <translation>Hilfe › Inhalt (die Uhr hält an)</translation>
+    </message>
+    <message>
+        <source>Ctrl+?</source>
+        <translation>Strg+?</translation>
+    </message>
+    <message>
+        <source>Help › Keyboard Shortcuts: this list of keys</source>
+        <translation>Hilfe › Tastenkürzel: diese Liste der Tasten</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Help › Hint</source>
+        <translation>Hilfe › Tipp</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>pause the clock; P again, an arrow, Space, Return or a letter resumes it (a menu key such as F4 does not, nor + or −)</source>
+        <translation>die Uhr anhalten; erneut P, ein Pfeil, Leertaste, Eingabetaste oder ein Buchstabe lässt sie weiterlaufen (eine Menütaste wie F4 nicht, auch nicht + oder −)</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Puzzle: move the keyboard cursor, a dashed black and white frame; the first arrow shows it</source>
+        <translation>Tauschpuzzle: den Tastaturcursor bewegen, einen gestrichelten schwarz-weißen Rahmen; der erste Pfeil zeigt ihn</translation>
+    </message>
+    <message>
+        <source>Slider: slide the neighbour of the empty cell into it (Left moves the piece right of the empty cell leftwards)</source>
+        <translation>Schiebepuzzle: den Nachbarn des freien Felds hineinschieben (Links schiebt das Teil rechts vom freien Feld nach links)</translation>
+    </message>
+    <message>
+        <source>Space, Return</source>
+        <translation>Leertaste, Eingabetaste</translation>
+    </message>
+    <message>
+        <source>act as a click on the piece under the cursor (in Slider mode too)</source>
+        <translation>wirken wie ein Klick auf das Teil unter dem Cursor (auch im Schiebepuzzle)</translation>
+    </message>
+    <message>
+        <source>+ or =, − (hold)</source>
+        <translation>+ oder =, − (gedrückt halten)</translation>
+    </message>
+    <message>
+        <source>make the window larger / smaller; the longer the key is held, the larger the step, taken when it is released</source>
+        <translation>das Fenster vergrößern / verkleinern; je länger die Taste gehalten wird, desto größer der Schritt, ausgeführt beim Loslassen</translation>
+    </message>
+    <message>
+        <source>Click, any key</source>
+        <translation>Klick, beliebige Taste</translation>
+    </message>
+    <message>
+        <source>during the intro: skip it</source>
+        <translation>während des Intros: es überspringen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Page Up / Page Down, ↑ / ↓, Home / End, wheel</source>
+        <translation>Bild↑ / Bild↓, ↑ / ↓, Pos1 / Ende, Mausrad</translation>
+    </message>
+    <message>
+        <source>scroll the help text</source>
+        <translation>den Hilfetext blättern</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>close the window, as Exit does</source>
+        <translation>das Fenster schließen, wie Zurück</translation>
+    </message>
+    <message>
+        <source>Picture Viewer</source>
+        <translation>Bildbetrachter</translation>
+    </message>
+    <message>
+        <source>F5 / F6 / F7</source>
+        <translation>F5 / F6 / F7</translation>
+    </message>
+    <message>
+        <source>Original Size / Fit to screen / the Zoom panel</source>
+        <translation>Originalgröße / Einpassen / die Zoom-Leiste</translation>
+    </message>
+    <message>
+        <source>zoom in / out, step by step while the key is held</source>
+        <translation>vergrößern / verkleinern, schrittweise, solange die Taste gehalten wird</translation>
+    </message>
+    <message>
+        <source>Wheel, Shift+wheel</source>
+        <translation>Mausrad, Umschalt+Mausrad</translation>
+    </message>
+    <message>
+        <source>scroll a picture larger than the window up and down, sideways</source>
+        <translation>ein Bild, das größer als das Fenster ist, nach oben und unten, zur Seite blättern</translation>
+    </message>
+    <message>
+        <source>Ctrl+wheel</source>
+        <translation>Strg+Mausrad</translation>
+    </message>
+    <message>
+        <source>zoom one step for each notch of the wheel</source>
+        <translation>einen Zoomschritt je Raste des Mausrads</translation>
+    </message>
+    <message>
+        <source>About, Open Picture, Picture List Editor, Best Times, Keyboard Shortcuts</source>
+        <translation>Über Quiltra, Bild öffnen, Bilderlisten-Editor, Bestzeiten, Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>close the window, as its Okay, Cancel or Close does</source>
+        <translation>das Fenster schließen, wie OK, Abbruch oder Schließen</translation>
     </message>
 </context>
 <context>

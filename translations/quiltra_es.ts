@@ -637,17 +637,17 @@ Ayuda, en el visor, abre este documento en esta sección.</translation>
         <translation>DESHACER, TECLAS Y RÉCORDS</translation>
     </message>
     <message>
-        <source>Undo (Ctrl+Z) in the File menu takes back the last swap, slide or piece placed by Hint, back to the deal; Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again. A new game, size or picture, Load and the finish start afresh.
+        <source>PNG, WebP and TIFF pictures play too. A click or any key skips the intro; the window can be resized and maximised, and + and = both enlarge it.
 
-In Puzzle mode the arrow keys move a dashed cursor from cell to cell, and Space or Return clicks the piece under it; in Slider mode the arrows slide, and Space or Return click under the cursor.
+Undo (Ctrl+Z) in the File menu takes back the last swap, slide or Hint placement; Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again; Restart (Ctrl+R) deals the same game again. In Puzzle mode the arrows move a dashed cursor and Space or Return clicks under it.
 
-The ten best results of each picture, size and mode are kept; a new best is shown over the whole picture. Best Times in the File menu lists them.</source>
+A menu key such as F4 does not resume a paused clock. Keyboard Shortcuts (Ctrl+?) in the Help menu lists every key; Best Times in the File menu, the ten best results.</source>
         <extracomment>A box of fixed height: keep about the English length, and the blank lines.</extracomment>
-        <translation>Deshacer (Ctrl+Z), en el menú Archivo, anula el último intercambio, deslizamiento o pieza colocada por Pista, hasta el reparto; Rehacer (Ctrl+Shift+Z o Ctrl+Y) lo repite. Una partida, tamaño o imagen nuevos, Cargar y el final empiezan de cero.
+        <translation>También se juega con imágenes PNG, WebP y TIFF. Un clic o una tecla salta la introducción; la ventana se puede redimensionar y maximizar, y + o = la agrandan.
 
-En el modo Puzle las flechas mueven un cursor discontinuo de casilla en casilla, y Espacio o Intro hace clic en la pieza de debajo; en el modo Deslizante las flechas deslizan, y Espacio o Intro hacen clic bajo el cursor.
+Deshacer (Ctrl+Z), menú Archivo, deshace el último movimiento; Rehacer (Ctrl+Mayús+Z, Ctrl+Y) lo rehace; Reiniciar (Ctrl+R) repite la misma partida. En el modo puzle las flechas mueven un cursor, y Espacio o Intro hacen clic.
 
-Se guardan los diez mejores resultados de cada imagen, tamaño y modo; un nuevo récord se muestra sobre la imagen entera. Mejores tiempos, en el menú Archivo, los muestra.</translation>
+F4 y las demás teclas de menú no reanudan un reloj en pausa. Atajos de teclado (Ctrl+?), menú Ayuda, lista las teclas; Mejores tiempos, menú Archivo, los mejores resultados.</translation>
     </message>
 </context>
 <context>
@@ -859,6 +859,14 @@ Se guardan los diez mejores resultados de cada imagen, tamaño y modo; un nuevo 
         <source>Original</source>
         <extracomment>The View command names the view it switches to: the original picture.</extracomment>
         <translation>Original</translation>
+    </message>
+    <message>
+        <source>Rest&amp;art</source>
+        <translation>R&amp;einiciar</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>A&amp;tajos de teclado</translation>
     </message>
 </context>
 <context>
@@ -1147,6 +1155,221 @@ Se guardan los diez mejores resultados de cada imagen, tamaño y modo; un nuevo 
         <source>Size : %1x%2</source>
         <extracomment>%1 and %2 are the width and height in twips.</extracomment>
         <translation>Tamaño: %1x%2</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>Quiltra - Keyboard Shortcuts</source>
+        <translation>Quiltra - Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Qué hace</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Game window</source>
+        <translation>Ventana de juego</translation>
+    </message>
+    <message>
+        <source>F5 / F6</source>
+        <translation>F5 / F6</translation>
+    </message>
+    <message>
+        <source>a new Puzzle / Slider game (File › New Game)</source>
+        <translation>una nueva partida de puzle / deslizante (Archivo › Nueva partida)</translation>
+    </message>
+    <message>
+        <source>F7 / F8</source>
+        <translation>F7 / F8</translation>
+    </message>
+    <message>
+        <source>load / save the game (File › Load, File › Save)</source>
+        <translation>cargar / guardar la partida (Archivo › Cargar, Archivo › Guardar)</translation>
+    </message>
+    <message>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <source>File › Open: the Open Picture window</source>
+        <translation>Archivo › Abrir: la ventana Abrir imagen</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>File › Restart: the same deal again, from its first arrangement</source>
+        <translation>Archivo › Reiniciar: la misma partida otra vez, desde su disposición inicial</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>File › Undo: takes back the last swap, slide or piece placed by Hint, back to the deal</source>
+        <translation>Archivo › Deshacer: deshace el último intercambio, deslizamiento o pieza colocada por Pista, hasta el reparto</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z, Ctrl+Y</source>
+        <translation>Ctrl+Mayús+Z, Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>File › Redo: makes an undone move again</source>
+        <translation>Archivo › Rehacer: vuelve a hacer un movimiento deshecho</translation>
+    </message>
+    <message>
+        <source>Ctrl+X</source>
+        <translation>Ctrl+X</translation>
+    </message>
+    <message>
+        <source>quit (File › Exit)</source>
+        <translation>salir (Archivo › Salir)</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>switch between the puzzle and the whole picture (View)</source>
+        <translation>cambiar entre el puzle y la imagen entera (Ver)</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Help › Contents (the clock pauses)</source>
+        <translation>Ayuda › Contenido (el reloj se detiene)</translation>
+    </message>
+    <message>
+        <source>Ctrl+?</source>
+        <translation>Ctrl+?</translation>
+    </message>
+    <message>
+        <source>Help › Keyboard Shortcuts: this list of keys</source>
+        <translation>Ayuda › Atajos de teclado: esta lista de teclas</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Help › Hint</source>
+        <translation>Ayuda › Pista</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>pause the clock; P again, an arrow, Space, Return or a letter resumes it (a menu key such as F4 does not, nor + or −)</source>
+        <translation>pausar el reloj; P otra vez, una flecha, Espacio, Intro o una letra lo reanuda (una tecla de menú como F4 no, ni + o −)</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Flechas</translation>
+    </message>
+    <message>
+        <source>Puzzle: move the keyboard cursor, a dashed black and white frame; the first arrow shows it</source>
+        <translation>Puzle: mover el cursor del teclado, un marco discontinuo en blanco y negro; la primera flecha lo muestra</translation>
+    </message>
+    <message>
+        <source>Slider: slide the neighbour of the empty cell into it (Left moves the piece right of the empty cell leftwards)</source>
+        <translation>Deslizante: deslizar la vecina de la casilla vacía a ella (Izquierda mueve hacia la izquierda la pieza a la derecha de la casilla vacía)</translation>
+    </message>
+    <message>
+        <source>Space, Return</source>
+        <translation>Espacio, Intro</translation>
+    </message>
+    <message>
+        <source>act as a click on the piece under the cursor (in Slider mode too)</source>
+        <translation>actúan como un clic en la pieza bajo el cursor (también en el deslizante)</translation>
+    </message>
+    <message>
+        <source>+ or =, − (hold)</source>
+        <translation>+ o =, − (mantener)</translation>
+    </message>
+    <message>
+        <source>make the window larger / smaller; the longer the key is held, the larger the step, taken when it is released</source>
+        <translation>agrandar / reducir la ventana; cuanto más se mantiene la tecla, mayor es el paso, que se aplica al soltarla</translation>
+    </message>
+    <message>
+        <source>Click, any key</source>
+        <translation>Clic, cualquier tecla</translation>
+    </message>
+    <message>
+        <source>during the intro: skip it</source>
+        <translation>durante la introducción: saltarla</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Page Up / Page Down, ↑ / ↓, Home / End, wheel</source>
+        <translation>Re Pág / Av Pág, ↑ / ↓, Inicio / Fin, rueda</translation>
+    </message>
+    <message>
+        <source>scroll the help text</source>
+        <translation>desplazar el texto de la ayuda</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>close the window, as Exit does</source>
+        <translation>cerrar la ventana, como Salir</translation>
+    </message>
+    <message>
+        <source>Picture Viewer</source>
+        <translation>Visor de imágenes</translation>
+    </message>
+    <message>
+        <source>F5 / F6 / F7</source>
+        <translation>F5 / F6 / F7</translation>
+    </message>
+    <message>
+        <source>Original Size / Fit to screen / the Zoom panel</source>
+        <translation>Tamaño original / Ajustar a la pantalla / el panel Zoom</translation>
+    </message>
+    <message>
+        <source>zoom in / out, step by step while the key is held</source>
+        <translation>acercar / alejar, paso a paso mientras se mantiene la tecla</translation>
+    </message>
+    <message>
+        <source>Wheel, Shift+wheel</source>
+        <translation>Rueda, Mayús+rueda</translation>
+    </message>
+    <message>
+        <source>scroll a picture larger than the window up and down, sideways</source>
+        <translation>desplazar una imagen mayor que la ventana arriba y abajo, de lado</translation>
+    </message>
+    <message>
+        <source>Ctrl+wheel</source>
+        <translation>Ctrl+rueda</translation>
+    </message>
+    <message>
+        <source>zoom one step for each notch of the wheel</source>
+        <translation>un paso de zoom por cada muesca de la rueda</translation>
+    </message>
+    <message>
+        <source>About, Open Picture, Picture List Editor, Best Times, Keyboard Shortcuts</source>
+        <translation>Acerca de, Abrir imagen, Editor de la lista de imágenes, Mejores tiempos, Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>close the window, as its Okay, Cancel or Close does</source>
+        <translation>cerrar la ventana, como Aceptar, Cancelar o Cerrar</translation>
     </message>
 </context>
 <context>

@@ -637,17 +637,17 @@ Aide, dans la visionneuse, ouvre ce document à cette section.</translation>
         <translation>ANNULER, TOUCHES ET RECORDS</translation>
     </message>
     <message>
-        <source>Undo (Ctrl+Z) in the File menu takes back the last swap, slide or piece placed by Hint, back to the deal; Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again. A new game, size or picture, Load and the finish start afresh.
+        <source>PNG, WebP and TIFF pictures play too. A click or any key skips the intro; the window can be resized and maximised, and + and = both enlarge it.
 
-In Puzzle mode the arrow keys move a dashed cursor from cell to cell, and Space or Return clicks the piece under it; in Slider mode the arrows slide, and Space or Return click under the cursor.
+Undo (Ctrl+Z) in the File menu takes back the last swap, slide or Hint placement; Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again; Restart (Ctrl+R) deals the same game again. In Puzzle mode the arrows move a dashed cursor and Space or Return clicks under it.
 
-The ten best results of each picture, size and mode are kept; a new best is shown over the whole picture. Best Times in the File menu lists them.</source>
+A menu key such as F4 does not resume a paused clock. Keyboard Shortcuts (Ctrl+?) in the Help menu lists every key; Best Times in the File menu, the ten best results.</source>
         <extracomment>A box of fixed height: keep about the English length, and the blank lines.</extracomment>
-        <translation>Annuler (Ctrl+Z) du menu Fichier reprend le dernier échange, glissement ou pièce placée par Indice, jusqu&apos;à la distribution ; Rétablir (Ctrl+Maj+Z ou Ctrl+Y) le refait. Nouvelle partie, taille ou image, Charger et la fin repartent de zéro.
+        <translation>Les images PNG, WebP et TIFF se jouent aussi. Un clic ou une touche passe l&apos;introduction ; la fenêtre se redimensionne et s&apos;agrandit, + et = l&apos;agrandissent.
 
-En mode Puzzle, les flèches déplacent un curseur pointillé de case en case, et Espace ou Entrée clique sur la pièce dessous ; en mode Taquin, les flèches font glisser, et Espace ou Entrée clique sous le curseur.
+Annuler (Ctrl+Z), menu Fichier, reprend le dernier coup ; Rétablir (Ctrl+Maj+Z, Ctrl+Y) le refait ; Recommencer la partie (Ctrl+R) rejoue la même donne. Au puzzle, les flèches déplacent un curseur, Espace ou Entrée clique.
 
-Les dix meilleurs résultats par image, taille et mode sont gardés ; un nouveau record s&apos;affiche sur l&apos;image entière. Meilleurs temps (menu Fichier) les affiche.</translation>
+F4 et les autres touches de menu ne relancent pas le chronomètre. Raccourcis clavier (Ctrl+?), menu Aide, liste les touches ; Meilleurs temps, menu Fichier, les meilleurs résultats.</translation>
     </message>
 </context>
 <context>
@@ -859,6 +859,14 @@ Les dix meilleurs résultats par image, taille et mode sont gardés ; un nouve
         <source>Original</source>
         <extracomment>The View command names the view it switches to: the original picture.</extracomment>
         <translation>Original</translation>
+    </message>
+    <message>
+        <source>Rest&amp;art</source>
+        <translation>Recommencer la &amp;partie</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>Raccourcis &amp;clavier</translation>
     </message>
 </context>
 <context>
@@ -1147,6 +1155,221 @@ Les dix meilleurs résultats par image, taille et mode sont gardés ; un nouve
         <source>Size : %1x%2</source>
         <extracomment>%1 and %2 are the width and height in twips.</extracomment>
         <translation>Taille : %1x%2</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>Quiltra - Keyboard Shortcuts</source>
+        <translation>Quiltra - Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Effet</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Game window</source>
+        <translation>Fenêtre de jeu</translation>
+    </message>
+    <message>
+        <source>F5 / F6</source>
+        <translation>F5 / F6</translation>
+    </message>
+    <message>
+        <source>a new Puzzle / Slider game (File › New Game)</source>
+        <translation>une nouvelle partie de puzzle / de taquin (Fichier › Nouvelle partie)</translation>
+    </message>
+    <message>
+        <source>F7 / F8</source>
+        <translation>F7 / F8</translation>
+    </message>
+    <message>
+        <source>load / save the game (File › Load, File › Save)</source>
+        <translation>charger / enregistrer la partie (Fichier › Charger, Fichier › Enregistrer)</translation>
+    </message>
+    <message>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <source>File › Open: the Open Picture window</source>
+        <translation>Fichier › Ouvrir : la fenêtre Ouvrir une image</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>File › Restart: the same deal again, from its first arrangement</source>
+        <translation>Fichier › Recommencer la partie : la même donne, depuis sa disposition de départ</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>File › Undo: takes back the last swap, slide or piece placed by Hint, back to the deal</source>
+        <translation>Fichier › Annuler : reprend le dernier échange, glissement ou morceau placé par Indice, jusqu&apos;à la donne</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z, Ctrl+Y</source>
+        <translation>Ctrl+Maj+Z, Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>File › Redo: makes an undone move again</source>
+        <translation>Fichier › Rétablir : refait un coup annulé</translation>
+    </message>
+    <message>
+        <source>Ctrl+X</source>
+        <translation>Ctrl+X</translation>
+    </message>
+    <message>
+        <source>quit (File › Exit)</source>
+        <translation>quitter (Fichier › Quitter)</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>switch between the puzzle and the whole picture (View)</source>
+        <translation>passer du puzzle à l&apos;image entière et inversement (Affichage)</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Help › Contents (the clock pauses)</source>
+        <translation>Aide › Sommaire (le chronomètre s&apos;arrête)</translation>
+    </message>
+    <message>
+        <source>Ctrl+?</source>
+        <translation>Ctrl+?</translation>
+    </message>
+    <message>
+        <source>Help › Keyboard Shortcuts: this list of keys</source>
+        <translation>Aide › Raccourcis clavier : cette liste des touches</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Help › Hint</source>
+        <translation>Aide › Indice</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>pause the clock; P again, an arrow, Space, Return or a letter resumes it (a menu key such as F4 does not, nor + or −)</source>
+        <translation>mettre le chronomètre en pause ; P à nouveau, une flèche, Espace, Entrée ou une lettre le relance (pas une touche de menu comme F4, ni + ou −)</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Flèches</translation>
+    </message>
+    <message>
+        <source>Puzzle: move the keyboard cursor, a dashed black and white frame; the first arrow shows it</source>
+        <translation>Puzzle : déplacer le curseur clavier, un cadre en pointillés noir et blanc ; la première flèche l&apos;affiche</translation>
+    </message>
+    <message>
+        <source>Slider: slide the neighbour of the empty cell into it (Left moves the piece right of the empty cell leftwards)</source>
+        <translation>Taquin : faire glisser le voisin de la case vide dans celle-ci (Gauche déplace vers la gauche le morceau à droite de la case vide)</translation>
+    </message>
+    <message>
+        <source>Space, Return</source>
+        <translation>Espace, Entrée</translation>
+    </message>
+    <message>
+        <source>act as a click on the piece under the cursor (in Slider mode too)</source>
+        <translation>agissent comme un clic sur le morceau sous le curseur (au taquin aussi)</translation>
+    </message>
+    <message>
+        <source>+ or =, − (hold)</source>
+        <translation>+ ou =, − (maintenir)</translation>
+    </message>
+    <message>
+        <source>make the window larger / smaller; the longer the key is held, the larger the step, taken when it is released</source>
+        <translation>agrandir / réduire la fenêtre ; plus la touche est maintenue, plus le pas est grand, appliqué au relâchement</translation>
+    </message>
+    <message>
+        <source>Click, any key</source>
+        <translation>Clic, toute touche</translation>
+    </message>
+    <message>
+        <source>during the intro: skip it</source>
+        <translation>pendant l&apos;introduction : la passer</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Page Up / Page Down, ↑ / ↓, Home / End, wheel</source>
+        <translation>Page préc. / Page suiv., ↑ / ↓, Début / Fin, molette</translation>
+    </message>
+    <message>
+        <source>scroll the help text</source>
+        <translation>faire défiler le texte de l&apos;aide</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>close the window, as Exit does</source>
+        <translation>fermer la fenêtre, comme Fermer</translation>
+    </message>
+    <message>
+        <source>Picture Viewer</source>
+        <translation>Visionneuse d&apos;images</translation>
+    </message>
+    <message>
+        <source>F5 / F6 / F7</source>
+        <translation>F5 / F6 / F7</translation>
+    </message>
+    <message>
+        <source>Original Size / Fit to screen / the Zoom panel</source>
+        <translation>Taille réelle / Ajuster à l&apos;écran / le panneau Zoom</translation>
+    </message>
+    <message>
+        <source>zoom in / out, step by step while the key is held</source>
+        <translation>zoomer / dézoomer, pas à pas tant que la touche est maintenue</translation>
+    </message>
+    <message>
+        <source>Wheel, Shift+wheel</source>
+        <translation>Molette, Maj+molette</translation>
+    </message>
+    <message>
+        <source>scroll a picture larger than the window up and down, sideways</source>
+        <translation>faire défiler une image plus grande que la fenêtre de haut en bas, de côté</translation>
+    </message>
+    <message>
+        <source>Ctrl+wheel</source>
+        <translation>Ctrl+molette</translation>
+    </message>
+    <message>
+        <source>zoom one step for each notch of the wheel</source>
+        <translation>un pas de zoom par cran de la molette</translation>
+    </message>
+    <message>
+        <source>About, Open Picture, Picture List Editor, Best Times, Keyboard Shortcuts</source>
+        <translation>À propos, Ouvrir une image, Éditeur de la liste d&apos;images, Meilleurs temps, Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>close the window, as its Okay, Cancel or Close does</source>
+        <translation>fermer la fenêtre, comme OK, Annuler ou Fermer</translation>
     </message>
 </context>
 <context>

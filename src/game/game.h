@@ -132,6 +132,10 @@ public:
     // ---- Window frame ----
     void Form_Load();
     void intro();
+    // A click or a key during the intro ends it at once, as its last step does: a picture from
+    // the list comes into play, the menus open and the intro sound gives way to the move sound.
+    // Nothing happens once the intro is over.
+    void skipIntro();
     // The timer: does whatever is due now. nextDue() tells when it must run again (absolute
     // clock time), or nothing when no step, no clock display and no delayed return is pending.
     void Timer1_Timer();
@@ -144,6 +148,9 @@ public:
     // Close request: asks the player; returns true when the program is to end.
     bool closeRequest();
     void mnuScreen_Click(int index);
+    // The window manager gave the window a new outer size (twips): the player dragged its border,
+    // maximised or restored it. The game area is laid out as a Screen Size choice lays it out.
+    void windowResized(double width, double height);
     // Window geometry changed by the player (moving the window).
     void windowMoved(double left, double top);
     // Setting the window's Width or Height to a new value raises a resize event
@@ -220,6 +227,13 @@ public:
     bool canUndo() const { return history_.canUndo(); }
     bool canRedo() const { return history_.canRedo(); }
 
+    // ---- Restart ----
+    // File > Restart: the game in progress starts again from its deal (the arrangement New Game
+    // dealt or Load brought back), with no moves, hints, selection, marks or history, and a
+    // stopped clock that starts with the next click, Hint or arrow slide, as after New Game.
+    // Only while a game is in progress and no Slider shuffle runs.
+    void mnuRestart_Click();
+
     // ---- Keyboard play ----
     // The cell Space and Return act on; hidden until the first arrow (Puzzle mode) or Space or
     // Return, and again after a mouse click and at the end of the game.
@@ -287,14 +301,21 @@ private:
     friend struct GameParts;
 
     void playMoveSound();
+    // Sets the window's width (and the auxiliary box when given), then its height with the layout
+    // requested: one layout of the game area for the new size, none when the size is unchanged.
+    void resizeWindow(double width, double height, std::optional<Single> picture1Height = {});
+    // The intro's last step, when it falls due or when the player skips the intro.
+    void endIntro();
     void slideIntoEmpty(int k);
     // `move` was made on the arrangement `before`, with the counters `countsBefore` before it:
     // the history keeps it, and the Undo and Redo items follow.
     void recordMove(const Puzzle& before, const Move& move, const Counters& countsBefore);
     // Makes the move of an undo or redo and puts its counters back.
     void returnTo(const MoveHistory::Return& step);
-    // The game in progress ends or another begins: no history, no cursor, no banner.
+    // The game in progress ends or another begins: no history, no deal, no cursor, no banner.
     void forgetGame();
+    // The arrangement as it stands is the deal Restart returns to.
+    void rememberDeal();
     // Space, Return and, in Puzzle mode, the arrows; true when the key was one of them.
     bool keyboardPlay(int keyCode);
     // The game was solved: the history and the cursor go, and the result joins the best times.
@@ -312,6 +333,8 @@ private:
     std::string statusCaption_; // the caption that refresh made
 
     MoveHistory history_;
+    // The arrangement the game in progress started from; nothing outside a game.
+    std::optional<Puzzle> deal_;
     KeyboardCursor cursor_;
     // Set while Space or Return acts as a click, which leaves the cursor on view.
     bool keyClick_ = false;

@@ -180,23 +180,29 @@ void Game::mnuScreen_Click(int index)
     if (index < 0 || index >= static_cast<int>(kScreenSizes.size()))
         return;
     const ScreenSize& size = kScreenSizes[static_cast<std::size_t>(index)];
+    resizeWindow(size.width, size.height, size.picture1Height);
+}
 
+void Game::resizeWindow(double width, double height, std::optional<Single> picture1Height)
+{
     LayoutRequested = false;
-    const bool widthChanged = size.width != Width;
-    setWindowWidth(size.width);
-    if (size.picture1Height) {
+    const bool widthChanged = width != Width;
+    setWindowWidth(width);
+    if (picture1Height) {
         Picture1.Width = static_cast<Single>(Width - 100);
-        Picture1.Height = *size.picture1Height;
+        Picture1.Height = *picture1Height;
     }
     LayoutRequested = true;
-    if (size.height != Height)
-        setWindowHeight(size.height);
+    if (height != Height)
+        setWindowHeight(height);
     else if (widthChanged)
         // Same height, new width: no resize event from the height, yet the game area must
         // follow the new width.
         Form_Resize(false);
     LayoutRequested = false;
 }
+
+void Game::windowResized(double width, double height) { resizeWindow(width, height); }
 
 void Game::keyDown(int keyCode)
 {

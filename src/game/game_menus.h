@@ -46,6 +46,8 @@ struct GameMenus {
         mnuSave{QUILTRA_TRANSLATABLE("Menu", "&Save")},
         mnuOpen{QUILTRA_TRANSLATABLE("Menu", "&Open")},
         mnuExit{QUILTRA_TRANSLATABLE("Menu", "&Exit")};
+    // Enabled while a game is in progress: its deal can be played again.
+    MenuItem mnuRestart{QUILTRA_TRANSLATABLE("Menu", "Rest&art"), false};
     // Enabled while there is a move to undo or redo.
     MenuItem mnuUndo{QUILTRA_TRANSLATABLE("Menu", "&Undo"), false},
         mnuRedo{QUILTRA_TRANSLATABLE("Menu", "&Redo"), false},
@@ -88,7 +90,9 @@ struct GameMenus {
         mnuContents{QUILTRA_TRANSLATABLE("Menu", "&Contents")},
         mnuHint{QUILTRA_TRANSLATABLE("Menu", "&Hint"), false},
         mnuPz{QUILTRA_TRANSLATABLE("Menu", "&Puzzle")},
-        mnuSldr{QUILTRA_TRANSLATABLE("Menu", "&Slidder")};
+        mnuSldr{QUILTRA_TRANSLATABLE("Menu", "&Slidder")},
+        // The window that lists the keys of every window.
+        mnuKeys{QUILTRA_TRANSLATABLE("Menu", "&Keyboard Shortcuts")};
 
     // The Picture menu: exactly one item per list entry, in the list's order.
     const std::vector<MenuItem>& mnuPict() const { return pictures_; }

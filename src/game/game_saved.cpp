@@ -153,6 +153,8 @@ void Game::mnuRestore_Click()
             Puzzle::fromCells(board_.GridCols, board_.GridRows, checked->cells,
                               saved.PlayMode == Mode::Slider))
         board_.arrange(*arranged);
+    // Restart returns to the arrangement the game was loaded with.
+    rememberDeal();
     counters_.restore(saved.MoveCount, saved.HintCount);
     HintsShown = false;
     // A game solved just before the load must not be ended by the timer's delayed return.

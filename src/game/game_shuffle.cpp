@@ -17,8 +17,10 @@ void Game::StartNewGame()
         ShufflePuzzle();
     else
         ShuffleSlider();
-    if (!introRunning)
+    if (!introRunning) {
+        rememberDeal();
         RefreshStatus();
+    }
 }
 
 // Deals a uniform permutation (dealPuzzle) of the cells of the board.

@@ -83,24 +83,8 @@ void Game::Timer1_Timer()
         IntroClock = now();
         IntroStep();
     }
-    if (GameState == State::IntroFinished && now() - IntroClock > 4) {
-        Caption.clear();
-        introRunning = false;
-        LoadRandomPicture();
-        processEvents();
-        menus_.mnuFile.Enabled = true;
-        menus_.mnuPic.Enabled = true;
-        menus_.mnuHe.Enabled = true;
-        menus_.mnuPr.Enabled = true;
-        if (GameState != State::NoPicture) {
-            menus_.mnuV.Enabled = true;
-            menus_.mnus.Enabled = true;
-        } else {
-            menus_.mnuAddCur.Enabled = false;
-            menus_.mnuNew.Enabled = false;
-        }
-        prepareMoveSound();
-    }
+    if (GameState == State::IntroFinished && now() - IntroClock > 4)
+        endIntro();
 
     if (FinishPending && now() - IntroClock > 2) {
         FinishPending = false;
@@ -111,6 +95,35 @@ void Game::Timer1_Timer()
         prepareMoveSound();
         GameState = State::WholePicture;
     }
+}
+
+void Game::endIntro()
+{
+    Caption.clear();
+    introRunning = false;
+    LoadRandomPicture();
+    processEvents();
+    menus_.mnuFile.Enabled = true;
+    menus_.mnuPic.Enabled = true;
+    menus_.mnuHe.Enabled = true;
+    menus_.mnuPr.Enabled = true;
+    if (GameState != State::NoPicture) {
+        menus_.mnuV.Enabled = true;
+        menus_.mnus.Enabled = true;
+    } else {
+        menus_.mnuAddCur.Enabled = false;
+        menus_.mnuNew.Enabled = false;
+    }
+    // Closing the device also stops the intro sound if it is still playing.
+    prepareMoveSound();
+}
+
+// Whatever step the intro has reached, its picture and pieces are replaced by the listed
+// picture's, so the remaining steps are not run: the result is the same as at their end.
+void Game::skipIntro()
+{
+    if (introRunning)
+        endIntro();
 }
 
 // The earliest moment at which the timer has something to do. The clock's display changes when

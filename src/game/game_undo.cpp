@@ -59,9 +59,36 @@ void Game::returnTo(const MoveHistory::Return& step)
 void Game::forgetGame()
 {
     history_.clear();
+    deal_.reset();
+    menus_.mnuRestart.Enabled = false;
     showHistory(menus_, history_);
     cursor_.hide();
     banner_.clear();
+}
+
+void Game::rememberDeal()
+{
+    deal_ = board_.puzzle();
+    menus_.mnuRestart.Enabled = true;
+}
+
+// As New Game does, without a new shuffle: the marks, the selection, the counters, the history and
+// the clock go, then the deal is put back and the puzzle shown. The title is New Game's too: the
+// counts and the time show again with the first move.
+void Game::mnuRestart_Click()
+{
+    if (GameState != State::Playing || sliderShuffling || !deal_)
+        return;
+    const Puzzle deal = *deal_;
+    ResetBoard();
+    board_.arrange(deal);
+    counters_.reset();
+    rememberDeal();
+    RefreshStatus();
+    showPuzzle(*this);
+    menus_.offerOriginalView();
+    menus_.mnuHint.Enabled = true;
+    GameState = State::Playing;
 }
 
 } // namespace quiltra

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QWindowStateChangeEvent>
 #include <cmath>
 
@@ -47,6 +48,17 @@ int keyCode(const QKeyEvent* event)
     }
 }
 
+// The game area's size in pixels for a window of the given outer size in twips.
+QSize clientSize(double width, double height)
+{
+    return QSize(pixels(width - kFrameWidthTwips), pixels(height - kFrameHeightTwips))
+        .expandedTo(QSize(1, 1));
+}
+
+// A window manager sends a stream of sizes while the player drags a border; the game area is laid
+// out once the stream has paused this long.
+constexpr int kResizeSettleMs = 200;
+
 } // namespace
 
 GameWindow::GameWindow(ProgramState& program, PictureList& pictures, GameServices services,
@@ -66,6 +78,7 @@ GameWindow::GameWindow(ProgramState& program, PictureList& pictures, GameService
     board_ = new BoardWidget(game_, clip_, this);
     setCentralWidget(board_);
     board_->installEventFilter(this);
+    menuBar()->installEventFilter(this);
     connect(board_, &BoardWidget::gameChanged, this, [this] {
         refresh();
         schedule();
@@ -73,6 +86,9 @@ GameWindow::GameWindow(ProgramState& program, PictureList& pictures, GameService
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &GameWindow::tick);
+    settleTimer_.setSingleShot(true);
+    settleTimer_.setInterval(kResizeSettleMs);
+    connect(&settleTimer_, &QTimer::timeout, this, &GameWindow::resizeSettled);
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
@@ -105,6 +121,9 @@ void GameWindow::openWindow(const std::function<void()>& opener)
         opener();
 }
 
+// The window's outer size in twips includes the nominal frame; the game area widget gets the rest.
+// The window manager may resize the window too, down to the smallest size the - key reaches (or
+// the size the game set, when that is smaller); a size the game sets ends a maximised state.
 void GameWindow::applyGeometry()
 {
     const std::array<double, 4> geometry{game_.Left, game_.Top, game_.Width, game_.Height};
@@ -112,14 +131,48 @@ void GameWindow::applyGeometry()
         return;
     appliedGeometry_ = geometry;
     applyingGeometry_ = true;
-    // The window's outer size includes the nominal frame; the game area widget gets the rest.
-    const QSize client(pixels(game_.Width - kFrameWidthTwips), pixels(game_.Height - kFrameHeightTwips));
-    board_->setFixedSize(client.expandedTo(QSize(1, 1)));
+    const QSize client = clientSize(game_.Width, game_.Height);
     // Pictures are decoded as large as the game area shows them.
-    clip_.setShownArea(board_->size() * qGuiApp->devicePixelRatio());
-    setFixedSize(board_->width(), board_->height() + menuBar()->sizeHint().height());
+    clip_.setShownArea(client * qGuiApp->devicePixelRatio());
+    const QSize smallest = clientSize(kSmallestWindowHeight * game_.program.WindowAspect,
+                                      kSmallestWindowHeight);
+    board_->setMinimumSize(smallest.boundedTo(client));
+    if (board_->size() != client || !isVisible()) {
+        if (isMaximized() || isFullScreen())
+            showNormal();
+        resize(client.width(), client.height() + menuBar()->sizeHint().height());
+        board_->resize(client);
+    }
     move(pixels(game_.Left), pixels(game_.Top));
     applyingGeometry_ = false;
+}
+
+void GameWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (!applyingGeometry_)
+        settleTimer_.start();
+}
+
+// A size the game itself set needs no new layout; minimising lays nothing out.
+void GameWindow::resizeSettled()
+{
+    if (isMinimized() || !isVisible())
+        return;
+    const QSize client = board_->size();
+    if (client == clientSize(game_.Width, game_.Height))
+        return;
+    double width = toTwips(client.width()) + kFrameWidthTwips;
+    double height = toTwips(client.height()) + kFrameHeightTwips;
+    if (!isMaximized() && !isFullScreen() && sizeBeforeMaximised_) {
+        const auto [earlierWidth, earlierHeight] = *sizeBeforeMaximised_;
+        sizeBeforeMaximised_.reset();
+        if (client == clientSize(earlierWidth, earlierHeight)) {
+            width = earlierWidth;
+            height = earlierHeight;
+        }
+    }
+    runGame([this, width, height] { game_.windowResized(width, height); });
 }
 
 void GameWindow::refresh()
@@ -149,11 +202,22 @@ void GameWindow::tick()
     game_.Timer1_Timer();
     refresh();
     schedule();
-    if (!introOver_ && !isBusy(game_.GameState)) {
+    noticeIntroEnd();
+}
+
+void GameWindow::noticeIntroEnd()
+{
+    if (!introOver_ && !game_.introRunning && !isBusy(game_.GameState)) {
         introOver_ = true;
         if (onIntroEnded)
             onIntroEnded();
     }
+}
+
+void GameWindow::skipIntro()
+{
+    runGame([this] { game_.skipIntro(); });
+    noticeIntroEnd();
 }
 
 void GameWindow::runGame(const std::function<void()>& handler)
@@ -165,6 +229,15 @@ void GameWindow::runGame(const std::function<void()>& handler)
 
 void GameWindow::keyPressEvent(QKeyEvent* event)
 {
+    if (introSkipKey_ != 0 && event->key() == introSkipKey_)
+        return;
+    // The menus are disabled during the intro, so their shortcut keys come here too.
+    if (game_.introRunning) {
+        // The key only ends the intro: it does not also pause, resize or play.
+        introSkipKey_ = event->key();
+        skipIntro();
+        return;
+    }
     const int code = keyCode(event);
     runGame([this, code] { game_.keyDown(code); });
 }
@@ -174,6 +247,10 @@ void GameWindow::keyReleaseEvent(QKeyEvent* event)
     // Holding a key repeats its key-down event; only the final release is a key-up.
     if (event->isAutoRepeat())
         return;
+    if (introSkipKey_ != 0 && event->key() == introSkipKey_) {
+        introSkipKey_ = 0;
+        return;
+    }
     const int code = keyCode(event);
     runGame([this, code] { game_.keyUp(code); });
 }
@@ -188,8 +265,13 @@ void GameWindow::changeEvent(QEvent* event)
         } else if (!rulesBoxOpen_) {
             runGame([this] { game_.lostFocus(); });
         }
-    } else if (event->type() == QEvent::WindowStateChange && isMinimized()) {
-        runGame([this] { game_.Form_Resize(true); });
+    } else if (event->type() == QEvent::WindowStateChange) {
+        if (isMinimized())
+            runGame([this] { game_.Form_Resize(true); });
+        const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+        const Qt::WindowStates large = Qt::WindowMaximized | Qt::WindowFullScreen;
+        if ((windowState() & large) && !(change->oldState() & large))
+            sizeBeforeMaximised_ = std::pair(game_.Width, game_.Height);
     }
     QMainWindow::changeEvent(event);
 }
@@ -248,6 +330,12 @@ void GameWindow::dropEvent(QDropEvent* event)
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::MouseButtonPress && game_.introRunning &&
+        (watched == board_ || watched == menuBar())) {
+        // A click during the intro only ends it.
+        skipIntro();
+        return true;
+    }
     if (watched == board_ && event->type() == QEvent::MouseButtonPress && onGameAreaPressed)
         onGameAreaPressed();
     return QMainWindow::eventFilter(watched, event);

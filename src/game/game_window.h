@@ -7,6 +7,8 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
+#include <utility>
 
 #include "game/game.h"
 
@@ -41,6 +43,7 @@ public:
     std::function<void()> onPictureViewer;   // View > Picture Viewer
     std::function<void()> onContents;        // Help > Contents
     std::function<void()> onAbout;           // Help > About
+    std::function<void()> onShortcuts;       // Help > Keyboard Shortcuts
     std::function<void(const QString&)> onDropPicture; // a picture file dropped on the window
     std::function<void()> onIntroEnded;      // once, when the intro has loaded the first picture
     std::function<bool()> onSaveInfo;   // writes "init.txt"; false when it could not
@@ -56,6 +59,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -76,13 +80,24 @@ private:
     void dropPictureActions();
     void syncMenus();
     void applyGeometry();
+    // The window manager's resizes have stopped: the game area is laid out for the size reached.
+    void resizeSettled();
     void schedule();
+    // The player ended the intro with a click or a key.
+    void skipIntro();
+    // Tells onIntroEnded, once, that the intro has handed over to a picture.
+    void noticeIntroEnd();
 
     Game game_;
     QLabel* status_ = nullptr;
     QtPictureClip& clip_;
     BoardWidget* board_ = nullptr;
     QTimer timer_;
+    // Waits for the window manager's resizes to stop before the game area is laid out again.
+    QTimer settleTimer_;
+    // The game's window size (twips) before the window was maximised or made full screen, which
+    // restoring brings back exactly rather than as whole pixels.
+    std::optional<std::pair<double, double>> sizeBeforeMaximised_;
     // Each action bound to its menu item; `translated` for the game's own captions, not for the
     // picture in play and the sizes, which are shown as they stand.
     struct BoundItem {
@@ -106,6 +121,8 @@ private:
     std::array<double, 4> appliedGeometry_{};
     bool closing_ = false;
     bool introOver_ = false;
+    // The key that ended the intro: its repeats and its release belong to that press.
+    int introSkipKey_ = 0;
     bool rulesBoxOpen_ = false;   // a rules box of the Help menu is showing
 };
 

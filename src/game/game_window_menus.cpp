@@ -65,6 +65,8 @@ void GameWindow::buildMenus()
     addItem(file, g.menus().mnuSave, "mnuSave", Qt::Key_F8, [&g] { g.mnuSave_Click(); });
     addItem(file, g.menus().mnuOpen, "mnuOpen", Qt::Key_F9, [this] { openWindow(onOpen); });
     file->addSeparator();
+    addItem(file, g.menus().mnuRestart, "mnuRestart", QKeySequence(Qt::CTRL | Qt::Key_R),
+            [&g] { g.mnuRestart_Click(); });
     addItem(file, g.menus().mnuUndo, "mnuUndo", QKeySequence(Qt::CTRL | Qt::Key_Z),
             [&g] { g.undo(); });
     QAction* redo = addItem(file, g.menus().mnuRedo, "mnuRedo",
@@ -123,6 +125,10 @@ void GameWindow::buildMenus()
     help->addSeparator();
     addItem(help, g.menus().mnuPz, "mnuPz", {}, [this] { showRules(&Game::mnuPz_Click); });
     addItem(help, g.menus().mnuSldr, "mnuSldr", {}, [this] { showRules(&Game::mnuSldr_Click); });
+    help->addSeparator();
+    // Ctrl+? is typed as Ctrl+Shift+/ on most layouts; the shortcut matches either way.
+    addItem(help, g.menus().mnuKeys, "mnuKeys", QKeySequence(Qt::CTRL | Qt::Key_Question),
+            [this] { openWindow(onShortcuts); });
 }
 
 // The Best Times window is modal: the results it shows cannot change while it is open.

@@ -228,14 +228,14 @@ const std::vector<SectionDef>& sections()
          {{QUILTRA_TRANSLATABLE("Help", "UNDO, KEYS AND BEST TIMES"), -400, kTextLeft, S}},
          //: A box of fixed height: keep about the English length, and the blank lines.
          {QUILTRA_TRANSLATABLE("Help",
-          "Undo (Ctrl+Z) in the File menu takes back the last swap, slide or piece placed by "
-          "Hint, back to the deal; Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again. A new game, "
-          "size or picture, Load and the finish start afresh.\n\n"
-          "In Puzzle mode the arrow keys move a dashed cursor from cell to cell, and Space or "
-          "Return clicks the piece under it; in Slider mode the arrows slide, and Space or Return "
-          "click under the cursor.\n\n"
-          "The ten best results of each picture, size and mode are kept; a new best is shown "
-          "over the whole picture. Best Times in the File menu lists them.")}},
+          "PNG, WebP and TIFF pictures play too. A click or any key skips the intro; the window "
+          "can be resized and maximised, and + and = both enlarge it.\n\n"
+          "Undo (Ctrl+Z) in the File menu takes back the last swap, slide or Hint placement; "
+          "Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again; Restart (Ctrl+R) deals the same game "
+          "again. In Puzzle mode the arrows move a dashed cursor and Space or Return clicks "
+          "under it.\n\n"
+          "A menu key such as F4 does not resume a paused clock. Keyboard Shortcuts (Ctrl+?) in "
+          "the Help menu lists every key; Best Times in the File menu, the ten best results.")}},
     };
     return all;
 }

@@ -10,6 +10,7 @@
 #include "help/about_window.h"
 #include "help/help_window.h"
 #include "help/intro_picture_holder.h"
+#include "help/shortcuts_window.h"
 #include "pictures/open_file.h"
 #include "pictures/open_picture_window.h"
 #include "pictures/picture_list_editor.h"
@@ -75,6 +76,7 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
     form9->onAbout = [this] {
         AboutWindow::showFor(*form9, form9->game(), form9->game().services.messages);
     };
+    form9->onShortcuts = [this] { ShortcutsWindow::showFor(*form9); };
     form9->onGainedFocus = [] { AboutWindow::closeOpen(); };
     form9->onGameAreaPressed = [] { AboutWindow::closeOpen(); };
     form9->onSaveInfo = [this] { return Save_Info(); };
