@@ -231,7 +231,7 @@ public:
     // File > Restart: the game in progress starts again from its deal (the arrangement New Game
     // dealt or Load brought back), with no moves, hints, selection, marks or history, and a
     // stopped clock that starts with the next click, Hint or arrow slide, as after New Game.
-    // Only while a game is in progress and no Slider shuffle runs.
+    // Only while a game is in progress.
     void mnuRestart_Click();
 
     // ---- Keyboard play ----
@@ -279,9 +279,6 @@ public:
     // Bumped whenever the set of pieces or the picture changes, so the window re-scales its
     // picture only then.
     int pictureGeneration = 0;
-    // Set while a Slider shuffle runs: the window's events run during it, and a click on the whole
-    // picture then is ignored.
-    bool sliderShuffling = false;
 
     ProgramState& program;
     PictureList& pictures;

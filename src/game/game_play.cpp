@@ -122,11 +122,9 @@ void Game::picture2_mousedown(Single x, Single y)
 }
 
 // A click on the whole picture: starts a game when there is none, and returns to the puzzle when
-// a game is on. Ignored while a Slider shuffle runs.
+// a game is on.
 void Game::Image1_Click()
 {
-    if (sliderShuffling)
-        return;
     if (GameState == State::WholePicture) {
         clock_.stop();
         StartNewGame();

@@ -37,7 +37,6 @@ void Game::ShufflePuzzle()
 void Game::ShuffleSlider()
 {
     Caption = translate("Game", "Randomizing puzzle");
-    sliderShuffling = true;
     Divide_Pic();
     processEvents();
 
@@ -51,7 +50,6 @@ void Game::ShuffleSlider()
     Image1.Visible = false;
     Shape1.Visible = false;
     menus_.mnuHint.Enabled = true;
-    sliderShuffling = false;
 }
 
 } // namespace quiltra

@@ -77,7 +77,7 @@ void Game::rememberDeal()
 // counts and the time show again with the first move.
 void Game::mnuRestart_Click()
 {
-    if (GameState != State::Playing || sliderShuffling || !deal_)
+    if (GameState != State::Playing || !deal_)
         return;
     const Puzzle deal = *deal_;
     ResetBoard();

@@ -30,7 +30,7 @@ inline void showPuzzle(Game& g)
 // Undo, redo and the keys of keyboard play act only on a game in progress whose puzzle is on view.
 inline bool puzzleInPlay(const Game& g)
 {
-    return g.GameState == State::Playing && g.Picture2.Visible && !g.sliderShuffling;
+    return g.GameState == State::Playing && g.Picture2.Visible;
 }
 
 inline void showWholePicture(Game& g)

@@ -177,31 +177,6 @@ TEST_F(Moves, ClickOnTheWholePicture)
     }
 }
 
-// The window's events run while a Slider game is shuffled; a click on the whole picture then
-// starts no second game inside the first.
-TEST_F(Moves, ClickOnTheWholePictureDuringASliderShuffleIsIgnored)
-{
-    cut(4, 3);
-    rig.program.PlayMode = Mode::Slider;
-    bool clicked = false;
-    State duringShuffle = State::NoPicture;
-    game.services.processEvents = [&] {
-        if (!clicked) {
-            clicked = true;
-            game.Image1_Click();
-            duringShuffle = game.GameState;
-        }
-    };
-    game.Image1_Click();
-    ASSERT_TRUE(clicked);
-    EXPECT_EQ(duringShuffle, State::WholePicture);
-    EXPECT_EQ(game.GameState, State::Playing);
-    game.services.processEvents = nullptr;
-    game.GameState = State::WholePicture;
-    game.Image1_Click();
-    EXPECT_EQ(game.GameState, State::Playing) << "a click after the shuffle is taken";
-}
-
 TEST_F(Moves, SolvingEndsTheGameAndTheTimerReturnsToThePicture)
 {
     const struct {
