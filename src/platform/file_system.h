@@ -20,6 +20,11 @@ std::optional<std::string> readWholeFile(const std::string& path, std::size_t li
 // was.
 bool replaceFile(const std::string& path, const std::string& text, std::string& error);
 
+// Makes a write past the process's file-size limit (`ulimit -f`) fail with "File too large", as a
+// write to a full disk fails, instead of ending the program with SIGXFSZ: every writer then keeps
+// the old file, removes its temporary file and tells the player. Start-up calls it once.
+void letOversizedWritesFail();
+
 bool fileExists(const std::string& path);
 
 // Whether `path` names a folder (a link to one counts).

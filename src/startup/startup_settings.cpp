@@ -75,6 +75,10 @@ void applyStoredPreferences(const StoredPreferences& p, ProgramState& s)
 StartupSettings loadStartupSettings(const std::string& programFolder,
                                     const std::string& settingsFolder)
 {
+    // Before any file of the settings folder is written: a write past a file-size limit fails
+    // like one to a full disk, so it is told and keeps the old file.
+    letOversizedWritesFail();
+
     StartupSettings result;
     ProgramState& s = result.state;
     s.ProgramFolder = programFolder;
