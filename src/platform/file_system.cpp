@@ -14,6 +14,7 @@
 #include <cstring>
 #include <string_view>
 #include <dirent.h>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -37,6 +38,38 @@ std::optional<std::string> readWholeFile(const std::string& path, std::size_t li
 
 namespace {
 
+// A temporary file is named after the file it replaces: NAME.tmp-PID-N-XXXXXXXX, with the writer's
+// process id, a count of this process's temporary files and eight hex digits of the clock.
+constexpr std::string_view kTemporaryMark = ".tmp-";
+
+bool isDecimal(std::string_view s, std::size_t maxDigits)
+{
+    return !s.empty() && s.size() <= maxDigits &&
+           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The writer's process id when `name` is a temporary file of `base`, 0 otherwise.
+long temporaryWriter(std::string_view name, std::string_view base)
+{
+    if (name.size() <= base.size() + kTemporaryMark.size() || name.substr(0, base.size()) != base ||
+        name.substr(base.size(), kTemporaryMark.size()) != kTemporaryMark)
+        return 0;
+    const std::string_view rest = name.substr(base.size() + kTemporaryMark.size());
+    const std::size_t first = rest.find('-');
+    const std::size_t second = first == std::string_view::npos ? first : rest.find('-', first + 1);
+    if (second == std::string_view::npos)
+        return 0;
+    const std::string_view pid = rest.substr(0, first);
+    const std::string_view count = rest.substr(first + 1, second - first - 1);
+    const std::string_view stamp = rest.substr(second + 1);
+    const bool hex = stamp.size() == 8 && std::all_of(stamp.begin(), stamp.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+    });
+    if (!isDecimal(pid, 9) || !isDecimal(count, 10) || !hex)
+        return 0;
+    return std::strtol(std::string(pid).c_str(), nullptr, 10);
+}
+
 // Creates a new regular file beside `path` under a name no other writer uses, and opens it for
 // writing. O_EXCL makes the creation fail when anything at all already has the name (a file, a
 // FIFO, a link, dangling or not), so nothing that was there is ever opened, followed or truncated;
@@ -46,7 +79,8 @@ int createUniqueTemporary(const std::string& path, std::string& temp)
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[64];
-        std::snprintf(suffix, sizeof suffix, ".tmp-%ld-%u-%08x", static_cast<long>(::getpid()),
+        std::snprintf(suffix, sizeof suffix, "%s%ld-%u-%08x", kTemporaryMark.data(),
+                      static_cast<long>(::getpid()),
                       counter.fetch_add(1), static_cast<unsigned>(
                           std::chrono::steady_clock::now().time_since_epoch().count()));
         temp = path + suffix;
@@ -106,6 +140,33 @@ bool replaceFile(const std::string& path, const std::string& text, std::string& 
 void letOversizedWritesFail()
 {
     std::signal(SIGXFSZ, SIG_IGN);
+}
+
+void removeStaleTemporaryFiles(const std::string& folder, const std::vector<std::string>& names)
+{
+    // A writer still running may be slow, and a process id of another system sharing the folder
+    // may look free here: a minute without a write rules both out.
+    constexpr std::time_t kStaleSeconds = 60;
+    const std::time_t now = std::time(nullptr);
+    std::vector<std::string> stale;
+    readFolder(folder, [&](const FolderEntry& entry) {
+        long pid = 0;
+        for (const std::string& base : names)
+            if (!pid)
+                pid = temporaryWriter(entry.name, base);
+        if (pid <= 0)
+            return;
+        struct stat st;
+        const std::string path = folder + "/" + entry.name;
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid() ||
+            now - st.st_mtime <= kStaleSeconds)
+            return;
+        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH)
+            return;
+        stale.push_back(path);
+    });
+    for (const std::string& path : stale)
+        ::unlink(path.c_str());
 }
 
 bool fileExists(const std::string& path)

@@ -20,6 +20,13 @@ std::optional<std::string> readWholeFile(const std::string& path, std::size_t li
 // was.
 bool replaceFile(const std::string& path, const std::string& text, std::string& error);
 
+// Removes from `folder` the temporary files replaceFile() left beside the files named in `names`
+// when its writer was killed during a write. A file is removed only when its name is one
+// replaceFile() gives ("times.txt.tmp-PID-N-XXXXXXXX"), it is a regular file of this user, the
+// process PID is no longer running and it was last written more than a minute ago; nothing else
+// is touched.
+void removeStaleTemporaryFiles(const std::string& folder, const std::vector<std::string>& names);
+
 // Makes a write past the process's file-size limit (`ulimit -f`) fail with "File too large", as a
 // write to a full disk fails, instead of ending the program with SIGXFSZ: every writer then keeps
 // the old file, removes its temporary file and tells the player. Start-up calls it once.

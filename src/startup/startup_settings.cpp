@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "game/best_times.h"
 #include "game/game.h"
 #include "platform/file_system.h"
 #include "startup/moved_folder.h"
@@ -76,8 +77,10 @@ StartupSettings loadStartupSettings(const std::string& programFolder,
                                     const std::string& settingsFolder)
 {
     // Before any file of the settings folder is written: a write past a file-size limit fails
-    // like one to a full disk, so it is told and keeps the old file.
+    // like one to a full disk, so it is told and keeps the old file; and the temporary files of
+    // writers killed in an earlier run go.
     letOversizedWritesFail();
+    removeStaleTemporaryFiles(settingsFolder, {"init.txt", "last.txt", kTimesFileName});
 
     StartupSettings result;
     ProgramState& s = result.state;

@@ -2,10 +2,14 @@
 // writer keeps its old file, tells the player and leaves no temporary file behind.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <string>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <filesystem>
 
 #include "startup/save_info.h"
 #include "startup/settings_file.h"
@@ -73,6 +77,71 @@ TEST(FileSizeLimit, AWritePastTheLimitFailsLikeAFullDisk)
     EXPECT_EQ(rig.tmp.read("last.txt"), "an older saved game\n");
     EXPECT_EQ(rig.tmp.read("times.txt"), kTimes);
     EXPECT_FALSE(hasTemporaryFile(rig.tmp));
+}
+
+// The id of a process that has ended.
+pid_t deadProcess()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+void makeOld(const std::string& path)
+{
+    timespec times[2];
+    times[0].tv_sec = times[1].tv_sec = ::time(nullptr) - 120;
+    times[0].tv_nsec = times[1].tv_nsec = 0;
+    ::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW);
+}
+
+// A write killed in an earlier run leaves its temporary file; start-up removes it when its writer
+// has gone and it is over a minute old, and touches nothing else.
+TEST(StaleTemporaryFiles, StartUpRemovesOnlyThoseOfDeadWriters)
+{
+    test::TempFolder q;
+    q.write("init.txt", kSettings);
+    const std::string dead = std::to_string(deadProcess());
+    const std::string live = std::to_string(::getpid());
+    const std::vector<std::string> removed = {
+        "times.txt.tmp-" + dead + "-0-0123abcd",
+        "init.txt.tmp-" + dead + "-12-89abcdef",
+        "last.txt.tmp-" + dead + "-3-00000000",
+    };
+    const std::vector<std::string> keptOld = {
+        "times.txt.tmp-" + live + "-0-0123abcd",     // its writer still runs
+        "times.txt.tmp-notapid",
+        "other.tmp-" + dead,
+        "other.txt.tmp-" + dead + "-0-0123abcd",     // not a file of the game's
+        "times.txt.tmp-" + dead + "-0-0123abcd.old",
+        "times.txt.tmp-" + dead + "-0-0123ABCD",
+        "times.txt.tmp--0-0123abcd",
+        "times.txt.tmp",
+        "times.txt",
+    };
+    for (const std::string& name : removed)
+        q.write(name, "x");
+    for (const std::string& name : keptOld)
+        q.write(name, "x");
+    const std::string fresh = "times.txt.tmp-" + dead + "-1-0123abcd";   // written just now
+    q.write(fresh, "x");
+    const std::string folder = "times.txt.tmp-" + dead + "-2-0123abcd";
+    std::filesystem::create_directory(q / folder);
+    const std::string link = "last.txt.tmp-" + dead + "-4-0123abcd";
+    std::filesystem::create_symlink(q / "times.txt", q / link);
+    for (const std::string& name : q.names())
+        if (name != fresh)
+            makeOld(q / name);
+
+    loadStartupSettings(q.path(), q.path());
+
+    std::vector<std::string> expected = keptOld;
+    expected.insert(expected.end(), {fresh, folder, link, "init.txt"});
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(q.names(), expected);
+    EXPECT_EQ(q.read("init.txt"), kSettings);
 }
 
 } // namespace
