@@ -129,6 +129,15 @@ Sie dürfen jeweils eine Kopie dieses Programms auf einem Computer installieren 
         <translation>Die Bestzeiten konnten nicht gespeichert werden: %1. Sie bleiben erhalten, bis Quiltra geschlossen wird.</translation>
     </message>
     <message>
+        <source>The best times could not be read, so this result was not saved: %1. &quot;times.txt&quot; is left as it is, and the result is kept until Quiltra is closed.</source>
+        <extracomment>%1 is the system&apos;s description of the failure; &quot;times.txt&quot; is a file name.</extracomment>
+        <translation>Die Bestzeiten konnten nicht gelesen werden, daher wurde dieses Ergebnis nicht gespeichert: %1. „times.txt“ bleibt unverändert, und das Ergebnis bleibt erhalten, bis Quiltra geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>another Quiltra is using the file</source>
+        <translation>ein anderes Quiltra verwendet die Datei</translation>
+    </message>
+    <message>
         <source>Welcome to Quiltra v1.3</source>
         <translation>Willkommen bei Quiltra v1.3</translation>
     </message>

@@ -129,6 +129,15 @@ Puede instalar y usar una copia de este programa en un solo ordenador a la vez. 
         <translation>No se han podido guardar los mejores tiempos: %1. Se conservan hasta que se cierre Quiltra.</translation>
     </message>
     <message>
+        <source>The best times could not be read, so this result was not saved: %1. &quot;times.txt&quot; is left as it is, and the result is kept until Quiltra is closed.</source>
+        <extracomment>%1 is the system&apos;s description of the failure; &quot;times.txt&quot; is a file name.</extracomment>
+        <translation>No se han podido leer los mejores tiempos, así que este resultado no se ha guardado: %1. «times.txt» se deja como está, y el resultado se conserva hasta que se cierre Quiltra.</translation>
+    </message>
+    <message>
+        <source>another Quiltra is using the file</source>
+        <translation>otro Quiltra está usando el archivo</translation>
+    </message>
+    <message>
         <source>Welcome to Quiltra v1.3</source>
         <translation>Bienvenido a Quiltra v1.3</translation>
     </message>

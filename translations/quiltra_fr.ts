@@ -129,6 +129,15 @@ Vous pouvez installer et utiliser une copie de ce programme sur un seul ordinate
         <translation>Impossible d&apos;enregistrer les meilleurs temps : %1. Ils sont conservés jusqu&apos;à la fermeture de Quiltra.</translation>
     </message>
     <message>
+        <source>The best times could not be read, so this result was not saved: %1. &quot;times.txt&quot; is left as it is, and the result is kept until Quiltra is closed.</source>
+        <extracomment>%1 is the system&apos;s description of the failure; &quot;times.txt&quot; is a file name.</extracomment>
+        <translation>Impossible de lire les meilleurs temps, ce résultat n&apos;a donc pas été enregistré : %1. « times.txt » est laissé tel quel, et le résultat est conservé jusqu&apos;à la fermeture de Quiltra.</translation>
+    </message>
+    <message>
+        <source>another Quiltra is using the file</source>
+        <translation>un autre Quiltra utilise le fichier</translation>
+    </message>
+    <message>
         <source>Welcome to Quiltra v1.3</source>
         <translation>Bienvenue dans Quiltra v1.3</translation>
     </message>

@@ -98,16 +98,9 @@ std::string bestTimesText(const BestTimes& times);
 
 // Reads the text back. A line that does not hold exactly eight valid fields, or whose result is
 // not storable, is skipped; the header line is optional. Results of one group are ranked again
-// and cut to the ten best wherever their lines lie; reading stops after kMaxResults readable lines.
-// A line may end in CR LF. Skipped lines are therefore left out of the next write.
-BestTimes parseBestTimes(std::string_view text);
-
-// Reads "times.txt" from `folder` (the folder of "init.txt"). A missing, unreadable or larger than
-// kMaxTimesFileBytes file gives no results: the game goes on, and the next save replaces it.
-BestTimes loadBestTimes(const std::string& folder);
-
-// Writes "times.txt" in `folder` crash-safe: the old file is replaced only by a complete new one.
-// Returns false with a description in `error` when it cannot; the old file is then unchanged.
-bool saveBestTimes(const std::string& folder, const BestTimes& times, std::string& error);
+// and cut to the ten best wherever their lines lie; reading stops after kMaxResults readable
+// lines, and `cutShort`, when given, tells whether readable lines were left unread. A line may
+// end in CR LF. Skipped lines are therefore left out of the next write.
+BestTimes parseBestTimes(std::string_view text, bool* cutShort = nullptr);
 
 } // namespace quiltra

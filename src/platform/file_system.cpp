@@ -1,8 +1,6 @@
 // File helpers over the OS (POSIX): whole-file reading, crash-safe replacing, folder listing.
 #include "platform/file_system.h"
 
-#include "platform/byte_source.h"
-
 #include <algorithm>
 #include <atomic>
 #include <cctype>
@@ -12,28 +10,63 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <string_view>
 #include <dirent.h>
-#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace quiltra {
 
+FileText readFileText(const std::string& path, std::size_t limit)
+{
+    FileText result;
+    const auto fail = [&result](int error) {
+        result.error = std::strerror(error);
+        return result;
+    };
+    if (path.find('\0') != std::string::npos) {
+        result.missing = true;
+        return result;
+    }
+    // Opened without waiting, so a FIFO in the file's place cannot hold the program up; what is
+    // read is the file that was opened, whatever replaces the name meanwhile.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        result.missing = errno == ENOENT || errno == ENOTDIR;
+        return result.missing ? result : fail(errno);
+    }
+    struct stat st;
+    int error = 0;
+    std::string text;
+    if (::fstat(fd, &st) != 0)
+        error = errno;
+    else if (!S_ISREG(st.st_mode))
+        error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    else if (std::uint64_t(st.st_size) > limit)
+        error = EFBIG;
+    else
+        text.resize(static_cast<std::size_t>(st.st_size));
+    for (std::size_t done = 0; error == 0 && done < text.size();) {
+        const ssize_t n = ::read(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            error = n < 0 ? errno : EIO;   // an end before the size the file had is no whole file
+        else
+            done += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (error != 0)
+        return fail(error);
+    result.text = std::move(text);
+    return result;
+}
+
 std::optional<std::string> readWholeFile(const std::string& path, std::size_t limit)
 {
-    struct stat st;
-    if (path.find('\0') != std::string::npos || ::stat(path.c_str(), &st) != 0 ||
-        !S_ISREG(st.st_mode) || std::uint64_t(st.st_size) > limit)
-        return std::nullopt;
-    const auto size = std::uint64_t(st.st_size);
-    FileBytes in(path);
-    if (!in.isOpen())
-        return std::nullopt;
-    std::string text(static_cast<std::size_t>(size), '\0');
-    text.resize(in.read(0, text.data(), text.size()));
-    return text;
+    return readFileText(path, limit).text;
 }
 
 namespace {

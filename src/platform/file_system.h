@@ -9,8 +9,18 @@
 
 namespace quiltra {
 
-// The whole file as bytes, or nothing when it cannot be opened. Files larger than `limit` bytes
-// are refused, so a hostile file cannot exhaust memory.
+// A whole file as read, or why it could not be read.
+struct FileText {
+    std::optional<std::string> text;  // the whole file; nothing when it could not be read whole
+    bool missing = false;             // nothing has the name: there is no file to keep
+    std::string error;                // why a file that is there could not be read whole
+};
+
+// Reads the whole of `path`. A file larger than `limit` bytes is not read ("File too large"), so
+// a hostile file cannot exhaust memory; nor is anything but a regular file.
+FileText readFileText(const std::string& path, std::size_t limit);
+
+// The whole file as bytes, or nothing when it cannot be read whole (see readFileText).
 std::optional<std::string> readWholeFile(const std::string& path, std::size_t limit = 64u << 20);
 
 // Replaces `path` with `text` through a new temporary file of its own in the same folder that is

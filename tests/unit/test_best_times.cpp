@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "game/best_times.h"
+#include "game/times_file.h"
 #include "support/temp_folder.h"
 
 namespace quiltra {
@@ -113,7 +114,7 @@ TEST(TimesFile, RoundTripKeepsEveryNameOnItsLine)
     std::string error;
     ASSERT_TRUE(saveBestTimes(q.path(), times, error)) << error;
     EXPECT_EQ(q.read("times.txt"), text);
-    EXPECT_EQ(loadBestTimes(q.path()), times);
+    EXPECT_EQ(readTimesFile(q.path()).times, times);
 
     EXPECT_FALSE(saveBestTimes(q / "no such folder", times, error));
     EXPECT_FALSE(error.empty());
@@ -170,17 +171,25 @@ TEST(TimesFile, SizeAndCountAreBounded)
     while (huge.size() <= kMaxTimesFileBytes)
         huge += line;
     q.write("times.txt", huge);
-    EXPECT_TRUE(loadBestTimes(q.path()).empty());
+    EXPECT_TRUE(readTimesFile(q.path()).times.empty());
+    EXPECT_EQ(readTimesFile(q.path()).unreadable, "File too large");
     q.write("times.txt", line);
-    EXPECT_EQ(loadBestTimes(q.path()).size(), 1u);
+    EXPECT_EQ(readTimesFile(q.path()).times.size(), 1u);
+    EXPECT_EQ(readTimesFile(q.path()).unreadable, "");
 
     // More results than may be held: every line its own group.
     std::string many;
     for (std::size_t i = 0; i < kMaxResults + 5; ++i)
         many += std::to_string(i) + ".jpg\t4\t3\tpuzzle\t75\t30\t0\t2024-05-01\n";
-    BestTimes full = parseBestTimes(many);
+    bool cutShort = false;
+    BestTimes full = parseBestTimes(many, &cutShort);
     EXPECT_EQ(full.size(), kMaxResults);
+    EXPECT_TRUE(cutShort);
     EXPECT_FALSE(full.record(result(0, 1, 1, "2024-05-01", "new.jpg")).kept());
+    // Exactly as many as are held, with damaged lines after them, is read whole.
+    many.resize(many.rfind(std::to_string(kMaxResults) + ".jpg"));
+    parseBestTimes(many + "damaged\n\n", &cutShort);
+    EXPECT_FALSE(cutShort);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include "game/cell_grid.h"
 #include "game/text_fields.h"
+#include "game/times_file.h"
 #include "support/game_parts.h"
 #include "unit/times_rig.h"
 
@@ -139,7 +140,7 @@ TEST(BestTimeAtFinish, KeptAtTheFinishWithABannerForANewBest)
     rig.wholePictureReturns();
     EXPECT_TRUE(g.newBestBanner().empty());
     EXPECT_EQ(g.bestTimes().group("alpha.jpg", 4, 3, Mode::Puzzle).size(), 2u);
-    EXPECT_EQ(loadBestTimes(rig.tmp.path()), g.bestTimes());
+    EXPECT_EQ(readTimesFile(rig.tmp.path()).times, g.bestTimes());
     EXPECT_TRUE(rig.messages.shown.empty());
 }
 
