@@ -218,7 +218,9 @@ bool ranksBefore(const TimeResult& a, const TimeResult& b)
 bool isStorableResult(const TimeResult& r)
 {
     const int pieces = int{r.Cols} * int{r.Rows};
-    return !r.Picture.empty() && r.Picture.size() <= kMaxResultNameBytes && r.Cols >= 1 &&
+    // The name is measured as written: a byte that is not UTF-8 takes four ("\xHH").
+    return !r.Picture.empty() && r.Picture.size() <= kMaxResultNameBytes &&
+           escapeName(r.Picture).size() <= kMaxResultNameBytes && r.Cols >= 1 &&
            r.Rows >= 1 && pieces <= kMaxPieces && r.Seconds >= 0 &&
            r.Seconds <= kMaxResultSeconds && r.Moves >= 0 && r.Hints >= 0 && isDate(r.Date);
 }

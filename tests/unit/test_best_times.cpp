@@ -192,5 +192,32 @@ TEST(TimesFile, SizeAndCountAreBounded)
     EXPECT_FALSE(cutShort);
 }
 
+// The largest file the game can write reads back whole: as many results as are kept, each with
+// the longest name it stores (bytes that are never part of UTF-8, written "\xHH") and every
+// number at its widest.
+TEST(TimesFile, TheLargestFileTheGameWritesReadsBackWhole)
+{
+    std::size_t longest = kMaxResultNameBytes;
+    while (!isStorableResult(result(0, 1, 1, "2024-05-01", std::string(longest, '\x80'))))
+        --longest;
+    BestTimes times;
+    for (std::size_t i = 0; times.size() < kMaxResults; ++i) {
+        std::string name(longest, '\x80');
+        for (std::size_t digit = 0, n = i; digit < 3; ++digit, n /= 64)
+            name[digit] = char(0x80 + n % 64);
+        ASSERT_TRUE(times.record(result(32767, kMaxResultSeconds, 32767, "2024-12-31", name,
+                                        Mode::Slider, 100, 3)).kept());
+    }
+    TempFolder q;
+    std::string error;
+    ASSERT_TRUE(saveBestTimes(q.path(), times, error)) << error;
+    const std::size_t written = q.read("times.txt").size();
+    EXPECT_GT(written, kMaxResults * kMaxResultNameBytes) << "the names are not at their longest";
+    EXPECT_LE(written, kMaxTimesFileBytes);
+    const TimesFile read = readTimesFile(q.path());
+    EXPECT_EQ(read.unreadable, "");
+    EXPECT_TRUE(read.times == times);
+}
+
 } // namespace
 } // namespace quiltra
