@@ -1165,5 +1165,10 @@ Die zehn besten Ergebnisse je Bild, Größe und Modus werden aufbewahrt; eine ne
         <extracomment>%1 is the system&apos;s description of the failure; &quot;init.txt&quot; is a file name.</extracomment>
         <translation>Die Einstellungen konnten nicht in „init.txt“ gespeichert werden: %1. Die bisherige Einstellungsdatei bleibt unverändert.</translation>
     </message>
+    <message>
+        <source>the file could not be read when Quiltra started (%1)</source>
+        <extracomment>Completes &quot;The settings could not be saved to &quot;init.txt&quot;: %1.&quot;; %1 is the system&apos;s description of the failure.</extracomment>
+        <translation>die Datei konnte beim Start von Quiltra nicht gelesen werden (%1)</translation>
+    </message>
 </context>
 </TS>

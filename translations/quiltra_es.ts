@@ -1165,5 +1165,10 @@ Se guardan los diez mejores resultados de cada imagen, tamaño y modo; un nuevo 
         <extracomment>%1 is the system&apos;s description of the failure; &quot;init.txt&quot; is a file name.</extracomment>
         <translation>No se ha podido guardar la configuración en &quot;init.txt&quot;: %1. El archivo de configuración anterior no ha cambiado.</translation>
     </message>
+    <message>
+        <source>the file could not be read when Quiltra started (%1)</source>
+        <extracomment>Completes &quot;The settings could not be saved to &quot;init.txt&quot;: %1.&quot;; %1 is the system&apos;s description of the failure.</extracomment>
+        <translation>el archivo no se pudo leer al iniciar Quiltra (%1)</translation>
+    </message>
 </context>
 </TS>

@@ -1165,5 +1165,10 @@ Les dix meilleurs résultats par image, taille et mode sont gardés ; un nouve
         <extracomment>%1 is the system&apos;s description of the failure; &quot;init.txt&quot; is a file name.</extracomment>
         <translation>Impossible d&apos;enregistrer les réglages dans « init.txt » : %1. L&apos;ancien fichier de réglages reste inchangé.</translation>
     </message>
+    <message>
+        <source>the file could not be read when Quiltra started (%1)</source>
+        <extracomment>Completes &quot;The settings could not be saved to &quot;init.txt&quot;: %1.&quot;; %1 is the system&apos;s description of the failure.</extracomment>
+        <translation>le fichier n&apos;a pas pu être lu au démarrage de Quiltra (%1)</translation>
+    </message>
 </context>
 </TS>

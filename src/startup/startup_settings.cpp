@@ -27,9 +27,11 @@ bool isExtent(double value, double smallest)
     return std::isfinite(value) && value >= smallest && value <= 1.0e6;
 }
 
-std::optional<SettingsContents> readApplicable(const std::string& path)
+// Larger than any settings file: a hostile file cannot exhaust memory.
+constexpr std::size_t kMaxSettingsBytes = 64u << 20;
+
+std::optional<SettingsContents> applicable(const std::optional<std::string>& text)
 {
-    const auto text = readWholeFile(path);
     if (!text)
         return std::nullopt;
     auto contents = parseSettings(*text);
@@ -91,8 +93,16 @@ StartupSettings loadStartupSettings(const std::string& programFolder,
     s.ExitSaving = false;
 
     const std::string path = settingsFolder + "/init.txt";
-    auto contents = readApplicable(path);
-    if (!contents) {
+    const FileText file = readFileText(path, kMaxSettingsBytes);
+    auto contents = applicable(file.text);
+    if (!file.text && !file.missing) {
+        // A file that is there but could not be read whole may hold the player's picture list:
+        // it is kept as it is, the defaults are used from memory, and no save of this run
+        // replaces it.
+        s.SettingsUnread = file.error;
+        result.defaultsOnlyInMemory = true;
+        contents = parseSettings(defaultSettingsFor(programFolder));
+    } else if (!contents) {
         // The failure path: replace the file with the defaults and read it once more. When the
         // new file cannot be written or read back, the defaults are used from memory; start-up
         // never tries a second time.
@@ -100,7 +110,7 @@ StartupSettings loadStartupSettings(const std::string& programFolder,
         const std::string defaults = defaultSettingsFor(programFolder);
         std::string error;
         if (replaceFile(path, defaults, error))
-            contents = readApplicable(path);
+            contents = applicable(readWholeFile(path, kMaxSettingsBytes));
         if (!contents) {
             result.defaultsOnlyInMemory = true;
             contents = parseSettings(defaults);

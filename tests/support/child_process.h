@@ -9,6 +9,8 @@
 
 #include <string>
 
+#include "support/temp_folder.h"
+
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -98,6 +100,21 @@ inline ChildRun runInChildForText(const std::function<std::string()>& work,
     if (WIFSIGNALED(status))
         run.signal = WTERMSIG(status);
     return run;
+}
+
+// For a child process of a test run as root, who reads any file: hands `folder` and what is in
+// it to the user "nobody" and becomes that user, so that a file of mode 000 cannot be read. Does
+// nothing for another user; false when it could not be done.
+inline bool becomeOrdinaryUser(const TempFolder& folder)
+{
+    if (::geteuid() != 0)
+        return true;
+    constexpr uid_t kNobody = 65534;
+    for (const std::string& name : folder.names())
+        if (::chown((folder / name).c_str(), kNobody, kNobody) != 0)
+            return false;
+    return ::chown(folder.path().c_str(), kNobody, kNobody) == 0 && ::setgid(kNobody) == 0 &&
+           ::setuid(kNobody) == 0;
 }
 
 } // namespace quiltra::test

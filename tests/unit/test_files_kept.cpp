@@ -79,6 +79,79 @@ TEST(FileSizeLimit, AWritePastTheLimitFailsLikeAFullDisk)
     EXPECT_FALSE(hasTemporaryFile(rig.tmp));
 }
 
+// An "init.txt" that is there but cannot be read whole may hold the player's picture list:
+// start-up goes on with the defaults and leaves it as it is, and no save of the run replaces it.
+TEST(SettingsKept, AFileThatCannotBeReadWholeIsNeverReplaced)
+{
+    const struct {
+        const char* name;
+        mode_t mode;
+        std::uintmax_t size;   // 0: the settings text
+        const char* reason;
+    } cases[] = {
+        {"unreadable", 0, 0, "Permission denied"},
+        {"larger than any settings file", 0644, 65u << 20, "File too large"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempFolder q;
+        q.write("Graphics/a.jpg", "x");
+        q.write("init.txt", kSettings);
+        if (c.size)
+            std::filesystem::resize_file(q / "init.txt", c.size);   // sparse: nothing is written
+        ::chmod((q / "init.txt").c_str(), c.mode);
+        const test::ChildRun run = test::runInChildForText(
+            [&] {
+                if (!test::becomeOrdinaryUser(q))
+                    return std::string("could not become an ordinary user");
+                const StartupSettings s = loadStartupSettings(q.path(), q.path());
+                std::string report, error;
+                for (const std::string& entry : s.entries)
+                    report += entry + "\n";
+                if (!writeSettingsFile(s.state, "*,a later save,end\n", error))
+                    report += error + "\n";
+                return report;
+            },
+            std::chrono::seconds(20));
+        ::chmod((q / "init.txt").c_str(), 0644);
+        EXPECT_EQ(run.text, q / "Graphics/a.jpg\n" +
+                                std::string("the file could not be read when Quiltra started (") +
+                                c.reason + ")\n");
+        if (c.size)
+            EXPECT_EQ(std::filesystem::file_size(q / "init.txt"), c.size);
+        else
+            EXPECT_EQ(q.read("init.txt"), kSettings);
+    }
+}
+
+// "last.txt" is only ever replaced by a Save, the player's own choice: a Load that cannot read it
+// tells so and leaves it as it is.
+TEST(SettingsKept, ALoadThatCannotReadTheSavedGameLeavesIt)
+{
+    TimesRig rig;
+    const std::string huge(2u << 20, '7');
+    rig.tmp.write("last.txt", huge);
+    rig.game.mnuRestore_Click();
+    EXPECT_TRUE(rig.tmp.read("last.txt") == huge);
+    const std::string saved = "a saved game\n";
+    rig.tmp.write("last.txt", saved);
+    ::chmod((rig.tmp / "last.txt").c_str(), 0);
+    const test::ChildRun run = test::runInChildForText(
+        [&] {
+            if (!test::becomeOrdinaryUser(rig.tmp))
+                return std::string("could not become an ordinary user");
+            rig.game.mnuRestore_Click();
+            std::string shown;
+            for (const auto& m : rig.messages.shown)
+                shown += m.text + "\n";
+            return shown;
+        },
+        std::chrono::seconds(20));
+    ::chmod((rig.tmp / "last.txt").c_str(), 0644);
+    EXPECT_EQ(run.text, "Error in saved game file.\nError in saved game file.\n");
+    EXPECT_EQ(rig.tmp.read("last.txt"), saved);
+}
+
 // The id of a process that has ended.
 pid_t deadProcess()
 {

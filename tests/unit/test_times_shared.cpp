@@ -81,15 +81,8 @@ std::string runAsOrdinaryUser(TimesRig& rig, const std::function<void()>& play)
 {
     const test::ChildRun run = test::runInChildForText(
         [&] {
-            if (::geteuid() == 0) {
-                constexpr uid_t kNobody = 65534;
-                for (const std::string& name : rig.tmp.names())
-                    if (::chown((rig.tmp / name).c_str(), kNobody, kNobody) != 0)
-                        return std::string("chown failed");
-                if (::chown(rig.tmp.path().c_str(), kNobody, kNobody) != 0 ||
-                    ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
-                    return std::string("could not become an ordinary user");
-            }
+            if (!test::becomeOrdinaryUser(rig.tmp))
+                return std::string("could not become an ordinary user");
             play();
             std::string shown;
             for (const auto& m : rig.messages.shown)
