@@ -54,8 +54,8 @@ struct TimeResult {
 bool ranksBefore(const TimeResult& a, const TimeResult& b);
 
 // Whether a result can be kept and written so that it reads back the same: a display name that
-// takes 1 to kMaxResultNameBytes bytes in the file, a grid of 1 to 300 pieces, counters and time not negative and
-// within their limits, and a real calendar date written "YYYY-MM-DD".
+// takes 1 to kMaxResultNameBytes bytes in the file, a grid of 1 to 300 pieces, counters and time
+// not negative and within their limits, and a real calendar date written "YYYY-MM-DD".
 bool isStorableResult(const TimeResult& r);
 
 // Where record() put a result: its place in its group (1 = the best), or 0 when it did not

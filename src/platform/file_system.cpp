@@ -1,4 +1,5 @@
-// File helpers over the OS (POSIX): whole-file reading, crash-safe replacing, folder listing.
+// File helpers over the OS (POSIX): whole-file reading, crash-safe replacing and the clearing of
+// temporary files a killed write left, folder listing.
 #include "platform/file_system.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
-// File helpers over the OS: whole-file reading, crash-safe replacing, folder listing and the
-// choice of the folder that holds the settings and the saved game.
+// File helpers over the OS: whole-file reading, crash-safe replacing (and the clearing of what a
+// killed write left), folder listing and the choice of the folder that holds the settings and the
+// saved game.
 #pragma once
 
 #include <functional>

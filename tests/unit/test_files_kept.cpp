@@ -24,7 +24,8 @@ using test::TimesRig;
 
 const std::string kSettings = "*," + std::string("9550,6750,20,20,&H80FF80,&H0080FFFF,12632256,") +
                               "1,1,1,1,1,1,1,end\n";
-const std::string kTimes = "Quiltra best times 1\nalpha.jpg\t4\t3\tpuzzle\t500\t40\t0\t2024-05-01\n";
+const std::string kTimes =
+    "Quiltra best times 1\nalpha.jpg\t4\t3\tpuzzle\t500\t40\t0\t2024-05-01\n";
 
 bool hasTemporaryFile(const test::TempFolder& q)
 {

@@ -67,7 +67,8 @@ TEST(TimesShared, AFinishWaitsForTheLockAndReadsTheOtherWritersResult)
     std::thread player([&] { rig.solve(100); });
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     // The other instance writes its result while it holds the lock.
-    rig.tmp.write("times.txt", "Quiltra best times 1\nalpha.jpg\t4\t3\tpuzzle\t200\t9\t0\t2024-05-01\n");
+    rig.tmp.write("times.txt",
+                  "Quiltra best times 1\nalpha.jpg\t4\t3\tpuzzle\t200\t9\t0\t2024-05-01\n");
     ::flock(lock, LOCK_UN);
     ::close(lock);
     player.join();
