@@ -1,16 +1,17 @@
-// File helpers over the OS (POSIX): whole-file reading, crash-safe replacing, folder listing.
+// File helpers over the OS (POSIX): whole-file reading, crash-safe replacing and the clearing of
+// temporary files a killed write left, folder listing.
 #include "platform/file_system.h"
-
-#include "platform/byte_source.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cctype>
 #include <chrono>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <string_view>
 #include <dirent.h>
 #include <fcntl.h>
@@ -19,22 +20,89 @@
 
 namespace quiltra {
 
+FileText readFileText(const std::string& path, std::size_t limit)
+{
+    FileText result;
+    const auto fail = [&result](int error) {
+        result.error = std::strerror(error);
+        return result;
+    };
+    if (path.find('\0') != std::string::npos) {
+        result.missing = true;
+        return result;
+    }
+    // Opened without waiting, so a FIFO in the file's place cannot hold the program up; what is
+    // read is the file that was opened, whatever replaces the name meanwhile.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        result.missing = errno == ENOENT || errno == ENOTDIR;
+        return result.missing ? result : fail(errno);
+    }
+    struct stat st;
+    int error = 0;
+    std::string text;
+    if (::fstat(fd, &st) != 0)
+        error = errno;
+    else if (!S_ISREG(st.st_mode))
+        error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    else if (std::uint64_t(st.st_size) > limit)
+        error = EFBIG;
+    else
+        text.resize(static_cast<std::size_t>(st.st_size));
+    for (std::size_t done = 0; error == 0 && done < text.size();) {
+        const ssize_t n = ::read(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            error = n < 0 ? errno : EIO;   // an end before the size the file had is no whole file
+        else
+            done += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (error != 0)
+        return fail(error);
+    result.text = std::move(text);
+    return result;
+}
+
 std::optional<std::string> readWholeFile(const std::string& path, std::size_t limit)
 {
-    struct stat st;
-    if (path.find('\0') != std::string::npos || ::stat(path.c_str(), &st) != 0 ||
-        !S_ISREG(st.st_mode) || std::uint64_t(st.st_size) > limit)
-        return std::nullopt;
-    const auto size = std::uint64_t(st.st_size);
-    FileBytes in(path);
-    if (!in.isOpen())
-        return std::nullopt;
-    std::string text(static_cast<std::size_t>(size), '\0');
-    text.resize(in.read(0, text.data(), text.size()));
-    return text;
+    return readFileText(path, limit).text;
 }
 
 namespace {
+
+// A temporary file is named after the file it replaces: NAME.tmp-PID-N-XXXXXXXX, with the writer's
+// process id, a count of this process's temporary files and eight hex digits of the clock.
+constexpr std::string_view kTemporaryMark = ".tmp-";
+
+bool isDecimal(std::string_view s, std::size_t maxDigits)
+{
+    return !s.empty() && s.size() <= maxDigits &&
+           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The writer's process id when `name` is a temporary file of `base`, 0 otherwise.
+long temporaryWriter(std::string_view name, std::string_view base)
+{
+    if (name.size() <= base.size() + kTemporaryMark.size() || name.substr(0, base.size()) != base ||
+        name.substr(base.size(), kTemporaryMark.size()) != kTemporaryMark)
+        return 0;
+    const std::string_view rest = name.substr(base.size() + kTemporaryMark.size());
+    const std::size_t first = rest.find('-');
+    const std::size_t second = first == std::string_view::npos ? first : rest.find('-', first + 1);
+    if (second == std::string_view::npos)
+        return 0;
+    const std::string_view pid = rest.substr(0, first);
+    const std::string_view count = rest.substr(first + 1, second - first - 1);
+    const std::string_view stamp = rest.substr(second + 1);
+    const bool hex = stamp.size() == 8 && std::all_of(stamp.begin(), stamp.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+    });
+    if (!isDecimal(pid, 9) || !isDecimal(count, 10) || !hex)
+        return 0;
+    return std::strtol(std::string(pid).c_str(), nullptr, 10);
+}
 
 // Creates a new regular file beside `path` under a name no other writer uses, and opens it for
 // writing. O_EXCL makes the creation fail when anything at all already has the name (a file, a
@@ -45,7 +113,8 @@ int createUniqueTemporary(const std::string& path, std::string& temp)
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[64];
-        std::snprintf(suffix, sizeof suffix, ".tmp-%ld-%u-%08x", static_cast<long>(::getpid()),
+        std::snprintf(suffix, sizeof suffix, "%s%ld-%u-%08x", kTemporaryMark.data(),
+                      static_cast<long>(::getpid()),
                       counter.fetch_add(1), static_cast<unsigned>(
                           std::chrono::steady_clock::now().time_since_epoch().count()));
         temp = path + suffix;
@@ -100,6 +169,38 @@ bool replaceFile(const std::string& path, const std::string& text, std::string& 
     if (std::rename(temp.c_str(), path.c_str()) != 0)
         return fail(false);
     return true;
+}
+
+void letOversizedWritesFail()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
+void removeStaleTemporaryFiles(const std::string& folder, const std::vector<std::string>& names)
+{
+    // A writer still running may be slow, and a process id of another system sharing the folder
+    // may look free here: a minute without a write rules both out.
+    constexpr std::time_t kStaleSeconds = 60;
+    const std::time_t now = std::time(nullptr);
+    std::vector<std::string> stale;
+    readFolder(folder, [&](const FolderEntry& entry) {
+        long pid = 0;
+        for (const std::string& base : names)
+            if (!pid)
+                pid = temporaryWriter(entry.name, base);
+        if (pid <= 0)
+            return;
+        struct stat st;
+        const std::string path = folder + "/" + entry.name;
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid() ||
+            now - st.st_mtime <= kStaleSeconds)
+            return;
+        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH)
+            return;
+        stale.push_back(path);
+    });
+    for (const std::string& path : stale)
+        ::unlink(path.c_str());
 }
 
 bool fileExists(const std::string& path)
