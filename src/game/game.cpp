@@ -52,11 +52,4 @@ std::string Game::loadingCaption(const std::string& name) const
            translate("Game", "Loading");
 }
 
-std::string shortName(const std::string& name)
-{
-    if (name.size() > 16)
-        return name.substr(0, 14) + "..";
-    return name;
-}
-
 } // namespace quiltra

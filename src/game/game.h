@@ -65,6 +65,11 @@ inline constexpr int Right = 39;
 inline constexpr int Down = 40;
 inline constexpr int Return = 13;
 inline constexpr int Space = 32;
+inline constexpr int AddKeypad = 107;      // "+" of the numeric keypad
+inline constexpr int SubtractKeypad = 109; // "-" of the numeric keypad
+// Any key the game has no use for, a modifier or lock key pressed alone among them: it resumes a
+// paused clock and does nothing else.
+inline constexpr int Other = 0;
 } // namespace Key
 
 // The - key never makes the window lower than this; + has no upper bound. The keys keep the
@@ -316,8 +321,5 @@ private:
     std::string banner_;            // the new best of the last finish, until the next game
     bool timesFailureTold_ = false; // a failed write of "times.txt" is told once per session
 };
-
-// A picture name longer than 16 characters is shown as its first 14 and "..".
-std::string shortName(const std::string& name);
 
 } // namespace quiltra

@@ -11,15 +11,6 @@ namespace quiltra {
 
 namespace {
 
-// Characters as the player sees them: the bytes of a UTF-8 text that begin a character.
-std::size_t shownLength(const std::string& text)
-{
-    std::size_t n = 0;
-    for (const char c : text)
-        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return n;
-}
-
 // The timer's delayed steps compare strictly ("more than"), so they are due just after their
 // moment.
 constexpr double kJustAfter = 0.001;

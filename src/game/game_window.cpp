@@ -24,7 +24,9 @@ namespace quiltra {
 
 namespace {
 
-// The virtual key code of a key event, as the game expects it.
+// The game's code for a key event. Keys are told apart by Qt's own values; every key the game has
+// no use for (Shift, Num Lock and the other modifier and lock keys among them) is Key::Other, so
+// that no key ever reads as another.
 int keyCode(const QKeyEvent* event)
 {
     const bool keypad = event->modifiers().testFlag(Qt::KeypadModifier);
@@ -32,15 +34,16 @@ int keyCode(const QKeyEvent* event)
     case Qt::Key_P: return Key::P;
     case Qt::Key_F1: return Key::F1;
     case Qt::Key_Equal:
-    case Qt::Key_Plus: return keypad ? 107 : Key::Plus;
-    case Qt::Key_Minus: return keypad ? 109 : Key::Minus;
+    case Qt::Key_Plus: return keypad ? Key::AddKeypad : Key::Plus;
+    case Qt::Key_Minus: return keypad ? Key::SubtractKeypad : Key::Minus;
     case Qt::Key_Left: return Key::Left;
     case Qt::Key_Up: return Key::Up;
     case Qt::Key_Right: return Key::Right;
     case Qt::Key_Down: return Key::Down;
     case Qt::Key_Return:
     case Qt::Key_Enter: return Key::Return;
-    default: return event->key() & 0xFFFF;
+    case Qt::Key_Space: return Key::Space;
+    default: return Key::Other;
     }
 }
 

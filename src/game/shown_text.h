@@ -16,4 +16,11 @@ std::string shownModeText(Mode m);
 // language may put the value where its grammar wants it; the value itself is never searched.
 std::string withValue(std::string_view text, std::string_view value);
 
+// Characters as the player sees them: the bytes of a UTF-8 text that begin a character.
+std::size_t shownLength(std::string_view text);
+
+// A picture name longer than 16 characters shows as its first 14 characters and "..". Characters
+// are counted, never bytes, so a character is never cut in two.
+std::string shortName(const std::string& name);
+
 } // namespace quiltra

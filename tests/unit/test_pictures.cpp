@@ -85,13 +85,33 @@ TEST(PictureRandom, IndexIsTruncatedInSinglePrecision)
     }
 }
 
-TEST(PictureRandom, LoadingCaptionShortensLongNames)
+TEST(PictureRandom, LongNamesAreCutBetweenCharacters)
 {
-    // 13 characters and ".jpg": shown as its first 14 characters and "..".
-    PictureRig r({{"Lighthouse123.jpg"}});
-    r.game.LoadRandomPicture();
-    ASSERT_EQ(r.watching.captions.size(), 1u);
-    EXPECT_EQ(r.watching.captions[0], "Quiltra - puzzle: Lighthouse123...  Loading");
+    // Over 16 characters: the first 14 characters and "..", in the loading caption and in the
+    // status line alike; 16 characters or fewer show whole, however many bytes they take.
+    const struct {
+        std::string name, shown;
+    } cases[] = {
+        {"Lighthouse123.jpg", "Lighthouse123..."},
+        {"Photo_de_la_c\u00e9line_\u00e0_la_plage.jpg", "Photo_de_la_c\u00e9.."},
+        {"\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9.jpg",
+         "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9.jpg"},
+        {"\u03a6\u03c9\u03c4\u03bf\u03b3\u03c1\u03b1\u03c6\u03af\u03b1_\u03c0\u03b1\u03c1\u03b1\u03bb\u03af\u03b1\u03c2.jpg",
+         "\u03a6\u03c9\u03c4\u03bf\u03b3\u03c1\u03b1\u03c6\u03af\u03b1_\u03c0\u03b1\u03c1.."},
+        {"\u6d77\u8fb9\u7684\u5915\u9633\u548c\u7eff\u8272\u7684\u5c71\u4e18\u4e0e\u5c0f\u8239.png",
+         "\u6d77\u8fb9\u7684\u5915\u9633\u548c\u7eff\u8272\u7684\u5c71\u4e18\u4e0e\u5c0f\u8239.."},
+        {"\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A.jpg",
+         "\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A\U0001F30A.."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PictureRig r({{c.name}});
+        r.game.LoadRandomPicture();
+        ASSERT_FALSE(r.watching.captions.empty());
+        EXPECT_EQ(r.watching.captions[0], "Quiltra - puzzle: " + c.shown + "  Loading");
+        EXPECT_EQ(r.game.Caption.rfind("Quiltra - puzzle: " + c.shown + "  Size: ", 0), 0u)
+            << r.game.Caption;
+    }
 }
 
 TEST(PictureRandom, FailedEntriesAreRemovedUntilOneLoads)

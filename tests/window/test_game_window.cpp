@@ -46,6 +46,32 @@ std::pair<int, int> blackAndWhite(const QImage& image, const QRect& area)
     return {black, white};
 }
 
+// A key pressed and released alone, as the keyboard sends it (QTest knows no text for some).
+void tap(QWidget* w, Qt::Key key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
+}
+
+// What a key could change: where each piece stands, the selection, the cursor and the counts.
+struct PlayView {
+    std::vector<std::pair<float, float>> pieces;
+    int selected, cursorCell, moves, hints;
+    bool cursorShown;
+    bool operator==(const PlayView&) const = default;
+};
+
+PlayView playView(const Game& g)
+{
+    PlayView v{{}, g.board().SelectedPiece, g.cursor().cell(), g.counters().moves(),
+               g.counters().hints(), g.cursor().visible()};
+    for (int k = 1; k <= g.board().pieceTotal(); ++k)
+        v.pieces.emplace_back(g.board().piece(k).Left, g.board().piece(k).Top);
+    return v;
+}
+
 } // namespace
 
 class GameWindowTest : public QObject {
@@ -138,6 +164,82 @@ private slots:
         rig.advance(1);
         QCOMPARE(QString::fromStdString(g.clock().seconds()), QStringLiteral("06"));
         QVERIFY(w.windowTitle().endsWith(QStringLiteral("Time:  0:00:06")));
+    }
+
+    // A modifier or lock key pressed alone is "another key": it resumes a paused clock and moves,
+    // selects and swaps nothing, with the cursor shown and with a piece selected, in both modes.
+    void modifierAndLockKeysAloneDoNothingButResume()
+    {
+        const Qt::Key lone[] = {Qt::Key_Shift,    Qt::Key_Control, Qt::Key_Alt,
+                                Qt::Key_AltGr,    Qt::Key_Meta,    Qt::Key_Super_L,
+                                Qt::Key_CapsLock, Qt::Key_NumLock, Qt::Key_ScrollLock};
+        ProgramRig rig({"Cat.jpg"});
+        rig.finishIntro();
+        GameWindow& w = rig.window();
+        Game& g = rig.game();
+        for (const char* mode : {"mnuPuz", "mnuSlide"}) {
+            w.action(QString::fromLatin1(mode))->trigger();
+            QTest::keyClick(&w, Qt::Key_Space); // shows the cursor
+            QVERIFY(g.cursor().visible());
+            for (int round = 0; round < 2; ++round) {
+                if (round == 1) {
+                    // A piece selected: in Puzzle mode by Space under the cursor, in Slider mode
+                    // by a click on a piece.
+                    int k = 1;
+                    while (!g.board().piece(k).Visible)
+                        ++k;
+                    if (QLatin1String(mode) == QLatin1String("mnuPuz"))
+                        QTest::keyClick(&w, Qt::Key_Space);
+                    else
+                        QTest::mouseClick(w.board(), Qt::LeftButton, {}, centreOfPiece(g, k));
+                    QVERIFY2(g.board().SelectedPiece != -1, mode);
+                }
+                for (const Qt::Key key : lone) {
+                    const PlayView before = playView(g);
+                    tap(&w, key);
+                    QVERIFY2(playView(g) == before, qPrintable(QStringLiteral("%1, key %2")
+                                                                   .arg(QLatin1String(mode))
+                                                                   .arg(key, 0, 16)));
+                }
+            }
+            QTest::keyClick(&w, Qt::Key_P);
+            QVERIFY(g.clock().paused());
+            tap(&w, Qt::Key_NumLock);
+            QVERIFY2(!g.clock().paused(), mode);
+        }
+    }
+
+    // "+" typed with Shift enlarges the window and touches no piece; Ctrl+Shift+Z with a piece
+    // selected redoes the undone move.
+    void shiftedKeysReachTheGameAsThemselves()
+    {
+        ProgramRig rig({"Cat.jpg"});
+        rig.finishIntro();
+        GameWindow& w = rig.window();
+        Game& g = rig.game();
+        w.action(QStringLiteral("mnuPuz"))->trigger();
+        QTest::keyClick(&w, Qt::Key_Right);
+        QTest::keyClick(&w, Qt::Key_Space);
+        QTest::keyClick(&w, Qt::Key_Right);
+        PlayView before = playView(g);
+        const double height = g.Height;
+        QTest::keyClick(&w, Qt::Key_Plus, Qt::ShiftModifier);
+        QTest::keyClick(&w, Qt::Key_Plus, Qt::ShiftModifier);
+        QCOMPARE(g.counters().moves(), before.moves);
+        QVERIFY(g.Height > height);
+
+        QTest::mouseClick(w.board(), Qt::LeftButton, {}, centreOfPiece(g, 1));
+        QTest::mouseClick(w.board(), Qt::LeftButton, {}, centreOfPiece(g, 2));
+        QCOMPARE(g.counters().moves(), 1);
+        const PlayView swapped = playView(g);
+        w.action(QStringLiteral("mnuUndo"))->trigger();
+        QTest::mouseClick(w.board(), Qt::LeftButton, {}, centreOfPiece(g, 3));
+        QCOMPARE(g.board().SelectedPiece, 3);
+        QApplication::setActiveWindow(&w); // shortcuts reach the active window only
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        before = playView(g);
+        QCOMPARE(before.pieces, swapped.pieces);
+        QCOMPARE(before.moves, 1);
     }
 
     // A rules box takes the focus like any box, yet the clock runs on through it; losing the focus
