@@ -294,7 +294,6 @@ public:
     // Sound sequence that re-opens the move sound (after the intro, a picture or size change,
     // and two seconds after a solved game).
     void prepareMoveSound();
-    std::string soundPath(const char* relative) const;
     // The loading caption: "Quiltra - <mode>: <short name>  Loading".
     std::string loadingCaption(const std::string& name) const;
 

@@ -1,5 +1,8 @@
-// File helpers over the OS (POSIX): whole-file reading, crash-safe replacing and the clearing of
-// temporary files a killed write left, folder listing.
+// File helpers: whole-file reading through POSIX (the exact reason a read failed, and a FIFO in a
+// file's place never holds the program up); folder listing, paths and the data folder through the
+// C++ library's file system classes (on Linux a path holds the name's bytes as they are);
+// crash-safe replacing through POSIX, which alone offers an exclusive, no-follow creation and fsync;
+// the clearing of temporary files a killed write left.
 #include "platform/file_system.h"
 
 #include <algorithm>
@@ -13,12 +16,21 @@
 #include <cstring>
 #include <ctime>
 #include <string_view>
-#include <dirent.h>
+#include <filesystem>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace quiltra {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A name with a NUL byte would be cut short by the OS and name another file.
+bool usable(const std::string& path) { return !path.empty() && path.find('\0') == std::string::npos; }
+
+} // namespace
 
 FileText readFileText(const std::string& path, std::size_t limit)
 {
@@ -205,112 +217,48 @@ void removeStaleTemporaryFiles(const std::string& folder, const std::vector<std:
 
 bool fileExists(const std::string& path)
 {
-    // A name with a NUL byte would be cut short by the OS and name another file.
-    if (path.find('\0') != std::string::npos)
-        return false;
-    struct stat st;
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    std::error_code error;
+    return usable(path) && fs::is_regular_file(path, error);
 }
 
 bool isFolder(const std::string& path)
 {
-    if (path.find('\0') != std::string::npos)
-        return false;
-    struct stat st;
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    std::error_code error;
+    return usable(path) && fs::is_directory(path, error);
 }
-
-namespace {
-
-// The path with every link, "." and ".." resolved; empty when it does not exist.
-std::string resolvedPath(const std::string& path)
-{
-    if (path.empty() || path.find('\0') != std::string::npos)
-        return {};
-    char* resolved = ::realpath(path.c_str(), nullptr);
-    if (!resolved)
-        return {};
-    std::string result(resolved);
-    std::free(resolved);
-    return result;
-}
-
-} // namespace
 
 bool sameFile(const std::string& a, const std::string& b)
 {
-    const std::string ra = resolvedPath(a);
-    return !ra.empty() && ra == resolvedPath(b);
+    std::error_code error;
+    return usable(a) && usable(b) && fs::equivalent(a, b, error);
 }
 
-// The file system's own listing, without the C++ library's file system classes: with their
-// first use they add a third of a megabyte of that library to the program's memory.
 bool readFolder(const std::string& folder, const std::function<void(const FolderEntry&)>& each)
 {
-    if (folder.empty() || folder.find('\0') != std::string::npos)
+    std::error_code error;
+    if (!usable(folder))
         return false;
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir)
+    fs::directory_iterator entries(folder, error);
+    if (error)
         return false;
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string_view name(entry->d_name);
-        if (name == "." || name == "..")
-            continue;
-        FolderEntry found{std::string(name)};
-        // The entry's own type when the file system gives it; a link (or an unknown type) is
-        // looked up, followed to what it names.
-        if (entry->d_type == DT_DIR) {
-            found.folder = true;
-        } else if (entry->d_type == DT_REG) {
-            found.regularFile = true;
-        } else if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
-            struct stat st;
-            if (::fstatat(::dirfd(dir), entry->d_name, &st, 0) == 0) {
-                found.folder = S_ISDIR(st.st_mode);
-                found.regularFile = S_ISREG(st.st_mode);
-            }
-        }
-        each(found);
+    for (; entries != fs::directory_iterator(); entries.increment(error)) {
+        // The entry's type, links followed to what they name (a dangling link is neither).
+        std::error_code typeError;
+        each(FolderEntry{entries->path().filename().string(), entries->is_directory(typeError),
+                         entries->is_regular_file(typeError)});
     }
-    ::closedir(dir);
-    return true;
+    return !error;
 }
 
+// Lexical: "." and ".." are resolved by the text alone, links are not followed, and a trailing
+// "/" (or "/." or "/..") stays a trailing "/".
 std::string absolutePath(const std::string& path)
 {
-    std::string full = path;
-    if (path.empty() || path[0] != '/') {
-        char* here = ::getcwd(nullptr, 0);
-        if (!here)
-            return path;
-        full = std::string(here) + "/" + path;
-        std::free(here);
-    }
-    // Lexical normal form: no empty or "." parts, ".." takes the part before it away (at the
-    // root it stays at the root); a trailing slash stays.
-    std::vector<std::string> parts;
-    std::size_t at = 0;
-    while (at <= full.size()) {
-        const std::size_t end = std::min(full.find('/', at), full.size());
-        const std::string part = full.substr(at, end - at);
-        if (part == "..") {
-            if (!parts.empty())
-                parts.pop_back();
-        } else if (!part.empty() && part != ".") {
-            parts.push_back(part);
-        }
-        at = end + 1;
-    }
-    std::string result;
-    for (const std::string& part : parts)
-        result += "/" + part;
-    if (result.empty())
-        return "/";
-    const auto endsWith = [&full](std::string_view end) {
-        return full.size() >= end.size() && full.compare(full.size() - end.size(), end.size(), end) == 0;
-    };
-    const bool trailing = endsWith("/") || endsWith("/.") || endsWith("/..");
-    return trailing ? result + "/" : result;
+    std::error_code error;
+    const fs::path full = fs::absolute(path, error);
+    if (error)
+        return path;
+    return full.lexically_normal().string();
 }
 
 std::vector<std::string> listFiles(const std::string& folder, const std::string& extension)
@@ -349,11 +297,8 @@ std::optional<std::string> userDataFolder()
         return std::nullopt;
     const std::string folder = base + "/Quiltra";
     // Every missing folder on the way is made, as `mkdir -p` does.
-    for (std::size_t slash = folder.find('/', 1); ; slash = folder.find('/', slash + 1)) {
-        ::mkdir(folder.substr(0, slash).c_str(), 0777);
-        if (slash == std::string::npos)
-            break;
-    }
+    std::error_code error;
+    fs::create_directories(folder, error);
     if (!isWritableFolder(folder))
         return std::nullopt;
     return folder;

@@ -47,7 +47,8 @@ bool fileExists(const std::string& path);
 
 // Whether `path` names a folder (a link to one counts).
 bool isFolder(const std::string& path);
-// Whether two paths both exist and, once every link, "." and ".." is resolved, name one file.
+// Whether two paths both exist and name one file (the same file on the same device: links,
+// "." and ".." are resolved, and hard links name one file too).
 bool sameFile(const std::string& a, const std::string& b);
 
 // One entry of a folder: its name (never "." or "..") and, links followed, whether it is a
