@@ -61,17 +61,12 @@ private:
     int blank() const { return cellOf(0); }
 
     // Runs one stage and makes its slides; Stopped after the first stage that slid anything
-    // when only the first stage is wanted. Pieces kept in a window can wall the empty cell out
-    // of it on a region two cells across, where the window's open side is two cells: the stage
-    // then runs again with the pieces free.
-    ReduceEnd stage(std::vector<TrackedPiece> pieces)
+    // when only the first stage is wanted.
+    ReduceEnd stage(const std::vector<TrackedPiece>& pieces)
     {
-        StageResult result = stageSlides(cols_, rows_, fixed_, blank(), pieces, stop_);
-        if (result.end == StageEnd::NoWay) {
-            for (TrackedPiece& piece : pieces)
-                piece.confined = false;
-            result = stageSlides(cols_, rows_, fixed_, blank(), pieces, stop_);
-        }
+        if (stop_.stop_requested())
+            return ReduceEnd::Cancelled;
+        const StageResult result = stageSlides(cols_, rows_, fixed_, blank(), pieces, stop_);
         if (result.end == StageEnd::Cancelled)
             return ReduceEnd::Cancelled;
         if (result.end != StageEnd::Found)
@@ -130,7 +125,13 @@ private:
             b.cell = cellOf(last + 1);
             b.window = inside;
             std::vector<TrackedPiece> pieces;
-            if (!inside[std::size_t(b.cell)]) {
+            if (m == 2) {
+                // A region two cells across: its window's open side is two cells, which the two
+                // pieces could block, so they go home in one stage, free to go anywhere.
+                a.target = first;
+                b.target = last;
+                pieces = {a, b};
+            } else if (!inside[std::size_t(b.cell)]) {
                 pieces = {b};                           // the last piece into the window
             } else if (!inside[std::size_t(a.cell)]) {
                 b.confined = true;                      // then the other, the last one staying

@@ -25,7 +25,8 @@ struct Corner {
 // A line's pieces come home in reading order, each by a shortest sequence of slides that never
 // moves the pieces already home; the last two of a line go home together: the last one is first
 // brought into the 3 x 3 block at the line's end (its window), then the other one, then both
-// to their cells, never leaving the window once inside. Which of these stages comes next
+// to their cells, never leaving the window once inside (on a region two cells across, whose
+// window two pieces could close, the two go home in one stage from wherever they are). Which of these stages comes next
 // depends only on the pieces already home and on which of the two are in the window, so that
 // each stage's slides bring the next stage one slide closer. With `firstStageOnly` it returns
 // Stopped after the first stage that slides anything.

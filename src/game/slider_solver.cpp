@@ -182,11 +182,16 @@ bool applySlide(SliderPosition& position, int cell)
 }
 
 SliderSolution solveSlider(const SliderPosition& position, SliderTables& tables,
-                           std::stop_token stop, SolveExtent extent)
+                           std::stop_token stop, SolveExtent extent, int shortestCells)
 {
+    shortestCells = std::clamp(shortestCells, 4, kMaxShortestCells);
     SliderSolution solution;
     if (!validPosition(position))
         return solution;
+    if (stop.stop_requested()) {
+        solution.outcome = SolveOutcome::Cancelled;
+        return solution;
+    }
     if (!sliderSolvable(position)) {
         solution.outcome = SolveOutcome::Unsolvable;
         return solution;
@@ -203,7 +208,7 @@ SliderSolution solveSlider(const SliderPosition& position, SliderTables& tables,
     // them, and on the corner of a reduced grid, a search that runs past its budget gives way to
     // one more line brought home and the smaller corner searched (always well within budget).
     const bool slowShape = cols * rows == kMaxShortestCells && (cols == 2 || rows == 2);
-    if (cols * rows <= kMaxShortestCells) {
+    if (cols * rows <= shortestCells) {
         solution = solveCorner(cols, rows, position.cells, {}, tables, stop,
                                slowShape ? kShapeBudget : UINT64_MAX);
         solution.shortest = solution.outcome == SolveOutcome::Solved;
@@ -213,7 +218,7 @@ SliderSolution solveSlider(const SliderPosition& position, SliderTables& tables,
     std::vector<int> cells = position.cells;
     std::vector<int> slides;
     const bool firstStage = extent == SolveExtent::FirstStage;
-    for (int cornerCells = std::min(cols * rows - 1, kMaxShortestCells - slowShape);;
+    for (int cornerCells = std::min(cols * rows - 1, shortestCells - slowShape);;
          --cornerCells) {
         solver::Corner corner;
         const solver::ReduceEnd end = solver::reduceToCorner(cols, rows, cells, slides,

@@ -84,18 +84,21 @@ private:
 // distance from its home, as each slide changes both.
 bool sliderSolvable(const SliderPosition& position);
 
-// Works out the slides that finish `position`. Grids of up to 16 cells get a shortest solution
+// Works out the slides that finish `position`. Grids of up to `shortestCells` cells (at most
+// 16, the default; less makes larger grids quicker to solve and their solutions longer, which
+// tests use) get a shortest solution
 // (iterative deepening over pattern tables); larger grids are reduced a row or a column at a
 // time, each piece brought home by a shortest sequence that leaves the pieces already placed
 // alone, down to a corner of at most 16 cells solved with the fewest slides. Every stage
-// places pieces for good, so the solution is finite and reaches the finished picture; solving
-// again from any position on the way gives a solution no longer than the rest of this one.
+// places pieces for good, so the solution is finite and reaches the finished picture. The
+// solution is a function of the position, and the first stage of a solve from a position on
+// the way is, but for ties between equally short stages, the rest of the stage in progress.
 // `stop` is checked every few thousand positions searched; a requested stop returns Cancelled
-// with no slides. Memory: the tables (see SliderTables) and, on larger grids, at most 12 MB
-// of search state while a stage is searched.
+// with no slides. Memory: the tables (see SliderTables) and, on larger grids, the positions a
+// stage's search met (see stage_search.h).
 SliderSolution solveSlider(const SliderPosition& position, SliderTables& tables,
                            std::stop_token stop = {},
-                           SolveExtent extent = SolveExtent::Whole);
+                           SolveExtent extent = SolveExtent::Whole, int shortestCells = 16);
 
 // Slides the piece in `cell` into the empty cell; false (and nothing changes) when the cell is
 // not beside the empty cell.
