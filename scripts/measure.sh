@@ -7,7 +7,8 @@
 # at full size, process start included), the 48- and 100-megapixel photos, start-up with a list
 # of 100,000 pictures (against one of 22), and arrowing through a folder of 24-megapixel photos
 # in the Open Picture window and the Picture List Editor (each key's answer, and the latest
-# preview against its own decode).
+# preview against its own decode), and the Slider solver's figures (bench/solver_figures: 1,000
+# random 4 x 4 positions, the 80-slide one, 100 each of 5 x 5 to 20 x 15; about three minutes).
 # Usage: scripts/measure.sh [build folder] [runs]
 #   build folder: configured with -DQUILTRA_BENCH=ON (default: build-bench beside scripts/);
 #   runs: default 5. Takes about a minute and a half a run; run it on an otherwise idle machine.
@@ -386,3 +387,11 @@ for f in startup-min startup-q hwm-q hwm-24 djpeg djpeg8 taken decode idle-q clo
 done
 for f in mem-min mem-q mem-min24 mem-24; do printf '%s (USS PSS RSS): %s\n' "$f" "$(tr '\n' ';' < "$work/$f")"; done
 for where in open editor; do printf 'arrow-%s: %s\n' "$where" "$(tr '\n' ';' < "$work/arrow-$where")"; done
+
+# ---- The Slider solver (no display needed): its own program prints every figure ----
+if [ -x "$bench/solver_figures" ]; then
+    say "Slider solver figures (1,000 random 4 x 4 positions and more)"
+    printf 'load average before: %s\n' "$(cut -d' ' -f1-3 /proc/loadavg)"
+    "$bench/solver_figures" 1000
+    printf 'load average after: %s\n' "$(cut -d' ' -f1-3 /proc/loadavg)"
+fi
