@@ -13,19 +13,19 @@ using namespace quiltra;
 
 namespace {
 
-// n bytes of v, little-endian or big-endian.
+// n bytes of v, little-endian or big-endian; bytes beyond the eighth are zero.
 std::string le(std::uint64_t v, int n)
 {
     std::string b;
     for (int i = 0; i < n; ++i)
-        b += char(v >> (8 * i) & 0xFF);
+        b += char(i < 8 ? v >> (8 * i) & 0xFF : 0);
     return b;
 }
 std::string be(std::uint64_t v, int n)
 {
     std::string b;
     for (int i = n - 1; i >= 0; --i)
-        b += char(v >> (8 * i) & 0xFF);
+        b += char(i < 8 ? v >> (8 * i) & 0xFF : 0);
     return b;
 }
 
