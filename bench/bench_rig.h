@@ -17,9 +17,10 @@ namespace quiltra::bench {
 // Commands go nowhere: a benchmark measures the game, not the audio device.
 class SilentSound : public SoundDevice {
 public:
-    void setFileName(const std::string&) override {}
-    void setDeviceType(const std::string&) override {}
-    void command(const std::string&) override {}
+    void open(SoundEffect) override {}
+    void close() override {}
+    void rewind() override {}
+    void play() override {}
 };
 
 class ProgramRig {

@@ -121,7 +121,9 @@ int main(int argc, char** argv)
     for (int i = 0; i < 3; ++i) {
         QElapsedTimer timer;
         timer.start();
-        const quiltra::LoadedPicture p = quiltra::loadPicture(last, quiltra::previewLongSide(last, side));
+        const quiltra::PictureProbe probe = quiltra::probePicture(last);
+        const quiltra::LoadedPicture p =
+            quiltra::loadPicture(probe, quiltra::previewLongSide(probe, side));
         decodes.push_back(timer.nsecsElapsed() / 1e6);
         if (!p.ok())
             return 1;

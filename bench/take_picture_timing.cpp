@@ -3,13 +3,15 @@
 // Usage: take_picture_timing <picture> [runs]
 // The program starts in a temporary folder whose list holds a supplied picture and <picture>;
 // each run first chooses the supplied picture (not timed), then <picture>. Prints one line:
-//   taken <median ms> decode <median ms> runs <n> decoded <w>x<h> of <w>x<h> pieces <n>
-// where decode is the picture clip's load alone, at the size the game area asks for.
+//   taken <median ms> decode <median ms> runs <n> decoded <w>x<h> of <w>x<h> pieces <n> shown <w>x<h>
+// where decode is the picture clip's load alone, at the size the game area asks for, and shown is
+// the whole picture as the board shows it, in device pixels: the one copy the game must hold.
 // or, when the picture is refused:  refused <median ms> message "<text>"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -17,6 +19,7 @@
 #include "game/board_widget.h"
 #include "game/game_window.h"
 #include "platform/qt_picture_clip.h"
+#include "platform/window_units.h"
 
 namespace {
 
@@ -81,8 +84,12 @@ int main(int argc, char** argv)
     }
     const QSize decodedSize = clip.image().size();
     const QSize naturalSize(clip.pixelWidth(), clip.pixelHeight());
-    std::printf("taken %.1f decode %.1f runs %d decoded %dx%d of %dx%d pieces %d\n", median(taken),
-                median(decoded), runs, decodedSize.width(), decodedSize.height(),
-                naturalSize.width(), naturalSize.height(), int(rig.game().board().PieceCount));
+    const quiltra::Element& shown = rig.game().Image1;
+    const double ratio = qGuiApp->devicePixelRatio();
+    std::printf("taken %.1f decode %.1f runs %d decoded %dx%d of %dx%d pieces %d shown %dx%d\n",
+                median(taken), median(decoded), runs, decodedSize.width(), decodedSize.height(),
+                naturalSize.width(), naturalSize.height(), int(rig.game().board().PieceCount),
+                int(std::lround(quiltra::pixels(shown.Width) * ratio)),
+                int(std::lround(quiltra::pixels(shown.Height) * ratio)));
     return 0;
 }

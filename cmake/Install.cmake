@@ -40,11 +40,12 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Plugins and the sound libraries are loaded at run time, so the library scan cannot see them: the
-# X11 platform plugin, the image format plugins that read WebP and TIFF, and ALSA's library for the
-# sound effects.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-image-formats-plugins, libasound2")
-# A sound server and its client library play the sound effects where there is one (ALSA alone
-# otherwise). Qt's own translations name the keys in the menus' shortcuts in the player's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, libpulse0, qt6-translations-l10n")
+# Plugins are loaded at run time, so the library scan cannot see them: the X11 platform plugin and
+# the image format plugins that read WebP and TIFF. The scan finds libcanberra0 (which plays the
+# sound effects through ALSA) and libasound2.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-image-formats-plugins")
+# A sound server and libcanberra's plugin for it play the sound effects where there is one (ALSA
+# alone otherwise). Qt's own translations name the keys in the menus' shortcuts in the player's
+# language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, libcanberra-pulse, qt6-translations-l10n")
 include(CPack)

@@ -6,10 +6,10 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libqt6opengl6-dev qt6-image-formats-plugins qt6-qpa-plugins qt6-translations-l10n
   libgl-dev libxkbcommon-dev
-  libpulse-dev libasound2-dev libjpeg62-turbo-dev
+  libcanberra-dev libasound2-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils imagemagick metacity
-  pulseaudio pulseaudio-utils sox
+  pulseaudio pulseaudio-utils libcanberra-pulse sox
   libjpeg-turbo-progs
   fonts-dejavu-core
 )

@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # Whole-process measurements of the real program under Xvfb, each beside its reference taken in
-# the same run: start-up to the first window and resident memory (against a minimal Qt window),
+# the same run: start-up to the first window and memory (USS, PSS and VmRSS, against a minimal
+# Qt window, after the intro and with a 24-megapixel photo in play),
 # idle CPU without and with a running game clock, peak memory with a 24-megapixel photo, the
 # 24-megapixel photo from command to painted (against djpeg's decode at 1/8, the size shown, and
 # at full size, process start included), the 48- and 100-megapixel photos, start-up with a list
 # of 100,000 pictures (against one of 22), and arrowing through a folder of 24-megapixel photos
 # in the Open Picture window and the Picture List Editor (each key's answer, and the latest
-# preview against its own decode).
+# preview against its own decode), and the Slider solver's figures (bench/solver_figures: 1,000
+# random 4 x 4 positions, the 80-slide one, 100 each of 5 x 5 to 20 x 15; about three minutes).
 # Usage: scripts/measure.sh [build folder] [runs]
 #   build folder: configured with -DQUILTRA_BENCH=ON (default: build-bench beside scripts/);
 #   runs: default 5. Takes about a minute and a half a run; run it on an otherwise idle machine.
-# Set MEASURE_AUDIO=none to play no sound (QUILTRA_AUDIO=none) instead of into a private PulseAudio server.
+# Set MEASURE_AUDIO=none to play no sound (QUILTRA_AUDIO=none) instead of into a private PulseAudio server,
+# and MEASURE_QUICK=1 to measure start-up, memory and idle CPU only (a few minutes less).
 set -euo pipefail
 build="$(cd "${1:-$(dirname "$0")/../build-bench}" && pwd)"
 cd "$(dirname "$0")/.."
@@ -39,7 +42,7 @@ trap 'exit 130' INT TERM
 say() { printf '%s\n' "$*" >&2; }
 ms_now() { echo $(( $(date +%s%N) / 1000000 )); }
 median() { sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) print "nan"; else if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b == 0) print "nan"; else printf "%.2f", a / b }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a !~ /^[0-9.]+$/ || b !~ /^[0-9.]+$/ || b == 0) print "nan"; else printf "%.2f", a / b }'; }
 
 # ---- The display and the audio server ----
 # Starts a private X server; started again by `start` if it is gone (on a shared machine another
@@ -141,6 +144,14 @@ stop() {
     wait "$HELPER" 2>/dev/null || true
 }
 status_kb() { awk -v k="$2:" '$1 == k { print $2 }' "/proc/$1/status"; }
+# "USS PSS RSS" in KiB from /proc/PID/smaps_rollup: USS is what the process alone holds
+# (Private_Clean + Private_Dirty), PSS adds its share of pages it shares with other processes,
+# RSS counts every shared page whole.
+memory_kb() {
+    awk '$1 == "Rss:" { r = $2 } $1 == "Pss:" { p = $2 }
+         $1 == "Private_Clean:" || $1 == "Private_Dirty:" { u += $2 }
+         END { print u, p, r }' "/proc/$1/smaps_rollup"
+}
 # CPU time of every thread of a process, in nanoseconds, and the number of times its threads
 # were switched in (wake-ups), as "ns wakeups threads".
 cpu_sample() {
@@ -183,29 +194,33 @@ startups=$((runs * 3))
 say "start-up ($startups launches each, after one warm-up)..."
 : > "$work/startup-min"; : > "$work/startup-q"
 for run in $(seq 0 "$startups"); do
-    start "$bench/minimal_window"
-    [ "$run" -gt 0 ] && echo "$MAPPED" >> "$work/startup-min"
+    if start "$bench/minimal_window"; then [ "$run" -gt 0 ] && echo "$MAPPED" >> "$work/startup-min"; fi
     stop
-    start "$dir_supplied/quiltra"
-    [ "$run" -gt 0 ] && echo "$MAPPED" >> "$work/startup-q"
+    if start "$dir_supplied/quiltra"; then [ "$run" -gt 0 ] && echo "$MAPPED" >> "$work/startup-q"; fi
     stop
 done
 
-# ---- 2. Resident memory after the intro and idle CPU (minimal window vs Quiltra) ----
-say "memory and idle CPU ($runs runs each)..."
-: > "$work/rss-min"; : > "$work/rss-q"; : > "$work/hwm-q"; : > "$work/idle-q"; : > "$work/clock-q"
-: > "$work/idle-min"
-for run in $(seq 1 "$runs"); do
-    start "$bench/minimal_window"
-    sleep 2
-    status_kb "$PID" VmRSS >> "$work/rss-min"
-    [ "$run" -le 2 ] && cpu_over "$PID" 10 >> "$work/idle-min"
-    stop
+# Memory is read with the minimal window and Quiltra running side by side: a page of a library
+# that both touch is shared, whatever else runs on the machine, so each one's USS is what it holds
+# beyond the other. Alone, every page of Qt would count as private whenever no other Qt program
+# happened to run on the machine, and the figures would follow the neighbours.
+start_minimal() { start "$bench/minimal_window" || return 1; MIN_PID=$PID MIN_HELPER=$HELPER; }
+stop_minimal() { kill -KILL "$MIN_PID" 2>/dev/null || true; wait "$MIN_HELPER" 2>/dev/null || true; }
 
-    start "$dir_supplied/quiltra"
+# ---- 2. Memory after the intro and idle CPU (minimal window beside Quiltra) ----
+say "memory and idle CPU ($runs runs each)..."
+: > "$work/mem-min"; : > "$work/mem-q"; : > "$work/hwm-q"; : > "$work/idle-q"; : > "$work/clock-q"
+: > "$work/idle-min"; : > "$work/mem-min24"; : > "$work/mem-24"
+for run in $(seq 1 "$runs"); do
+    start_minimal || continue
+    sleep 2
+    [ "$run" -le 2 ] && cpu_over "$MIN_PID" 10 >> "$work/idle-min"
+
+    start "$dir_supplied/quiltra" || { stop_minimal; continue; }
     wait_title "$PID" '^Quiltra - puzzle: Dragonfly\.jpg' >/dev/null
     sleep 3
-    status_kb "$PID" VmRSS >> "$work/rss-q"
+    memory_kb "$PID" >> "$work/mem-q"
+    memory_kb "$MIN_PID" >> "$work/mem-min"
     status_kb "$PID" VmHWM >> "$work/hwm-q"
     # Idle after the intro, no game: nothing is due, so nothing should wake.
     cpu_over "$PID" 10 >> "$work/idle-q"
@@ -218,25 +233,43 @@ for run in $(seq 1 "$runs"); do
     t1=$(xdotool getwindowname "$(window_of "$PID")")
     [ "${t0##*Time:}" != "${t1##*Time:}" ] || say "the game clock did not run: '$t1'"
     stop
+    stop_minimal
 done
 
-# ---- 3. Peak memory with a 24-megapixel photo in play; the 48-megapixel photo plays ----
-say "peak memory with the 24 MP photo ($runs runs)..."
+# ---- 3. Memory with a 24-megapixel photo in play, and its peak; the 48-megapixel photo plays ----
+say "memory with the 24 MP photo ($runs runs)..."
 : > "$work/hwm-24"
 for run in $(seq 1 "$runs"); do
-    start "$dir_24/quiltra"
+    start_minimal || continue
+    start "$dir_24/quiltra" || { stop_minimal; continue; }
     wait_title "$PID" '^Quiltra - puzzle: photo-24mp\.jpg' >/dev/null
-    sleep 1
+    sleep 3
+    memory_kb "$PID" >> "$work/mem-24"
+    memory_kb "$MIN_PID" >> "$work/mem-min24"
     status_kb "$PID" VmHWM >> "$work/hwm-24"
     stop
+    stop_minimal
 done
 say "the 48 MP photo..."
-start "$dir_48/quiltra"
-title48=$(wait_title "$PID" '^Quiltra - puzzle: photo-48mp\.jpg' || true)
-hwm48=$(status_kb "$PID" VmHWM)
-key "$PID" F5 F2
-play48=$(wait_title "$PID" 'photo-48mp\.jpg.*Moves: 000.*Time: +0:00:0[1-9]' || echo "did not play")
-stop
+title48="" hwm48="" play48="did not start"
+if start "$dir_48/quiltra"; then
+    title48=$(wait_title "$PID" '^Quiltra - puzzle: photo-48mp\.jpg' || true)
+    hwm48=$(status_kb "$PID" VmHWM)
+    key "$PID" F5 F2
+    play48=$(wait_title "$PID" 'photo-48mp\.jpg.*Moves: 000.*Time: +0:00:0[1-9]' || echo "did not play")
+    stop
+fi
+
+# The pixels the game must hold with a picture shown whole: its one copy at the size shown, as the
+# harness reports it ("shown <w>x<h>"), 4 bytes a pixel.
+held_kb() { echo "$1" | awk '{ for (i = 1; i < NF; i++) if ($i == "shown") { split($(i + 1), d, "x"); printf "%d %s\n", d[1] * d[2] * 4 / 1024, $(i + 1) } }'; }
+read -r held_q_kb held_q_size < <(held_kb "$("$bench/take_picture_timing" "$supplied" 1 2>/dev/null)")
+read -r held24_kb held24_size < <(held_kb "$("$bench/take_picture_timing" "$work/photo-24mp.jpg" 1 2>/dev/null)")
+
+# MEASURE_QUICK=1 stops here: start-up and memory only.
+for f in djpeg djpeg8 taken decode list-22 list-100k arrow-open arrow-editor; do : > "$work/$f"; done
+detail24="" line48="" line100="" rss24=""
+if [ "${MEASURE_QUICK:-0}" != 1 ]; then
 
 # ---- 4. The 24 MP photo from command to painted, against djpeg at 1/8 and at full size ----
 say "24 MP photo from command to painted, and djpeg ($runs rounds)..."
@@ -290,10 +323,23 @@ for run in $(seq 1 "$runs"); do
     done
 done
 
+fi
+
 # ---- Report ----
 m() { median < "$work/$1"; }
 su_min=$(m startup-min); su_q=$(m startup-q)
-rss_min=$(m rss-min); rss_q=$(m rss-q); hwm_q=$(m hwm-q); hwm_24=$(m hwm-24)
+# Column c of a file of "USS PSS RSS" lines, median.
+mc() { awk -v c="$2" '{ print $c }' "$work/$1" | median; }
+hwm_q=$(m hwm-q); hwm_24=$(m hwm-24)
+uss_min=$(mc mem-min 1); uss_q=$(mc mem-q 1); uss_24=$(mc mem-24 1)
+allowance_kb=1536
+uss_goal=$(awk -v a="$uss_min" -v b="$held_q_kb" -v c="$allowance_kb" 'BEGIN { printf "%.0f", a + b + c }')
+uss_met=$(awk -v q="$uss_q" -v g="$uss_goal" 'BEGIN { if (q <= g) printf "met, %.0f KiB to spare", g - q; else printf "not met, %.0f KiB over", q - g }')
+mem_row() {  # label, file, minimal's file
+    printf '| %s, USS / PSS / VmRSS (KiB) | %s / %s / %s | minimal Qt window %s / %s / %s | USS %s, PSS %s |\n' "$1" \
+        "$(mc "$2" 1)" "$(mc "$2" 2)" "$(mc "$2" 3)" "$(mc "$3" 1)" "$(mc "$3" 2)" "$(mc "$3" 3)" \
+        "$(ratio "$(mc "$2" 1)" "$(mc "$3" 1)")" "$(ratio "$(mc "$2" 2)" "$(mc "$3" 2)")"
+}
 djpeg_ms=$(m djpeg); djpeg8_ms=$(m djpeg8); taken_ms=$(m taken); decode_ms=$(m decode)
 list22_ms=$(m list-22); list100k_ms=$(m list-100k)
 # Column `c` (1-based, fields: answer <ms> max <ms> latest <ms> decode <ms> ...) of a timing file.
@@ -313,7 +359,8 @@ runs: $runs (medians; start-up: $startups launches each)
 | measurement | Quiltra | reference | ratio |
 | --- | --- | --- | --- |
 | start-up to first window (ms) | $su_q | minimal Qt window $su_min | $(ratio "$su_q" "$su_min") |
-| resident memory after the intro (KiB) | $rss_q | minimal Qt window $rss_min | $(ratio "$rss_q" "$rss_min") |
+$(mem_row "memory after the intro" mem-q mem-min)
+$(mem_row "memory with the 24 MP photo in play" mem-24 mem-min24)
 | peak memory, supplied picture (KiB) | $hwm_q | | |
 | peak memory, 24 MP photo (KiB) | $hwm_24 | supplied picture $hwm_q | +$(( (${hwm_24%.*} - ${hwm_q%.*}) / 1024 )) MiB |
 | 24 MP photo, command to painted (ms) | $taken_ms (decode $decode_ms) | djpeg -scale 1/8 $djpeg8_ms | $(ratio "$taken_ms" "$djpeg8_ms") |
@@ -324,6 +371,8 @@ $(arrow_row editor "Picture List Editor")
 | idle CPU after the intro, no game (% of a core; wake-ups/s) | $(cpu_col idle-q 1); $(cpu_col idle-q 2) | minimal Qt window $(cpu_col idle-min 1); $(cpu_col idle-min 2) | |
 | idle CPU, game clock running (% of a core; wake-ups/s) | $(cpu_col clock-q 1); $(cpu_col clock-q 2) | | |
 
+USS after the intro: Quiltra $uss_q KiB against minimal window $uss_min + pictures held $held_q_kb ($held_q_size x 4 bytes) + allowance $allowance_kb = $uss_goal KiB: $uss_met
+USS with the 24 MP photo: $uss_24 KiB, of which the picture shown is $held24_kb KiB ($held24_size x 4 bytes)
 24 MP: $detail24
 48 MP at start-up: ${title48:-no title}; peak $hwm48 KiB; after F5 F2: $play48
 48 MP chosen from the menu: $line48
@@ -332,8 +381,17 @@ harness peak memory with the 24 MP photo: $rss24 KiB
 X server restarts: $RESTARTS
 threads seen (idle / clock): $(awk '{ print $3 }' "$work/idle-q" | sort -u | tr '\n' ' ')/ $(awk '{ print $3 }' "$work/clock-q" | sort -u | tr '\n' ' ')
 EOF
-for f in startup-min startup-q rss-min rss-q hwm-q hwm-24 djpeg djpeg8 taken decode idle-q clock-q idle-min \
+for f in startup-min startup-q hwm-q hwm-24 djpeg djpeg8 taken decode idle-q clock-q idle-min \
          list-22 list-100k; do
     printf '%s: %s\n' "$f" "$(tr '\n' ' ' < "$work/$f")"
 done
+for f in mem-min mem-q mem-min24 mem-24; do printf '%s (USS PSS RSS): %s\n' "$f" "$(tr '\n' ';' < "$work/$f")"; done
 for where in open editor; do printf 'arrow-%s: %s\n' "$where" "$(tr '\n' ';' < "$work/arrow-$where")"; done
+
+# ---- The Slider solver (no display needed): its own program prints every figure ----
+if [ -x "$bench/solver_figures" ]; then
+    say "Slider solver figures (1,000 random 4 x 4 positions and more)"
+    printf 'load average before: %s\n' "$(cut -d' ' -f1-3 /proc/loadavg)"
+    "$bench/solver_figures" 1000
+    printf 'load average after: %s\n' "$(cut -d' ' -f1-3 /proc/loadavg)"
+fi

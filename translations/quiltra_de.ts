@@ -129,6 +129,15 @@ Sie dürfen jeweils eine Kopie dieses Programms auf einem Computer installieren 
         <translation>Die Bestzeiten konnten nicht gespeichert werden: %1. Sie bleiben erhalten, bis Quiltra geschlossen wird.</translation>
     </message>
     <message>
+        <source>The best times could not be read, so this result was not saved: %1. &quot;times.txt&quot; is left as it is, and the result is kept until Quiltra is closed.</source>
+        <extracomment>%1 is the system&apos;s description of the failure; &quot;times.txt&quot; is a file name.</extracomment>
+        <translation>Die Bestzeiten konnten nicht gelesen werden, daher wurde dieses Ergebnis nicht gespeichert: %1. „times.txt“ bleibt unverändert, und das Ergebnis bleibt erhalten, bis Quiltra geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>another Quiltra is using the file</source>
+        <translation>ein anderes Quiltra verwendet die Datei</translation>
+    </message>
+    <message>
         <source>Welcome to Quiltra v1.3</source>
         <translation>Willkommen bei Quiltra v1.3</translation>
     </message>
@@ -1378,6 +1387,11 @@ Menütasten wie F4 lassen eine angehaltene Uhr nicht weiterlaufen. Tastenkürzel
         <source>The settings could not be saved to &quot;init.txt&quot;: %1. The previous settings file is unchanged.</source>
         <extracomment>%1 is the system&apos;s description of the failure; &quot;init.txt&quot; is a file name.</extracomment>
         <translation>Die Einstellungen konnten nicht in „init.txt“ gespeichert werden: %1. Die bisherige Einstellungsdatei bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>the file could not be read when Quiltra started (%1)</source>
+        <extracomment>Completes &quot;The settings could not be saved to &quot;init.txt&quot;: %1.&quot;; %1 is the system&apos;s description of the failure.</extracomment>
+        <translation>die Datei konnte beim Start von Quiltra nicht gelesen werden (%1)</translation>
     </message>
 </context>
 </TS>

@@ -129,6 +129,15 @@ Puede instalar y usar una copia de este programa en un solo ordenador a la vez. 
         <translation>No se han podido guardar los mejores tiempos: %1. Se conservan hasta que se cierre Quiltra.</translation>
     </message>
     <message>
+        <source>The best times could not be read, so this result was not saved: %1. &quot;times.txt&quot; is left as it is, and the result is kept until Quiltra is closed.</source>
+        <extracomment>%1 is the system&apos;s description of the failure; &quot;times.txt&quot; is a file name.</extracomment>
+        <translation>No se han podido leer los mejores tiempos, así que este resultado no se ha guardado: %1. «times.txt» se deja como está, y el resultado se conserva hasta que se cierre Quiltra.</translation>
+    </message>
+    <message>
+        <source>another Quiltra is using the file</source>
+        <translation>otro Quiltra está usando el archivo</translation>
+    </message>
+    <message>
         <source>Welcome to Quiltra v1.3</source>
         <translation>Bienvenido a Quiltra v1.3</translation>
     </message>
@@ -1378,6 +1387,11 @@ F4 y las demás teclas de menú no reanudan un reloj en pausa. Atajos de teclado
         <source>The settings could not be saved to &quot;init.txt&quot;: %1. The previous settings file is unchanged.</source>
         <extracomment>%1 is the system&apos;s description of the failure; &quot;init.txt&quot; is a file name.</extracomment>
         <translation>No se ha podido guardar la configuración en &quot;init.txt&quot;: %1. El archivo de configuración anterior no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>the file could not be read when Quiltra started (%1)</source>
+        <extracomment>Completes &quot;The settings could not be saved to &quot;init.txt&quot;: %1.&quot;; %1 is the system&apos;s description of the failure.</extracomment>
+        <translation>el archivo no se pudo leer al iniciar Quiltra (%1)</translation>
     </message>
 </context>
 </TS>

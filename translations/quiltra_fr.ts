@@ -129,6 +129,15 @@ Vous pouvez installer et utiliser une copie de ce programme sur un seul ordinate
         <translation>Impossible d&apos;enregistrer les meilleurs temps : %1. Ils sont conservés jusqu&apos;à la fermeture de Quiltra.</translation>
     </message>
     <message>
+        <source>The best times could not be read, so this result was not saved: %1. &quot;times.txt&quot; is left as it is, and the result is kept until Quiltra is closed.</source>
+        <extracomment>%1 is the system&apos;s description of the failure; &quot;times.txt&quot; is a file name.</extracomment>
+        <translation>Impossible de lire les meilleurs temps, ce résultat n&apos;a donc pas été enregistré : %1. « times.txt » est laissé tel quel, et le résultat est conservé jusqu&apos;à la fermeture de Quiltra.</translation>
+    </message>
+    <message>
+        <source>another Quiltra is using the file</source>
+        <translation>un autre Quiltra utilise le fichier</translation>
+    </message>
+    <message>
         <source>Welcome to Quiltra v1.3</source>
         <translation>Bienvenue dans Quiltra v1.3</translation>
     </message>
@@ -1378,6 +1387,11 @@ F4 et les autres touches de menu ne relancent pas le chronomètre. Raccourcis cl
         <source>The settings could not be saved to &quot;init.txt&quot;: %1. The previous settings file is unchanged.</source>
         <extracomment>%1 is the system&apos;s description of the failure; &quot;init.txt&quot; is a file name.</extracomment>
         <translation>Impossible d&apos;enregistrer les réglages dans « init.txt » : %1. L&apos;ancien fichier de réglages reste inchangé.</translation>
+    </message>
+    <message>
+        <source>the file could not be read when Quiltra started (%1)</source>
+        <extracomment>Completes &quot;The settings could not be saved to &quot;init.txt&quot;: %1.&quot;; %1 is the system&apos;s description of the failure.</extracomment>
+        <translation>le fichier n&apos;a pas pu être lu au démarrage de Quiltra (%1)</translation>
     </message>
 </context>
 </TS>

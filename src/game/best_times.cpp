@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "game/sizes.h"
-#include "platform/file_system.h"
 
 namespace quiltra {
 
@@ -219,7 +218,9 @@ bool ranksBefore(const TimeResult& a, const TimeResult& b)
 bool isStorableResult(const TimeResult& r)
 {
     const int pieces = int{r.Cols} * int{r.Rows};
-    return !r.Picture.empty() && r.Picture.size() <= kMaxResultNameBytes && r.Cols >= 1 &&
+    // The name is measured as written: a byte that is not UTF-8 takes four ("\xHH").
+    return !r.Picture.empty() && r.Picture.size() <= kMaxResultNameBytes &&
+           escapeName(r.Picture).size() <= kMaxResultNameBytes && r.Cols >= 1 &&
            r.Rows >= 1 && pieces <= kMaxPieces && r.Seconds >= 0 &&
            r.Seconds <= kMaxResultSeconds && r.Moves >= 0 && r.Hints >= 0 && isDate(r.Date);
 }
@@ -293,14 +294,16 @@ std::string bestTimesText(const BestTimes& times)
     return text;
 }
 
-BestTimes parseBestTimes(std::string_view text)
+BestTimes parseBestTimes(std::string_view text, bool* cutShort)
 {
     // Every result is read first and then recorded best first, so the ten kept per group are the
     // ten best wherever their lines lie, and lines of equal rank keep their order in the file.
     std::vector<TimeResult> read;
     std::size_t start = 0;
     bool first = true;
-    while (start < text.size() && read.size() < kMaxResults) {
+    if (cutShort)
+        *cutShort = false;
+    while (start < text.size()) {
         std::size_t end = text.find('\n', start);
         if (end == std::string_view::npos)
             end = text.size();
@@ -314,7 +317,13 @@ BestTimes parseBestTimes(std::string_view text)
             continue;
         }
         first = false;
-        if (auto r = parseLine(line))
+        auto r = parseLine(line);
+        if (r && read.size() == kMaxResults) {
+            if (cutShort)
+                *cutShort = true;
+            break;
+        }
+        if (r)
             read.push_back(std::move(*r));
     }
     std::stable_sort(read.begin(), read.end(), ranksBefore);
@@ -322,17 +331,6 @@ BestTimes parseBestTimes(std::string_view text)
     for (const TimeResult& r : read)
         times.record(r);
     return times;
-}
-
-BestTimes loadBestTimes(const std::string& folder)
-{
-    const auto text = readWholeFile(folder + "/" + kTimesFileName, kMaxTimesFileBytes);
-    return text ? parseBestTimes(*text) : BestTimes{};
-}
-
-bool saveBestTimes(const std::string& folder, const BestTimes& times, std::string& error)
-{
-    return replaceFile(folder + "/" + kTimesFileName, bestTimesText(times), error);
 }
 
 } // namespace quiltra

@@ -21,12 +21,19 @@ inline constexpr std::size_t kBestPerGroup = 10;
 // All results kept at once: a hostile file cannot make the game hold more, and a player would
 // need a thousand full groups to reach it.
 inline constexpr std::size_t kMaxResults = 10000;
-// "times.txt" holding kMaxResults ordinary lines stays far below this; a larger file is not read.
-inline constexpr std::size_t kMaxTimesFileBytes = 4u << 20;
-// A display name is a file name; anything much longer is not one of the game's results.
+// A display name is a file name: one whose text in "times.txt" (escapes included) is longer than
+// this is not one of the game's results.
 inline constexpr std::size_t kMaxResultNameBytes = 1024;
 // Over eleven years of play: no finished game takes that long.
 inline constexpr std::int32_t kMaxResultSeconds = 360000000;
+// The longest line of a result: its name as written, then at most three digits for each of
+// columns and rows, "puzzle" or "slider", nine digits of seconds, five each of moves and hints,
+// the date, seven tabs and the line feed.
+inline constexpr std::size_t kMaxTimesLineBytes =
+    kMaxResultNameBytes + 3 + 3 + 6 + 9 + 5 + 5 + 10 + 8;
+// The largest "times.txt" the game writes (a header line and kMaxResults of the longest lines),
+// so that it always reads back whole; a larger file is not read.
+inline constexpr std::size_t kMaxTimesFileBytes = 32 + kMaxResults * kMaxTimesLineBytes;
 
 // One finished game.
 struct TimeResult {
@@ -46,9 +53,9 @@ struct TimeResult {
 // earlier date. Results equal in all four rank alike.
 bool ranksBefore(const TimeResult& a, const TimeResult& b);
 
-// Whether a result can be kept and written so that it reads back the same: a display name of 1
-// to kMaxResultNameBytes bytes, a grid of 1 to 300 pieces, counters and time not negative and
-// within their limits, and a real calendar date written "YYYY-MM-DD".
+// Whether a result can be kept and written so that it reads back the same: a display name that
+// takes 1 to kMaxResultNameBytes bytes in the file, a grid of 1 to 300 pieces, counters and time
+// not negative and within their limits, and a real calendar date written "YYYY-MM-DD".
 bool isStorableResult(const TimeResult& r);
 
 // Where record() put a result: its place in its group (1 = the best), or 0 when it did not
@@ -98,16 +105,9 @@ std::string bestTimesText(const BestTimes& times);
 
 // Reads the text back. A line that does not hold exactly eight valid fields, or whose result is
 // not storable, is skipped; the header line is optional. Results of one group are ranked again
-// and cut to the ten best wherever their lines lie; reading stops after kMaxResults readable lines.
-// A line may end in CR LF. Skipped lines are therefore left out of the next write.
-BestTimes parseBestTimes(std::string_view text);
-
-// Reads "times.txt" from `folder` (the folder of "init.txt"). A missing, unreadable or larger than
-// kMaxTimesFileBytes file gives no results: the game goes on, and the next save replaces it.
-BestTimes loadBestTimes(const std::string& folder);
-
-// Writes "times.txt" in `folder` crash-safe: the old file is replaced only by a complete new one.
-// Returns false with a description in `error` when it cannot; the old file is then unchanged.
-bool saveBestTimes(const std::string& folder, const BestTimes& times, std::string& error);
+// and cut to the ten best wherever their lines lie; reading stops after kMaxResults readable
+// lines, and `cutShort`, when given, tells whether readable lines were left unread. A line may
+// end in CR LF. Skipped lines are therefore left out of the next write.
+BestTimes parseBestTimes(std::string_view text, bool* cutShort = nullptr);
 
 } // namespace quiltra

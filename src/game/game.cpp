@@ -40,14 +40,10 @@ void Game::processEvents() const
         services.processEvents();
 }
 
-std::string Game::soundPath(const char* relative) const { return program.ProgramFolder + relative; }
-
 void Game::prepareMoveSound()
 {
-    services.sound->command("close");
-    services.sound->setFileName(soundPath("/Sound/move.wav"));
-    services.sound->setDeviceType("WaveAudio");
-    services.sound->command("Open");
+    services.sound->close();
+    services.sound->open(SoundEffect::Move);
 }
 
 std::string Game::loadingCaption(const std::string& name) const

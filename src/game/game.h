@@ -240,10 +240,12 @@ public:
     const KeyboardCursor& cursor() const { return cursor_; }
 
     // ---- Best times ----
-    // The kept results, read from "times.txt" in the settings folder on first need.
+    // The kept results as they stand: "times.txt" in the settings folder read again, with this
+    // session's results that could not be written to it yet.
     BestTimes& bestTimes();
-    // Writes the results to "times.txt"; false with a description when it cannot.
-    bool saveTimes(const BestTimes& times, std::string& error) const;
+    // Replaces "times.txt" with `times` (Clear All), which also lets go of the session's results
+    // not written yet; false with a description when it cannot.
+    bool saveTimes(const BestTimes& times, std::string& error);
     // "New best time" with the time, moves and hints of the finish that set it, while the whole
     // picture shows after that finish; empty otherwise.
     std::string newBestBanner() const;
@@ -289,7 +291,6 @@ public:
     // Sound sequence that re-opens the move sound (after the intro, a picture or size change,
     // and two seconds after a solved game).
     void prepareMoveSound();
-    std::string soundPath(const char* relative) const;
     // The loading caption: "Quiltra - <mode>: <short name>  Loading".
     std::string loadingCaption(const std::string& name) const;
 
@@ -335,9 +336,11 @@ private:
     KeyboardCursor cursor_;
     // Set while Space or Return acts as a click, which leaves the cursor on view.
     bool keyClick_ = false;
-    std::optional<BestTimes> bestTimes_;
+    BestTimes bestTimes_;           // what bestTimes() read last
+    BestTimes unsavedTimes_;        // results of this session "times.txt" does not hold yet
     std::string banner_;            // the new best of the last finish, until the next game
     bool timesFailureTold_ = false; // a failed write of "times.txt" is told once per session
+    bool timesUnreadTold_ = false;  // so is a "times.txt" that could not be read
 };
 
 } // namespace quiltra

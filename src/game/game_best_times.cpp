@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "game/game.h"
+#include "game/times_file.h"
 #include "game/shown_text.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
@@ -22,13 +23,15 @@ std::int32_t shownSeconds(const GameClock& clock)
 
 BestTimes& Game::bestTimes()
 {
-    if (!bestTimes_)
-        bestTimes_ = loadBestTimes(program.SettingsFolder);
-    return *bestTimes_;
+    bestTimes_ = readTimesFile(program.SettingsFolder).times;
+    for (const TimeResult& r : unsavedTimes_.listing({}))
+        bestTimes_.record(r);
+    return bestTimes_;
 }
 
-bool Game::saveTimes(const BestTimes& times, std::string& error) const
+bool Game::saveTimes(const BestTimes& times, std::string& error)
 {
+    unsavedTimes_.clear();
     return saveBestTimes(program.SettingsFolder, times, error);
 }
 
@@ -39,8 +42,11 @@ std::string Game::newBestBanner() const
     return wholePictureAfterFinish ? banner_ : std::string();
 }
 
-// The intro's picture is no picture of the player's, so its finish is never a result. A results
-// file that cannot be written is told once in a session; play goes on either way.
+// The intro's picture is no picture of the player's, so its finish is never a result. Each finish
+// reads "times.txt" again and adds its result, so instances sharing the folder keep each other's
+// results. A results file that cannot be read is kept as it is, and one that cannot be written
+// keeps the old one; either is told once in a session, the session keeps its results until they
+// can be written, and play goes on.
 void Game::finishPlay()
 {
     forgetGame();
@@ -56,21 +62,28 @@ void Game::finishPlay()
     result.Hints = counters_.hints();
     result.Date = services.clock->today();
 
-    BestTimes& times = bestTimes();
-    const RecordOutcome outcome = times.record(result);
-    if (!outcome.kept())
-        return;
-    if (outcome.newBest())
+    const TimesUpdate update = addToTimesFile(program.SettingsFolder, result, unsavedTimes_);
+    if (update.outcome.newBest())
         banner_ = translate("Game", "New best time") + "  " + clock_.shortText() + "  " +
                   translate("Game", "Moves") + " " + std::to_string(result.Moves) + "  " +
                   translate("Game", "Hints") + " " + std::to_string(result.Hints);
-    std::string error;
-    if (!saveTimes(times, error) && !timesFailureTold_) {
+    if (update.failure == TimesUpdate::Failure::Unreadable && !timesUnreadTold_) {
+        timesUnreadTold_ = true;
+        //: %1 is the system's description of the failure; "times.txt" is a file name.
+        services.messages->show(withValue(translate("Game", "The best times could not be read, so "
+                                                            "this result was not saved: %1. "
+                                                            "\"times.txt\" is left as it is, and "
+                                                            "the result is kept until Quiltra is "
+                                                            "closed."),
+                                          update.error),
+                                "Quiltra", MessageButtons::Ok);
+    }
+    if (update.failure == TimesUpdate::Failure::Unwritten && !timesFailureTold_) {
         timesFailureTold_ = true;
         services.messages->show(withValue(translate("Game", "The best times could not be saved: "
                                                             "%1. They are kept until Quiltra is "
                                                             "closed."),
-                                          error),
+                                          update.error),
                                 "Quiltra", MessageButtons::Ok);
     }
 }

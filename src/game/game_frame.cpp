@@ -68,7 +68,6 @@ void Game::Form_Load()
     HintsShown = false;
     SizeCount = 0;
 
-    services.sound->setFileName(soundPath("/Sound/intro.wav"));
     program.PlayMode = Mode::Puzzle;
 
     // LayoutRequested is clear while loading, so taking the stored geometry lays nothing out.
@@ -105,10 +104,9 @@ void Game::intro()
     GameState = State::IntroReassembling;
     IntroClock = now() + 0.6;
     if (menus_.SndInt.Checked) {
-        services.sound->setDeviceType("WaveAudio");
-        services.sound->command("Open");
-        services.sound->command("Prev");
-        services.sound->command("Play");
+        services.sound->open(SoundEffect::Intro);
+        services.sound->rewind();
+        services.sound->play();
     }
 }
 
@@ -259,7 +257,7 @@ bool Game::closeRequest()
                                 "Quiltra",
                                 MessageButtons::YesNo, MessageIcon::Question);
     if (answer != MessageResult::Yes) {
-        services.sound->command("close");
+        services.sound->close();
         // The move sound is opened again at once, so the next move sounds as before.
         prepareMoveSound();
         return false;

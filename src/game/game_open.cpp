@@ -26,10 +26,8 @@ void Game::finishOpenAttempt()
 void Game::openButtonDone()
 {
     menus_.offerPuzzleView();
-    services.sound->command("close");
-    services.sound->setFileName(soundPath("/Sound/Temp/tone1.wav"));
-    services.sound->setDeviceType("WaveAudio");
-    services.sound->command("Open");
+    services.sound->close();
+    services.sound->open(SoundEffect::Tone);
 }
 
 } // namespace quiltra

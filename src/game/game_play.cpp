@@ -9,8 +9,8 @@ namespace quiltra {
 void Game::playMoveSound()
 {
     if (menus_.SndMv.Checked && menus_.mnuEffects.Checked) {
-        services.sound->command("Prev");
-        services.sound->command("Play");
+        services.sound->rewind();
+        services.sound->play();
     }
 }
 
@@ -168,12 +168,10 @@ void Game::CheckSolved()
     if (solved) {
         menus_.mnuSave.Enabled = false;
         menus_.mnuHint.Enabled = false;
-        services.sound->command("close");
+        services.sound->close();
         if (menus_.SndEnd.Checked && menus_.mnuEffects.Checked) {
-            services.sound->setFileName(soundPath("/Sound/finish.wav"));
-            services.sound->setDeviceType("WaveAudio");
-            services.sound->command("Open");
-            services.sound->command("Play");
+            services.sound->open(SoundEffect::Finish);
+            services.sound->play();
         }
         HintsShown = false;
         processEvents();

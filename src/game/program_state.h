@@ -30,6 +30,9 @@ struct ProgramState {
 
     std::string ProgramFolder;   // folder of the executable, without a trailing separator
     std::string SettingsFolder;  // where "init.txt" and "last.txt" live
+    // Why "init.txt" could not be read at start-up, though it is there; empty when it was read,
+    // missing or replaced. Such a file may hold the player's list and is never replaced.
+    std::string SettingsUnread;
     std::string GraphicsFolder;  // where the Open Picture window starts
     Single WindowAspect = 9550.0f / 6750.0f;
     bool ExitSaving = false;

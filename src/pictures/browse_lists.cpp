@@ -12,7 +12,6 @@
 
 #include "pictures/file_patterns.h"
 #include "pictures/folder_label.h"
-#include "platform/home_folders.h"
 #include "platform/native_path.h"
 #include "platform/volumes.h"
 #include "platform/window_units.h"
@@ -101,8 +100,7 @@ void DriveList::reread()
     for (const QString& root : pictureVolumes())
         addItem(root, root);
     // After the volumes, the player's own folders, where their pictures usually are.
-    for (const std::string& folder : homeFolders()) {
-        const QString path = fromNativePath(folder);
+    for (const QString& path : playerFolders()) {
         if (findData(path) < 0)
             addItem(path, path);
     }

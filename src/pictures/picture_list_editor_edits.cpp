@@ -87,13 +87,20 @@ bool PictureListEditor::checkAddable(const std::vector<std::pair<QString, QStrin
                                toNativePath(name));
             break;
         }
-        const LoadedPicture loaded = loadPicture(path, kCheckDecodeSide);
+        // The size rule is put to the header's size before anything decodes the picture, and to
+        // the decoded picture's own size after.
+        const auto openable = [this](QSize size) {
+            return !game_ || game_->openablePicture(size.width(), size.height());
+        };
+        const PictureProbe probe = probePicture(path);
+        const LoadedPicture loaded = probe.ok() && !openable(probe.natural)
+                                         ? LoadedPicture{}
+                                         : loadPicture(probe, kCheckDecodeSide);
         if (!loaded.ok()) {
             failure = loaded.error.toStdString();
             break;
         }
-        if (game_ && !game_->openablePicture(loaded.naturalSize.width(),
-                                             loaded.naturalSize.height())) {
+        if (!openable(probe.natural) || !openable(loaded.naturalSize)) {
             failure = translateStored("Messages", kTooSmallMessage);
             break;
         }

@@ -2,8 +2,6 @@
 #include "pictures/preview_loader.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QImageReader>
 #include <QPromise>
 #include <QThreadPool>
 #include <QWidget>
@@ -11,25 +9,13 @@
 #include <cmath>
 #include <memory>
 
-#include "platform/native_path.h"
-
 namespace quiltra {
 
-int previewLongSide(const QString& path, int side)
+int previewLongSide(const PictureProbe& probe, int side)
 {
-    // Whatever is wrong with the file, the loader finds and describes it.
-    QFile file;
-    if (!openNativeFile(file, path))
-        return kDecodeLongSide;
-    const QByteArray format = pictureFormat(file);
-    if (format.isEmpty())
-        return kDecodeLongSide;
-    QImageReader header(&file, format);
-    header.setAutoDetectImageFormat(false);
-    const QSize stored = header.size();
-    // A BMP stored top-down gives a negative height.
-    const int w = std::abs(stored.width()), h = std::abs(stored.height());
-    if (w == 0 || h == 0 || side <= 0)
+    // Whatever is wrong with the file, the loader describes it.
+    const int w = probe.stored.width(), h = probe.stored.height();
+    if (!probe.ok() || w <= 0 || h <= 0 || side <= 0)
         return kDecodeLongSide;
     // The preview stretches the picture to its square, so both sides must cover it.
     int divisor = 1;
@@ -49,7 +35,8 @@ int previewSide(const QWidget* preview)
 PreviewLoader::PreviewLoader(QObject* parent) : QObject(parent)
 {
     decode = [](const QString& path, int side, const std::atomic<bool>& stop) {
-        return loadPicture(path, previewLongSide(path, side), &stop);
+        const PictureProbe probe = probePicture(path);
+        return loadPicture(probe, previewLongSide(probe, side), &stop);
     };
     connect(&watcher_, &QFutureWatcherBase::finished, this, [this] { finished(); });
 }

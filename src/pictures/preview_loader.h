@@ -16,9 +16,9 @@ class QWidget;
 
 namespace quiltra {
 
-// The long side to decode `path` at so that the picture still covers a square of `side` pixels
+// The long side to decode a probed picture at so that it still covers a square of `side` pixels
 // on both axes: the smallest reduction by halves that does, never more than the loader's bound.
-int previewLongSide(const QString& path, int side);
+int previewLongSide(const PictureProbe& probe, int side);
 
 // The square of device pixels `preview` shows a picture in.
 int previewSide(const QWidget* preview);

@@ -1,5 +1,6 @@
-// File helpers over the OS: whole-file reading, crash-safe replacing, folder listing and the
-// choice of the folder that holds the settings and the saved game.
+// File helpers over the OS: whole-file reading, crash-safe replacing (and the clearing of what a
+// killed write left), folder listing and the choice of the folder that holds the settings and the
+// saved game.
 #pragma once
 
 #include <functional>
@@ -9,8 +10,18 @@
 
 namespace quiltra {
 
-// The whole file as bytes, or nothing when it cannot be opened. Files larger than `limit` bytes
-// are refused, so a hostile file cannot exhaust memory.
+// A whole file as read, or why it could not be read.
+struct FileText {
+    std::optional<std::string> text;  // the whole file; nothing when it could not be read whole
+    bool missing = false;             // nothing has the name: there is no file to keep
+    std::string error;                // why a file that is there could not be read whole
+};
+
+// Reads the whole of `path`. A file larger than `limit` bytes is not read ("File too large"), so
+// a hostile file cannot exhaust memory; nor is anything but a regular file.
+FileText readFileText(const std::string& path, std::size_t limit);
+
+// The whole file as bytes, or nothing when it cannot be read whole (see readFileText).
 std::optional<std::string> readWholeFile(const std::string& path, std::size_t limit = 64u << 20);
 
 // Replaces `path` with `text` through a new temporary file of its own in the same folder that is
@@ -20,11 +31,24 @@ std::optional<std::string> readWholeFile(const std::string& path, std::size_t li
 // was.
 bool replaceFile(const std::string& path, const std::string& text, std::string& error);
 
+// Removes from `folder` the temporary files replaceFile() left beside the files named in `names`
+// when its writer was killed during a write. A file is removed only when its name is one
+// replaceFile() gives ("times.txt.tmp-PID-N-XXXXXXXX"), it is a regular file of this user, the
+// process PID is no longer running and it was last written more than a minute ago; nothing else
+// is touched.
+void removeStaleTemporaryFiles(const std::string& folder, const std::vector<std::string>& names);
+
+// Makes a write past the process's file-size limit (`ulimit -f`) fail with "File too large", as a
+// write to a full disk fails, instead of ending the program with SIGXFSZ: every writer then keeps
+// the old file, removes its temporary file and tells the player. Start-up calls it once.
+void letOversizedWritesFail();
+
 bool fileExists(const std::string& path);
 
 // Whether `path` names a folder (a link to one counts).
 bool isFolder(const std::string& path);
-// Whether two paths both exist and, once every link, "." and ".." is resolved, name one file.
+// Whether two paths both exist and name one file (the same file on the same device: links,
+// "." and ".." are resolved, and hard links name one file too).
 bool sameFile(const std::string& a, const std::string& b);
 
 // One entry of a folder: its name (never "." or "..") and, links followed, whether it is a

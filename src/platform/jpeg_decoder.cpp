@@ -201,10 +201,15 @@ QImage upright(QImage image, QImageIOHandler::Transformations orientation)
 
 QString tooLargeMessage(QSize size)
 {
+    return tooLargeMessage(size.width(), size.height());
+}
+
+QString tooLargeMessage(qint64 width, qint64 height)
+{
     return QCoreApplication::translate("Messages",
                                        "The picture is too large to open (%1 x %2 pixels)")
-        .arg(size.width())
-        .arg(size.height());
+        .arg(width)
+        .arg(height);
 }
 
 } // namespace quiltra

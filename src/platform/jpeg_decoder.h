@@ -39,5 +39,6 @@ QImage upright(QImage image, QImageIOHandler::Transformations orientation);
 // Why a picture of `size` pixels is refused, in the player's language (every decoder says it
 // alike).
 QString tooLargeMessage(QSize size);
+QString tooLargeMessage(qint64 width, qint64 height);
 
 } // namespace quiltra

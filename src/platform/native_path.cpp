@@ -7,9 +7,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fcntl.h>
-#include <limits.h>
-#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -80,10 +79,13 @@ void appendUtf8(std::string& out, char32_t cp)
 // A name with a NUL byte would be cut short by the OS and name another file.
 bool usable(const std::string& native) { return !native.empty() && native.find('\0') == std::string::npos; }
 
-bool statPath(const QString& path, struct stat& st)
+// What `path` names, links followed; not_found when nothing or no usable name.
+std::filesystem::file_type typeOf(const QString& path)
 {
     const std::string native = toNativePath(path);
-    return usable(native) && ::stat(native.c_str(), &st) == 0;
+    std::error_code error;
+    return usable(native) ? std::filesystem::status(native, error).type()
+                          : std::filesystem::file_type::not_found;
 }
 
 } // namespace
@@ -165,15 +167,11 @@ QString absoluteNativePath(const std::string& bytes)
 
 bool pathExists(const QString& path)
 {
-    struct stat st;
-    return statPath(path, st);
+    const auto type = typeOf(path);
+    return type != std::filesystem::file_type::not_found && type != std::filesystem::file_type::none;
 }
 
-bool isFolder(const QString& path)
-{
-    struct stat st;
-    return statPath(path, st) && S_ISDIR(st.st_mode);
-}
+bool isFolder(const QString& path) { return typeOf(path) == std::filesystem::file_type::directory; }
 
 bool canEnterFolder(const QString& path)
 {
@@ -184,14 +182,10 @@ bool canEnterFolder(const QString& path)
 QString canonicalPath(const QString& path)
 {
     const std::string native = toNativePath(path);
-    if (!usable(native))
-        return {};
-    char* resolved = ::realpath(native.c_str(), nullptr);
-    if (!resolved)
-        return {};
-    const QString result = fromNativePath(resolved);
-    ::free(resolved);
-    return result;
+    std::error_code error;
+    const std::filesystem::path resolved =
+        usable(native) ? std::filesystem::canonical(native, error) : std::filesystem::path();
+    return error || resolved.empty() ? QString() : fromNativePath(resolved.string());
 }
 
 QStringList folderEntries(const QString& folder, EntryKind kind)

@@ -4,9 +4,7 @@
 #include "platform/native_path.h"
 #include "platform/picture_loader.h"
 
-#include <QFile>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <algorithm>
 #include <cmath>
 
@@ -46,42 +44,15 @@ int coveringLongSide(QSize stored, QSize needed)
 
 } // namespace
 
-// Reads the picture's header for its size and orientation: the area, turned to the file's
-// stored orientation, decides the reduction.
-int QtPictureClip::longSideFor(const std::string& path) const
+// The area, turned to the file's stored orientation, decides the reduction of a probed picture.
+int QtPictureClip::longSideFor(const PictureProbe& probe) const
 {
     const int limit = largestLongSide();
-    if (area_.isEmpty())
+    if (area_.isEmpty() || !probe.ok())
         return limit;
-    QFile file;
-    if (!openNativeFile(file, fromNativePath(path)))
-        return limit;   // the loader reports what is wrong with it
-    const QByteArray format = pictureFormat(file);
-    if (format.isEmpty())
-        return limit;
-    QImageReader header(&file, format);
-    header.setAutoDetectImageFormat(false);
-    const QSize stored = header.size();
-    if (!stored.isValid() || stored.isEmpty())
-        return limit;
-    const bool quarter = storedOrientation(header, fromNativePath(path))
-                             .testFlag(QImageIOHandler::TransformationRotate90);
-    const QSize upright = quarter ? stored.transposed() : stored;
-    const QSize needed = shownSize(upright, area_);
-    return std::min(limit, coveringLongSide(stored, quarter ? needed.transposed() : needed));
-}
-
-LoadedPicture QtPictureClip::decode(const std::string& path)
-{
-    LoadedPicture loaded;
-    if (!offeredPath_.empty() && offeredPath_ == path) {
-        loaded.image = std::move(offeredImage_);
-        loaded.naturalSize = offeredSize_;
-    } else {
-        loaded = loadPicture(fromNativePath(path), longSideFor(path));
-    }
-    withdrawOffer();
-    return loaded;
+    const bool quarter = probe.turn.testFlag(QImageIOHandler::TransformationRotate90);
+    const QSize needed = shownSize(probe.natural, area_);
+    return std::min(limit, coveringLongSide(probe.stored, quarter ? needed.transposed() : needed));
 }
 
 bool QtPictureClip::load(const std::string& path, std::string& error)
@@ -89,10 +60,25 @@ bool QtPictureClip::load(const std::string& path, std::string& error)
     return loadIf(path, [](int, int) { return true; }, path_, error) == ClipLoad::Taken;
 }
 
+// The picture is probed, and its natural size put to the rule, before anything decodes it. The
+// rule is asked again of the decoded picture, whose own size may differ from its header's (a
+// GIF's screen and its frame).
 ClipLoad QtPictureClip::loadIf(const std::string& path, const SizeRule& accepts,
                                const std::string&, std::string& error)
 {
-    LoadedPicture loaded = decode(path);
+    LoadedPicture loaded;
+    if (!offeredPath_.empty() && offeredPath_ == path) {
+        loaded.image = std::move(offeredImage_);
+        loaded.naturalSize = offeredSize_;
+    } else {
+        const PictureProbe probe = probePicture(fromNativePath(path));
+        if (probe.ok() && !accepts(probe.natural.width(), probe.natural.height())) {
+            withdrawOffer();
+            return ClipLoad::Refused;
+        }
+        loaded = loadPicture(probe, longSideFor(probe));
+    }
+    withdrawOffer();
     if (!loaded.ok()) {
         error = loaded.error.toStdString();
         return ClipLoad::Failed;
@@ -171,7 +157,8 @@ void QtPictureClip::setShownArea(QSize devicePixels)
     if (reduced_ && area_.width() <= decodedFor_.width() && area_.height() <= decodedFor_.height())
         return;
     // A picture that no longer loads keeps the pixels it has.
-    LoadedPicture loaded = loadPicture(fromNativePath(path_), longSideFor(path_));
+    const PictureProbe probe = probePicture(fromNativePath(path_));
+    LoadedPicture loaded = loadPicture(probe, longSideFor(probe));
     if (loaded.ok() && loaded.image.width() > image_.width()) {
         image_ = std::move(loaded.image);
         decodedFor_ = area_;

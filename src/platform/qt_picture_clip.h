@@ -23,7 +23,8 @@ public:
     void setIntroSource(std::function<QImage()> source) { introSource_ = std::move(source); }
 
     bool load(const std::string& path, std::string& error) override;
-    // Sees the natural size before taking the picture, so a refused picture changes nothing.
+    // Sees the natural size, from the file's header, before decoding the picture, so a refused
+    // picture changes nothing and costs no decode.
     ClipLoad loadIf(const std::string& path, const SizeRule& accepts, const std::string& heldPath,
                     std::string& error) override;
     void loadIntro() override;
@@ -56,9 +57,8 @@ private:
     void take(QImage image, QSize naturalSize);
     // The clip with the intro picture in place when loadIntro chose it and it is not yet read.
     const QtPictureClip& settled() const;
-    // Decodes `path` for the shown area, or takes the offered picture of that path.
-    LoadedPicture decode(const std::string& path);
-    int longSideFor(const std::string& path) const;
+    // The long side a probed picture is decoded at for the shown area.
+    int longSideFor(const PictureProbe& probe) const;
 
     std::function<QImage()> introSource_;
     mutable bool introPending_ = false;

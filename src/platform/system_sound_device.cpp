@@ -1,214 +1,116 @@
-// The wave-audio device: read at Open, written to the output stream by a player thread at Play.
+// The wave-audio device: the game's commands decide what is heard, libcanberra plays it.
 #include "platform/system_sound_device.h"
 
-#include "platform/audio_output.h"
-
-#include <algorithm>
-#include <cctype>
+#include <QThreadPool>
+#include <alsa/asoundlib.h>
+#include <canberra.h>
 #include <cstdlib>
+#include <utility>
 
 namespace quiltra {
 
 namespace {
 
-// Commands are matched without regard to case, as the multimedia control does: the game sends
-// "Open" and "open", "Prev" and "prev".
-bool sameCommand(const std::string& given, const char* name)
-{
-    std::size_t i = 0;
-    for (; i < given.size() && name[i] != '\0'; ++i) {
-        if (std::tolower(static_cast<unsigned char>(given[i])) != name[i])
-            return false;
-    }
-    return i == given.size() && name[i] == '\0';
-}
+// How long the game's end waits for the worker to finish with the library.
+constexpr int kEndWaitMs = 500;
 
-// Each write hands the stream this much sound: a flush waits at most this long for a write in
-// progress, and the player wakes this often while a sound plays.
-constexpr std::chrono::milliseconds kChunkTime{10};
+// ALSA reports a missing device on the terminal; the game is silent instead.
+void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 
 } // namespace
 
+struct SystemSoundDevice::Output {
+    std::string asked;   // "pulse", "alsa", or empty for either
+    bool tried = false;
+    ca_context* context = nullptr;
+
+    // A context on the first output that opens: the one asked for, or PulseAudio, then ALSA.
+    void openOnce()
+    {
+        if (tried)
+            return;
+        tried = true;
+        snd_lib_error_set_handler(ignoreAlsaError);
+        for (const char* driver : {"pulse", "alsa"}) {
+            if (!asked.empty() && asked != driver)
+                continue;
+            if (ca_context_create(&context) != CA_SUCCESS)
+                return;
+            ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Quiltra",
+                                    CA_PROP_APPLICATION_ID, "org.quiltra.Quiltra", nullptr);
+            if (ca_context_set_driver(context, driver) == CA_SUCCESS &&
+                ca_context_open(context) == CA_SUCCESS)
+                return;
+            ca_context_destroy(context);
+            context = nullptr;
+        }
+    }
+};
+
+SystemSoundDevice::SystemSoundDevice(std::string programFolder)
+    : programFolder_(std::move(programFolder))
+{
+    const char* variable = std::getenv("QUILTRA_AUDIO");
+    const std::string asked = variable ? variable : "";
+    if (asked == "none")
+        return;
+    output_ = std::make_shared<Output>();
+    output_->asked = asked == "pulse" || asked == "alsa" ? asked : std::string();
+    worker_ = std::make_unique<QThreadPool>();
+    worker_->setMaxThreadCount(1);
+}
+
 SystemSoundDevice::~SystemSoundDevice()
 {
-    {
-        std::lock_guard lock(mutex_);
-        quitting_ = true;
+    if (!worker_)
+        return;
+    if (!worker_->waitForDone(kEndWaitMs)) {
+        // The worker is stuck in the library: leave it, and what it uses, to the end of the process.
+        (void)worker_.release();
+        return;
     }
-    wake_.notify_all();
-    if (player_.joinable())
-        player_.join();
+    if (output_->context)
+        ca_context_destroy(output_->context);
 }
 
-void SystemSoundDevice::setFileName(const std::string& path)
+void SystemSoundDevice::open(SoundEffect effect)
 {
-    fileName_ = path;
-}
-
-void SystemSoundDevice::setDeviceType(const std::string& type)
-{
-    deviceType_ = type;
-}
-
-void SystemSoundDevice::command(const std::string& cmd)
-{
-    if (sameCommand(cmd, "open"))
-        open();
-    else if (sameCommand(cmd, "close"))
-        close();
-    else if (sameCommand(cmd, "prev"))
-        rewind();
-    else if (sameCommand(cmd, "play"))
-        play();
-}
-
-bool SystemSoundDevice::deviceOpen()
-{
-    std::lock_guard lock(mutex_);
-    return streamOpen_;
-}
-
-// Stops a sound that is still playing, dropping what the stream holds of it. Called under the lock.
-void SystemSoundDevice::stopPlaying()
-{
-    playing_ = false;
-    if (streamOpen_) {
-        flush_ = true;
-        wake_.notify_all();
-    }
-}
-
-// The device holds one file: opening replaces whatever was open. A file that is missing or not a
-// wave file this device can play leaves nothing open, and the later "Play" commands are silent.
-// The file is read before the lock is taken, so the player never waits for the disk.
-void SystemSoundDevice::open()
-{
-    std::optional<WaveSound> read = readWaveFile(fileName_);
-    std::shared_ptr<const WaveSound> sound;
-    if (read)
-        sound = std::make_shared<const WaveSound>(std::move(*read));
-    std::lock_guard lock(mutex_);
     stopPlaying();
-    sound_ = std::move(sound);
-    position_ = 0;
+    file_ = soundFile(programFolder_, effect);
 }
 
 void SystemSoundDevice::close()
 {
-    std::lock_guard lock(mutex_);
     stopPlaying();
-    sound_.reset();
-    position_ = 0;
+    file_.clear();
 }
 
-// Rewinding stops a sound that is still playing, as a seek does on the multimedia control;
-// the "Play" that follows starts it again from the beginning.
-void SystemSoundDevice::rewind()
-{
-    std::lock_guard lock(mutex_);
-    stopPlaying();
-    position_ = 0;
-}
+void SystemSoundDevice::rewind() { stopPlaying(); }
 
-// Plays from the current position to the end. A sound already playing plays on: it is already
-// going to its end. At the end, "Play" is silent until "Prev" or a new "Open".
 void SystemSoundDevice::play()
 {
-    std::lock_guard lock(mutex_);
-    if (!sound_ || position_ >= sound_->samples.size() || playing_)
+    if (!output_ || file_.empty() || played_)
         return;
-    playing_ = true;
-    if (!player_.joinable()) {
-        const AudioOutputChoice choice = audioOutputChoice(std::getenv("QUILTRA_AUDIO"));
-        if (choice == AudioOutputChoice::None) {
-            playing_ = false;
-            return;
-        }
-        player_ = std::thread([this, choice] { run(choice); });
-    }
-    wake_.notify_all();
+    played_ = true;
+    worker_->start([output = output_, id = ++playId_, file = file_] {
+        output->openOnce();
+        // A file that is missing, or that the library cannot read, is silent.
+        if (output->context)
+            ca_context_play(output->context, id, CA_PROP_MEDIA_FILENAME, file.c_str(),
+                            CA_PROP_MEDIA_ROLE, "game", nullptr);
+    });
 }
 
-// The player thread. It owns the output and the stream; it takes the lock only to read and
-// update the requests, never while it waits for the audio system, so commands never wait for it.
-void SystemSoundDevice::run(AudioOutputChoice choice)
+// Stops the last sound played, if it still plays, and rewinds to the start.
+void SystemSoundDevice::stopPlaying()
 {
-    AudioOutput output(choice);
-    std::unique_ptr<AudioStream> stream;
-    std::size_t playBytes = 0;   // written since the current play started
-    Clock::time_point closeAt;
-
-    std::unique_lock lock(mutex_);
-    // Closes the stream with the lock released: closing waits for the audio system.
-    const auto closeStream = [&] {
-        lock.unlock();
-        stream.reset();
-        lock.lock();
-        streamOpen_ = false;
-    };
-
-    while (!quitting_) {
-        if (flush_) {
-            flush_ = false;
-            playBytes = 0;
-            closeAt = Clock::now() + kCloseGrace;
-            if (stream) {
-                lock.unlock();
-                stream->flush();
-                lock.lock();
-            }
-            continue;
-        }
-        if (playing_) {
-            const std::shared_ptr<const WaveSound> sound = sound_;
-            if (!sound || position_ >= sound->samples.size()) {
-                playing_ = false;
-                if (stream && playBytes > 0) {
-                    lock.unlock();
-                    stream->finish(playBytes);
-                    lock.lock();
-                }
-                playBytes = 0;
-                closeAt = Clock::now() + kStreamBufferTime + kCloseGrace;
-                continue;
-            }
-            const SoundFormat& format = *sound;
-            if (!stream || stream->format() != format) {
-                // The stream opens in the sound's own format; one in another format is closed first.
-                lock.unlock();
-                stream.reset();
-                stream = output.open(format);
-                lock.lock();
-                streamOpen_ = stream != nullptr;
-                closeAt = Clock::now() + kCloseGrace;
-                if (!stream)
-                    playing_ = false;
-                continue;
-            }
-            const std::size_t chunk = bytesFor(format, kChunkTime);
-            const std::size_t from = position_;
-            const std::size_t bytes = std::min(chunk, sound->samples.size() - from);
-            position_ += bytes;
-            playBytes += bytes;
-            lock.unlock();
-            const bool written = stream->write(sound->samples.data() + from, bytes);
-            lock.lock();
-            if (!written) {
-                playing_ = false;
-                closeStream();
-            }
-            continue;
-        }
-        if (!stream) {
-            wake_.wait(lock);
-            continue;
-        }
-        if (wake_.wait_until(lock, closeAt) == std::cv_status::timeout && !playing_ && !flush_ &&
-            Clock::now() >= closeAt)
-            closeStream();
+    if (played_) {
+        worker_->start([output = output_, id = playId_] {
+            if (output->context)
+                ca_context_cancel(output->context, id);
+        });
     }
-    lock.unlock();
-    stream.reset();
+    played_ = false;
 }
 
 } // namespace quiltra

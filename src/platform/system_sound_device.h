@@ -1,75 +1,52 @@
-// The wave-audio device played through the system's sound server (or ALSA), open only while sounds play.
+// The wave-audio device played through libcanberra: PulseAudio where a server answers, else ALSA.
 #pragma once
 
-#include "platform/audio_output.h"
 #include "platform/sound_device.h"
-#include "platform/wave_file.h"
 
-#include <chrono>
-#include <condition_variable>
-#include <cstddef>
+#include <cstdint>
 #include <memory>
-#include <mutex>
 #include <string>
-#include <thread>
+
+class QThreadPool;
 
 namespace quiltra {
 
-// Holds at most one sound, read at "Open" and kept in the file's own format: the sound server
-// converts it. "Prev" and "Play" only move a position and wake the player thread, so no command
-// waits for the audio system.
+// The commands decide on the calling thread what is to be heard: the open file, and whether it
+// has played since it was opened or rewound. What reaches libcanberra (which connects to the sound
+// server, opens a stream per play and plays the file on its own threads) runs in order on the one
+// thread of a private thread pool, so that no command waits for the audio system, not even for a
+// server that has stopped answering. The library opens its output at the first play: a game with
+// sound effects off connects to nothing. The first output that opens is kept for the run; if none
+// opens, the game is silent for the run, without a message and without asking again.
 //
-// The player thread is started by the first "Play" and does all output: it opens a stream
-// when a play needs one (loading the sound library then, so that a game with sound effects off
-// loads none), writes the sound in short chunks, drops what the stream still holds when "Prev",
-// "Open" or "close" interrupts a sound, and closes the stream kCloseGrace after the last sound
-// has finished, so that quick successive moves find it open and an idle game holds no stream and
-// wakes nothing. While nothing is due it sleeps without a deadline. If no output can be had, the
-// game is silent: never a message, never a retry that a move would wait for.
+// The environment variable QUILTRA_AUDIO chooses the output: "none" plays nothing, "pulse" or
+// "alsa" only that one; unset (or anything else) tries PulseAudio, then ALSA.
 class SystemSoundDevice final : public SoundDevice {
 public:
-    // How long the stream stays open after a sound has finished, waiting for the next one.
-    static constexpr std::chrono::milliseconds kCloseGrace{2000};
-
-    SystemSoundDevice() = default;
+    // Sounds are the effects' files under `programFolder` (the OS's bytes).
+    explicit SystemSoundDevice(std::string programFolder);
+    // Stops what still plays. Waits a moment at most for the worker: a sound server that has
+    // stopped answering does not keep the game from ending.
     ~SystemSoundDevice() override;
     SystemSoundDevice(const SystemSoundDevice&) = delete;
     SystemSoundDevice& operator=(const SystemSoundDevice&) = delete;
 
-    void setFileName(const std::string& path) override;
-    void setDeviceType(const std::string& type) override;
-    void command(const std::string& cmd) override;
-
-    // The stored DeviceType; the game always sets "WaveAudio".
-    const std::string& deviceType() const { return deviceType_; }
-    // Whether an output stream is open now (it closes itself when sounds have finished).
-    bool deviceOpen();
+    void open(SoundEffect effect) override;
+    void close() override;
+    void rewind() override;
+    void play() override;
 
 private:
-    using Clock = std::chrono::steady_clock;
+    struct Output;   // the library's side, touched only by the worker
 
-    void open();
-    void close();
-    void rewind();
-    void play();
     void stopPlaying();
-    void run(AudioOutputChoice choice);
 
-    std::string fileName_;
-    std::string deviceType_;
-
-    // Every member below is guarded by mutex_. The sound is shared with the player thread, which
-    // may still be writing from a sound that "Open" has just replaced.
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::shared_ptr<const WaveSound> sound_;   // empty when nothing is open
-    // Byte offset at which the next play starts; while playing, how far the player has written.
-    std::size_t position_ = 0;
-    bool playing_ = false;    // the player is to write sound_ from position_ to its end
-    bool flush_ = false;      // the player is to drop what the stream holds
-    bool streamOpen_ = false;
-    bool quitting_ = false;
-    std::thread player_;      // started by the first "Play"
+    const std::string programFolder_;
+    std::string file_;   // empty when nothing is open
+    bool played_ = false;
+    std::uint32_t playId_ = 0;
+    std::shared_ptr<Output> output_;   // null when QUILTRA_AUDIO is "none"
+    std::unique_ptr<QThreadPool> worker_;
 };
 
 } // namespace quiltra

@@ -1,8 +1,10 @@
-// The mounted volumes the drive lists offer, found through Qt's view of the mount table.
+// The mounted volumes the drive lists offer, found through Qt's view of the mount table, and the
+// player's own folders, found through Qt's standard paths.
 #include "platform/volumes.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QStandardPaths>
 #include <QStorageInfo>
 #include <algorithm>
 
@@ -39,6 +41,31 @@ bool volumeReady(const QString& root, QString& error)
         return false;
     }
     return true;
+}
+
+std::vector<QString> playerFolders()
+{
+    // Qt decodes $HOME as UTF-8; the home folder is taken from its bytes instead, so a home whose
+    // name is not UTF-8 is still found, and so is a Pictures folder inside it.
+    const QString qtHome = QDir::homePath();
+    const QByteArray homeBytes = qgetenv("HOME");
+    if (!homeBytes.startsWith('/'))
+        return {};
+    const QString home = QDir::cleanPath(fromNativePath(homeBytes.toStdString()));
+    QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (pictures == qtHome || pictures.startsWith(qtHome + QLatin1Char('/')))
+        pictures = home + pictures.mid(qtHome.size());
+    pictures = pictures.isEmpty() ? QString() : QDir::cleanPath(pictures);
+    // A desktop turns the folder off by naming the home folder; ~/Pictures is offered instead.
+    if (pictures.isEmpty() || pictures == home)
+        pictures = home + QStringLiteral("/Pictures");
+
+    std::vector<QString> folders;
+    if (home != QLatin1String("/") && isFolder(home))
+        folders.push_back(home);
+    if (isFolder(pictures))
+        folders.push_back(pictures);
+    return folders;
 }
 
 } // namespace quiltra

@@ -1,5 +1,6 @@
-// The volumes pictures can be found on: the mounted disks the drive lists offer, and whether one
-// can be read now. How volumes are found is the operating system's business and stays here.
+// Where pictures can be found: the mounted disks the drive lists offer, whether one can be read
+// now, and the player's home and Pictures folders. How they are found is the operating system's
+// business and stays here.
 #pragma once
 
 #include <QString>
@@ -14,5 +15,11 @@ std::vector<QString> pictureVolumes();
 
 // Whether a volume can be read now; otherwise false with the description to show.
 bool volumeReady(const QString& root, QString& error);
+
+// The player's home folder and the Pictures folder the desktop names (its XDG user directories,
+// else ~/Pictures, also when the desktop turns it off by naming the home folder), as
+// QStandardPaths finds them; each only when it is a folder, without a trailing "/", and the home
+// folder not when it is the root.
+std::vector<QString> playerFolders();
 
 } // namespace quiltra

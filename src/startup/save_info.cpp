@@ -1,7 +1,9 @@
 // What Save_Info writes, gathered from the game window, the editor and the program-wide state.
 #include "startup/save_info.h"
 
+#include "game/shown_text.h"
 #include "platform/file_system.h"
+#include "platform/translation.h"
 #include "startup/settings_file.h"
 
 namespace quiltra {
@@ -37,6 +39,14 @@ std::string saveInfoTextFor(const Game& game, ProgramState& program, const Pictu
 
 bool writeSettingsFile(const ProgramState& program, const std::string& text, std::string& error)
 {
+    if (!program.SettingsUnread.empty()) {
+        //: Completes "The settings could not be saved to "init.txt": %1."; %1 is the system's
+        //: description of the failure.
+        error = withValue(translate("Startup", "the file could not be read when Quiltra started "
+                                               "(%1)"),
+                          program.SettingsUnread);
+        return false;
+    }
     return replaceFile(program.SettingsFolder + "/init.txt", text, error);
 }
 

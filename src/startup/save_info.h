@@ -15,7 +15,8 @@ std::string saveInfoTextFor(const Game& game, ProgramState& program, const Pictu
                             std::int16_t editorView);
 
 // Writes the settings text to "init.txt" in the settings folder, replacing the old file only
-// when the new one is complete. Returns false with a description when it cannot.
+// when the new one is complete, and never one that start-up could not read. Returns false with a
+// description when it cannot.
 bool writeSettingsFile(const ProgramState& program, const std::string& text, std::string& error);
 
 } // namespace quiltra

@@ -47,7 +47,7 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
     if (custom) {
         services = *custom;
     } else {
-        sound_ = std::make_unique<SystemSoundDevice>();
+        sound_ = std::make_unique<SystemSoundDevice>(folder);
         services.clock = &clock_;
         services.random = &random_;
         services.sound = sound_.get();

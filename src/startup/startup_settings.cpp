@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "game/best_times.h"
 #include "game/game.h"
 #include "platform/file_system.h"
 #include "startup/moved_folder.h"
@@ -26,9 +27,11 @@ bool isExtent(double value, double smallest)
     return std::isfinite(value) && value >= smallest && value <= 1.0e6;
 }
 
-std::optional<SettingsContents> readApplicable(const std::string& path)
+// Larger than any settings file: a hostile file cannot exhaust memory.
+constexpr std::size_t kMaxSettingsBytes = 64u << 20;
+
+std::optional<SettingsContents> applicable(const std::optional<std::string>& text)
 {
-    const auto text = readWholeFile(path);
     if (!text)
         return std::nullopt;
     auto contents = parseSettings(*text);
@@ -75,6 +78,12 @@ void applyStoredPreferences(const StoredPreferences& p, ProgramState& s)
 StartupSettings loadStartupSettings(const std::string& programFolder,
                                     const std::string& settingsFolder)
 {
+    // Before any file of the settings folder is written: a write past a file-size limit fails
+    // like one to a full disk, so it is told and keeps the old file; and the temporary files of
+    // writers killed in an earlier run go.
+    letOversizedWritesFail();
+    removeStaleTemporaryFiles(settingsFolder, {"init.txt", "last.txt", kTimesFileName});
+
     StartupSettings result;
     ProgramState& s = result.state;
     s.ProgramFolder = programFolder;
@@ -84,8 +93,16 @@ StartupSettings loadStartupSettings(const std::string& programFolder,
     s.ExitSaving = false;
 
     const std::string path = settingsFolder + "/init.txt";
-    auto contents = readApplicable(path);
-    if (!contents) {
+    const FileText file = readFileText(path, kMaxSettingsBytes);
+    auto contents = applicable(file.text);
+    if (!file.text && !file.missing) {
+        // A file that is there but could not be read whole may hold the player's picture list:
+        // it is kept as it is, the defaults are used from memory, and no save of this run
+        // replaces it.
+        s.SettingsUnread = file.error;
+        result.defaultsOnlyInMemory = true;
+        contents = parseSettings(defaultSettingsFor(programFolder));
+    } else if (!contents) {
         // The failure path: replace the file with the defaults and read it once more. When the
         // new file cannot be written or read back, the defaults are used from memory; start-up
         // never tries a second time.
@@ -93,7 +110,7 @@ StartupSettings loadStartupSettings(const std::string& programFolder,
         const std::string defaults = defaultSettingsFor(programFolder);
         std::string error;
         if (replaceFile(path, defaults, error))
-            contents = readApplicable(path);
+            contents = applicable(readWholeFile(path, kMaxSettingsBytes));
         if (!contents) {
             result.defaultsOnlyInMemory = true;
             contents = parseSettings(defaults);

@@ -15,8 +15,10 @@ struct StartupSettings {
     // List1: the entries whose files exist, in file order; those of a moved program folder are
     // followed to the current one (see existingEntries).
     std::vector<std::string> entries;
-    bool replacedWithDefaults = false;  // the file was missing or unreadable
-    bool defaultsOnlyInMemory = false;  // the default file could not be written or read back
+    bool replacedWithDefaults = false;  // the file was missing or not valid settings
+    // The defaults are used from memory: the file could not be read whole (it is kept, see
+    // ProgramState::SettingsUnread), or the default file could not be written or read back.
+    bool defaultsOnlyInMemory = false;
 };
 
 // Whether values read from the file can be applied: the editor's View box takes 0, 1 or 2, a
@@ -28,8 +30,9 @@ bool valuesApplicable(const StoredPreferences& prefs);
 std::string defaultSettingsFor(const std::string& programFolder);
 
 // Runs the settings steps of start-up for `programFolder`, keeping "init.txt" in
-// `settingsFolder`. Never fails: an unreadable file is replaced by the defaults, and when even
-// those cannot be written the defaults are used from memory.
+// `settingsFolder`. Never fails: a missing file or one that is not valid settings is replaced by
+// the defaults, and when even those cannot be written the defaults are used from memory; a file
+// that is there but cannot be read whole is kept and the defaults are used from memory.
 StartupSettings loadStartupSettings(const std::string& programFolder,
                                     const std::string& settingsFolder);
 

@@ -11,9 +11,11 @@ E2E_TMP=$(mktemp -d /tmp/quiltra-deb-XXXXXX)
 deb=$(ls "$E2E_TMP"/pkg/quiltra_*.deb) || fail "no package was built"
 
 depends=$(dpkg-deb --field "$deb" Depends)
-for needed in libqt6widgets6 libqt6gui6 libasound2 qt6-qpa-plugins qt6-image-formats-plugins libc6; do
+for needed in libqt6widgets6 libqt6gui6 libcanberra0 libasound2 qt6-qpa-plugins qt6-image-formats-plugins libc6; do
     [[ "$depends" == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
+[[ "$(dpkg-deb --field "$deb" Recommends)" == *libcanberra-pulse* ]] ||
+    fail "Recommends lacks libcanberra-pulse: $(dpkg-deb --field "$deb" Recommends)"
 [ "$(dpkg-deb --field "$deb" Package)" = quiltra ] || fail "wrong package name"
 
 root="$E2E_TMP/root"

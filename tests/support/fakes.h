@@ -52,10 +52,15 @@ public:
 
 class RecordingSound : public SoundDevice {
 public:
-    std::vector<std::string> log;   // "FileName=...", "DeviceType=...", "Command=..."
-    void setFileName(const std::string& path) override { log.push_back("FileName=" + path); }
-    void setDeviceType(const std::string& type) override { log.push_back("DeviceType=" + type); }
-    void command(const std::string& cmd) override { log.push_back("Command=" + cmd); }
+    std::vector<std::string> log;   // "open intro" (move, finish, tone), "close", "prev", "play"
+    void open(SoundEffect effect) override
+    {
+        static const char* const names[] = {"intro", "move", "finish", "tone"};
+        log.push_back(std::string("open ") + names[static_cast<int>(effect)]);
+    }
+    void close() override { log.push_back("close"); }
+    void rewind() override { log.push_back("prev"); }
+    void play() override { log.push_back("play"); }
     int count(const std::string& entry) const
     {
         int n = 0;

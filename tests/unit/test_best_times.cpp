@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "game/best_times.h"
+#include "game/times_file.h"
 #include "support/temp_folder.h"
 
 namespace quiltra {
@@ -113,7 +114,7 @@ TEST(TimesFile, RoundTripKeepsEveryNameOnItsLine)
     std::string error;
     ASSERT_TRUE(saveBestTimes(q.path(), times, error)) << error;
     EXPECT_EQ(q.read("times.txt"), text);
-    EXPECT_EQ(loadBestTimes(q.path()), times);
+    EXPECT_EQ(readTimesFile(q.path()).times, times);
 
     EXPECT_FALSE(saveBestTimes(q / "no such folder", times, error));
     EXPECT_FALSE(error.empty());
@@ -170,17 +171,52 @@ TEST(TimesFile, SizeAndCountAreBounded)
     while (huge.size() <= kMaxTimesFileBytes)
         huge += line;
     q.write("times.txt", huge);
-    EXPECT_TRUE(loadBestTimes(q.path()).empty());
+    EXPECT_TRUE(readTimesFile(q.path()).times.empty());
+    EXPECT_EQ(readTimesFile(q.path()).unreadable, "File too large");
     q.write("times.txt", line);
-    EXPECT_EQ(loadBestTimes(q.path()).size(), 1u);
+    EXPECT_EQ(readTimesFile(q.path()).times.size(), 1u);
+    EXPECT_EQ(readTimesFile(q.path()).unreadable, "");
 
     // More results than may be held: every line its own group.
     std::string many;
     for (std::size_t i = 0; i < kMaxResults + 5; ++i)
         many += std::to_string(i) + ".jpg\t4\t3\tpuzzle\t75\t30\t0\t2024-05-01\n";
-    BestTimes full = parseBestTimes(many);
+    bool cutShort = false;
+    BestTimes full = parseBestTimes(many, &cutShort);
     EXPECT_EQ(full.size(), kMaxResults);
+    EXPECT_TRUE(cutShort);
     EXPECT_FALSE(full.record(result(0, 1, 1, "2024-05-01", "new.jpg")).kept());
+    // Exactly as many as are held, with damaged lines after them, is read whole.
+    many.resize(many.rfind(std::to_string(kMaxResults) + ".jpg"));
+    parseBestTimes(many + "damaged\n\n", &cutShort);
+    EXPECT_FALSE(cutShort);
+}
+
+// The largest file the game can write reads back whole: as many results as are kept, each with
+// the longest name it stores (bytes that are never part of UTF-8, written "\xHH") and every
+// number at its widest.
+TEST(TimesFile, TheLargestFileTheGameWritesReadsBackWhole)
+{
+    std::size_t longest = kMaxResultNameBytes;
+    while (!isStorableResult(result(0, 1, 1, "2024-05-01", std::string(longest, '\x80'))))
+        --longest;
+    BestTimes times;
+    for (std::size_t i = 0; times.size() < kMaxResults; ++i) {
+        std::string name(longest, '\x80');
+        for (std::size_t digit = 0, n = i; digit < 3; ++digit, n /= 64)
+            name[digit] = char(0x80 + n % 64);
+        ASSERT_TRUE(times.record(result(32767, kMaxResultSeconds, 32767, "2024-12-31", name,
+                                        Mode::Slider, 100, 3)).kept());
+    }
+    TempFolder q;
+    std::string error;
+    ASSERT_TRUE(saveBestTimes(q.path(), times, error)) << error;
+    const std::size_t written = q.read("times.txt").size();
+    EXPECT_GT(written, kMaxResults * kMaxResultNameBytes) << "the names are not at their longest";
+    EXPECT_LE(written, kMaxTimesFileBytes);
+    const TimesFile read = readTimesFile(q.path());
+    EXPECT_EQ(read.unreadable, "");
+    EXPECT_TRUE(read.times == times);
 }
 
 } // namespace

@@ -19,6 +19,7 @@
 #include <unistd.h>
 
 #include "platform/file_system.h"
+#include "support/child_process.h"
 #include "support/file_size_limit.h"
 #include "support/temp_folder.h"
 
@@ -27,27 +28,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::TempFolder;
-
-// Runs `work` in a child process and gives its exit status, or -1 when it has not finished within
-// the time allowed (the child is then killed): a save that hangs fails the test instead of
-// hanging it.
-int runInChild(const std::function<bool()>& work, std::chrono::seconds allowed)
-{
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(work() ? 0 : 1);
-    const auto deadline = std::chrono::steady_clock::now() + allowed;
-    int status = 0;
-    while (::waitpid(child, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            ::kill(child, SIGKILL);
-            ::waitpid(child, &status, 0);
-            return -1;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 bool isPlainFile(const std::string& path)
 {
@@ -65,13 +45,13 @@ TEST(ReplaceFile, AFifoAtATemporaryNameIsNeverOpened)
         ASSERT_EQ(::mkfifo((q / name).c_str(), 0644), 0);
     for (const char* target : {"init.txt", "last.txt"}) {
         SCOPED_TRACE(target);
-        const int status = runInChild(
+        const test::ChildEnd status = test::runInChild(
             [&] {
                 std::string error;
                 return replaceFile(q / target, "new text\n", error);
             },
             std::chrono::seconds(10));
-        EXPECT_EQ(status, 0) << "the save hung or failed";
+        EXPECT_TRUE(status.succeeded()) << "the save hung or failed";
         EXPECT_TRUE(isPlainFile(q / target));
         EXPECT_EQ(q.read(target), "new text\n");
     }
@@ -151,14 +131,14 @@ TEST(ReplaceFile, AFailureKeepsTheOldFileAndLeavesNoTemporaryFile)
 {
     TempFolder q;
     q.write("init.txt", "old\n");
-    const int status = runInChild(
+    const test::ChildEnd status = test::runInChild(
         [&] {
             test::FileSizeLimit limit(1000);
             std::string error;
             return !replaceFile(q / "init.txt", std::string(5000, 'x'), error) && !error.empty();
         },
         std::chrono::seconds(10));
-    EXPECT_EQ(status, 0) << "an unfinished write must fail with a reason";
+    EXPECT_TRUE(status.succeeded()) << "an unfinished write must fail with a reason";
     EXPECT_EQ(q.read("init.txt"), "old\n");
     EXPECT_EQ(q.names(), std::vector<std::string>{"init.txt"});
 

@@ -92,7 +92,7 @@ TEST_F(Hints, HintPlacingTheLastPieceEndsTheGame)
     EXPECT_EQ(game.GameState, State::Solved);
     EXPECT_EQ(game.counters().hints(), 1);
     EXPECT_FALSE(game.clock().running() || game.menus().mnuHint.Enabled || game.HintsShown);
-    EXPECT_EQ(rig.sound.count("FileName=/q/Sound/finish.wav"), 1);
+    EXPECT_EQ(rig.sound.count("open finish"), 1);
     EXPECT_TRUE(visibleMarks().empty());
 }
 

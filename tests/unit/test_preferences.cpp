@@ -58,10 +58,10 @@ TEST(PrefSound, SoundEffectsSwitchGovernsMoveAndEndSounds)
 
         g.image2_Click(1);   // starts the clock and selects
         g.image2_Click(5);
-        EXPECT_EQ(rig.sound.count("Command=Play"), effects ? 1 : 0);
+        EXPECT_EQ(rig.sound.count("play"), effects ? 1 : 0);
         rig.solve();
         ASSERT_EQ(g.GameState, State::Solved);
-        EXPECT_EQ(rig.sound.count("FileName=/q/Sound/finish.wav"), effects ? 1 : 0)
+        EXPECT_EQ(rig.sound.count("open finish"), effects ? 1 : 0)
             << "Sound Effects " << effects;
     }
 }

@@ -7,77 +7,14 @@
 
 #include "game/cell_grid.h"
 #include "game/text_fields.h"
-#include "support/fakes.h"
+#include "game/times_file.h"
 #include "support/game_parts.h"
-#include "support/temp_folder.h"
+#include "unit/times_rig.h"
 
 namespace quiltra {
 namespace {
 
-using test::GameRig;
-using test::TempFolder;
-
-// A game window with two listed pictures; "init.txt", "last.txt" and "times.txt" go to a
-// temporary folder.
-struct TimesRig : GameRig {
-    TempFolder tmp;
-    std::string alpha = tmp / "Pics/alpha.jpg";   // 400 x 300 pixels
-    std::string beta = tmp / "Pics/beta.jpg";
-
-    TimesRig()
-    {
-        program.SettingsFolder = tmp.path();
-        tmp.write("Pics/alpha.jpg", "jpeg");
-        tmp.write("Pics/beta.jpg", "jpeg");
-        for (const std::string& path : {alpha, beta}) {
-            pictures.List1.push_back(path);
-            pictures.List2.push_back(displayName(path));
-        }
-        clip.files = {{alpha, 400, 300}, {beta, 400, 300}};
-        game.Form_Load();
-        game.introRunning = false;
-    }
-    void chooseSize(const std::string& size)
-    {
-        for (int i = 0; i < game.SizeCount; ++i)
-            if (game.menus().mnuSize()[std::size_t(i)].Caption == size)
-                game.mnuSize_Click(i);
-        ASSERT_EQ(game.menus().mnuCurSize.Caption, size);
-    }
-    void newGame(int index, const std::string& size)
-    {
-        game.mnuPict_Click(index);
-        chooseSize(size);
-        game.mnuPuz_Click();
-    }
-    // A swap that leaves the deal unsolved: two pieces away from home.
-    void someSwap()
-    {
-        int a = 1;
-        while (pieceOn(a) == a)
-            ++a;
-        game.image2_Click(pieceOn(a));
-        game.image2_Click(pieceOn(a == 1 ? 2 : 1));
-    }
-    // Swaps every piece home, the last swap `seconds` after the game's first click.
-    void solve(double seconds)
-    {
-        swapAllHome(seconds);
-        ASSERT_EQ(game.GameState, State::Solved);
-    }
-    // Two seconds after the finish the whole picture returns.
-    void wholePictureReturns()
-    {
-        clock.advance(3);
-        game.Timer1_Timer();
-        ASSERT_EQ(game.GameState, State::WholePicture);
-    }
-    bool forgotten() const
-    {
-        return !game.canUndo() && !game.canRedo() && !game.menus().mnuUndo.Enabled &&
-               !game.menus().mnuRedo.Enabled;
-    }
-};
+using test::TimesRig;
 
 TEST(HistoryForgotten, ByNewGameSizePictureLoadAndFinish)
 {
@@ -203,7 +140,7 @@ TEST(BestTimeAtFinish, KeptAtTheFinishWithABannerForANewBest)
     rig.wholePictureReturns();
     EXPECT_TRUE(g.newBestBanner().empty());
     EXPECT_EQ(g.bestTimes().group("alpha.jpg", 4, 3, Mode::Puzzle).size(), 2u);
-    EXPECT_EQ(loadBestTimes(rig.tmp.path()), g.bestTimes());
+    EXPECT_EQ(readTimesFile(rig.tmp.path()).times, g.bestTimes());
     EXPECT_TRUE(rig.messages.shown.empty());
 }
 

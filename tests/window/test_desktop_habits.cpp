@@ -137,18 +137,16 @@ private slots:
             const auto at = [&after](const std::string& entry) {
                 return std::find(after.begin(), after.end(), entry) - after.begin();
             };
-            QVERIFY(at("Command=close") < at("Command=Open"));
-            QVERIFY(at("Command=Open") < long(after.size()));
-            QVERIFY(after.back() == "Command=Open");
-            QVERIFY(rig.sound.log[soundBefore + std::size_t(at("Command=close")) + 1].find(
-                        "/Sound/move.wav") != std::string::npos);
+            QVERIFY(at("close") < at("open move"));
+            QVERIFY(at("open move") < long(after.size()));
+            QVERIFY(after.back() == "open move");
 
             // The intro's remaining steps never run, and nothing of it comes back later.
             const QString title = w.windowTitle();
             rig.advance(10);
             QCOMPARE(w.windowTitle(), title);
             QCOMPARE(rig.game().GameState, State::WholePicture);
-            QCOMPARE(rig.sound.count("Command=Play"), by == By::ClickBeforeFirstStep ? 0 : 1);
+            QCOMPARE(rig.sound.count("play"), by == By::ClickBeforeFirstStep ? 0 : 1);
 
             // The next + is a key of its own again: one step of 10 twips.
             QTest::keyClick(&w, Qt::Key_Plus);

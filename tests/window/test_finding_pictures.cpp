@@ -9,7 +9,7 @@
 #include "pictures/browse_lists.h"
 #include "pictures/open_picture_window.h"
 #include "pictures/picture_list_editor.h"
-#include "platform/home_folders.h"
+#include "platform/volumes.h"
 #include "window/picture_files.h"
 #include "window/window_fixture.h"
 
@@ -42,14 +42,6 @@ QStringList driveEntries(const DriveList* drives)
     for (int i = 0; i < drives->count(); ++i)
         entries << drives->itemData(i).toString();
     return entries;
-}
-
-std::vector<std::string> strings(const QStringList& list)
-{
-    std::vector<std::string> out;
-    for (const QString& s : list)
-        out.push_back(s.toStdString());
-    return out;
 }
 
 QString startFolderOfOpenWindow(ProgramRig& rig)
@@ -104,16 +96,18 @@ private slots:
 
         // Without the desktop's file, ~/Pictures; without that folder, the home folder alone.
         QVERIFY(QFile::remove(t.file("config/user-dirs.dirs")));
-        QCOMPARE(homeFolders(), strings({home, home + "/Pictures"}));
+        QCOMPARE(playerFolders(), (std::vector<QString>{home, home + "/Pictures"}));
         QVERIFY(QDir(home + "/Pictures").removeRecursively());
-        QCOMPARE(homeFolders(), strings({home}));
+        QCOMPARE(playerFolders(), std::vector<QString>{home});
         // A Pictures folder named but missing is left out; one turned off ($HOME) falls back.
         QVERIFY(t.bytes("config/user-dirs.dirs", "XDG_PICTURES_DIR=\"/no/such/folder\"\n"));
-        QCOMPARE(homeFolders(), strings({home}));
+        QCOMPARE(playerFolders(), std::vector<QString>{home});
         QVERIFY(t.bytes("config/user-dirs.dirs", "XDG_PICTURES_DIR=\"" + photos.toLocal8Bit() +
                                                      "/\"\n"));
-        QCOMPARE(homeFolders(), strings({home, photos}));
-        QCOMPARE(picturesFolderIn("XDG_PICTURES_DIR=\"$HOME/\"\n", "/home/ann"), std::string());
+        QCOMPARE(playerFolders(), (std::vector<QString>{home, photos}));
+        QVERIFY(QDir().mkpath(home + "/Pictures"));
+        QVERIFY(t.bytes("config/user-dirs.dirs", "XDG_PICTURES_DIR=\"$HOME/\"\n"));
+        QCOMPARE(playerFolders(), (std::vector<QString>{home, home + "/Pictures"}));
     }
 
     void theOpenWindowStartsInTheFolderOfThePictureInPlay()

@@ -90,7 +90,7 @@ private slots:
         states.push_back(rig.game().GameState);
         QCOMPARE(rig.game().board().PieceCount, std::int16_t(16));
         QVERIFY(rig.game().Picture2.Visible);
-        QCOMPARE(rig.sound.count("Command=Play"), 1); // the intro sound
+        QCOMPARE(rig.sound.count("play"), 1); // the intro sound
         // Pieces come home one every 0.2 s; none moves sooner.
         while (rig.game().GameState == State::IntroReassembling)
             rig.advance(0.21);
@@ -107,7 +107,7 @@ private slots:
             QVERIFY2(enabled(w, menu), menu);
         QVERIFY(w.action("mnuSize(0)")->isVisible());
         QVERIFY(!w.action("mnuCurSize")->text().isEmpty());
-        QCOMPARE(QString::fromStdString(rig.sound.log.back()), QStringLiteral("Command=Open"));
+        QCOMPARE(QString::fromStdString(rig.sound.log.back()), QStringLiteral("open move"));
     }
 
     void anEmptyListLeavesNoPictureToPlay()

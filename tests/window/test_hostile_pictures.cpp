@@ -15,7 +15,7 @@
 #include "platform/picture_loader.h"
 #include "platform/qt_picture_clip.h"
 #include "startup/startup.h"
-#include "window/hostile_pictures.h"
+#include "window/costly_pictures.h"
 #include "window/window_fixture.h"
 
 using namespace quiltra;
@@ -61,7 +61,15 @@ struct HostileRig {
     ProgramRig rig{{"Cat.jpg"}};
     PictureFolder pics;
     QString failure;
-    std::vector<HostilePicture> cases = writeHostilePictures(pics, failure);
+    std::vector<HostilePicture> cases = allCases();
+
+    std::vector<HostilePicture> allCases()
+    {
+        std::vector<HostilePicture> all = writeHostilePictures(pics, failure);
+        for (HostilePicture& c : writeCostlyPictures(pics, failure))
+            all.push_back(std::move(c));
+        return all;
+    }
 
     HostileRig() { rig.finishIntro(); }
     Game& game() { return rig.game(); }

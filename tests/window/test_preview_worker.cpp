@@ -53,7 +53,8 @@ struct HeldDecodes {
                 std::lock_guard<std::mutex> hold(lock);
                 stopped << stop.load();
             }
-            LoadedPicture loaded = loadPicture(path, previewLongSide(path, side));
+            const PictureProbe probe = probePicture(path);
+            LoadedPicture loaded = loadPicture(probe, previewLongSide(probe, side));
             --running;
             return loaded;
         };

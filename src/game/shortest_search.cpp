@@ -1,0 +1,216 @@
+// Iterative deepening (IDA*) over the slides of a grid of at most 16 cells. The bound of a
+// position is its Manhattan distance plus twice the pattern tables' stored excess, the larger of
+// the straight and the reflected look-up on a square grid; both are admissible and consistent,
+// so the first solution found within the deepening limit is a shortest one.
+#include "game/shortest_search.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+
+namespace quiltra::solver {
+
+namespace {
+
+constexpr int kMaxGroups = kMaxShortestCells;
+constexpr int kMaxGroupSize = 8;
+// Longer than any shortest solution of a grid of 16 cells; a limit past it means a position
+// that cannot be solved slipped through.
+constexpr int kMaxDepth = 1000;
+
+class Deepening {
+public:
+    Deepening(const std::vector<int>& cells, const PatternSet& tables, std::stop_token stop,
+              std::uint64_t budget)
+        : tables_(tables), stop_(std::move(stop)), budget_(budget)
+    {
+        const GridShape& shape = tables.shape();
+        n_ = shape.cells();
+        cols_ = shape.cols;
+        for (int c = 0; c < n_; ++c) {
+            neighbours_[std::size_t(c)] = shape.neighbours(c);
+            mirrorCell_[std::size_t(c)] = std::int8_t((c % cols_) * cols_ + c / cols_);
+        }
+        for (int p = 1; p < n_; ++p)
+            for (int c = 0; c < n_; ++c)
+                distance_[std::size_t(p)][std::size_t(c)] =
+                    std::int8_t(std::abs(c % cols_ - (p - 1) % cols_) +
+                                std::abs(c / cols_ - (p - 1) / cols_));
+        for (int c = 0; c < n_; ++c) {
+            const int p = cells[std::size_t(c)];
+            board_[std::size_t(c)] = std::int8_t(p);
+            if (p == 0) {
+                blank_ = c;
+                continue;
+            }
+            manhattan_ += distance_[std::size_t(p)][std::size_t(c)];
+            place(p, c);
+        }
+        for (int g = 0; g < tables.groupCount(); ++g) {
+            excess_[0][std::size_t(g)] = tables.excess(g, groupCells_[0][std::size_t(g)].data());
+            sum_[0] += excess_[0][std::size_t(g)];
+            if (tables.mirrored()) {
+                excess_[1][std::size_t(g)] =
+                    tables.excess(g, groupCells_[1][std::size_t(g)].data());
+                sum_[1] += excess_[1][std::size_t(g)];
+            }
+        }
+    }
+
+    int bound() const { return manhattan_ + 2 * std::max(sum_[0], sum_[1]); }
+
+    ShortestResult run()
+    {
+        ShortestResult result;
+        int limit = bound();
+        while (limit <= kMaxDepth) {
+            next_ = std::numeric_limits<int>::max();
+            path_.clear();
+            if (search(0, limit, -1)) {
+                result.slides = path_;
+                break;
+            }
+            if (end_ != SearchEnd::Found) {
+                result.end = end_;
+                break;
+            }
+            limit = next_;
+        }
+        if (limit > kMaxDepth)
+            result.end = SearchEnd::OverBudget;
+        result.nodes = nodes_;
+        return result;
+    }
+
+private:
+    const PatternSet& tables_;
+    std::stop_token stop_;
+    std::uint64_t budget_;
+    std::uint64_t nodes_ = 0;
+    SearchEnd end_ = SearchEnd::Found;
+    int n_ = 0;
+    int cols_ = 0;
+    int blank_ = 0;
+    int manhattan_ = 0;
+    int next_ = 0;
+    std::array<int, 2> sum_{};
+    std::array<std::int8_t, kMaxShortestCells> board_{};
+    std::array<std::array<std::int8_t, 5>, kMaxShortestCells> neighbours_{};
+    std::array<std::int8_t, kMaxShortestCells> mirrorCell_{};
+    std::array<std::array<std::int8_t, kMaxShortestCells>, kMaxShortestCells> distance_{};
+    // The cells of each group's pieces by slot: [0] the position as it is, [1] reflected.
+    std::array<std::array<std::array<std::int8_t, kMaxGroupSize>, kMaxGroups>, 2> groupCells_{};
+    std::array<std::array<int, kMaxGroups>, 2> excess_{};
+    std::vector<int> path_;
+
+    int mirrorPiece(int p) const { return mirrorCell_[std::size_t(p - 1)] + 1; }
+
+    // Records piece p at cell c in the group cells, straight and reflected.
+    void place(int p, int c)
+    {
+        groupCells_[0][std::size_t(tables_.groupOf(p))][std::size_t(tables_.slotOf(p))] =
+            std::int8_t(c);
+        if (tables_.mirrored()) {
+            const int q = mirrorPiece(p);
+            groupCells_[1][std::size_t(tables_.groupOf(q))][std::size_t(tables_.slotOf(q))] =
+                mirrorCell_[std::size_t(c)];
+        }
+    }
+
+    // Depth-first within `limit` from a position `depth` slides from the start; `previous` is
+    // the cell the empty cell just left, never entered again at once.
+    bool search(int depth, int limit, int previous)
+    {
+        if (manhattan_ == 0)
+            return true;
+        if ((++nodes_ & 0x3FFF) == 0 && stop_.stop_requested()) {
+            end_ = SearchEnd::Cancelled;
+            return false;
+        }
+        if (nodes_ > budget_) {
+            end_ = SearchEnd::OverBudget;
+            return false;
+        }
+        const int from = blank_;
+        for (const std::int8_t cell : neighbours_[std::size_t(from)]) {
+            if (cell < 0)
+                break;
+            if (cell == previous)
+                continue;
+            const int p = board_[std::size_t(cell)];
+            const int manhattan = manhattan_ - distance_[std::size_t(p)][std::size_t(cell)] +
+                                  distance_[std::size_t(p)][std::size_t(from)];
+            if (depth + 1 + manhattan > limit) {
+                next_ = std::min(next_, depth + 1 + manhattan);
+                continue;
+            }
+            const int g = tables_.groupOf(p);
+            place(p, from);
+            // The reflected look-up only matters when the straight one keeps the child in.
+            const int straight = tables_.excess(g, groupCells_[0][std::size_t(g)].data());
+            const int straightSum = sum_[0] - excess_[0][std::size_t(g)] + straight;
+            int f = depth + 1 + manhattan + 2 * straightSum;
+            int mirrored = 0;
+            int mirroredSum = 0;
+            int mg = 0;
+            if (f <= limit && tables_.mirrored()) {
+                mg = tables_.groupOf(mirrorPiece(p));
+                mirrored = tables_.excess(mg, groupCells_[1][std::size_t(mg)].data());
+                mirroredSum = sum_[1] - excess_[1][std::size_t(mg)] + mirrored;
+                f = std::max(f, depth + 1 + manhattan + 2 * mirroredSum);
+            }
+            if (f > limit) {
+                next_ = std::min(next_, f);
+                place(p, cell);
+                continue;
+            }
+            const std::array<int, 2> sum{straightSum, mirroredSum};
+            // Make the slide, search on, and take it back.
+            const std::array<int, 2> savedSum = sum_;
+            const int savedStraight = excess_[0][std::size_t(g)];
+            const int savedMirrored = excess_[1][std::size_t(mg)];
+            board_[std::size_t(from)] = std::int8_t(p);
+            board_[std::size_t(cell)] = 0;
+            blank_ = cell;
+            manhattan_ = manhattan;
+            sum_ = sum;
+            excess_[0][std::size_t(g)] = straight;
+            excess_[1][std::size_t(mg)] = mirrored;
+            path_.push_back(cell);
+            if (search(depth + 1, limit, from))
+                return true;
+            path_.pop_back();
+            excess_[0][std::size_t(g)] = savedStraight;
+            excess_[1][std::size_t(mg)] = savedMirrored;
+            sum_ = savedSum;
+            manhattan_ = manhattan - distance_[std::size_t(p)][std::size_t(from)] +
+                         distance_[std::size_t(p)][std::size_t(cell)];
+            blank_ = from;
+            board_[std::size_t(cell)] = std::int8_t(p);
+            board_[std::size_t(from)] = 0;
+            place(p, cell);
+            if (end_ != SearchEnd::Found)
+                return false;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+ShortestResult shortestSlides(const std::vector<int>& cells, const PatternSet& tables,
+                              std::stop_token stop, std::uint64_t nodeBudget)
+{
+    if (int(cells.size()) != tables.shape().cells())
+        return {SearchEnd::OverBudget, {}, 0};
+    return Deepening(cells, tables, std::move(stop), nodeBudget).run();
+}
+
+int slidesLowerBound(const std::vector<int>& cells, const PatternSet& tables)
+{
+    if (int(cells.size()) != tables.shape().cells())
+        return 0;
+    return Deepening(cells, tables, {}, 0).bound();
+}
+
+} // namespace quiltra::solver

@@ -1,0 +1,164 @@
+// Rows and columns of a large Slider grid brought home stage by stage.
+#include "game/slider_reduction.h"
+
+#include <algorithm>
+
+#include "game/stage_search.h"
+
+namespace quiltra::solver {
+
+namespace {
+
+class Reducer {
+public:
+    Reducer(int cols, int rows, std::vector<int>& cells, std::vector<int>& slides,
+            bool firstStageOnly, const std::stop_token& stop)
+        : cols_(cols), rows_(rows), cells_(cells), slides_(slides),
+          firstStageOnly_(firstStageOnly), stop_(stop),
+          fixed_(std::size_t(cols) * std::size_t(rows), false)
+    {
+    }
+
+    ReduceEnd run(int cornerCells, Corner& corner)
+    {
+        while ((cols_ - left_) * (rows_ - top_) > cornerCells) {
+            const int width = cols_ - left_;
+            const int height = rows_ - top_;
+            std::vector<int> line;
+            const bool column = width >= height;
+            if (column)
+                for (int r = top_; r < rows_; ++r)
+                    line.push_back(r * cols_ + left_);
+            else
+                for (int c = left_; c < cols_; ++c)
+                    line.push_back(top_ * cols_ + c);
+            const ReduceEnd end = placeLine(line, column);
+            if (end != ReduceEnd::Done)
+                return end;
+            for (const int cell : line)
+                fixed_[std::size_t(cell)] = true;
+            (column ? left_ : top_) += 1;
+        }
+        corner = Corner{left_, top_};
+        return ReduceEnd::Done;
+    }
+
+private:
+    int cols_;
+    int rows_;
+    std::vector<int>& cells_;
+    std::vector<int>& slides_;
+    bool firstStageOnly_;
+    const std::stop_token& stop_;
+    std::vector<bool> fixed_;          // cells outside the remaining region or already home
+    int left_ = 0;
+    int top_ = 0;
+
+    int cellOf(int piece) const
+    {
+        return int(std::find(cells_.begin(), cells_.end(), piece) - cells_.begin());
+    }
+    int blank() const { return cellOf(0); }
+
+    // Runs one stage and makes its slides; Stopped after the first stage that slid anything
+    // when only the first stage is wanted.
+    ReduceEnd stage(const std::vector<TrackedPiece>& pieces)
+    {
+        if (stop_.stop_requested())
+            return ReduceEnd::Cancelled;
+        const StageResult result = stageSlides(cols_, rows_, fixed_, blank(), pieces, stop_);
+        if (result.end == StageEnd::Cancelled)
+            return ReduceEnd::Cancelled;
+        if (result.end != StageEnd::Found)
+            return ReduceEnd::Failed;
+        int empty = blank();
+        for (const int cell : result.slides) {
+            std::swap(cells_[std::size_t(empty)], cells_[std::size_t(cell)]);
+            empty = cell;
+            slides_.push_back(cell);
+        }
+        if (firstStageOnly_ && !result.slides.empty())
+            return ReduceEnd::Stopped;
+        return ReduceEnd::Done;
+    }
+
+    // The cells of the 3 x 3 block at the end of a line that runs from the region's corner
+    // along its left column or top row, inside the region and not yet home.
+    std::vector<bool> window(bool column) const
+    {
+        std::vector<bool> inside(fixed_.size(), false);
+        const int c0 = column ? left_ : std::max(left_, cols_ - 3);
+        const int c1 = column ? std::min(left_ + 2, cols_ - 1) : cols_ - 1;
+        const int r0 = column ? std::max(top_, rows_ - 3) : top_;
+        const int r1 = column ? rows_ - 1 : std::min(top_ + 2, rows_ - 1);
+        for (int r = r0; r <= r1; ++r)
+            for (int c = c0; c <= c1; ++c)
+                inside[std::size_t(r * cols_ + c)] = !fixed_[std::size_t(r * cols_ + c)];
+        return inside;
+    }
+
+    ReduceEnd placeLine(const std::vector<int>& line, bool column)
+    {
+        const int m = int(line.size());
+        // Every cell but the last two, one piece at a time; a placed piece becomes a wall.
+        for (int j = 0; j + 2 < m; ++j) {
+            const int target = line[std::size_t(j)];
+            if (cells_[std::size_t(target)] != target + 1) {
+                TrackedPiece piece;
+                piece.cell = cellOf(target + 1);
+                piece.target = target;
+                const ReduceEnd end = stage({piece});
+                if (end != ReduceEnd::Done)
+                    return end;
+            }
+            fixed_[std::size_t(target)] = true;
+        }
+        // The last two: a cornered cell cannot take its piece alone, so they go home together.
+        const int first = line[std::size_t(m - 2)];
+        const int last = line[std::size_t(m - 1)];
+        const std::vector<bool> inside = window(column);
+        while (cells_[std::size_t(first)] != first + 1 || cells_[std::size_t(last)] != last + 1) {
+            TrackedPiece a;
+            a.cell = cellOf(first + 1);
+            a.window = inside;
+            TrackedPiece b;
+            b.cell = cellOf(last + 1);
+            b.window = inside;
+            std::vector<TrackedPiece> pieces;
+            if (m == 2) {
+                // A region two cells across: its window's open side is two cells, which the two
+                // pieces could block, so they go home in one stage, free to go anywhere.
+                a.target = first;
+                b.target = last;
+                pieces = {a, b};
+            } else if (!inside[std::size_t(b.cell)]) {
+                pieces = {b};                           // the last piece into the window
+            } else if (!inside[std::size_t(a.cell)]) {
+                b.confined = true;                      // then the other, the last one staying
+                pieces = {a, b};
+            } else {
+                a.target = first;                       // then both home within the window
+                b.target = last;
+                a.confined = b.confined = true;
+                pieces = {a, b};
+            }
+            const ReduceEnd end = stage(pieces);
+            if (end != ReduceEnd::Done)
+                return end;
+        }
+        return ReduceEnd::Done;
+    }
+};
+
+} // namespace
+
+ReduceEnd reduceToCorner(int cols, int rows, std::vector<int>& cells, std::vector<int>& slides,
+                         int cornerCells, bool firstStageOnly, const std::stop_token& stop,
+                         Corner& corner)
+{
+    if (cols < 2 || rows < 2 || int(cells.size()) != cols * rows)
+        return ReduceEnd::Failed;
+    return Reducer(cols, rows, cells, slides, firstStageOnly, stop).run(cornerCells, corner);
+}
+
+} // namespace quiltra::solver

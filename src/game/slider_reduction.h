@@ -1,0 +1,37 @@
+// The reduction of a large Slider grid: rows and columns brought home one after another until
+// the pieces left fill a corner small enough for the shortest-solution search.
+#pragma once
+
+#include <stop_token>
+#include <vector>
+
+namespace quiltra::solver {
+
+enum class ReduceEnd { Done, Stopped, Cancelled, Failed };
+
+// The corner left to solve: columns left.. and rows top.. of the grid, holding the empty cell's
+// home (the last cell).
+struct Corner {
+    int left = 0;
+    int top = 0;
+};
+
+// Brings the pieces of whole lines home on a cols x rows grid (both sides at least 2), slides
+// appended to `slides` and made on `cells` (piece i + 1 belongs in cell i, 0 is the empty
+// cell), until the lines left form a corner of at most `cornerCells` cells. The line taken is
+// always the left column of the remaining region when it is at least as wide as high, else its
+// top row, so the corner stays close to square.
+//
+// A line's pieces come home in reading order, each by a shortest sequence of slides that never
+// moves the pieces already home; the last two of a line go home together: the last one is first
+// brought into the 3 x 3 block at the line's end (its window), then the other one, then both
+// to their cells, never leaving the window once inside (on a region two cells across, whose
+// window two pieces could close, the two go home in one stage from wherever they are). Which of these stages comes next
+// depends only on the pieces already home and on which of the two are in the window, so that
+// each stage's slides bring the next stage one slide closer. With `firstStageOnly` it returns
+// Stopped after the first stage that slides anything.
+ReduceEnd reduceToCorner(int cols, int rows, std::vector<int>& cells, std::vector<int>& slides,
+                         int cornerCells, bool firstStageOnly, const std::stop_token& stop,
+                         Corner& corner);
+
+} // namespace quiltra::solver

@@ -1,0 +1,220 @@
+// A* over the cells of the tracked pieces and the empty cell, for one stage of the reduction.
+#include "game/stage_search.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <limits>
+
+namespace quiltra::solver {
+
+namespace {
+
+constexpr int kCellBits = 9;                    // cells < 512: a position fits 27 bits
+constexpr std::uint32_t kEmpty = std::numeric_limits<std::uint32_t>::max();
+
+// The positions met so far: open addressing over the packed position, with the fewest slides
+// found to it and the direction the empty cell came from. It doubles past half full.
+class PositionTable {
+public:
+    PositionTable() { resize(1u << 12); }
+
+    // The slot of `key`, new (with cost kUnseen) if it was not there.
+    std::size_t find(std::uint32_t key)
+    {
+        if (2 * (count_ + 1) > keys_.size())
+            resize(std::uint32_t(keys_.size() * 2));
+        std::size_t slot = hash(key);
+        while (keys_[slot] != kEmpty && keys_[slot] != key)
+            slot = (slot + 1) & mask_;
+        if (keys_[slot] == kEmpty) {
+            keys_[slot] = key;
+            cost_[slot] = kUnseen;
+            ++count_;
+        }
+        return slot;
+    }
+    std::size_t lookup(std::uint32_t key) const
+    {
+        std::size_t slot = hash(key);
+        while (keys_[slot] != key)
+            slot = (slot + 1) & mask_;
+        return slot;
+    }
+
+    static constexpr std::uint16_t kUnseen = std::numeric_limits<std::uint16_t>::max();
+    std::vector<std::uint16_t> cost_;
+    std::vector<std::uint8_t> from_;            // the direction of the slide that led here
+
+private:
+    std::vector<std::uint32_t> keys_;
+    std::size_t mask_ = 0;
+    std::size_t count_ = 0;
+
+    std::size_t hash(std::uint32_t key) const
+    {
+        return std::size_t((key * 0x9E3779B1u) >> 7) & mask_;
+    }
+    void resize(std::uint32_t size)
+    {
+        std::vector<std::uint32_t> keys(size, kEmpty);
+        std::vector<std::uint16_t> cost(size);
+        std::vector<std::uint8_t> from(size);
+        std::swap(keys, keys_);
+        std::swap(cost, cost_);
+        std::swap(from, from_);
+        mask_ = size - 1;
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            if (keys[i] == kEmpty)
+                continue;
+            std::size_t slot = hash(keys[i]);
+            while (keys_[slot] != kEmpty)
+                slot = (slot + 1) & mask_;
+            keys_[slot] = keys[i];
+            cost_[slot] = cost[i];
+            from_[slot] = from[i];
+        }
+    }
+};
+
+struct Position {
+    int blank = 0;
+    std::array<int, 2> piece{};
+};
+
+} // namespace
+
+StageResult stageSlides(int cols, int rows, const std::vector<bool>& fixed, int blank,
+                        const std::vector<TrackedPiece>& pieces, std::stop_token stop)
+{
+    StageResult result;
+    const int n = cols * rows;
+    const int k = int(pieces.size());
+    if (k < 1 || k > 2 || n >= (1 << kCellBits) || blank < 0 || blank >= n)
+        return result;
+    const std::array<int, 4> step{-cols, -1, 1, cols};   // up, left, right, down
+    const auto manhattan = [cols](int a, int b) {
+        return std::abs(a % cols - b % cols) + std::abs(a / cols - b / cols);
+    };
+    // Each piece's distance from what its stage asks, cell by cell.
+    std::vector<std::vector<int>> goalDistance(std::size_t(k), std::vector<int>(std::size_t(n), 0));
+    for (int i = 0; i < k; ++i) {
+        const TrackedPiece& piece = pieces[std::size_t(i)];
+        for (int c = 0; c < n; ++c) {
+            int d = std::numeric_limits<int>::max();
+            if (piece.target >= 0)
+                d = manhattan(c, piece.target);
+            else
+                for (int w = 0; w < n; ++w)
+                    if (piece.window[std::size_t(w)])
+                        d = std::min(d, manhattan(c, w));
+            goalDistance[std::size_t(i)][std::size_t(c)] = d;
+        }
+    }
+    // A piece d cells from its goal needs the empty cell beside it, then a slide, then at least
+    // three slides a cell: after a slide the empty cell is behind the piece and must go round it
+    // to a side (two slides) before the next, unless the piece steps back, which undoes a cell.
+    // The largest of the pieces' bounds is admissible; A* reopens a position reached more
+    // cheaply, as the bound can drop by three in one slide.
+    const auto bound = [&](const Position& p) {
+        int h = 0;
+        for (int i = 0; i < k; ++i) {
+            const int d = goalDistance[std::size_t(i)][std::size_t(p.piece[std::size_t(i)])];
+            if (d > 0)
+                h = std::max(h, manhattan(p.blank, p.piece[std::size_t(i)]) + 3 * d - 3);
+        }
+        return h;
+    };
+    const auto pack = [k](const Position& p) {
+        std::uint32_t key = std::uint32_t(p.blank);
+        for (int i = 0; i < k; ++i)
+            key |= std::uint32_t(p.piece[std::size_t(i)]) << (kCellBits * (i + 1));
+        return key;
+    };
+    const auto unpack = [k](std::uint32_t key) {
+        Position p;
+        p.blank = int(key & ((1u << kCellBits) - 1));
+        for (int i = 0; i < k; ++i)
+            p.piece[std::size_t(i)] = int((key >> (kCellBits * (i + 1))) & ((1u << kCellBits) - 1));
+        return p;
+    };
+
+    Position start;
+    start.blank = blank;
+    for (int i = 0; i < k; ++i)
+        start.piece[std::size_t(i)] = pieces[std::size_t(i)].cell;
+    PositionTable table;
+    // Open positions by estimated total, each bucket a stack; an entry whose cost has since
+    // dropped is skipped when it comes up.
+    std::vector<std::vector<std::pair<std::uint32_t, std::uint16_t>>> open;
+    const auto push = [&](std::uint32_t key, int cost, int estimate) {
+        if (std::size_t(estimate) >= open.size())
+            open.resize(std::size_t(estimate) + 1);
+        open[std::size_t(estimate)].push_back({key, std::uint16_t(cost)});
+    };
+    const std::uint32_t startKey = pack(start);
+    table.cost_[table.find(startKey)] = 0;
+    push(startKey, 0, bound(start));
+    std::uint64_t expanded = 0;
+    for (std::size_t f = 0; f < open.size(); ++f) {
+        while (!open[f].empty()) {
+            const auto [key, cost] = open[f].back();
+            open[f].pop_back();
+            if (table.cost_[table.lookup(key)] != cost)
+                continue;
+            if ((++expanded & 0xFFF) == 0 && stop.stop_requested()) {
+                result.end = StageEnd::Cancelled;
+                return result;
+            }
+            const Position p = unpack(key);
+            if (bound(p) == 0) {
+                // Every tracked piece is where its stage asks: walk the directions back.
+                std::uint32_t at = key;
+                while (at != startKey) {
+                    Position q = unpack(at);
+                    result.slides.push_back(q.blank);
+                    const int back = q.blank - step[table.from_[table.lookup(at)]];
+                    for (int i = 0; i < k; ++i)
+                        if (q.piece[std::size_t(i)] == back)
+                            q.piece[std::size_t(i)] = q.blank;
+                    q.blank = back;
+                    at = pack(q);
+                }
+                std::reverse(result.slides.begin(), result.slides.end());
+                result.end = StageEnd::Found;
+                return result;
+            }
+            for (int dir = 0; dir < 4; ++dir) {
+                const int to = p.blank + step[std::size_t(dir)];
+                if (to < 0 || to >= n || (dir == 1 && p.blank % cols == 0) ||
+                    (dir == 2 && p.blank % cols == cols - 1) || fixed[std::size_t(to)])
+                    continue;
+                Position q = p;
+                q.blank = to;
+                bool allowed = true;
+                for (int i = 0; i < k; ++i) {
+                    if (p.piece[std::size_t(i)] != to)
+                        continue;
+                    const TrackedPiece& piece = pieces[std::size_t(i)];
+                    if (piece.confined && !piece.window[std::size_t(p.blank)])
+                        allowed = false;
+                    q.piece[std::size_t(i)] = p.blank;
+                }
+                if (!allowed)
+                    continue;
+                const std::uint32_t next = pack(q);
+                const std::size_t slot = table.find(next);
+                if (table.cost_[slot] <= cost + 1)
+                    continue;
+                table.cost_[slot] = std::uint16_t(cost + 1);
+                table.from_[slot] = std::uint8_t(dir);
+                // Never below the parent's estimate: the bound may drop faster than the cost grows.
+                push(next, cost + 1, std::max(int(f), cost + 1 + bound(q)));
+            }
+        }
+    }
+    result.end = StageEnd::NoWay;
+    return result;
+}
+
+} // namespace quiltra::solver
