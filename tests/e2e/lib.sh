@@ -18,10 +18,12 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Starts Xvfb on a free display and exports DISPLAY. The number is taken far from the low ones
 # that desktops and other programs' tests on a shared machine start, use and clean up after.
+# -noreset keeps the server up as it is when its last client goes: a test that stops the program
+# and starts it again must not meet a server in the middle of its reset.
 e2e_start_x() {
     local fdfile="$E2E_TMP/display" n=$(( 300 + RANDOM % 600 ))
     while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
+    Xvfb ":$n" -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -noreset 3>"$fdfile" 2>/dev/null &
     E2E_PIDS+=($!)
     for _ in $(seq 100); do
         [ -s "$fdfile" ] && break
@@ -29,6 +31,16 @@ e2e_start_x() {
     done
     [ -s "$fdfile" ] || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$fdfile")"
+    e2e_wait_display
+}
+
+# Waits until the X server answers a client (up to 10 s).
+e2e_wait_display() {
+    for _ in $(seq 100); do
+        xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    fail "the X server on $DISPLAY does not answer"
 }
 
 # Copies the built program folder (without any settings or saved game) into a temporary folder.
@@ -47,6 +59,7 @@ e2e_setup() {
 
 # Starts the program from another current directory, so it must find its folder itself.
 e2e_start_program() {
+    e2e_wait_display
     (cd / && exec "$PROGRAM_DIR/quiltra" "$@") >"$E2E_TMP/program.log" 2>&1 &
     PROGRAM_PID=$!
     E2E_PIDS+=($PROGRAM_PID)
