@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "platform/picture_loader.h"
+#include "platform/ui/picture_loader.h"
 #include "window/costly_pictures.h"
 
 namespace quiltra::bench {

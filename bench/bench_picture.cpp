@@ -7,8 +7,8 @@
 
 #include "bench_inputs.h"
 #include "bench_rig.h"
-#include "game/board_widget.h"
-#include "platform/qt_picture_clip.h"
+#include "game/ui/board_widget.h"
+#include "platform/ui/qt_picture_clip.h"
 
 namespace quiltra::bench {
 

@@ -7,8 +7,8 @@
 #include "bench_inputs.h"
 #include "bench_rig.h"
 #include "support/game_parts.h"
-#include "game/board_widget.h"
-#include "game/game_window.h"
+#include "game/ui/board_widget.h"
+#include "game/ui/game_window.h"
 
 namespace quiltra::bench {
 

@@ -8,7 +8,7 @@
 
 #include "platform/sound_device.h"
 #include "platform/system_services.h"
-#include "startup/startup.h"
+#include "startup/ui/startup.h"
 #include "support/fakes.h"
 #include "support/temp_folder.h"
 

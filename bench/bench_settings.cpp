@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "bench_rig.h"
-#include "game/game_window.h"
-#include "pictures/picture_list_editor.h"
+#include "game/ui/game_window.h"
+#include "pictures/ui/picture_list_editor.h"
 #include "startup/settings_file.h"
 #include "startup/startup_settings.h"
 #include "support/temp_folder.h"

@@ -16,12 +16,12 @@
 #include <vector>
 
 #include "bench_rig.h"
-#include "game/game_window.h"
-#include "pictures/browse_lists.h"
-#include "pictures/open_picture_window.h"
-#include "pictures/picture_list_editor.h"
-#include "pictures/preview_loader.h"
-#include "platform/picture_loader.h"
+#include "game/ui/game_window.h"
+#include "pictures/ui/browse_lists.h"
+#include "pictures/ui/open_picture_window.h"
+#include "pictures/ui/picture_list_editor.h"
+#include "pictures/ui/preview_loader.h"
+#include "platform/ui/picture_loader.h"
 
 namespace {
 

@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "bench_rig.h"
-#include "game/board_widget.h"
-#include "game/game_window.h"
-#include "platform/qt_picture_clip.h"
+#include "game/ui/board_widget.h"
+#include "game/ui/game_window.h"
+#include "platform/ui/qt_picture_clip.h"
 #include "platform/window_units.h"
 
 namespace {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Fails when a source file includes from a folder later in the layer order
-# platform -> game -> pictures, viewer, help -> startup, or from a peer folder of its own layer.
+# platform -> game -> pictures, viewer, help -> startup, or from a peer folder of its own layer;
+# and when a file outside a ui/ subfolder (the engine) includes Qt, a desktop library or a ui/ file.
 # Usage: check_includes.sh [source folder, default: the src/ beside this script]
 set -euo pipefail
 
@@ -23,6 +24,15 @@ find "$src" -type f \( -name '*.h' -o -name '*.cpp' \) -print0 | sort -z |
             printf "%s: folder \"%s\" has no place in the layer order\n", rel, own
             bad = 1
         }
+    }
+    FNR == 1 { engine = (rel !~ /^[^\/]+\/ui\//) }
+    engine && /^[ \t]*#[ \t]*include[ \t]*<(Q|q[a-z]*\/|canberra|alsa\/|jpeglib)/ {
+        printf "%s:%d: the engine includes %s: window-side code belongs in a ui/ subfolder\n", rel, FNR, $2
+        bad = 1
+    }
+    engine && /^[ \t]*#[ \t]*include[ \t]*"[^"]*\/ui\// {
+        printf "%s:%d: the engine includes the window side: %s\n", rel, FNR, $2
+        bad = 1
     }
     /^[ \t]*#[ \t]*include[ \t]*"[^"\/]+\// {
         target = $0

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "platform/picture_loader.h"
+#include "platform/ui/picture_loader.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // unless it is the one already open, rewinds and plays it as a move plays the open sound, then
 // waits that long; stop@<ms> only rewinds, which stops a sound that is playing. Nothing waits for
 // a sound to end, and the device is destroyed at the end as the game's is when it ends.
-#include "platform/system_sound_device.h"
+#include "platform/ui/system_sound_device.h"
 
 #include <algorithm>
 #include <chrono>

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "game/board_widget.h"
-#include "game/game_window.h"
-#include "help/about_window.h"
+#include "game/ui/board_widget.h"
+#include "game/ui/game_window.h"
+#include "help/ui/about_window.h"
 #include "window/window_fixture.h"
 
 using namespace quiltra;

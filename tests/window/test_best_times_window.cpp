@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "game/best_times.h"
-#include "game/best_times_window.h"
+#include "game/ui/best_times_window.h"
 #include "support/fakes.h"
 
 using namespace quiltra;

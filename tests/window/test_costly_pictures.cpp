@@ -7,11 +7,11 @@
 #include <QtTest>
 #include <functional>
 
-#include "pictures/preview_loader.h"
-#include "platform/picture_loader.h"
-#include "platform/qt_picture_clip.h"
+#include "pictures/ui/preview_loader.h"
+#include "platform/ui/picture_loader.h"
+#include "platform/ui/qt_picture_clip.h"
 #include "support/peak_memory.h"
-#include "viewer/viewer_picture.h"
+#include "viewer/ui/viewer_picture.h"
 #include "window/costly_pictures.h"
 
 using namespace quiltra;

@@ -4,10 +4,10 @@
 
 #include <cmath>
 
-#include "game/board_widget.h"
-#include "game/game_window.h"
-#include "platform/jpeg_decoder.h"
-#include "platform/qt_picture_clip.h"
+#include "game/ui/board_widget.h"
+#include "game/ui/game_window.h"
+#include "platform/ui/jpeg_decoder.h"
+#include "platform/ui/qt_picture_clip.h"
 #include "window/hostile_pictures.h"
 #include "window/picture_files.h"
 #include "window/window_fixture.h"

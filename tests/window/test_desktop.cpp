@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <unistd.h>
 
-#include "game/game_window.h"
+#include "game/ui/game_window.h"
 #include "window/picture_files.h"
 #include "window/window_fixture.h"
 

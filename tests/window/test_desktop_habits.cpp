@@ -9,9 +9,9 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "game/board_widget.h"
-#include "game/game_window.h"
-#include "help/shortcuts_window.h"
+#include "game/ui/board_widget.h"
+#include "game/ui/game_window.h"
+#include "help/ui/shortcuts_window.h"
 #include "window/window_fixture.h"
 
 using namespace quiltra;

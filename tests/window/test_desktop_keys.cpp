@@ -8,13 +8,13 @@
 #include <QtTest>
 #include <cmath>
 
-#include "game/game_window.h"
-#include "help/about_window.h"
-#include "help/help_window.h"
-#include "pictures/open_picture_window.h"
-#include "pictures/picture_list_editor.h"
-#include "platform/qt_dialogs.h"
-#include "viewer/picture_viewer.h"
+#include "game/ui/game_window.h"
+#include "help/ui/about_window.h"
+#include "help/ui/help_window.h"
+#include "pictures/ui/open_picture_window.h"
+#include "pictures/ui/picture_list_editor.h"
+#include "platform/ui/qt_dialogs.h"
+#include "viewer/ui/picture_viewer.h"
 #include "window/window_fixture.h"
 
 using namespace quiltra;

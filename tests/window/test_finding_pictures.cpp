@@ -5,11 +5,11 @@
 #include <QtTest>
 #include <cstdlib>
 
-#include "game/game_window.h"
-#include "pictures/browse_lists.h"
-#include "pictures/open_picture_window.h"
-#include "pictures/picture_list_editor.h"
-#include "platform/volumes.h"
+#include "game/ui/game_window.h"
+#include "pictures/ui/browse_lists.h"
+#include "pictures/ui/open_picture_window.h"
+#include "pictures/ui/picture_list_editor.h"
+#include "platform/ui/volumes.h"
 #include "window/picture_files.h"
 #include "window/window_fixture.h"
 

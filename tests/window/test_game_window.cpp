@@ -6,8 +6,8 @@
 #include <QMenuBar>
 #include <QtTest>
 
-#include "game/board_widget.h"
-#include "game/game_window.h"
+#include "game/ui/board_widget.h"
+#include "game/ui/game_window.h"
 #include "window/window_fixture.h"
 
 using namespace quiltra;

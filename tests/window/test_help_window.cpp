@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "game/game_window.h"
-#include "help/help_window.h"
+#include "game/ui/game_window.h"
+#include "help/ui/help_window.h"
 #include "window/window_fixture.h"
 
 using namespace quiltra;

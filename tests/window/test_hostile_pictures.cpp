@@ -8,13 +8,13 @@
 #include <QtTest>
 #include <sys/resource.h>
 
-#include "game/game_window.h"
-#include "pictures/browse_lists.h"
-#include "pictures/open_picture_window.h"
-#include "pictures/picture_list_editor.h"
-#include "platform/picture_loader.h"
-#include "platform/qt_picture_clip.h"
-#include "startup/startup.h"
+#include "game/ui/game_window.h"
+#include "pictures/ui/browse_lists.h"
+#include "pictures/ui/open_picture_window.h"
+#include "pictures/ui/picture_list_editor.h"
+#include "platform/ui/picture_loader.h"
+#include "platform/ui/qt_picture_clip.h"
+#include "startup/ui/startup.h"
 #include "window/costly_pictures.h"
 #include "window/window_fixture.h"
 

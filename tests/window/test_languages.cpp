@@ -13,15 +13,15 @@
 #include <map>
 
 #include "game/best_times.h"
-#include "game/best_times_window.h"
-#include "game/game_window.h"
-#include "help/about_window.h"
-#include "help/help_window.h"
-#include "pictures/open_picture_window.h"
-#include "pictures/picture_list_editor.h"
-#include "platform/qt_translation.h"
+#include "game/ui/best_times_window.h"
+#include "game/ui/game_window.h"
+#include "help/ui/about_window.h"
+#include "help/ui/help_window.h"
+#include "pictures/ui/open_picture_window.h"
+#include "pictures/ui/picture_list_editor.h"
+#include "platform/ui/qt_translation.h"
 #include "platform/translation.h"
-#include "viewer/picture_viewer.h"
+#include "viewer/ui/picture_viewer.h"
 #include "window/window_fixture.h"
 
 using namespace quiltra;

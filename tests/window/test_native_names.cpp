@@ -10,13 +10,13 @@
 #include <random>
 #include <unistd.h>
 
-#include "game/game_window.h"
-#include "pictures/browse_lists.h"
-#include "pictures/open_picture_window.h"
-#include "pictures/picture_list_editor.h"
-#include "platform/native_path.h"
-#include "platform/picture_loader.h"
-#include "platform/qt_picture_clip.h"
+#include "game/ui/game_window.h"
+#include "pictures/ui/browse_lists.h"
+#include "pictures/ui/open_picture_window.h"
+#include "pictures/ui/picture_list_editor.h"
+#include "platform/ui/native_path.h"
+#include "platform/ui/picture_loader.h"
+#include "platform/ui/qt_picture_clip.h"
 #include "startup/settings_file.h"
 #include "window/window_fixture.h"
 

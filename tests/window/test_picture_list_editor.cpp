@@ -4,12 +4,12 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "game/game_window.h"
+#include "game/ui/game_window.h"
 #include "support/game_parts.h"
 #include "game/sizes.h"
-#include "pictures/browse_lists.h"
-#include "pictures/picture_list_editor.h"
-#include "platform/picture_loader.h"
+#include "pictures/ui/browse_lists.h"
+#include "pictures/ui/picture_list_editor.h"
+#include "platform/ui/picture_loader.h"
 #include "window/picture_files.h"
 #include "window/window_fixture.h"
 

@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "game/game_window.h"
-#include "help/help_window.h"
-#include "platform/picture_loader.h"
-#include "viewer/picture_viewer.h"
-#include "viewer/viewer_canvas.h"
+#include "game/ui/game_window.h"
+#include "help/ui/help_window.h"
+#include "platform/ui/picture_loader.h"
+#include "viewer/ui/picture_viewer.h"
+#include "viewer/ui/viewer_canvas.h"
 #include "window/window_fixture.h"
 
 using namespace quiltra;

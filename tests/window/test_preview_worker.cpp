@@ -11,12 +11,12 @@
 #include <atomic>
 #include <mutex>
 
-#include "game/game_window.h"
-#include "pictures/browse_lists.h"
-#include "pictures/open_picture_window.h"
-#include "pictures/picture_list_editor.h"
-#include "pictures/preview_loader.h"
-#include "platform/qt_picture_clip.h"
+#include "game/ui/game_window.h"
+#include "pictures/ui/browse_lists.h"
+#include "pictures/ui/open_picture_window.h"
+#include "pictures/ui/picture_list_editor.h"
+#include "pictures/ui/preview_loader.h"
+#include "platform/ui/qt_picture_clip.h"
 #include "window/picture_files.h"
 #include "window/window_fixture.h"
 

@@ -4,10 +4,10 @@
 #include <QMenu>
 #include <QtTest>
 
-#include "game/game_window.h"
+#include "game/ui/game_window.h"
 #include "support/game_parts.h"
-#include "help/intro_picture_holder.h"
-#include "pictures/picture_list_editor.h"
+#include "help/ui/intro_picture_holder.h"
+#include "pictures/ui/picture_list_editor.h"
 #include "window/window_fixture.h"
 
 using namespace quiltra;

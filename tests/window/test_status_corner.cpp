@@ -5,9 +5,9 @@
 #include <QMenuBar>
 #include <QtTest>
 
-#include "game/board_widget.h"
-#include "game/game_window.h"
-#include "viewer/picture_viewer.h"
+#include "game/ui/board_widget.h"
+#include "game/ui/game_window.h"
+#include "viewer/ui/picture_viewer.h"
 #include "window/window_fixture.h"
 
 using namespace quiltra;

@@ -9,7 +9,7 @@
 #include <cmath>
 #include <filesystem>
 
-#include "game/game_window.h"
+#include "game/ui/game_window.h"
 #include "platform/window_units.h"
 
 namespace quiltra::test {

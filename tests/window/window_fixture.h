@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "startup/startup.h"
+#include "startup/ui/startup.h"
 #include "support/fakes.h"
 #include "support/temp_folder.h"
 
