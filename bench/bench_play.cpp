@@ -46,7 +46,7 @@ bool setUp(benchmark::State& state, const std::string& grid, const std::string& 
         return false;
     }
     r.startGame(mode);
-    if (r.game().board().PieceCount != pieces || !r.game().Picture2.Visible) {
+    if (r.game().board().PieceCount != pieces || !r.game().form().Picture2.Visible) {
         state.SkipWithError("the game did not start with the expected pieces");
         return false;
     }
@@ -69,11 +69,11 @@ void BM_ShuffleSlider(benchmark::State& state, std::string grid, int pieces)
     if (!setUp(state, grid, "slider", pieces))
         return;
     Game& g = rig().game();
-    const auto events = g.services.processEvents;
-    g.services.processEvents = nullptr;
+    const auto events = g.gameServices().processEvents;
+    g.gameServices().processEvents = nullptr;
     for (auto _ : state)
         g.ShuffleSlider();
-    g.services.processEvents = events;
+    g.gameServices().processEvents = events;
 }
 
 // The whole New Game > Slider command on the window: cut, two repaints while it shuffles, the
@@ -130,7 +130,7 @@ void BM_CheckSolved(benchmark::State& state, std::string grid, int pieces)
     Game& g = rig().game();
     for (auto _ : state)
         g.CheckSolved();
-    if (g.GameState == State::Solved)
+    if (g.form().GameState == State::Solved)
         state.SkipWithError("the shuffled board counted as solved");
 }
 
@@ -141,7 +141,7 @@ void BM_RefreshStatus(benchmark::State& state, std::string grid, int pieces)
     Game& g = rig().game();
     for (auto _ : state) {
         g.RefreshStatus();
-        benchmark::DoNotOptimize(g.Caption);
+        benchmark::DoNotOptimize(g.form().Caption);
     }
 }
 

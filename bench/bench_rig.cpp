@@ -66,7 +66,7 @@ ProgramRig::ProgramRig(const QStringList& pictures)
     services.messages = &messages;
     services.colors = &colors;
     program = std::make_unique<Program>(QString::fromStdString(folder.path()), &services);
-    for (int i = 0; i < 400 && isBusy(game().GameState); ++i) {
+    for (int i = 0; i < 400 && isBusy(game().form().GameState); ++i) {
         clock.advance(0.25);
         window().tick();
     }
@@ -85,17 +85,17 @@ void ProgramRig::chooseScreenSize(int index)
 
 bool ProgramRig::choosePicture(int index)
 {
-    const int generation = game().pictureGeneration;
+    const int generation = game().form().pictureGeneration;
     window().runGame([this, index] { game().mnuPict_Click(index); });
     QCoreApplication::processEvents();
-    return game().pictureGeneration != generation;
+    return game().form().pictureGeneration != generation;
 }
 
 bool ProgramRig::chooseSize(const std::string& prefix)
 {
     Game& g = game();
-    int index = prefix.empty() ? g.SizeCount - 1 : -1;
-    for (int i = 0; index < 0 && i < g.SizeCount; ++i)
+    int index = prefix.empty() ? g.form().SizeCount - 1 : -1;
+    for (int i = 0; index < 0 && i < g.form().SizeCount; ++i)
         if (g.menus().mnuSize()[std::size_t(i)].Caption.rfind(prefix + "=", 0) == 0)
             index = i;
     if (index < 0)
@@ -113,7 +113,7 @@ void ProgramRig::startGame(const std::string& mode)
         else
             game().mnuPuz_Click();
     });
-    if (game().GameState == State::WholePicture)
+    if (game().form().GameState == State::WholePicture)
         window().runGame([this] { game().Image1_Click(); });
     QCoreApplication::processEvents();
 }
@@ -122,8 +122,8 @@ void ProgramRig::clickPiece(int k)
 {
     const Game& g = game();
     const Piece& p = g.board().piece(k);
-    const QPointF at(toPixels(g.Picture2.Left + p.Left + g.board().PieceWidth / 2),
-                     toPixels(g.Picture2.Top + p.Top + g.board().PieceHeight / 2));
+    const QPointF at(toPixels(g.form().Picture2.Left + p.Left + g.board().PieceWidth / 2),
+                     toPixels(g.form().Picture2.Top + p.Top + g.board().PieceHeight / 2));
     BoardWidget* board = window().board();
     const QPointF global = board->mapToGlobal(at);
     QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);

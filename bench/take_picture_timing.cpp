@@ -84,7 +84,7 @@ int main(int argc, char** argv)
     }
     const QSize decodedSize = clip.image().size();
     const QSize naturalSize(clip.pixelWidth(), clip.pixelHeight());
-    const quiltra::Element& shown = rig.game().Image1;
+    const quiltra::Element& shown = rig.game().form().Image1;
     const double ratio = qGuiApp->devicePixelRatio();
     std::printf("taken %.1f decode %.1f runs %d decoded %dx%d of %dx%d pieces %d shown %dx%d\n",
                 median(taken), median(decoded), runs, decodedSize.width(), decodedSize.height(),

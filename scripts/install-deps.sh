@@ -14,7 +14,7 @@ packages=(
   fonts-dejavu-core
 )
 if [ "${1:-}" = "--test" ]; then
-  packages+=(clang-14 libclang-rt-14-dev dpkg-dev desktop-file-utils appstream)
+  packages+=(clang-14 libclang-rt-14-dev dpkg-dev desktop-file-utils appstream universal-ctags)
 fi
 missing=()
 for p in "${packages[@]}"; do

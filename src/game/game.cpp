@@ -11,7 +11,7 @@
 namespace quiltra {
 
 Game::Game(ProgramState& programState, PictureList& pictureList, GameServices gameServices)
-    : program(programState), pictures(pictureList), services(std::move(gameServices))
+    : GameHost{programState, pictureList, std::move(gameServices)}
 {
 }
 

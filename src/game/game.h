@@ -76,11 +76,10 @@ inline constexpr int Other = 0;
 // window's shape, so at this height the window is about 9050 twips wide.
 inline constexpr double kSmallestWindowHeight = 6400;
 
-class Game {
-public:
-    Game(ProgramState& program, PictureList& pictures, GameServices services);
-
-    // ---- Window state (Form9) ----
+// What the game window shows besides the game's parts: its caption, colour and outer geometry,
+// the game area and the picture's elements, the game's state and the sizes the picture offers.
+// The game's handlers alone write it; everyone else reads it through Game::form().
+struct GameForm {
     std::string Caption;
     std::uint32_t BackColor = 0xC0C0C0;
     // Outer window geometry, twips.
@@ -110,6 +109,33 @@ public:
     std::int16_t MaxCols = 0;
     std::int16_t MaxRows = 0;
     std::int16_t SizeCount = 0;
+
+    // Bumped whenever the set of pieces or the picture changes, so the window re-scales its
+    // picture only then.
+    int pictureGeneration = 0;
+};
+
+// What the game is handed by its host: the program's shared state, the picture list and the
+// services.
+struct GameHost {
+    ProgramState& program;
+    PictureList& pictures;
+    GameServices services;
+};
+
+// The game window's handlers over the form and the game's parts. The handlers write the form's
+// fields by their own names; no one else writes them.
+class Game : private GameForm, private GameHost {
+public:
+    Game(ProgramState& program, PictureList& pictures, GameServices services);
+
+    // ---- What the window shows, read-only ----
+    const GameForm& form() const { return *this; }
+    const ProgramState& programState() const { return program; }
+    const PictureList& pictureList() const { return pictures; }
+    const GameServices& gameServices() const { return services; }
+    // The window's pump that lets pending events run at the points where the game waits.
+    void setEventPump(std::function<void()> pump) { services.processEvents = std::move(pump); }
 
     // ---- The game's parts, read-only to everyone but the game's own handlers ----
     // The menus' captions, check marks and enabled states.
@@ -277,14 +303,6 @@ public:
     void SndMv_Click();
     void SndEnd_Click();
     void mnuSv_Click();
-
-    // Bumped whenever the set of pieces or the picture changes, so the window re-scales its
-    // picture only then.
-    int pictureGeneration = 0;
-
-    ProgramState& program;
-    PictureList& pictures;
-    GameServices services;
 
     double now() const;
     void processEvents() const;

@@ -31,7 +31,7 @@ constexpr std::array<ScreenSize, 6> kScreenSizes{{
     {19100, 13505, 12755},
 }};
 
-void placeGameArea(Game& g, double widthMargin)
+void placeGameArea(GameForm& g, double widthMargin)
 {
     g.Picture2.Width = static_cast<Single>(g.Width - widthMargin);
     g.Picture2.Height = static_cast<Single>(g.Height - 600);

@@ -16,9 +16,9 @@ std::optional<std::uint32_t> chooseColour(Game& g)
 {
     if (!g.clock().paused())
         g.pauseClock();
-    if (!g.services.colors)
+    if (!g.gameServices().colors)
         return std::nullopt;
-    return g.services.colors->choose();
+    return g.gameServices().colors->choose();
 }
 
 } // namespace

@@ -34,7 +34,7 @@ std::string folderOf(const std::string& path)
 
 void tell(Game& g, const std::string& text)
 {
-    g.services.messages->show(text, "Quiltra", MessageButtons::Ok);
+    g.gameServices().messages->show(text, "Quiltra", MessageButtons::Ok);
 }
 
 // A saved game whose file has been read and checked in full, with the cell of every piece.

@@ -17,7 +17,7 @@ constexpr Single kSmallestPiece = 40;
 
 // Whether a fixed grid leaves every piece of a picture of this natural size (pixels), fitted
 // into the game area as it is now, room for its marker frame.
-bool gridFits(const Game& g, int pixelWidth, int pixelHeight, Grid grid)
+bool gridFits(const GameForm& g, int pixelWidth, int pixelHeight, Grid grid)
 {
     const FittedPicture fitted =
         fitPicture(Single(pixelWidth * kTwipsPerPixel), Single(pixelHeight * kTwipsPerPixel),

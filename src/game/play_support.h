@@ -20,7 +20,7 @@ inline std::uint32_t frameColour(double value)
 }
 
 // The two views of the game area: the puzzle, or the whole picture in its frame.
-inline void showPuzzle(Game& g)
+inline void showPuzzle(GameForm& g)
 {
     g.Picture2.Visible = true;
     g.Image1.Visible = false;
@@ -28,12 +28,12 @@ inline void showPuzzle(Game& g)
 }
 
 // Undo, redo and the keys of keyboard play act only on a game in progress whose puzzle is on view.
-inline bool puzzleInPlay(const Game& g)
+inline bool puzzleInPlay(const GameForm& g)
 {
     return g.GameState == State::Playing && g.Picture2.Visible;
 }
 
-inline void showWholePicture(Game& g)
+inline void showWholePicture(GameForm& g)
 {
     g.Picture2.Visible = false;
     g.Image1.Visible = true;

@@ -11,10 +11,10 @@ namespace quiltra {
 std::string saveInfoTextFor(const Game& game, ProgramState& program, const PictureList& pictures,
                             std::int16_t editorView)
 {
-    program.WindowLeft = game.Left;
-    program.WindowTop = game.Top;
-    program.WindowWidth = game.Width;
-    program.WindowHeight = game.Height;
+    program.WindowLeft = game.form().Left;
+    program.WindowTop = game.form().Top;
+    program.WindowWidth = game.form().Width;
+    program.WindowHeight = game.form().Height;
 
     SaveInfoValues v;
     v.WindowWidth = program.WindowWidth;
@@ -24,7 +24,7 @@ std::string saveInfoTextFor(const Game& game, ProgramState& program, const Pictu
     v.writeCurrent = game.menus().mnuSv.Checked && program.ExitSaving;
     v.current.SelectionColor = program.SelectionColor;
     v.current.HintColor = program.HintColor;
-    v.current.BackColor = game.BackColor;
+    v.current.BackColor = game.form().BackColor;
     v.current.SoundEffects = game.menus().mnuEffects.Checked ? 1 : 0;
     v.current.IntroSound = game.menus().SndInt.Checked ? 1 : 0;
     v.current.MoveSound = game.menus().SndMv.Checked ? 1 : 0;

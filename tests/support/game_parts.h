@@ -12,6 +12,9 @@ struct GameParts {
     static Board& board(Game& g) { return g.board_; }
     static GameClock& clock(Game& g) { return g.clock_; }
     static Counters& counters(Game& g) { return g.counters_; }
+    static GameForm& form(Game& g) { return g; }
+    static GameServices& services(Game& g) { return g.services; }
+    static ProgramState& program(Game& g) { return g.program; }
 };
 
 } // namespace quiltra

@@ -24,14 +24,14 @@ protected:
     void cut(int cols, int rows, Single pictureW = 8400, Single pictureH = 5400,
              Single areaW = 9460, Single areaH = 6150)
     {
-        game.Picture2.Width = areaW;
-        game.Picture2.Height = areaH;
-        game.Image1.Width = pictureW;
-        game.Image1.Height = pictureH;
+        GameParts::form(game).Picture2.Width = areaW;
+        GameParts::form(game).Picture2.Height = areaH;
+        GameParts::form(game).Image1.Width = pictureW;
+        GameParts::form(game).Image1.Height = pictureH;
         board.GridCols = std::int16_t(cols);
         board.GridRows = std::int16_t(rows);
         game.Divide_Pic();
-        game.GameState = State::WholePicture;
+        GameParts::form(game).GameState = State::WholePicture;
         GameParts::menus(game).mnuCurrent.Caption = "Lake";
         GameParts::menus(game).mnuCurSize.Caption = "4x3=12";
     }
@@ -49,11 +49,11 @@ protected:
     void play(Mode mode, std::vector<int> cells = {})
     {
         rig.program.PlayMode = mode;
-        game.GameState = State::Playing;
+        GameParts::form(game).GameState = State::Playing;
         GameParts::counters(game).reset();
-        game.HintsShown = false;
+        GameParts::form(game).HintsShown = false;
         GameParts::clock(game).stop();
-        game.Picture2.Visible = true;
+        GameParts::form(game).Picture2.Visible = true;
         board.arrange(board.puzzle().withSlider(mode == Mode::Slider));
         // Piece k goes to cell cells[k - 1], trading places with the piece there; the pieces
         // after the list stay where that leaves them.

@@ -17,10 +17,10 @@ using test::GameRig;
 // A 400 x 300 pixel picture (6000 x 4500 twips) fitted into the default window.
 void loadPicture(GameRig& rig, double width = 9550, double height = 6750)
 {
-    rig.game.Width = width;
-    rig.game.Height = height;
-    rig.game.Picture2.Width = Single(width - 150);
-    rig.game.Picture2.Height = Single(height - 600);
+    GameParts::form(rig.game).Width = width;
+    GameParts::form(rig.game).Height = height;
+    GameParts::form(rig.game).Picture2.Width = Single(width - 150);
+    GameParts::form(rig.game).Picture2.Height = Single(height - 600);
     rig.clip.w = 400;
     rig.clip.h = 300;
     rig.game.pic_handler();
@@ -48,16 +48,16 @@ TEST(Board, ThreeByThreeGridGivesNinePiecesAndTenFrames)
     GameRig rig;
     Game& g = rig.game;
     int events = 0;
-    g.services.processEvents = [&] { ++events; };
+    GameParts::services(g).processEvents = [&] { ++events; };
     loadPicture(rig);
     cut(g, 5, 4);
     GameParts::board(g).SelectedPiece = 7;
-    const int generation = g.pictureGeneration;
+    const int generation = g.form().pictureGeneration;
     cut(g, 3, 3);
 
     const Board& b = g.board();
     EXPECT_EQ(events, 2) << "window events run once per cut, never inside the loop";
-    EXPECT_EQ(g.pictureGeneration, generation + 1);
+    EXPECT_EQ(g.form().pictureGeneration, generation + 1);
     EXPECT_EQ(b.NumPieces, 9);
     EXPECT_EQ(b.PieceCount, 9);
     ASSERT_EQ(b.Shape5.size(), 10u);
@@ -80,9 +80,9 @@ TEST(Board, ThreeByThreeGridGivesNinePiecesAndTenFrames)
     EXPECT_EQ(b.Shape7.Top, 729);
     EXPECT_EQ(b.Shape7.Width, 6097);
     EXPECT_EQ(b.Shape7.Height, 4597);
-    EXPECT_FALSE(g.Picture2.Visible);
-    EXPECT_TRUE(g.Image1.Visible);
-    EXPECT_TRUE(g.Shape1.Visible);
+    EXPECT_FALSE(g.form().Picture2.Visible);
+    EXPECT_TRUE(g.form().Image1.Visible);
+    EXPECT_TRUE(g.form().Shape1.Visible);
 }
 
 TEST(Board, DividePicLaysEveryPieceHomeWithEvenSpacing)
@@ -129,18 +129,18 @@ TEST(Board, DividePic2KeepsEveryPieceInItsCell)
     b.setVisible(12, false);
     b.SelectedPiece = 3;
     b.Shape7.Visible = true;
-    g.Picture2.Visible = true;
-    g.Image1.Visible = false;
+    GameParts::form(g).Picture2.Visible = true;
+    GameParts::form(g).Image1.Visible = false;
     const Single oldHome1 = b.homeLeft(1);
 
     // The window grows to its largest size and the picture is refitted.
-    g.Width = 19100;
-    g.Height = 13505;
-    g.Picture2.Width = 18950;
-    g.Picture2.Height = 12905;
+    GameParts::form(g).Width = 19100;
+    GameParts::form(g).Height = 13505;
+    GameParts::form(g).Picture2.Width = 18950;
+    GameParts::form(g).Picture2.Height = 12905;
     const FittedPicture f = fitPicture(6000, 4500, 18950, 12905, 19100, 13505);
-    g.Image1.Width = f.Width;
-    g.Image1.Height = f.Height;
+    GameParts::form(g).Image1.Width = f.Width;
+    GameParts::form(g).Image1.Height = f.Height;
     g.Divide_Pic2();
 
     EXPECT_NE(b.homeLeft(1), oldHome1);
@@ -155,8 +155,8 @@ TEST(Board, DividePic2KeepsEveryPieceInItsCell)
     EXPECT_EQ(b.SelectedPiece, -1);
     EXPECT_FALSE(b.Shape7.Visible);
     EXPECT_FLOAT_EQ(b.Shape7.Width, (35 + b.PieceWidth) * 4);
-    EXPECT_TRUE(g.Picture2.Visible);
-    EXPECT_FALSE(g.Image1.Visible);
+    EXPECT_TRUE(g.form().Picture2.Visible);
+    EXPECT_FALSE(g.form().Image1.Visible);
 
 }
 
@@ -169,20 +169,20 @@ TEST(Intro, OneStepBringsAnExchangedPairHome)
     Board& b = GameParts::board(g);
     b.apply(Move::swap(2, 5));
     b.setVisible(16, false);
-    g.Picture2.Visible = true;
-    g.Image1.Visible = g.Shape1.Visible = false;
-    g.GameState = State::IntroReassembling;
+    GameParts::form(g).Picture2.Visible = true;
+    GameParts::form(g).Image1.Visible = GameParts::form(g).Shape1.Visible = false;
+    GameParts::form(g).GameState = State::IntroReassembling;
 
     g.IntroStep();
     EXPECT_TRUE(allHome(b));
-    EXPECT_EQ(g.GameState, State::IntroReassembling);
+    EXPECT_EQ(g.form().GameState, State::IntroReassembling);
     EXPECT_TRUE(b.piece(16).Visible);
 
     g.IntroStep();
-    EXPECT_EQ(g.GameState, State::IntroFinished);
-    EXPECT_TRUE(g.Image1.Visible);
-    EXPECT_TRUE(g.Shape1.Visible);
-    EXPECT_FALSE(g.Picture2.Visible);
+    EXPECT_EQ(g.form().GameState, State::IntroFinished);
+    EXPECT_TRUE(g.form().Image1.Visible);
+    EXPECT_TRUE(g.form().Shape1.Visible);
+    EXPECT_FALSE(g.form().Picture2.Visible);
 }
 
 // Any arrangement of the 16 cells is whole after at most 15 steps, one piece home per step.
@@ -199,14 +199,14 @@ TEST(Intro, AnyDealIsWholeWithinFifteenSteps)
         std::iota(cells.begin(), cells.end(), 1);
         std::shuffle(cells.begin(), cells.end(), draw);
         b.arrange(*Puzzle::fromCells(4, 4, cells, false));
-        g.GameState = State::IntroReassembling;
+        GameParts::form(g).GameState = State::IntroReassembling;
         int steps = 0;
-        while (g.GameState == State::IntroReassembling && steps < 20) {
+        while (g.form().GameState == State::IntroReassembling && steps < 20) {
             g.IntroStep();
             ++steps;
         }
         EXPECT_LE(steps, 16) << "deal " << deal;
-        EXPECT_EQ(g.GameState, State::IntroFinished);
+        EXPECT_EQ(g.form().GameState, State::IntroFinished);
         EXPECT_TRUE(allHome(b)) << "deal " << deal;
     }
 }

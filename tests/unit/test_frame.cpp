@@ -34,7 +34,7 @@ struct FrameRig : GameRig {
     // Listed pictures "/pics/<name>" that all load at 640 x 480 pixels.
     explicit FrameRig(const std::vector<std::string>& names = {"Garden.jpg", "Harbour.jpg"})
     {
-        game.services.clip = &counting;
+        GameParts::services(game).clip = &counting;
         for (const auto& n : names) {
             pictures.List1.push_back("/pics/" + n);
             pictures.List2.push_back(n);
@@ -46,7 +46,7 @@ struct FrameRig : GameRig {
     // Ticks the timer every 50 ms until the intro has ended (bounded).
     void runIntro()
     {
-        for (int i = 0; i < 4000 && isBusy(game.GameState); ++i) {
+        for (int i = 0; i < 4000 && isBusy(game.form().GameState); ++i) {
             game.Timer1_Timer();
             clock.advance(0.05);
         }
@@ -71,16 +71,16 @@ TEST(FrameLoad, SetsUpWindowFromProgramState)
     r.program.WindowTop = 150;
     r.game.Form_Load();
 
-    EXPECT_EQ(r.game.Width, 11971);
-    EXPECT_EQ(r.game.Left, 300);
-    EXPECT_EQ(r.game.Picture2.Width, 11971 - 90);
-    EXPECT_EQ(r.game.Picture2.Height, 8465 - 600);
-    EXPECT_EQ(r.game.Shape6.Width, r.game.Picture2.Width);
-    EXPECT_EQ(r.game.Shape6.Top, 20);
+    EXPECT_EQ(r.game.form().Width, 11971);
+    EXPECT_EQ(r.game.form().Left, 300);
+    EXPECT_EQ(r.game.form().Picture2.Width, 11971 - 90);
+    EXPECT_EQ(r.game.form().Picture2.Height, 8465 - 600);
+    EXPECT_EQ(r.game.form().Shape6.Width, r.game.form().Picture2.Width);
+    EXPECT_EQ(r.game.form().Shape6.Top, 20);
     ASSERT_EQ(r.game.menus().mnuPict().size(), 3u);
     EXPECT_EQ(r.game.menus().mnuPict()[2].Caption, "Mill.jpg");
-    EXPECT_EQ(r.game.Caption, "Welcome to Quiltra v1.3");
-    EXPECT_EQ(r.game.GameState, State::IntroPending);
+    EXPECT_EQ(r.game.form().Caption, "Welcome to Quiltra v1.3");
+    EXPECT_EQ(r.game.form().GameState, State::IntroPending);
     EXPECT_FALSE(r.game.menus().mnuSave.Enabled);
     EXPECT_FALSE(r.game.menus().mnuRestore.Enabled);   // no last.txt in /q
     EXPECT_EQ(r.counting.w, r.counting.introW);
@@ -105,15 +105,15 @@ TEST(FrameIntro, RunsIntroStatesThenLoadsPictureAndEnablesMenus)
     r.game.Form_Load();
     std::vector<State> atEvents;
     std::vector<std::string> captionsShown;
-    r.game.services.processEvents = [&] {
-        atEvents.push_back(r.game.GameState);
-        captionsShown.push_back(r.game.Caption);
-    };
-    std::vector<State> states{r.game.GameState};
-    for (int i = 0; i < 4000 && isBusy(r.game.GameState); ++i) {
+    r.game.setEventPump([&] {
+        atEvents.push_back(r.game.form().GameState);
+        captionsShown.push_back(r.game.form().Caption);
+    });
+    std::vector<State> states{r.game.form().GameState};
+    for (int i = 0; i < 4000 && isBusy(r.game.form().GameState); ++i) {
         r.game.Timer1_Timer();
-        if (r.game.GameState != states.back())
-            states.push_back(r.game.GameState);
+        if (r.game.form().GameState != states.back())
+            states.push_back(r.game.form().GameState);
         r.clock.advance(0.05);
     }
     EXPECT_EQ(states, (std::vector<State>{State::IntroPending, State::IntroReassembling,
@@ -138,7 +138,7 @@ TEST(FrameIntro, EmptyListEndsInStateSixWithPlayMenusDisabled)
     FrameRig r(std::vector<std::string>{});
     r.game.Form_Load();
     r.runIntro();
-    EXPECT_EQ(r.game.GameState, State::NoPicture);
+    EXPECT_EQ(r.game.form().GameState, State::NoPicture);
     ASSERT_EQ(r.messages.shown.size(), 1u);
     EXPECT_EQ(r.messages.shown[0].text, "No pictures in Picture List.");
     EXPECT_EQ(r.messages.shown[0].title, "Quiltra");
@@ -146,8 +146,8 @@ TEST(FrameIntro, EmptyListEndsInStateSixWithPlayMenusDisabled)
         EXPECT_FALSE(m->Enabled) << m->Caption;
     for (const MenuItem* m : {&r.game.menus().mnuFile, &r.game.menus().mnuPic, &r.game.menus().mnuHe, &r.game.menus().mnuPr})
         EXPECT_TRUE(m->Enabled) << m->Caption;
-    EXPECT_FALSE(r.game.Picture2.Visible);
-    EXPECT_FALSE(r.game.Image1.Visible);
+    EXPECT_FALSE(r.game.form().Picture2.Visible);
+    EXPECT_FALSE(r.game.form().Image1.Visible);
 }
 
 TEST(FrameIntro, IntroSoundFollowsIntroSwitch)
@@ -161,8 +161,8 @@ TEST(FrameIntro, IntroSoundFollowsIntroSwitch)
         if (on)
             expected = {"open intro", "prev", "play"};
         EXPECT_EQ(r.sound.log, expected) << on;
-        EXPECT_EQ(r.game.GameState, State::IntroReassembling);
-        EXPECT_DOUBLE_EQ(r.game.IntroClock, r.clock.t + 0.6);
+        EXPECT_EQ(r.game.form().GameState, State::IntroReassembling);
+        EXPECT_DOUBLE_EQ(r.game.form().IntroClock, r.clock.t + 0.6);
     }
 }
 
@@ -176,14 +176,14 @@ TEST(FrameKeys, PlusPressedOnceGrowsWindowAndLaysOutOnce)
         r.game.keyUp(Key::Plus);
     });
     EXPECT_EQ(layouts, 1);
-    EXPECT_EQ(r.game.Height, 6760);
-    EXPECT_NEAR(r.game.Width, 9550 + 14.148, 0.001);
-    EXPECT_EQ(r.game.ResizeSteps, 0);
-    EXPECT_FALSE(r.game.LayoutRequested);
-    EXPECT_FLOAT_EQ(r.game.Picture2.Width, static_cast<Single>(r.game.Width - 150));
-    EXPECT_EQ(r.game.Picture2.Height, 6160);
+    EXPECT_EQ(r.game.form().Height, 6760);
+    EXPECT_NEAR(r.game.form().Width, 9550 + 14.148, 0.001);
+    EXPECT_EQ(r.game.form().ResizeSteps, 0);
+    EXPECT_FALSE(r.game.form().LayoutRequested);
+    EXPECT_FLOAT_EQ(r.game.form().Picture2.Width, static_cast<Single>(r.game.form().Width - 150));
+    EXPECT_EQ(r.game.form().Picture2.Height, 6160);
     EXPECT_EQ(r.program.WindowHeight, 6760);
-    EXPECT_EQ(r.game.Shape1.Width, r.game.Image1.Width + 30);
+    EXPECT_EQ(r.game.form().Shape1.Width, r.game.form().Image1.Width + 30);
 }
 
 TEST(FrameKeys, HoldingMinusStopsAtFloorAndFurtherPressesDoNothing)
@@ -193,20 +193,20 @@ TEST(FrameKeys, HoldingMinusStopsAtFloorAndFurtherPressesDoNothing)
     r.game.LoadRandomPicture();
     for (int i = 0; i < 100; ++i)
         r.game.keyDown(Key::Minus);
-    EXPECT_EQ(r.game.ResizeSteps, 1000);
+    EXPECT_EQ(r.game.form().ResizeSteps, 1000);
     r.game.keyUp(Key::Minus);
-    EXPECT_EQ(r.game.Height, 6400);
-    EXPECT_NEAR(r.game.Width, 9550 - 350 * 9550.0 / 6750.0, 0.01);
+    EXPECT_EQ(r.game.form().Height, 6400);
+    EXPECT_NEAR(r.game.form().Width, 9550 - 350 * 9550.0 / 6750.0, 0.01);
 
-    const double width = r.game.Width;
+    const double width = r.game.form().Width;
     const int layouts = r.layoutsDuring([&] {
         r.game.keyDown(Key::Minus);
         r.game.keyUp(Key::Minus);
     });
     EXPECT_EQ(layouts, 0);
-    EXPECT_EQ(r.game.Height, 6400);
-    EXPECT_EQ(r.game.Width, width);
-    EXPECT_EQ(r.game.ResizeSteps, 0);
+    EXPECT_EQ(r.game.form().Height, 6400);
+    EXPECT_EQ(r.game.form().Width, width);
+    EXPECT_EQ(r.game.form().ResizeSteps, 0);
 }
 
 TEST(FrameKeys, PauseKeysAndResume)
@@ -257,12 +257,12 @@ TEST(FrameFocus, LosingFocusAndMinimisingPauseOnly)
 
     GameParts::clock(r.game).resume(r.clock.t);
     r.clock.t = 1050;
-    r.game.LayoutRequested = true;
-    const Single areaWidth = r.game.Picture2.Width;
+    GameParts::form(r.game).LayoutRequested = true;
+    const Single areaWidth = r.game.form().Picture2.Width;
     EXPECT_EQ(r.layoutsDuring([&] { r.game.Form_Resize(true); }), 0);
     EXPECT_TRUE(r.game.clock().paused());
     EXPECT_EQ(r.game.clock().pausedAt(), 1050);
-    EXPECT_EQ(r.game.Picture2.Width, areaWidth);
+    EXPECT_EQ(r.game.form().Picture2.Width, areaWidth);
 
     r.game.gainedFocus();
     EXPECT_TRUE(r.game.clock().paused());
@@ -282,21 +282,21 @@ TEST(FrameScreen, ScreenSizeTable)
         FrameRig r;
         r.game.Form_Load();
         r.game.LoadRandomPicture();
-        r.game.Picture1.Width = 111;
-        r.game.Picture1.Height = 222;
+        GameParts::form(r.game).Picture1.Width = 111;
+        GameParts::form(r.game).Picture1.Height = 222;
         EXPECT_EQ(r.layoutsDuring([&] { r.game.mnuScreen_Click(row.index); }), 1) << row.index;
-        EXPECT_EQ(r.game.Width, row.width);
-        EXPECT_EQ(r.game.Height, row.height);
-        EXPECT_EQ(r.game.Picture2.Width, static_cast<Single>(row.width - 150));
-        EXPECT_EQ(r.game.Picture2.Height, static_cast<Single>(row.height - 600));
+        EXPECT_EQ(r.game.form().Width, row.width);
+        EXPECT_EQ(r.game.form().Height, row.height);
+        EXPECT_EQ(r.game.form().Picture2.Width, static_cast<Single>(row.width - 150));
+        EXPECT_EQ(r.game.form().Picture2.Height, static_cast<Single>(row.height - 600));
         EXPECT_EQ(r.program.WindowWidth, row.width);
-        EXPECT_FALSE(r.game.LayoutRequested);
+        EXPECT_FALSE(r.game.form().LayoutRequested);
         if (row.picture1Height > 0) {
-            EXPECT_EQ(r.game.Picture1.Width, static_cast<Single>(row.width - 100));
-            EXPECT_EQ(r.game.Picture1.Height, row.picture1Height);
+            EXPECT_EQ(r.game.form().Picture1.Width, static_cast<Single>(row.width - 100));
+            EXPECT_EQ(r.game.form().Picture1.Height, row.picture1Height);
         } else {
-            EXPECT_EQ(r.game.Picture1.Width, 111);
-            EXPECT_EQ(r.game.Picture1.Height, 222);
+            EXPECT_EQ(r.game.form().Picture1.Width, 111);
+            EXPECT_EQ(r.game.form().Picture1.Height, 222);
         }
     }
 }
@@ -307,7 +307,7 @@ TEST(FrameScreen, CurrentSizeDoesNothingAndNewWidthAloneStillLaysOut)
     r.game.Form_Load();
     r.game.LoadRandomPicture();
     EXPECT_EQ(r.layoutsDuring([&] { r.game.mnuScreen_Click(0); }), 0);
-    EXPECT_EQ(r.game.Picture2.Width, 9550 - 90);
+    EXPECT_EQ(r.game.form().Picture2.Width, 9550 - 90);
 
     // A stored geometry of 12000 x 6750: the height already matches entry 0.
     FrameRig wide;
@@ -315,8 +315,8 @@ TEST(FrameScreen, CurrentSizeDoesNothingAndNewWidthAloneStillLaysOut)
     wide.game.Form_Load();
     wide.game.LoadRandomPicture();
     EXPECT_EQ(wide.layoutsDuring([&] { wide.game.mnuScreen_Click(0); }), 1);
-    EXPECT_EQ(wide.game.Width, 9550);
-    EXPECT_EQ(wide.game.Picture2.Width, 9550 - 150);
+    EXPECT_EQ(wide.game.form().Width, 9550);
+    EXPECT_EQ(wide.game.form().Picture2.Width, 9550 - 150);
 }
 
 TEST(FrameExit, NoLeavesEverythingAndReopensMoveSound)
@@ -327,7 +327,7 @@ TEST(FrameExit, NoLeavesEverythingAndReopensMoveSound)
     r.game.windowMoved(300, 200);
     GameParts::clock(r.game).start(990);
     GameParts::counters(r.game).restore(4, GameParts::counters(r.game).hints());
-    const std::string caption = r.game.Caption;
+    const std::string caption = r.game.form().Caption;
     const Puzzle pieces = r.game.board().puzzle();
     const ProgramState before = r.program;
     r.sound.log.clear();
@@ -339,7 +339,7 @@ TEST(FrameExit, NoLeavesEverythingAndReopensMoveSound)
     EXPECT_EQ(r.messages.shown[0].title, "Quiltra");
     EXPECT_EQ(r.messages.shown[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(r.messages.shown[0].icon, MessageIcon::Question);
-    EXPECT_EQ(r.game.Caption, caption);
+    EXPECT_EQ(r.game.form().Caption, caption);
     EXPECT_EQ(r.game.counters().moves(), 4);
     EXPECT_EQ(r.game.clock().startedAt(), 990);
     EXPECT_FALSE(r.program.ExitSaving);

@@ -24,9 +24,9 @@ struct OpenRig : GameRig {
     void gameInProgress()
     {
         game.intro();
-        game.GameState = State::Playing;
+        GameParts::form(game).GameState = State::Playing;
         GameParts::counters(game).restore(5, 2);
-        game.HintsShown = true;
+        GameParts::form(game).HintsShown = true;
         GameParts::menus(game).mnuSave.Enabled = true;
         GameParts::menus(game).mnuHint.Enabled = true;
         GameParts::clock(game).start(clock.t);
@@ -65,7 +65,7 @@ TEST(OpenPicture, TakingAPictureEndsTheGameInProgress)
     r.gameInProgress();
     std::string error;
     ASSERT_TRUE(r.clip.load("/pics/Cat.jpg", error));
-    const int generation = r.game.pictureGeneration;
+    const int generation = r.game.form().pictureGeneration;
 
     r.game.takeOpenedPicture("Cat.jpg", "/pics");
 
@@ -73,17 +73,17 @@ TEST(OpenPicture, TakingAPictureEndsTheGameInProgress)
     EXPECT_EQ(g.menus().mnuCurrent.Caption, "Cat.jpg");
     EXPECT_EQ(r.program.CurrentPictureFolder, "/pics/");
     EXPECT_EQ(r.program.CurrentPicturePath, "/pics/Cat.jpg");
-    EXPECT_GT(g.pictureGeneration, generation);
-    EXPECT_GT(g.SizeCount, 0);
+    EXPECT_GT(g.form().pictureGeneration, generation);
+    EXPECT_GT(g.form().SizeCount, 0);
     EXPECT_FALSE(g.menus().mnuCurSize.Caption.empty());
     EXPECT_EQ(g.board().PieceCount, g.board().GridCols * g.board().GridRows);
-    EXPECT_EQ(g.GameState, State::WholePicture);
+    EXPECT_EQ(g.form().GameState, State::WholePicture);
     for (const MenuItem* m : {&g.menus().mnuNew, &g.menus().mnuV, &g.menus().mnus, &g.menus().mnuAddCur})
         EXPECT_TRUE(m->Enabled) << m->Caption;
     EXPECT_FALSE(g.menus().mnuSave.Enabled);
     EXPECT_FALSE(g.menus().mnuHint.Enabled);
     EXPECT_FALSE(g.clock().running());
-    EXPECT_FALSE(g.HintsShown);
+    EXPECT_FALSE(g.form().HintsShown);
     EXPECT_EQ(g.counters().hints(), 0);
 
     // A picture in the root folder gets no second "/".
@@ -98,25 +98,25 @@ TEST(OpenPicture, EveryAttemptEndsWithTheWholePictureAndNoMoves)
     Game& g = r.game;
     GameParts::menus(g).mnuCurrent.Caption = "A long picture name.jpg";
     GameParts::menus(g).mnuCurSize.Caption = "4x3=12";
-    g.Picture2.Visible = true;
-    g.Image1.Visible = false;
+    GameParts::form(g).Picture2.Visible = true;
+    GameParts::form(g).Image1.Visible = false;
 
     g.finishOpenAttempt();
 
     EXPECT_EQ(g.counters().moves(), 0);
-    EXPECT_FALSE(g.Picture2.Visible);
-    EXPECT_TRUE(g.Image1.Visible);
+    EXPECT_FALSE(g.form().Picture2.Visible);
+    EXPECT_TRUE(g.form().Image1.Visible);
     // The whole name, and a single blank before "Size:".
-    EXPECT_EQ(g.Caption, "Quiltra - puzzle: A long picture name.jpg Size: 4x3=12");
+    EXPECT_EQ(g.form().Caption, "Quiltra - puzzle: A long picture name.jpg Size: 4x3=12");
 
     // Without a picture in play there is nothing to show.
     OpenRig none;
-    none.game.Caption = "Welcome";
+    GameParts::form(none.game).Caption = "Welcome";
     GameParts::counters(none.game).restore(3, GameParts::counters(none.game).hints());
     none.game.finishOpenAttempt();
     EXPECT_EQ(none.game.counters().moves(), 0);
-    EXPECT_EQ(none.game.Caption, "Welcome");
-    EXPECT_FALSE(none.game.Image1.Visible);
+    EXPECT_EQ(none.game.form().Caption, "Welcome");
+    EXPECT_FALSE(none.game.form().Image1.Visible);
 }
 
 TEST(OpenPicture, OpenButtonOpensTheToneWithoutPlayingIt)

@@ -32,7 +32,7 @@ struct GoldenRig : GameRig {
         random.state = 2024;
         game.Form_Load();
     }
-    void note(const std::string& step) { transcript.push_back(step + ": " + game.Caption); }
+    void note(const std::string& step) { transcript.push_back(step + ": " + game.form().Caption); }
     // Saves, and notes the file with the temporary folder's name taken out.
     void save()
     {
@@ -44,7 +44,7 @@ struct GoldenRig : GameRig {
     }
     void chooseSize(const std::string& size)
     {
-        for (int i = 0; i < game.SizeCount; ++i)
+        for (int i = 0; i < game.form().SizeCount; ++i)
             if (game.menus().mnuSize()[std::size_t(i)].Caption == size)
                 game.mnuSize_Click(i);
         ASSERT_EQ(game.menus().mnuCurSize.Caption, size);

@@ -51,8 +51,8 @@ protected:
             ASSERT_TRUE(game.canUndo());
             game.undo();
             EXPECT_EQ(now(), seen[i - 1]);
-            EXPECT_NE(game.Caption.find("Moves: 00" + std::to_string(seen[i - 1].Moves)),
-                      std::string::npos) << game.Caption;
+            EXPECT_NE(game.form().Caption.find("Moves: 00" + std::to_string(seen[i - 1].Moves)),
+                      std::string::npos) << game.form().Caption;
         }
         EXPECT_TRUE(menuShows(false, true));
         game.undo();
@@ -79,17 +79,17 @@ TEST_F(History, PuzzleSwapsAndHintPlacements)
     act([&] { game.image2_Click(3); });    // the same piece twice: a move that moves nothing
     act([&] { game.mnuHint_Click(); });    // marks only
     act([&] { game.mnuHint_Click(); });    // places piece 1
-    ASSERT_TRUE(game.HintsShown);
+    ASSERT_TRUE(game.form().HintsShown);
     ASSERT_FALSE(visibleMarks().empty());
 
     // Undoing the placement clears the marks and gives the hint back; redo places it again.
     const int plays = rig.sound.count("play");
     game.undo();
     EXPECT_EQ(now(), seen[seen.size() - 2]);
-    EXPECT_FALSE(game.HintsShown);
+    EXPECT_FALSE(game.form().HintsShown);
     EXPECT_TRUE(visibleMarks().empty());
     EXPECT_EQ(board.SelectedPiece, -1);
-    EXPECT_NE(game.Caption.find("Hints: 000"), std::string::npos) << game.Caption;
+    EXPECT_NE(game.form().Caption.find("Hints: 000"), std::string::npos) << game.form().Caption;
     EXPECT_EQ(rig.sound.count("play"), plays + 1) << "an undo sounds like a move";
     game.redo();
     EXPECT_EQ(now(), seen.back());
@@ -170,7 +170,7 @@ TEST_F(History, ClockViewAndFinish)
     rig.clock.advance(5);
     game.image2_Click(1);
     game.image2_Click(2);    // solves
-    ASSERT_EQ(game.GameState, State::Solved);
+    ASSERT_EQ(game.form().GameState, State::Solved);
     EXPECT_TRUE(menuShows(false, false));
     game.undo();
     EXPECT_TRUE(misplaced().empty()) << "a solved game cannot be undone";
@@ -184,10 +184,10 @@ TEST_F(History, UndoFollowsThePiecesToANewLayout)
     game.image2_Click(3);
     game.image2_Click(4);
     const Single leftBefore = board.homeLeft(2);
-    game.Picture2.Width = 12000;
-    game.Picture2.Height = 8000;
-    game.Image1.Width = 11000;
-    game.Image1.Height = 7000;
+    GameParts::form(game).Picture2.Width = 12000;
+    GameParts::form(game).Picture2.Height = 8000;
+    GameParts::form(game).Image1.Width = 11000;
+    GameParts::form(game).Image1.Height = 7000;
     game.Divide_Pic2();
     ASSERT_NE(board.homeLeft(2), leftBefore);
     ASSERT_TRUE(game.canUndo());

@@ -42,7 +42,7 @@ struct EntryRig : GameRig {
     void catInPlay()
     {
         ASSERT_TRUE(game.takePictureIntoPlay(openedPicture("Cat.jpg", tmp / "Pics")).taken());
-        game.GameState = State::Playing;
+        GameParts::form(game).GameState = State::Playing;
         GameParts::counters(game).restore(4, GameParts::counters(game).hints());
         GameParts::menus(game).mnuHint.Enabled = true;
         GameParts::menus(game).mnuSave.Enabled = true;
@@ -78,9 +78,9 @@ struct EntryRig : GameRig {
     {
         Snapshot s{game.menus().mnuCurrent.Caption, program.CurrentPicturePath,
                    program.CurrentPictureFolder, game.menus().mnuCurSize.Caption, {}, {},
-                   game.GameState, game.counters().moves(), game.menus().mnuHint.Enabled,
+                   game.form().GameState, game.counters().moves(), game.menus().mnuHint.Enabled,
                    game.menus().mnuSave.Enabled, clip.pixelWidth(), clip.pixelHeight(),
-                   game.pictureGeneration};
+                   game.form().pictureGeneration};
         for (const MenuItem& m : game.menus().mnuSize())
             s.sizes.push_back(m.Caption);
         for (int k = 1; k <= game.board().pieceTotal(); ++k)
@@ -176,7 +176,7 @@ TEST(PictureEntry, TheFileInPlayIsRecognisedWhateverItsPath)
     EXPECT_TRUE(other.taken());
     EXPECT_EQ(r.program.CurrentPicturePath, r.tmp / "Other/Cat.jpg");
     EXPECT_EQ(r.clip.pixelWidth(), 800);
-    EXPECT_EQ(r.game.GameState, State::WholePicture);
+    EXPECT_EQ(r.game.form().GameState, State::WholePicture);
     EXPECT_EQ(r.game.counters().moves(), 0);
     EXPECT_FALSE(r.game.menus().mnuHint.Enabled || r.game.menus().mnuSave.Enabled);
 }

@@ -20,7 +20,7 @@ struct WatchingClip : FakeClip {
     std::vector<std::string> captions;
     bool load(const std::string& path, std::string& error) override
     {
-        captions.push_back(game->Caption);
+        captions.push_back(game->form().Caption);
         return FakeClip::load(path, error);
     }
 };
@@ -36,7 +36,7 @@ struct PictureRig : GameRig {
     explicit PictureRig(const std::vector<Entry>& entries, const std::string& folder = "/pics/")
     {
         watching.game = &game;
-        game.services.clip = &watching;
+        GameParts::services(game).clip = &watching;
         for (const Entry& e : entries) {
             pictures.List1.push_back(folder + e.name);
             pictures.List2.push_back(e.name);
@@ -109,8 +109,8 @@ TEST(PictureRandom, LongNamesAreCutBetweenCharacters)
         r.game.LoadRandomPicture();
         ASSERT_FALSE(r.watching.captions.empty());
         EXPECT_EQ(r.watching.captions[0], "Quiltra - puzzle: " + c.shown + "  Loading");
-        EXPECT_EQ(r.game.Caption.rfind("Quiltra - puzzle: " + c.shown + "  Size: ", 0), 0u)
-            << r.game.Caption;
+        EXPECT_EQ(r.game.form().Caption.rfind("Quiltra - puzzle: " + c.shown + "  Size: ", 0), 0u)
+            << r.game.form().Caption;
     }
 }
 
@@ -130,7 +130,7 @@ TEST(PictureRandom, FailedEntriesAreRemovedUntilOneLoads)
     EXPECT_EQ(r.game.menus().mnuCurrent.Caption, "C.jpg");
     EXPECT_EQ(r.program.CurrentPicturePath, "/pics/C.jpg");
     EXPECT_EQ(r.watching.w, 640);
-    EXPECT_EQ(r.game.GameState, State::WholePicture);
+    EXPECT_EQ(r.game.form().GameState, State::WholePicture);
     EXPECT_TRUE(r.messages.shown.empty());
     EXPECT_GT(r.game.board().PieceCount, 0);
 }
@@ -156,7 +156,7 @@ TEST(PictureRandom, PicturesTooSmallOnlyForTheWindowStayListed)
     EXPECT_EQ(r.pictures.List2, (std::vector<std::string>{"Wide.jpg", "B.jpg"}));
     EXPECT_EQ(r.menuCaptions(), r.pictures.List2);
     EXPECT_EQ(r.program.CurrentPicturePath, "/pics/B.jpg");
-    EXPECT_EQ(r.game.GameState, State::WholePicture);
+    EXPECT_EQ(r.game.form().GameState, State::WholePicture);
     EXPECT_TRUE(r.messages.shown.empty());
 }
 
@@ -177,8 +177,8 @@ TEST(PictureRandom, AWindowTooSmallForEveryPictureKeepsTheList)
     ASSERT_EQ(r.messages.shown.size(), 1u);
     EXPECT_EQ(r.messages.shown[0].text, "Picture is too small to divide into a puzzle.");
     EXPECT_EQ(r.messages.shown[0].title, "Quiltra");
-    EXPECT_EQ(r.game.GameState, State::NoPicture);
-    EXPECT_FALSE(r.game.Picture2.Visible || r.game.Image1.Visible || r.game.Shape1.Visible);
+    EXPECT_EQ(r.game.form().GameState, State::NoPicture);
+    EXPECT_FALSE(r.game.form().Picture2.Visible || r.game.form().Image1.Visible || r.game.form().Shape1.Visible);
     EXPECT_EQ(r.program.CurrentPicturePath, "");
     EXPECT_EQ(r.watching.w, r.watching.introW);
 
@@ -191,7 +191,7 @@ TEST(PictureRandom, AWindowTooSmallForEveryPictureKeepsTheList)
 TEST(PictureRandom, AllFailingEndsOnEmptyListPath)
 {
     PictureRig r({{"X.jpg", 0}, {"Y.jpg", kTiny, kTiny}, {"Z.jpg", 0}});
-    r.game.Caption.clear();
+    GameParts::form(r.game).Caption.clear();
     r.game.LoadRandomPicture();
 
     EXPECT_EQ(r.watching.loads.size(), 3u);
@@ -203,12 +203,12 @@ TEST(PictureRandom, AllFailingEndsOnEmptyListPath)
     EXPECT_EQ(r.messages.shown[0].text, "No pictures in Picture List.");
     EXPECT_EQ(r.messages.shown[0].title, "Quiltra");
     EXPECT_EQ(r.messages.shown[0].buttons, MessageButtons::Ok);
-    EXPECT_EQ(r.game.GameState, State::NoPicture);
-    EXPECT_FALSE(r.game.Picture2.Visible || r.game.Image1.Visible || r.game.Shape1.Visible);
+    EXPECT_EQ(r.game.form().GameState, State::NoPicture);
+    EXPECT_FALSE(r.game.form().Picture2.Visible || r.game.form().Image1.Visible || r.game.form().Shape1.Visible);
     // Nothing of the failed pictures is left as the picture in play.
     EXPECT_EQ(r.game.menus().mnuCurrent.Caption, "");
     EXPECT_EQ(r.program.CurrentPicturePath, "");
-    EXPECT_EQ(r.game.Caption, "");
+    EXPECT_EQ(r.game.form().Caption, "");
     EXPECT_EQ(r.watching.w, r.watching.introW);
 }
 
@@ -219,11 +219,11 @@ TEST(PictureMenu, ChoosingPictureInPlayDoesNothing)
     r.game.LoadRandomPicture();
     r.watching.loads.clear();
     r.sound.log.clear();
-    const std::string caption = r.game.Caption;
+    const std::string caption = r.game.form().Caption;
     r.game.mnuPict_Click(0);
     EXPECT_TRUE(r.watching.loads.empty());
     EXPECT_TRUE(r.sound.log.empty());
-    EXPECT_EQ(r.game.Caption, caption);
+    EXPECT_EQ(r.game.form().Caption, caption);
 }
 
 TEST(PictureMenu, FailureIsReportedAndLeavesWindowAsItWas)
@@ -233,9 +233,9 @@ TEST(PictureMenu, FailureIsReportedAndLeavesWindowAsItWas)
         r.random.script = {0.0f};
         r.game.LoadRandomPicture();
         GameParts::menus(r.game).mnuHint.Enabled = true;
-        r.game.GameState = State::Playing;
+        GameParts::form(r.game).GameState = State::Playing;
         GameParts::counters(r.game).restore(3, GameParts::counters(r.game).hints());
-        const std::string caption = r.game.Caption;
+        const std::string caption = r.game.form().Caption;
         const Puzzle pieces = r.game.board().puzzle();
         const ProgramState program = r.program;
         const std::string size = r.game.menus().mnuCurSize.Caption;
@@ -247,11 +247,11 @@ TEST(PictureMenu, FailureIsReportedAndLeavesWindowAsItWas)
                                                        : "Picture is too small to divide into a "
                                                          "puzzle.");
         EXPECT_EQ(r.messages.shown[0].title, "Quiltra");
-        EXPECT_EQ(r.game.Caption, caption);
+        EXPECT_EQ(r.game.form().Caption, caption);
         EXPECT_TRUE(r.game.menus().mnuHint.Enabled);
         EXPECT_EQ(r.game.menus().mnuCurrent.Caption, "A.jpg");
         EXPECT_EQ(r.game.menus().mnuCurSize.Caption, size);
-        EXPECT_EQ(r.game.GameState, State::Playing);
+        EXPECT_EQ(r.game.form().GameState, State::Playing);
         EXPECT_EQ(r.game.counters().moves(), 3);
         EXPECT_EQ(r.program.CurrentPicturePath, program.CurrentPicturePath);
         EXPECT_EQ(r.program.CurrentPictureFolder, program.CurrentPictureFolder);
@@ -284,7 +284,7 @@ TEST(PictureMenu, ChoosingPictureTakesItsFolderAndPreparesPlay)
     EXPECT_TRUE(r.game.menus().mnuV.Enabled && r.game.menus().mnus.Enabled && r.game.menus().mnuNew.Enabled &&
                 r.game.menus().mnuAddCur.Enabled);
     EXPECT_EQ(r.game.menus().mnuView.Caption, "Puzzle");
-    EXPECT_EQ(r.game.GameState, State::WholePicture);
+    EXPECT_EQ(r.game.form().GameState, State::WholePicture);
     EXPECT_EQ(r.sound.log,
               (std::vector<std::string>{"close", "open move"}));
 
@@ -340,8 +340,8 @@ TEST(PictureEdit, PausesClockAndStoresGeometry)
 {
     PictureRig r({{"A.jpg"}});
     r.game.windowMoved(120, 340);
-    r.game.Width = 10753;
-    r.game.Height = 7600;
+    GameParts::form(r.game).Width = 10753;
+    GameParts::form(r.game).Height = 7600;
     r.clock.t = 1234;
     r.game.mnuEdit_Click();
     EXPECT_TRUE(r.game.clock().paused());

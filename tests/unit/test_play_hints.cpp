@@ -17,7 +17,7 @@ TEST_F(Hints, FirstHintMarksExactlyTheMisplacedPieces)
     cut(4, 3);
     play(Mode::Puzzle, kArrangement);
     game.mnuHint_Click();
-    EXPECT_TRUE(game.HintsShown && game.clock().running() && game.menus().mnuSave.Enabled);
+    EXPECT_TRUE(game.form().HintsShown && game.clock().running() && game.menus().mnuSave.Enabled);
     EXPECT_EQ(game.counters().hints(), 0);
     EXPECT_EQ(cells(), kArrangement);
     EXPECT_EQ(visibleMarks(), (std::vector<int>{1, 2, 5, 7}));
@@ -75,7 +75,7 @@ TEST_F(Hints, NextClickOnlyClearsTheMarks)
     game.mnuHint_Click();
     EXPECT_EQ(board.Shape5[5].Color, std::uint32_t(rig.program.HintColor));
     game.image2_Click(7);
-    EXPECT_FALSE(game.HintsShown);
+    EXPECT_FALSE(game.form().HintsShown);
     EXPECT_EQ(board.SelectedPiece, 5);
     EXPECT_EQ(visibleMarks(), std::vector<int>{5});
     EXPECT_EQ(board.Shape5[5].Color, std::uint32_t(rig.program.SelectionColor));
@@ -89,9 +89,9 @@ TEST_F(Hints, HintPlacingTheLastPieceEndsTheGame)
     play(Mode::Puzzle, {2, 1});
     game.mnuHint_Click();
     game.mnuHint_Click();
-    EXPECT_EQ(game.GameState, State::Solved);
+    EXPECT_EQ(game.form().GameState, State::Solved);
     EXPECT_EQ(game.counters().hints(), 1);
-    EXPECT_FALSE(game.clock().running() || game.menus().mnuHint.Enabled || game.HintsShown);
+    EXPECT_FALSE(game.clock().running() || game.menus().mnuHint.Enabled || game.form().HintsShown);
     EXPECT_EQ(rig.sound.count("open finish"), 1);
     EXPECT_TRUE(visibleMarks().empty());
 }
@@ -100,11 +100,11 @@ TEST_F(Hints, OutsideAGameOnlyTheCaptionChanges)
 {
     cut(4, 3);
     rig.program.PlayMode = Mode::Puzzle;
-    game.HintsShown = false;
+    GameParts::form(game).HintsShown = false;
     game.mnuHint_Click();
-    EXPECT_FALSE(game.HintsShown);
+    EXPECT_FALSE(game.form().HintsShown);
     EXPECT_TRUE(visibleMarks().empty());
-    EXPECT_EQ(game.Caption, "Quiltra - puzzle: Lake  Size: 4x3=12");
+    EXPECT_EQ(game.form().Caption, "Quiltra - puzzle: Lake  Size: 4x3=12");
 }
 
 TEST_F(Hints, HintCountStopsAt32767)
@@ -112,7 +112,7 @@ TEST_F(Hints, HintCountStopsAt32767)
     cut(4, 3);
     play(Mode::Puzzle, kArrangement);
     GameParts::counters(game).restore(GameParts::counters(game).moves(), 32767);
-    game.HintsShown = true;
+    GameParts::form(game).HintsShown = true;
     game.mnuHint_Click();
     EXPECT_EQ(game.counters().hints(), 32767);
 }
@@ -132,13 +132,13 @@ TEST_F(Hints, RepeatedHintsFinishEveryPuzzleGame)
             game.mnuPuz_Click();
             const std::size_t wrong = misplaced().size();
             int presses = 0;
-            while (game.GameState == State::Playing && presses <= board.PieceCount + 1) {
+            while (game.form().GameState == State::Playing && presses <= board.PieceCount + 1) {
                 const int before = game.counters().hints();
                 game.mnuHint_Click();
                 EXPECT_EQ(game.counters().hints(), presses ? before + 1 : before);
                 ++presses;
             }
-            EXPECT_EQ(game.GameState, State::Solved);
+            EXPECT_EQ(game.form().GameState, State::Solved);
             EXPECT_TRUE(misplaced().empty());
             // Each placement brings at least one piece home, the last one two.
             EXPECT_LE(std::size_t(game.counters().hints()), wrong ? wrong - 1 : 0);

@@ -31,35 +31,35 @@ TEST_F(Modes, NewGameClearsTheGameInProgress)
         Game& g = game;
         (g.*c.command)();
         EXPECT_EQ(rig.program.PlayMode, c.mode);
-        EXPECT_EQ(game.GameState, State::Playing);
+        EXPECT_EQ(game.form().GameState, State::Playing);
         EXPECT_EQ(game.counters().moves(), 0);
         EXPECT_EQ(game.counters().hints(), 0);
         EXPECT_EQ(board.SelectedPiece, -1);
-        EXPECT_FALSE(game.HintsShown || game.clock().running() || game.menus().mnuSave.Enabled);
+        EXPECT_FALSE(game.form().HintsShown || game.clock().running() || game.menus().mnuSave.Enabled);
         EXPECT_TRUE(visibleMarks().empty());
         EXPECT_EQ(game.clock().minutes(), "00");
         EXPECT_EQ(board.piece(12).Visible, c.lastPieceShown);
-        EXPECT_TRUE(game.Picture2.Visible && game.menus().mnuHint.Enabled);
-        EXPECT_FALSE(game.Image1.Visible || game.Shape1.Visible);
+        EXPECT_TRUE(game.form().Picture2.Visible && game.menus().mnuHint.Enabled);
+        EXPECT_FALSE(game.form().Image1.Visible || game.form().Shape1.Visible);
         EXPECT_EQ(game.menus().mnuView.Caption, "Original");
-        EXPECT_EQ(game.Caption, std::string("Quiltra - ") + c.shown + ": Lake  Size: 4x3=12");
+        EXPECT_EQ(game.form().Caption, std::string("Quiltra - ") + c.shown + ": Lake  Size: 4x3=12");
     }
 }
 
 TEST_F(Modes, NewGameWithoutAPicture)
 {
-    game.GameState = State::NoPicture;
-    game.Caption = "Quiltra";
+    GameParts::form(game).GameState = State::NoPicture;
+    GameParts::form(game).Caption = "Quiltra";
     GameParts::clock(game).start(rig.clock.t);
     game.mnuSlide_Click();
-    EXPECT_EQ(game.Caption, "Quiltra");
+    EXPECT_EQ(game.form().Caption, "Quiltra");
     EXPECT_TRUE(game.clock().running());
     EXPECT_EQ(rig.program.PlayMode, Mode::Puzzle);
     rig.program.PlayMode = Mode::Slider;
     game.mnuPuz_Click();
-    EXPECT_EQ(game.Caption, "");
+    EXPECT_EQ(game.form().Caption, "");
     EXPECT_FALSE(game.clock().running());
-    EXPECT_EQ(game.GameState, State::NoPicture);
+    EXPECT_EQ(game.form().GameState, State::NoPicture);
     EXPECT_EQ(rig.program.PlayMode, Mode::Slider);
 }
 
@@ -70,12 +70,12 @@ TEST_F(Modes, ViewTogglesAndNamesTheOtherView)
     GameParts::clock(game).start(rig.clock.t);
     game.mnuView_Click();
     EXPECT_EQ(game.menus().mnuView.Caption, "Puzzle");
-    EXPECT_TRUE(game.Image1.Visible && game.Shape1.Visible && !game.Picture2.Visible);
+    EXPECT_TRUE(game.form().Image1.Visible && game.form().Shape1.Visible && !game.form().Picture2.Visible);
     game.mnuView_Click();
     EXPECT_EQ(game.menus().mnuView.Caption, "Original");
-    EXPECT_TRUE(!game.Image1.Visible && !game.Shape1.Visible && game.Picture2.Visible);
+    EXPECT_TRUE(!game.form().Image1.Visible && !game.form().Shape1.Visible && game.form().Picture2.Visible);
     EXPECT_FALSE(game.clock().paused());
-    game.GameState = State::NoPicture;
+    GameParts::form(game).GameState = State::NoPicture;
     game.mnuView_Click();
     EXPECT_EQ(game.menus().mnuView.Caption, "Original");
 }

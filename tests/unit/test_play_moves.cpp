@@ -66,21 +66,21 @@ TEST_F(Moves, FirstClickStartsOrResumesTheClock)
 TEST_F(Moves, ClicksOutsideAGame)
 {
     cut(4, 3);
-    game.GameState = State::IntroReassembling;
+    GameParts::form(game).GameState = State::IntroReassembling;
     game.image2_Click(3);
     EXPECT_EQ(board.SelectedPiece, -1);
-    EXPECT_EQ(game.GameState, State::IntroReassembling);
+    EXPECT_EQ(game.form().GameState, State::IntroReassembling);
 
     // With no game, a click starts one; the clock starts with the next click.
-    game.GameState = State::WholePicture;
+    GameParts::form(game).GameState = State::WholePicture;
     rig.program.PlayMode = Mode::Puzzle;
     rig.random.script = {0.9f};
     game.image2_Click(3);
-    EXPECT_EQ(game.GameState, State::Playing);
+    EXPECT_EQ(game.form().GameState, State::Playing);
     EXPECT_FALSE(game.clock().running());
     EXPECT_EQ(board.SelectedPiece, -1);
     EXPECT_FALSE(misplaced().empty());
-    EXPECT_TRUE(game.Picture2.Visible && game.menus().mnuHint.Enabled && !game.Image1.Visible);
+    EXPECT_TRUE(game.form().Picture2.Visible && game.menus().mnuHint.Enabled && !game.form().Image1.Visible);
 }
 
 TEST_F(Moves, MoveCountStopsAt32767)
@@ -168,11 +168,11 @@ TEST_F(Moves, ClickOnTheWholePicture)
         cut(4, 3);
         GameParts::menus(game).mnuView.Caption = "Puzzle";
         rig.program.PlayMode = Mode::Puzzle;
-        game.GameState = c.state;
+        GameParts::form(game).GameState = c.state;
         game.Image1_Click();
-        EXPECT_EQ(game.GameState, c.stateAfter);
-        EXPECT_EQ(game.Picture2.Visible, c.puzzleShown);
-        EXPECT_EQ(game.Image1.Visible, !c.puzzleShown);
+        EXPECT_EQ(game.form().GameState, c.stateAfter);
+        EXPECT_EQ(game.form().Picture2.Visible, c.puzzleShown);
+        EXPECT_EQ(game.form().Image1.Visible, !c.puzzleShown);
         EXPECT_EQ(game.menus().mnuView.Caption, c.puzzleShown ? "Original" : "Puzzle");
     }
 }
@@ -201,25 +201,25 @@ TEST_F(Moves, SolvingEndsTheGameAndTheTimerReturnsToThePicture)
         rig.sound.log.clear();
         pressEmpty();
         EXPECT_EQ(rig.sound.log, c.sound);
-        EXPECT_EQ(game.GameState, State::Solved);
-        EXPECT_TRUE(game.FinishPending && board.piece(12).Visible);
+        EXPECT_EQ(game.form().GameState, State::Solved);
+        EXPECT_TRUE(game.form().FinishPending && board.piece(12).Visible);
         EXPECT_FALSE(game.clock().running() || game.menus().mnuSave.Enabled || game.menus().mnuHint.Enabled);
-        EXPECT_EQ(game.IntroClock, 1005.0);
+        EXPECT_EQ(game.form().IntroClock, 1005.0);
 
         // Solved: the game does not end twice before the timer has returned to the picture.
         rig.clock.advance(1);
         rig.sound.log.clear();
         game.CheckSolved();
         EXPECT_TRUE(rig.sound.log.empty());
-        EXPECT_EQ(game.IntroClock, 1005.0);
+        EXPECT_EQ(game.form().IntroClock, 1005.0);
         rig.clock.advance(1);
         game.Timer1_Timer();
-        EXPECT_EQ(game.GameState, State::Solved);
+        EXPECT_EQ(game.form().GameState, State::Solved);
         rig.clock.advance(0.01);
         game.Timer1_Timer();
-        EXPECT_EQ(game.GameState, State::WholePicture);
-        EXPECT_FALSE(game.FinishPending || game.Picture2.Visible);
-        EXPECT_TRUE(game.Image1.Visible && game.Shape1.Visible);
+        EXPECT_EQ(game.form().GameState, State::WholePicture);
+        EXPECT_FALSE(game.form().FinishPending || game.form().Picture2.Visible);
+        EXPECT_TRUE(game.form().Image1.Visible && game.form().Shape1.Visible);
         EXPECT_EQ(game.menus().mnuView.Caption, "Puzzle");
         EXPECT_EQ(rig.sound.log.back(), "open move");
     }
@@ -277,8 +277,8 @@ TEST_F(Moves, ArrowKeysActOnlyInASliderGameOnView)
         cut(3, 3);
         play(c.mode);
         board.setVisible(9, false);
-        game.GameState = c.state;
-        game.Picture2.Visible = c.onView;
+        GameParts::form(game).GameState = c.state;
+        GameParts::form(game).Picture2.Visible = c.onView;
         game.arrowSlide(Key::Down);
         EXPECT_EQ(game.counters().moves(), c.moves);
     }
@@ -286,7 +286,7 @@ TEST_F(Moves, ArrowKeysActOnlyInASliderGameOnView)
     cut(3, 3);
     play(Mode::Slider, {1, 2, 3, 4, 5, 9, 7, 8, 6});
     game.arrowSlide(Key::Up);
-    EXPECT_EQ(game.GameState, State::Solved);
+    EXPECT_EQ(game.form().GameState, State::Solved);
 }
 
 } // namespace

@@ -128,16 +128,16 @@ TEST_F(Shuffle, SliderShuffleStaysInTheGridAndCanBeUndone)
         for (unsigned seed = 1; seed <= (g.cols * g.rows > 100 ? 3u : 12u); ++seed) {
             SCOPED_TRACE(testing::Message() << g.name << " seed " << seed);
             cut(g.cols, g.rows, g.pictureW, g.pictureH, g.areaW, g.areaH);
-            game.Caption = "Quiltra";
+            GameParts::form(game).Caption = "Quiltra";
             rig.random.state = seed;
             game.StartNewGame();
             const int n = board.PieceCount;
             expectPermutation();
             EXPECT_TRUE(solvableByParity(cells(), g.cols));
             EXPECT_FALSE(board.piece(n).Visible);
-            EXPECT_TRUE(game.Picture2.Visible && game.menus().mnuHint.Enabled);
-            EXPECT_FALSE(game.Image1.Visible || game.Shape1.Visible);
-            EXPECT_EQ(game.Caption.rfind("Quiltra - slider: Lake", 0), 0u);
+            EXPECT_TRUE(game.form().Picture2.Visible && game.menus().mnuHint.Enabled);
+            EXPECT_FALSE(game.form().Image1.Visible || game.form().Shape1.Visible);
+            EXPECT_EQ(game.form().Caption.rfind("Quiltra - slider: Lake", 0), 0u);
 
             // Replaying the same draws gives the walk; sliding back along it restores the picture.
             ScriptedRandom replay(seed);
@@ -163,14 +163,14 @@ TEST_F(Shuffle, SliderShuffleShowsItsCaptionOverTheSolvedPicture)
     board.GridRows = 3;
     rig.program.PlayMode = Mode::Slider;
     bool shownSolved = false;
-    game.services.processEvents = [&] {
-        shownSolved = shownSolved || (game.Caption == "Randomizing puzzle" &&
+    game.setEventPump([&] {
+        shownSolved = shownSolved || (game.form().Caption == "Randomizing puzzle" &&
                                       board.PieceCount == 9 && misplaced().empty());
-    };
-    game.Caption = "Quiltra";
+    });
+    GameParts::form(game).Caption = "Quiltra";
     game.StartNewGame();
     EXPECT_TRUE(shownSolved);
-    EXPECT_EQ(game.Caption.rfind("Quiltra - slider:", 0), 0u);
+    EXPECT_EQ(game.form().Caption.rfind("Quiltra - slider:", 0), 0u);
 }
 
 // The start-up animation keeps its welcome caption over its shuffle; otherwise the shuffle shows
@@ -188,15 +188,15 @@ TEST_F(Shuffle, StartNewGameClearsCountersAndKeepsTheWelcomeCaption)
         SCOPED_TRACE(testing::Message() << c.intro << " / " << c.caption);
         cut(4, 3);
         rig.program.PlayMode = Mode::Puzzle;
-        game.introRunning = c.intro;
-        game.Caption = c.caption;
+        GameParts::form(game).introRunning = c.intro;
+        GameParts::form(game).Caption = c.caption;
         GameParts::counters(game).restore(9, 2);
         rig.random.script = {0.9f}; // piece 1 to cell 11
         game.StartNewGame();
         EXPECT_EQ(game.counters().moves(), 0);
         EXPECT_EQ(game.counters().hints(), 0);
         EXPECT_FALSE(misplaced().empty());
-        EXPECT_EQ(game.Caption != c.caption, c.status);
+        EXPECT_EQ(game.form().Caption != c.caption, c.status);
     }
 }
 

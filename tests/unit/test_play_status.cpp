@@ -43,11 +43,11 @@ TEST_F(Status, CaptionTable)
         rig.program.PlayMode = c.mode;
         GameParts::menus(game).mnuCurrent.Caption = c.name;
         GameParts::menus(game).mnuCurSize.Caption = c.size;
-        game.GameState = c.state;
+        GameParts::form(game).GameState = c.state;
         GameParts::counters(game).restore(c.moves, c.hints);
         showClock(3 * 60 + 7);
         game.RefreshStatus();
-        EXPECT_EQ(game.Caption, c.caption);
+        EXPECT_EQ(game.form().Caption, c.caption);
     }
 }
 
@@ -82,23 +82,23 @@ TEST_F(Status, TimerShowsWholeSecondsRoundedToEven)
     for (const auto& c : cases) {
         GameParts::clock(game) = GameClock{};
         GameParts::clock(game).start(rig.clock.t - c.elapsed);
-        game.GameState = State::Playing;
+        GameParts::form(game).GameState = State::Playing;
         game.Timer1_Timer();
         EXPECT_EQ(game.clock().text(), c.shown);
-        EXPECT_EQ(game.Caption.substr(game.Caption.size() - 8), c.shown);
+        EXPECT_EQ(game.form().Caption.substr(game.form().Caption.size() - 8), c.shown);
     }
 }
 
 TEST_F(Status, PausedTimeIsLeftOutAndNotShown)
 {
-    game.GameState = State::Playing;
+    GameParts::form(game).GameState = State::Playing;
     game.startClock();
     rig.clock.advance(10);
     game.pauseClock();
     rig.clock.advance(100); // minimised for 100 s
-    game.Caption = "unchanged";
+    GameParts::form(game).Caption = "unchanged";
     game.Timer1_Timer();
-    EXPECT_EQ(game.Caption, "unchanged");
+    EXPECT_EQ(game.form().Caption, "unchanged");
     game.resumeClock();
     rig.clock.advance(5);
     game.Timer1_Timer();
@@ -110,9 +110,9 @@ TEST_F(Status, TimerRunsTheIntroSteps)
     // -2: a piece comes home only more than 0.2 s after the last step. (Times are chosen so that
     // their differences are exact.)
     cut(4, 3);
-    game.GameState = State::IntroReassembling;
+    GameParts::form(game).GameState = State::IntroReassembling;
     rig.clock.t = 0;
-    game.IntroClock = 0;
+    GameParts::form(game).IntroClock = 0;
     moveTo(1, 2);
     moveTo(2, 1);
     rig.clock.advance(0.2);
@@ -121,20 +121,20 @@ TEST_F(Status, TimerRunsTheIntroSteps)
     rig.clock.advance(0.001);
     game.Timer1_Timer();
     EXPECT_TRUE(misplaced().empty());
-    EXPECT_EQ(game.IntroClock, rig.clock.t);
+    EXPECT_EQ(game.form().IntroClock, rig.clock.t);
 
     // -3: more than 4 s later a picture is loaded and the menus open; without pictures the view,
     // size, Add and New Game stay off.
-    game.GameState = State::IntroFinished;
-    game.Caption = "Welcome to Quiltra v1.3";
-    game.IntroClock = 8;
+    GameParts::form(game).GameState = State::IntroFinished;
+    GameParts::form(game).Caption = "Welcome to Quiltra v1.3";
+    GameParts::form(game).IntroClock = 8;
     rig.clock.t = 12;
     game.Timer1_Timer();
-    EXPECT_EQ(game.GameState, State::IntroFinished);
+    EXPECT_EQ(game.form().GameState, State::IntroFinished);
     rig.clock.advance(0.001);
     rig.sound.log.clear();
     game.Timer1_Timer();
-    EXPECT_EQ(game.GameState, State::NoPicture);
+    EXPECT_EQ(game.form().GameState, State::NoPicture);
     EXPECT_TRUE(game.menus().mnuFile.Enabled && game.menus().mnuPic.Enabled && game.menus().mnuHe.Enabled &&
                 game.menus().mnuPr.Enabled);
     EXPECT_FALSE(game.menus().mnuV.Enabled || game.menus().mnus.Enabled || game.menus().mnuAddCur.Enabled ||
@@ -168,8 +168,8 @@ TEST_F(Status, NextDue)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        game.GameState = State::WholePicture;
-        game.FinishPending = false;
+        GameParts::form(game).GameState = State::WholePicture;
+        GameParts::form(game).FinishPending = false;
         GameParts::clock(game) = GameClock{};
         if (c.running) {
             // Started c.elapsed ago, its text last set when c.shownElapsed had passed.
@@ -178,9 +178,9 @@ TEST_F(Status, NextDue)
             if (c.paused)
                 GameParts::clock(game).pause(now);
         }
-        game.GameState = c.state;
-        game.IntroClock = now - 0.05;
-        game.FinishPending = c.finish;
+        GameParts::form(game).GameState = c.state;
+        GameParts::form(game).IntroClock = now - 0.05;
+        GameParts::form(game).FinishPending = c.finish;
         const std::optional<double> due = game.nextDue();
         ASSERT_EQ(due.has_value(), c.due.has_value());
         if (due) {
@@ -191,7 +191,7 @@ TEST_F(Status, NextDue)
 
 TEST_F(Status, NextDueFallsJustAfterEachChangeOfTheShownSecond)
 {
-    game.GameState = State::Playing;
+    GameParts::form(game).GameState = State::Playing;
     GameParts::clock(game) = GameClock{};
     GameParts::clock(game).start(rig.clock.t);
     for (int step = 0; step < 400; ++step) {

@@ -23,7 +23,7 @@ struct PrefRig : GameRig {
         clip.files = {{"/pics/lake.jpg", 400, 300}};
         game.Form_Load();
         game.mnuPict_Click(0);
-        for (int i = 0; i < game.SizeCount; ++i)
+        for (int i = 0; i < game.form().SizeCount; ++i)
             if (game.menus().mnuSize()[std::size_t(i)].Caption == "4x3=12")
                 game.mnuSize_Click(i);
         game.mnuPuz_Click();
@@ -32,7 +32,7 @@ struct PrefRig : GameRig {
     void solve()
     {
         const int n = game.board().PieceCount;
-        for (int cell = 1; cell <= n && game.GameState == State::Playing; ++cell) {
+        for (int cell = 1; cell <= n && game.form().GameState == State::Playing; ++cell) {
             const CellGrid grid = boardCells(game);
             int occupant = 1;
             while (occupant < n && grid.cellAt(game.board().piece(occupant).Left,
@@ -60,7 +60,7 @@ TEST(PrefSound, SoundEffectsSwitchGovernsMoveAndEndSounds)
         g.image2_Click(5);
         EXPECT_EQ(rig.sound.count("play"), effects ? 1 : 0);
         rig.solve();
-        ASSERT_EQ(g.GameState, State::Solved);
+        ASSERT_EQ(g.form().GameState, State::Solved);
         EXPECT_EQ(rig.sound.count("open finish"), effects ? 1 : 0)
             << "Sound Effects " << effects;
     }
@@ -124,7 +124,7 @@ TEST(PrefColour, HintColourLeavesTheSelectionFrameInTheSelectionColour)
 
     EXPECT_TRUE(g.clock().paused());
     EXPECT_EQ(g.clock().pausedAt(), rig.clock.t);
-    EXPECT_EQ(g.program.HintColor, double(0x123456));
+    EXPECT_EQ(g.programState().HintColor, double(0x123456));
     EXPECT_EQ(g.board().Shape5[3].Color, kSelection);
     for (std::size_t k = 0; k < g.board().Shape5.size(); ++k) {
         if (k != 3) {
@@ -151,7 +151,7 @@ TEST(PrefColour, SelectionColourRedrawsTheSelectionFrame)
     g.image2_Click(4);
     rig.colors.answers = {0x00FF00};
     g.mnuSelCol_Click();
-    EXPECT_EQ(g.program.SelectionColor, double(0x00FF00));
+    EXPECT_EQ(g.programState().SelectionColor, double(0x00FF00));
     EXPECT_EQ(g.board().Shape5[4].Color, 0x00FF00u);
     EXPECT_EQ(g.board().Shape5[5].Color, kHint);
 
@@ -168,7 +168,7 @@ TEST(PrefColour, BackgroundIsSetAndCancelChangesNothing)
     Game& g = rig.game;
     rig.colors.answers = {0x203040};
     g.mnuColor_Click();
-    EXPECT_EQ(g.BackColor, 0x203040u);
+    EXPECT_EQ(g.form().BackColor, 0x203040u);
 
     g.image2_Click(2);
     for (void (Game::*command)() : {&Game::mnuColor_Click, &Game::mnuSelCol_Click,
@@ -179,9 +179,9 @@ TEST(PrefColour, BackgroundIsSetAndCancelChangesNothing)
         rig.clock.advance(3);
         (g.*command)();   // no answer scripted: Cancel
         EXPECT_EQ(rig.colors.opened, opened + 1);
-        EXPECT_EQ(g.BackColor, 0x203040u);
-        EXPECT_EQ(g.program.SelectionColor, double(kSelection));
-        EXPECT_EQ(g.program.HintColor, double(kHint));
+        EXPECT_EQ(g.form().BackColor, 0x203040u);
+        EXPECT_EQ(g.programState().SelectionColor, double(kSelection));
+        EXPECT_EQ(g.programState().HintColor, double(kHint));
         for (std::size_t k = 0; k < frames.size(); ++k) {
             EXPECT_EQ(g.board().Shape5[k].Color, frames[k].Color);
             EXPECT_EQ(g.board().Shape5[k].Visible, frames[k].Visible);

@@ -42,7 +42,7 @@ struct SavedRig : GameRig {
     void newGame(int index, const std::string& size, const std::string& mode)
     {
         game.mnuPict_Click(index);
-        for (int i = 0; i < game.SizeCount; ++i)
+        for (int i = 0; i < game.form().SizeCount; ++i)
             if (game.menus().mnuSize()[std::size_t(i)].Caption == size)
                 game.mnuSize_Click(i);
         ASSERT_EQ(game.menus().mnuCurSize.Caption, size);
@@ -68,13 +68,13 @@ struct SavedRig : GameRig {
     {
         const Game& g = game;
         std::ostringstream s;
-        s << g.GameState << '|' << g.Caption << '|' << g.menus().mnuCurrent.Caption << '|'
+        s << g.form().GameState << '|' << g.form().Caption << '|' << g.menus().mnuCurrent.Caption << '|'
           << g.menus().mnuCurSize.Caption << '|' << program.PlayMode << '|' << program.CurrentPicturePath
           << '|' << program.CurrentPictureFolder << '|' << g.board().GridCols << 'x'
           << g.board().GridRows << '|' << g.counters().moves() << '|' << g.counters().hints() << '|'
           << g.clock().running() << ':' << g.clock().startedAt() << '|' << g.menus().mnuSave.Enabled
-          << g.menus().mnuRestore.Enabled << g.menus().mnuHint.Enabled << g.Picture2.Visible << g.Image1.Visible
-          << '|' << clip.w << 'x' << clip.h << '|' << g.SizeCount << '|';
+          << g.menus().mnuRestore.Enabled << g.menus().mnuHint.Enabled << g.form().Picture2.Visible << g.form().Image1.Visible
+          << '|' << clip.w << 'x' << clip.h << '|' << g.form().SizeCount << '|';
         for (int k = 1; k <= g.board().PieceCount; ++k)
             s << g.board().piece(k).Left << ',' << g.board().piece(k).Top << ','
               << g.board().piece(k).Visible << ';';
@@ -115,7 +115,7 @@ TEST(SavedGame, SavingOutsideAGameWritesNothingAndLeavesLoadAsItWas)
     for (const bool loadEnabled : {false, true}) {
         SavedRig rig;
         rig.game.mnuPict_Click(0);
-        ASSERT_EQ(rig.game.GameState, State::WholePicture);
+        ASSERT_EQ(rig.game.form().GameState, State::WholePicture);
         GameParts::menus(rig.game).mnuRestore.Enabled = loadEnabled;
         rig.game.mnuSave_Click();
         EXPECT_FALSE(std::filesystem::exists(rig.tmp / "last.txt"));
@@ -158,7 +158,7 @@ TEST(SavedGame, SavingWhilePausedLeavesThePausedTimeOut)
         ASSERT_EQ(rig.savedFields().back(), "1") << "cycle " << cycle;
     }
     g.mnuRestore_Click();
-    EXPECT_NE(g.Caption.find("Time:  0:00:01"), std::string::npos) << g.Caption;
+    EXPECT_NE(g.form().Caption.find("Time:  0:00:01"), std::string::npos) << g.form().Caption;
 }
 
 TEST(SavedGame, MovesHintsAndTimeContinueFromTheSavedValues)
@@ -183,16 +183,16 @@ TEST(SavedGame, MovesHintsAndTimeContinueFromTheSavedValues)
     EXPECT_EQ(rig.cells(), saved);
     EXPECT_EQ(g.counters().moves(), 2);
     EXPECT_EQ(g.counters().hints(), 1);
-    EXPECT_EQ(g.GameState, State::Playing);
+    EXPECT_EQ(g.form().GameState, State::Playing);
     EXPECT_TRUE(g.clock().running());
     EXPECT_TRUE(g.clock().paused());
     EXPECT_TRUE(g.menus().mnuSave.Enabled);
     EXPECT_TRUE(g.menus().mnuHint.Enabled);
-    EXPECT_TRUE(g.Picture2.Visible);
-    EXPECT_FALSE(g.Image1.Visible);
+    EXPECT_TRUE(g.form().Picture2.Visible);
+    EXPECT_FALSE(g.form().Image1.Visible);
     EXPECT_EQ(g.clock().text(), " 0:01:15");
-    EXPECT_NE(g.Caption.find("Moves: 002  Hints: 001"), std::string::npos) << g.Caption;
-    EXPECT_NE(g.Caption.find("Time:  0:01:15"), std::string::npos) << g.Caption;
+    EXPECT_NE(g.form().Caption.find("Moves: 002  Hints: 001"), std::string::npos) << g.form().Caption;
+    EXPECT_NE(g.form().Caption.find("Time:  0:01:15"), std::string::npos) << g.form().Caption;
 
     rig.clock.advance(100);   // still paused: the wait does not count
     rig.swap(7, 8);
@@ -219,7 +219,7 @@ TEST(SavedGame, SliderGameComesBackWithTheEmptyPieceHidden)
 
     ASSERT_TRUE(rig.messages.shown.empty()) << rig.messages.shown[0].text;
     EXPECT_EQ(rig.program.PlayMode, Mode::Slider);
-    EXPECT_EQ(g.Caption.rfind("Quiltra - slider: beta, two.jpg  Size: 5x3=15", 0), 0u) << g.Caption;
+    EXPECT_EQ(g.form().Caption.rfind("Quiltra - slider: beta, two.jpg  Size: 5x3=15", 0), 0u) << g.form().Caption;
     EXPECT_EQ(g.menus().mnuCurrent.Caption, "beta, two.jpg");
     EXPECT_EQ(rig.program.CurrentPicturePath, rig.beta);
     EXPECT_EQ(rig.program.CurrentPictureFolder, rig.tmp / "Pics/");
@@ -246,7 +246,7 @@ TEST(SavedGame, LoadedIntoAnotherWindowSizeKeepsTheArrangementAndCanBeSolved)
     const std::vector<int> saved = rig.cells();
 
     g.mnuScreen_Click(3);   // 1024 by 768
-    ASSERT_GT(g.Picture2.Width, 10000);
+    ASSERT_GT(g.form().Picture2.Width, 10000);
     g.mnuPuz_Click();
     g.mnuRestore_Click();
     ASSERT_TRUE(rig.messages.shown.empty()) << rig.messages.shown[0].text;
@@ -255,7 +255,7 @@ TEST(SavedGame, LoadedIntoAnotherWindowSizeKeepsTheArrangementAndCanBeSolved)
     EXPECT_EQ(g.menus().mnuCurSize.Caption, "6x4=24");
 
     // Bring every piece home by exchanges: the game ends solved.
-    for (int cell = 1; cell <= 24 && g.GameState == State::Playing; ++cell) {
+    for (int cell = 1; cell <= 24 && g.form().GameState == State::Playing; ++cell) {
         const std::vector<int> now = rig.cells();
         if (now[std::size_t(cell - 1)] == cell)
             continue;
@@ -264,7 +264,7 @@ TEST(SavedGame, LoadedIntoAnotherWindowSizeKeepsTheArrangementAndCanBeSolved)
             ++occupant;
         rig.swap(cell, occupant);
     }
-    EXPECT_EQ(g.GameState, State::Solved);
+    EXPECT_EQ(g.form().GameState, State::Solved);
 }
 
 // A refused load shows its message and leaves the game in play exactly as it was.

@@ -54,9 +54,9 @@ struct LanguageRig : GameRig {
         pictures.List2.push_back(displayName(alpha));
         clip.files = {{alpha, 400, 300}};
         game.Form_Load();
-        game.introRunning = false;
+        GameParts::form(game).introRunning = false;
         game.mnuPict_Click(0);
-        for (int i = 0; i < game.SizeCount; ++i)
+        for (int i = 0; i < game.form().SizeCount; ++i)
             if (game.menus().mnuSize()[std::size_t(i)].Caption == "4x3=12")
                 game.mnuSize_Click(i);
         game.mnuPuz_Click();
@@ -90,10 +90,10 @@ TEST(ShownLanguage, CaptionBannerAndCornerTranslateWithTheirSpacing)
 {
     LanguageRig rig;
     Game& g = rig.game;
-    EXPECT_EQ(g.Caption, "Quiltra - \u00ABpuzzle\u00BB: alpha.jpg  \u00ABSize:\u00BB 4x3=12");
+    EXPECT_EQ(g.form().Caption, "Quiltra - \u00ABpuzzle\u00BB: alpha.jpg  \u00ABSize:\u00BB 4x3=12");
     rig.swap(1, 2);
     rig.solve(75);
-    ASSERT_EQ(g.GameState, State::WholePicture);
+    ASSERT_EQ(g.form().GameState, State::WholePicture);
     const std::string moves = std::to_string(g.counters().moves());
     EXPECT_EQ(g.newBestBanner(), "\u00ABNew best time\u00BB  0:01:15  \u00ABMoves\u00BB " + moves +
                                      "  \u00ABHints\u00BB 0");
@@ -101,10 +101,10 @@ TEST(ShownLanguage, CaptionBannerAndCornerTranslateWithTheirSpacing)
     const std::string status = "Quiltra - \u00ABpuzzle\u00BB: alpha.jpg  \u00ABSize:\u00BB 4x3=12  "
                                "\u00ABMoves:\u00BB " + threeDigits(g.counters().moves()) +
                                "  \u00ABHints:\u00BB 000";
-    ASSERT_EQ(g.Caption.rfind(status, 0), 0u) << g.Caption;
-    const std::size_t time = g.Caption.find("\u00ABTime:\u00BB  0:01:15");
-    ASSERT_NE(time, std::string::npos) << g.Caption;
-    EXPECT_EQ(characters(g.Caption.substr(0, time)), 75u) << "the time starts at column 76";
+    ASSERT_EQ(g.form().Caption.rfind(status, 0), 0u) << g.form().Caption;
+    const std::size_t time = g.form().Caption.find("\u00ABTime:\u00BB  0:01:15");
+    ASSERT_NE(time, std::string::npos) << g.form().Caption;
+    EXPECT_EQ(characters(g.form().Caption.substr(0, time)), 75u) << "the time starts at column 76";
 
     EXPECT_EQ(statusCornerForms(StatusCounts{true, 7, 2, "0:01:15"}, true),
               (std::vector<std::string>{

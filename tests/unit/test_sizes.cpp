@@ -27,10 +27,10 @@ std::vector<std::string> captions(const std::vector<T>& items)
 // A rig whose window has the given outer size, with the game area laid out as after a resize.
 void sizeWindow(GameRig& rig, double width, double height)
 {
-    rig.game.Width = width;
-    rig.game.Height = height;
-    rig.game.Picture2.Width = Single(width - 150);
-    rig.game.Picture2.Height = Single(height - 600);
+    GameParts::form(rig.game).Width = width;
+    GameParts::form(rig.game).Height = height;
+    GameParts::form(rig.game).Picture2.Width = Single(width - 150);
+    GameParts::form(rig.game).Picture2.Height = Single(height - 600);
 }
 
 TEST(Fit, StepCountsAndLargestGrid)
@@ -147,8 +147,8 @@ TEST(SizeGame, FindSizeFillsTheMenuAndSetSizeNeverDrawsTheLast)
     for (const Case& c : cases) {
         GameRig rig;
         Game& g = rig.game;
-        g.MaxCols = c.largest.cols;
-        g.MaxRows = c.largest.rows;
+        GameParts::form(g).MaxCols = c.largest.cols;
+        GameParts::form(g).MaxRows = c.largest.rows;
         const int generation = g.menus().generation();
         g.Find_Size();
         EXPECT_EQ(captions(g.menus().mnuSize()), captions(sizeList(c.largest)));
@@ -157,7 +157,7 @@ TEST(SizeGame, FindSizeFillsTheMenuAndSetSizeNeverDrawsTheLast)
         for (const SizeItem& item : g.menus().mnuSize())
             grids.push_back(item.grid);
         EXPECT_EQ(grids, sizeList(c.largest));
-        EXPECT_EQ(g.SizeCount, int(g.menus().mnuSize().size()));
+        EXPECT_EQ(g.form().SizeCount, int(g.menus().mnuSize().size()));
         EXPECT_EQ(g.menus().generation(), generation + 1);
         g.Find_Size();
         EXPECT_EQ(g.menus().generation(), generation + 1) << "an unchanged menu is not rebuilt";
@@ -185,7 +185,7 @@ TEST(SizeGame, APictureThatFormsNoSizeOffersNothing)
     GameParts::board(g).GridRows = 4;
     g.pic_handler();
     g.Find_Size();
-    EXPECT_EQ(g.SizeCount, 0);
+    EXPECT_EQ(g.form().SizeCount, 0);
     ASSERT_EQ(g.menus().mnuSize().size(), 1u);
     EXPECT_FALSE(g.menus().mnuSize()[0].Enabled);
     g.Set_Size();
@@ -206,14 +206,14 @@ TEST(SizeGame, LargestWindowNeverOffersMoreThan300Pieces)
         rig.clip.h = px[1];
         g.pic_handler();
         g.Find_Size();
-        ASSERT_GE(g.SizeCount, 1);
-        EXPECT_LE(g.MaxCols * g.MaxRows, kMaxPieces);
-        EXPECT_GT(g.MaxCols * g.MaxRows, 200) << "the cap keeps the grid near the limit";
+        ASSERT_GE(g.form().SizeCount, 1);
+        EXPECT_LE(g.form().MaxCols * g.form().MaxRows, kMaxPieces);
+        EXPECT_GT(g.form().MaxCols * g.form().MaxRows, 200) << "the cap keeps the grid near the limit";
         for (const SizeItem& m : g.menus().mnuSize())
             EXPECT_LE(m.grid.pieces(), kMaxPieces) << m.Caption;
         // The capped grid keeps roughly the shape of the fitted picture.
-        const double pictureRatio = double(g.Image1.Width) / g.Image1.Height;
-        EXPECT_NEAR(double(g.MaxCols) / g.MaxRows / pictureRatio, 1.0, 0.15) << px[0];
+        const double pictureRatio = double(g.form().Image1.Width) / g.form().Image1.Height;
+        EXPECT_NEAR(double(g.form().MaxCols) / g.form().MaxRows / pictureRatio, 1.0, 0.15) << px[0];
     }
 }
 
@@ -224,13 +224,13 @@ TEST(SizeGame, ChoosingASizeCutsAgainOnlyWhenItDiffers)
     sizeWindow(rig, 9550, 6750);
     rig.clip.w = 400;
     rig.clip.h = 300;
-    g.Image1.Visible = g.Shape1.Visible = g.Picture2.Visible = GameParts::board(g).Shape5[0].Visible = true;
+    GameParts::form(g).Image1.Visible = GameParts::form(g).Shape1.Visible = GameParts::form(g).Picture2.Visible = GameParts::board(g).Shape5[0].Visible = true;
     g.pic_handler();
     // 6000 x 4500 twips fit as they are; the frame lies 15 twips outside; all is hidden.
-    EXPECT_FLOAT_EQ(g.Image1.Width, 6000);
-    EXPECT_FLOAT_EQ(g.Shape1.Height, 4530);
-    EXPECT_FLOAT_EQ(g.Shape1.Left, g.Image1.Left - 15);
-    EXPECT_FALSE(g.Image1.Visible || g.Shape1.Visible || g.Picture2.Visible ||
+    EXPECT_FLOAT_EQ(g.form().Image1.Width, 6000);
+    EXPECT_FLOAT_EQ(g.form().Shape1.Height, 4530);
+    EXPECT_FLOAT_EQ(g.form().Shape1.Left, g.form().Image1.Left - 15);
+    EXPECT_FALSE(g.form().Image1.Visible || g.form().Shape1.Visible || g.form().Picture2.Visible ||
                  g.board().Shape5[0].Visible);
     g.Find_Size();
     const std::vector<std::string> nineBySeven{"4x3=12", "5x3=15", "6x4=24",
@@ -240,24 +240,24 @@ TEST(SizeGame, ChoosingASizeCutsAgainOnlyWhenItDiffers)
     g.Set_Size();
     g.Divide_Pic();
     // A game in progress with pieces 1 and 2 exchanged.
-    g.GameState = State::Playing;
+    GameParts::form(g).GameState = State::Playing;
     GameParts::board(g).apply(Move::swap(1, 2));
     const Single movedLeft = g.board().piece(1).Left;
 
     g.mnuSize_Click(0);
-    EXPECT_EQ(g.GameState, State::Playing) << "the size in play does not end the game";
+    EXPECT_EQ(g.form().GameState, State::Playing) << "the size in play does not end the game";
     EXPECT_EQ(g.board().piece(1).Left, movedLeft);
     EXPECT_EQ(g.menus().mnuView.Caption, "Puzzle");
     EXPECT_EQ(rig.sound.count("open move"), 1);
 
     GameParts::menus(g).mnuHint.Enabled = true;
     g.mnuSize_Click(5);
-    EXPECT_EQ(g.GameState, State::WholePicture);
+    EXPECT_EQ(g.form().GameState, State::WholePicture);
     EXPECT_EQ(g.menus().mnuCurSize.Caption, "9x7=63");
     EXPECT_EQ(g.board().NumPieces, 63);
     EXPECT_FALSE(g.menus().mnuHint.Enabled);
-    EXPECT_TRUE(g.Image1.Visible);
-    EXPECT_FALSE(g.Picture2.Visible);
+    EXPECT_TRUE(g.form().Image1.Visible);
+    EXPECT_FALSE(g.form().Picture2.Visible);
     for (int k = 1; k <= g.board().PieceCount; ++k)
         EXPECT_EQ(g.board().piece(k).Left, g.board().homeLeft(k)) << k;
 

@@ -76,7 +76,7 @@ TEST(StartupSettings, WindowsTheKeysReachAreKept)
             for (int held = 0; held < 200; ++held)
                 rig.game.keyDown(Key::Minus);
             rig.game.keyUp(Key::Minus);
-            sizes.emplace_back(rig.game.Width, rig.game.Height);
+            sizes.emplace_back(rig.game.form().Width, rig.game.form().Height);
             rig.game.keyDown(Key::Plus);
             rig.game.keyDown(Key::Plus);
             rig.game.keyUp(Key::Plus);

@@ -131,7 +131,7 @@ TEST(BestTimeAtFinish, KeptAtTheFinishWithABannerForANewBest)
     rig.wholePictureReturns();
     EXPECT_EQ(g.newBestBanner(),
               "New best time  0:01:15  Moves " + std::to_string(moves) + "  Hints 0");
-    EXPECT_NE(g.Caption.find("Time:  0:01:15"), std::string::npos) << "the title keeps its status";
+    EXPECT_NE(g.form().Caption.find("Time:  0:01:15"), std::string::npos) << "the title keeps its status";
     EXPECT_FALSE(g.cursor().visible());
 
     // A slower game is kept but is no new best; the next game takes the banner away.
@@ -159,7 +159,7 @@ TEST(BestTimeAtFinish, AFailedWriteIsToldOnceAndPlayGoesOn)
     ASSERT_EQ(rig.messages.shown.size(), 1u);
     EXPECT_EQ(rig.messages.shown[0].text.rfind("The best times could not be saved: ", 0), 0u);
     EXPECT_EQ(g.bestTimes().size(), 2u) << "the results stay for the session";
-    EXPECT_EQ(g.GameState, State::WholePicture);
+    EXPECT_EQ(g.form().GameState, State::WholePicture);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "support/game_parts.h"
 #include "game/text_fields.h"
 #include "support/fakes.h"
 #include "support/temp_folder.h"
@@ -30,11 +31,11 @@ struct TimesRig : GameRig {
         }
         clip.files = {{alpha, 400, 300}, {beta, 400, 300}};
         game.Form_Load();
-        game.introRunning = false;
+        GameParts::form(game).introRunning = false;
     }
     void chooseSize(const std::string& size)
     {
-        for (int i = 0; i < game.SizeCount; ++i)
+        for (int i = 0; i < game.form().SizeCount; ++i)
             if (game.menus().mnuSize()[std::size_t(i)].Caption == size)
                 game.mnuSize_Click(i);
         ASSERT_EQ(game.menus().mnuCurSize.Caption, size);
@@ -58,14 +59,14 @@ struct TimesRig : GameRig {
     void solve(double seconds)
     {
         swapAllHome(seconds);
-        ASSERT_EQ(game.GameState, State::Solved);
+        ASSERT_EQ(game.form().GameState, State::Solved);
     }
     // Two seconds after the finish the whole picture returns.
     void wholePictureReturns()
     {
         clock.advance(3);
         game.Timer1_Timer();
-        ASSERT_EQ(game.GameState, State::WholePicture);
+        ASSERT_EQ(game.form().GameState, State::WholePicture);
     }
     bool forgotten() const
     {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "support/game_parts.h"
 #include "game/ui/board_widget.h"
 #include "game/ui/game_window.h"
 #include "help/ui/about_window.h"
@@ -59,13 +60,13 @@ private slots:
         Game& g = rig.window().game();
         const std::pair<double, double> places[] = {{20, 20}, {3000, 1515}, {15000, 9000}};
         for (const auto& [left, top] : places) {
-            rig.window().runGame([&] { g.Left = left, g.Top = top; });
+            rig.window().runGame([&] { GameParts::form(g).Left = left, GameParts::form(g).Top = top; });
             AboutWindow* about = openAbout(rig);
             QVERIFY(about && about->isVisible());
             QVERIFY(g.clock().paused());
             // Outer size 8070 x 4455 twips: the client area with a frame and a title bar.
-            QCOMPARE(about->LeftTwips(), (g.Width - 8070) / 2 + left);
-            QCOMPARE(about->TopTwips(), (g.Height - 4455) / 2 + top);
+            QCOMPARE(about->LeftTwips(), (g.form().Width - 8070) / 2 + left);
+            QCOMPARE(about->TopTwips(), (g.form().Height - 4455) / 2 + top);
             QCOMPARE(about->pos(), QPoint(qRound(about->LeftTwips() / 15), qRound(about->TopTwips() / 15)));
             QCOMPARE(about->size(), QSize(530, 267));
             about->findChild<QPushButton*>(QStringLiteral("Command1"))->click();

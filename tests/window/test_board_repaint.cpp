@@ -116,7 +116,7 @@ public:
             for (int k = 1; k <= g.board().pieceTotal(); ++k)
                 if (g.board().piece(k).Visible)
                     shown.push_back(k);
-            if (!g.Picture2.Visible || shown.empty()) {
+            if (!g.form().Picture2.Visible || shown.empty()) {
                 QTest::mouseClick(w_.board(), Qt::LeftButton, {}, w_.board()->rect().center());
                 return QStringLiteral("click");
             }
@@ -132,7 +132,7 @@ public:
         case 7: case 8:
             return menu(QStringLiteral("mnuHint"), QStringLiteral("Hint"));
         case 9: {
-            const int i = pick(std::max(1, int(g.SizeCount)));
+            const int i = pick(std::max(1, int(g.form().SizeCount)));
             return menu(QStringLiteral("mnuSize(%1)").arg(i), QStringLiteral("size %1").arg(i));
         }
         case 10:
@@ -164,12 +164,12 @@ public:
             return QStringLiteral("P");
         case 16: {
             int hints = 0;
-            while (g.GameState == State::Playing && hints < 400 &&
+            while (g.form().GameState == State::Playing && hints < 400 &&
                    trigger(w_, QStringLiteral("mnuHint")))
                 ++hints;
             return QStringLiteral("Hint x%1%2")
                 .arg(hints)
-                .arg(g.GameState == State::Solved ? " (solved)" : "");
+                .arg(g.form().GameState == State::Solved ? " (solved)" : "");
         }
         case 18:
             QTest::keyClick(&w_, pick(2) == 0 ? Qt::Key_Space : Qt::Key_Return);
@@ -210,7 +210,7 @@ QString pictureInTheGaps(GameWindow& w, const QImage& seen)
         if (g.board().piece(k).Visible)
             covered += pieceOnScreen(g, k);
     const auto frameBox = [&g](const Frame& f) {
-        return QRectF(toPixels(g.Picture2.Left + f.Left), toPixels(g.Picture2.Top + f.Top),
+        return QRectF(toPixels(g.form().Picture2.Left + f.Left), toPixels(g.form().Picture2.Top + f.Top),
                       toPixels(f.Width), toPixels(f.Height)).toAlignedRect().adjusted(-1, -1, 1, 1);
     };
     for (const Frame& f : g.board().Shape5)
@@ -218,8 +218,8 @@ QString pictureInTheGaps(GameWindow& w, const QImage& seen)
             covered += frameBox(f);
     if (g.board().Shape7.Visible)
         covered += frameBox(g.board().Shape7);
-    const QRgb back = toQColor(g.BackColor).rgb();
-    const QRect area = deviceInside(logicalRect(g.Picture2), ratio) & seen.rect();
+    const QRgb back = toQColor(g.form().BackColor).rgb();
+    const QRect area = deviceInside(logicalRect(g.form().Picture2), ratio) & seen.rect();
     int gapPixels = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x) {
@@ -298,24 +298,24 @@ private slots:
         rig.finishIntro();
         GameWindow& w = rig.window();
         Game& g = w.game();
-        QVERIFY(g.Image1.Visible);
+        QVERIFY(g.form().Image1.Visible);
         if (before != QLatin1String("whole picture")) {
             QVERIFY(trigger(w, QStringLiteral("mnuPuz")));
             QTest::mouseClick(w.board(), Qt::LeftButton, {}, pieceOnScreen(g, 1).center());
             QVERIFY(g.clock().running());
         }
         if (before == QLatin1String("solved")) {
-            for (int i = 0; i < 400 && g.GameState != State::Solved; ++i)
+            for (int i = 0; i < 400 && g.form().GameState != State::Solved; ++i)
                 QVERIFY(trigger(w, QStringLiteral("mnuHint")));
-            QCOMPARE(g.GameState, State::Solved);
+            QCOMPARE(g.form().GameState, State::Solved);
         } else if (before == QLatin1String("paused")) {
             QTest::keyClick(&w, Qt::Key_P);
             QVERIFY(g.clock().paused());
         }
         onScreen(w);
         QVERIFY(trigger(w, command));
-        QCOMPARE(g.GameState, State::Playing);
-        QVERIFY(g.Picture2.Visible);
+        QCOMPARE(g.form().GameState, State::Playing);
+        QVERIFY(g.form().Picture2.Visible);
         const QString wrong = pictureInTheGaps(w, onScreen(w));
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
     }
@@ -337,9 +337,9 @@ private slots:
         rig.finishIntro();
         GameWindow& w = rig.window();
         Game& g = w.game();
-        QVERIFY(g.Image1.Visible);
+        QVERIFY(g.form().Image1.Visible);
         const QImage whole = fullPaint(w);
-        const QRectF picture = logicalRect(g.Image1);
+        const QRectF picture = logicalRect(g.form().Image1);
         QVERIFY(trigger(w, QStringLiteral("mnuPuz")));
         const QImage dealt = fullPaint(w);
         const int cols = g.board().GridCols, rows = g.board().GridRows;

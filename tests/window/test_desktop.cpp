@@ -89,8 +89,8 @@ private slots:
         QVERIFY(dropFile(w, files.file("dropped.jpg")));
         QCOMPARE(g.menus().mnuCurrent.Caption, std::string("dropped.jpg"));
         QCOMPARE(rig.program->state.CurrentPicturePath, files.file("dropped.jpg").toStdString());
-        QCOMPARE(g.GameState, State::WholePicture);
-        QVERIFY(g.Image1.Visible && g.board().PieceCount > 0);
+        QCOMPARE(g.form().GameState, State::WholePicture);
+        QVERIFY(g.form().Image1.Visible && g.board().PieceCount > 0);
         QCOMPARE(w.windowTitle().left(30), QStringLiteral("Quiltra - puzzle: dropped.jpg "));
 
         // PNG, WebP and TIFF are taken as well, and a picture is known by its bytes when its
@@ -104,7 +104,7 @@ private slots:
         QVERIFY(QFile::rename(files.file("photo.png"), files.file("photo")));
         QVERIFY(dropFile(w, files.file("photo")));
         QCOMPARE(g.menus().mnuCurrent.Caption, std::string("photo"));
-        QCOMPARE(g.Image1.Width, Single(330 * 15));
+        QCOMPARE(g.form().Image1.Width, Single(330 * 15));
     }
 
     void aPictureOnTheCommandLineReplacesTheListPicture()
@@ -115,7 +115,7 @@ private slots:
         ProgramRig rig({"Cat.jpg"}, false, nullptr, good);
         rig.finishIntro();
         QCOMPARE(rig.game().menus().mnuCurrent.Caption, std::string("start.bmp"));
-        QCOMPARE(rig.game().Image1.Width, Single(300 * 15));
+        QCOMPARE(rig.game().form().Image1.Width, Single(300 * 15));
 
         // A bad file says which and why, in the box and on the terminal, and the list's picture
         // stays.

@@ -39,8 +39,8 @@ void clickPiece(GameWindow& w, int k)
 {
     const Game& g = w.game();
     const Piece& p = g.board().piece(k);
-    const QPoint centre(int(toPixels(g.Picture2.Left + p.Left + g.board().PieceWidth / 2)),
-                        int(toPixels(g.Picture2.Top + p.Top + g.board().PieceHeight / 2)));
+    const QPoint centre(int(toPixels(g.form().Picture2.Left + p.Left + g.board().PieceWidth / 2)),
+                        int(toPixels(g.form().Picture2.Top + p.Top + g.board().PieceHeight / 2)));
     QTest::mouseClick(w.board(), Qt::LeftButton, {}, centre);
 }
 
@@ -104,10 +104,10 @@ private slots:
             if (by != By::ClickBeforeFirstStep) {
                 rig.advance(0);
                 rig.advance(1.0);
-                QCOMPARE(rig.game().GameState, State::IntroReassembling);
+                QCOMPARE(rig.game().form().GameState, State::IntroReassembling);
             }
             const std::size_t soundBefore = rig.sound.log.size();
-            const double width = rig.game().Width;
+            const double width = rig.game().form().Width;
             switch (by) {
             case By::PlusKey:
                 QTest::keyPress(&w, Qt::Key_Plus);
@@ -125,12 +125,12 @@ private slots:
                 QTest::mouseClick(w.board(), Qt::LeftButton, {}, QPoint(200, 150));
                 break;
             }
-            QCOMPARE(rig.game().GameState, State::WholePicture);
+            QCOMPARE(rig.game().form().GameState, State::WholePicture);
             QVERIFY2(kShortCaption.match(w.windowTitle()).hasMatch(), qPrintable(w.windowTitle()));
             for (const char* menu : {"mnuFile", "mnuV", "mnuPic", "mnus", "mnuPr", "mnuHe"})
                 QVERIFY2(enabled(w, menu), menu);
             QVERIFY(!rig.game().clock().running());
-            QCOMPARE(rig.game().Width, width);
+            QCOMPARE(rig.game().form().Width, width);
             // The intro sound is closed and the move sound opened.
             const std::vector<std::string> after(rig.sound.log.begin() + long(soundBefore),
                                                  rig.sound.log.end());
@@ -145,12 +145,12 @@ private slots:
             const QString title = w.windowTitle();
             rig.advance(10);
             QCOMPARE(w.windowTitle(), title);
-            QCOMPARE(rig.game().GameState, State::WholePicture);
+            QCOMPARE(rig.game().form().GameState, State::WholePicture);
             QCOMPARE(rig.sound.count("play"), by == By::ClickBeforeFirstStep ? 0 : 1);
 
             // The next + is a key of its own again: one step of 10 twips.
             QTest::keyClick(&w, Qt::Key_Plus);
-            QCOMPARE(rig.game().Height, 6750.0 + 10);
+            QCOMPARE(rig.game().form().Height, 6750.0 + 10);
         }
     }
 
@@ -178,14 +178,14 @@ private slots:
         const QSize before = w.size();
 
         // Maximised and restored: the earlier size comes back, and every piece is in its cell.
-        const double width = g.Width, height = g.Height;
+        const double width = g.form().Width, height = g.form().Height;
         w.showMaximized();
-        QTRY_VERIFY(g.Width > width + 1500 && g.Height > height + 1000);
+        QTRY_VERIFY(g.form().Width > width + 1500 && g.form().Height > height + 1000);
         QCOMPARE(cellsOfPieces(g), cells);
         QCOMPARE(g.board().SelectedPiece, -1);
         w.showNormal();
-        QTRY_COMPARE(g.Width, width);
-        QCOMPARE(g.Height, height);
+        QTRY_COMPARE(g.form().Width, width);
+        QCOMPARE(g.form().Height, height);
         QCOMPARE(cellsOfPieces(g), cells);
         QCOMPARE(countsOf(w.windowTitle()), counts);
 
@@ -196,12 +196,12 @@ private slots:
         QCoreApplication::processEvents();
         w.resize(before + QSize(201, 99));
         QCoreApplication::processEvents();
-        QCOMPARE(g.Width, width);
-        QTRY_COMPARE(g.Width, toTwips(w.board()->width()) + kFrameWidthTwips);
+        QCOMPARE(g.form().Width, width);
+        QTRY_COMPARE(g.form().Width, toTwips(w.board()->width()) + kFrameWidthTwips);
         QCOMPARE(w.size(), before + QSize(201, 99));
-        QCOMPARE(g.Height, toTwips(w.board()->height()) + kFrameHeightTwips);
-        QCOMPARE(g.Picture2.Width, Single(g.Width - 150));
-        QCOMPARE(g.Picture2.Height, Single(g.Height - 600));
+        QCOMPARE(g.form().Height, toTwips(w.board()->height()) + kFrameHeightTwips);
+        QCOMPARE(g.form().Picture2.Width, Single(g.form().Width - 150));
+        QCOMPARE(g.form().Picture2.Height, Single(g.form().Height - 600));
         QCOMPARE(cellsOfPieces(g), cells);
         QCOMPARE(g.board().SelectedPiece, -1);
         QVERIFY(!g.board().Shape7.Visible);
@@ -210,15 +210,15 @@ private slots:
         QVERIFY(rig.program->Save_Info());
         const QStringList fields =
             QString::fromStdString(rig.folder.read("init.txt")).split(QLatin1Char(','));
-        QCOMPARE(fields.value(1).toDouble(), g.Width);
-        QCOMPARE(fields.value(2).toDouble(), g.Height);
+        QCOMPARE(fields.value(1).toDouble(), g.form().Width);
+        QCOMPARE(fields.value(2).toDouble(), g.form().Height);
 
         // The smallest window is the one the - key reaches.
         w.resize(100, 100);
-        QTRY_VERIFY(g.Height < 6750);
-        QVERIFY(g.Height >= kSmallestWindowHeight);
-        QVERIFY(g.Height < kSmallestWindowHeight + 15);
-        QVERIFY(g.Width >= 9000);
+        QTRY_VERIFY(g.form().Height < 6750);
+        QVERIFY(g.form().Height >= kSmallestWindowHeight);
+        QVERIFY(g.form().Height < kSmallestWindowHeight + 15);
+        QVERIFY(g.form().Width >= 9000);
         QCOMPARE(cellsOfPieces(g), cells);
 
         // The deal moved with the pieces: Restart finds every piece's first cell.
@@ -261,11 +261,11 @@ private slots:
             QTest::keyClick(&w, Qt::Key_R, Qt::ControlModifier);
             QCOMPARE(cellsOfPieces(rig.game()), deal);
             QCOMPARE(w.windowTitle(), fresh);
-            QCOMPARE(rig.game().GameState, State::Playing);
-            QVERIFY(rig.game().Picture2.Visible);
+            QCOMPARE(rig.game().form().GameState, State::Playing);
+            QVERIFY(rig.game().form().Picture2.Visible);
             QVERIFY(!rig.game().clock().running());
             QCOMPARE(rig.game().board().SelectedPiece, -1);
-            QVERIFY(!rig.game().HintsShown);
+            QVERIFY(!rig.game().form().HintsShown);
             QVERIFY(!enabled(w, "mnuUndo") && !enabled(w, "mnuSave"));
             QVERIFY(enabled(w, "mnuRestart"));
             QCOMPARE(rig.game().board().piece(rig.game().board().pieceTotal()).Visible, !slider);
@@ -314,7 +314,7 @@ private slots:
             clickPiece(w, occupant);
             ++moves;
         }
-        QCOMPARE(rig.game().GameState, State::Solved);
+        QCOMPARE(rig.game().form().GameState, State::Solved);
         QVERIFY(!enabled(w, "mnuRestart"));
         const std::vector<TimeResult> results = rig.game().bestTimes().listing("Cat.jpg");
         QCOMPARE(results.size(), std::size_t(1));

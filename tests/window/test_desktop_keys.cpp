@@ -8,6 +8,7 @@
 #include <QtTest>
 #include <cmath>
 
+#include "support/game_parts.h"
 #include "game/ui/game_window.h"
 #include "help/ui/about_window.h"
 #include "help/ui/help_window.h"
@@ -162,7 +163,7 @@ private slots:
         for (int i = 0; i < 100; ++i)
             wheel(viewer, -120);
         // The bottom edge stops at the bottom of the view: the view stays covered.
-        const viewer::ViewNumbers view = viewer::viewNumbers({rig.game().Width, rig.game().Height});
+        const viewer::ViewNumbers view = viewer::viewNumbers({rig.game().form().Width, rig.game().form().Height});
         QCOMPARE(viewer->displayed().Top, view.ViewHeight - 15000);
         for (int i = 0; i < 100; ++i)
             wheel(viewer, 120);
@@ -213,7 +214,7 @@ private slots:
                                       QColor(255, 255, 0), QColor(118, 118, 118), QColor(128, 0, 0),
                                       QColor(0, 128, 128), QColor(192, 192, 192)};
         for (const QColor& background : backgrounds) {
-            rig.window().runGame([&] { rig.game().BackColor = fromQColor(background); });
+            rig.window().runGame([&] { GameParts::form(rig.game()).BackColor = fromQColor(background); });
             PictureViewer* viewer = openViewer(rig, 600, 400);
             viewer->action("mnuZoom")->trigger();
             QFrame* panel = viewer->zoomPanel();

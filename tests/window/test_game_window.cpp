@@ -24,8 +24,8 @@ bool enabled(GameWindow& w, const char* name)
 QPoint centreOfPiece(const Game& g, int k)
 {
     const Piece& p = g.board().piece(k);
-    return QPoint(int(toPixels(g.Picture2.Left + p.Left + g.board().PieceWidth / 2)),
-                  int(toPixels(g.Picture2.Top + p.Top + g.board().PieceHeight / 2)));
+    return QPoint(int(toPixels(g.form().Picture2.Left + p.Left + g.board().PieceWidth / 2)),
+                  int(toPixels(g.form().Picture2.Top + p.Top + g.board().PieceHeight / 2)));
 }
 
 QImage boardImage(GameWindow& w)
@@ -85,21 +85,21 @@ private slots:
         for (const char* menu : {"mnuFile", "mnuV", "mnuPic", "mnus", "mnuPr", "mnuHe"})
             QVERIFY2(!enabled(w, menu), menu);
 
-        std::vector<State> states{rig.game().GameState};
+        std::vector<State> states{rig.game().form().GameState};
         rig.advance(0); // builds and shuffles the 4 x 4 intro puzzle
-        states.push_back(rig.game().GameState);
+        states.push_back(rig.game().form().GameState);
         QCOMPARE(rig.game().board().PieceCount, std::int16_t(16));
-        QVERIFY(rig.game().Picture2.Visible);
+        QVERIFY(rig.game().form().Picture2.Visible);
         QCOMPARE(rig.sound.count("play"), 1); // the intro sound
         // Pieces come home one every 0.2 s; none moves sooner.
-        while (rig.game().GameState == State::IntroReassembling)
+        while (rig.game().form().GameState == State::IntroReassembling)
             rig.advance(0.21);
-        states.push_back(rig.game().GameState);
-        QVERIFY(rig.game().Image1.Visible);
+        states.push_back(rig.game().form().GameState);
+        QVERIFY(rig.game().form().Image1.Visible);
         rig.advance(3.9);
-        QCOMPARE(rig.game().GameState, State::IntroFinished);
+        QCOMPARE(rig.game().form().GameState, State::IntroFinished);
         rig.advance(0.2);
-        states.push_back(rig.game().GameState);
+        states.push_back(rig.game().form().GameState);
         QCOMPARE(states, (std::vector<State>{State::IntroPending, State::IntroReassembling,
                                              State::IntroFinished, State::WholePicture}));
         QVERIFY(w.windowTitle().startsWith(QStringLiteral("Quiltra - puzzle: ")));
@@ -115,7 +115,7 @@ private slots:
         ProgramRig rig;
         rig.finishIntro();
         GameWindow& w = rig.window();
-        QCOMPARE(rig.game().GameState, State::NoPicture);
+        QCOMPARE(rig.game().form().GameState, State::NoPicture);
         QCOMPARE(rig.messages.shown.size(), size_t(1));
         QCOMPARE(rig.messages.shown[0].text, std::string("No pictures in Picture List."));
         QCOMPARE(rig.messages.shown[0].title, std::string("Quiltra"));
@@ -132,18 +132,18 @@ private slots:
         GameWindow& w = rig.window();
         const QSize before = w.size();
         QTest::keyClick(&w, Qt::Key_Equal);
-        QCOMPARE(rig.game().Height, 6760.0);
-        QVERIFY(std::abs(rig.game().Width - (9550 + 10 * 9550.0 / 6750.0)) < 0.01);
+        QCOMPARE(rig.game().form().Height, 6760.0);
+        QVERIFY(std::abs(rig.game().form().Width - (9550 + 10 * 9550.0 / 6750.0)) < 0.01);
         QCOMPARE(rig.program->state.WindowHeight, 6760.0);
 
         // Holding - repeats its key-down; the window never gets lower than 6400 twips.
         for (int i = 0; i < 200; ++i)
             QTest::sendKeyEvent(QTest::KeyAction::Press, &w, Qt::Key_Minus, '-', Qt::NoModifier);
         QTest::sendKeyEvent(QTest::KeyAction::Release, &w, Qt::Key_Minus, '-', Qt::NoModifier);
-        QCOMPARE(rig.game().Height, 6400.0);
+        QCOMPARE(rig.game().form().Height, 6400.0);
         QVERIFY(w.size().height() < before.height());
         QTest::keyClick(&w, Qt::Key_Minus);
-        QCOMPARE(rig.game().Height, 6400.0);
+        QCOMPARE(rig.game().form().Height, 6400.0);
     }
 
     void pIsAPauseAndAnyOtherKeyResumes()
@@ -222,11 +222,11 @@ private slots:
         QTest::keyClick(&w, Qt::Key_Space);
         QTest::keyClick(&w, Qt::Key_Right);
         PlayView before = playView(g);
-        const double height = g.Height;
+        const double height = g.form().Height;
         QTest::keyClick(&w, Qt::Key_Plus, Qt::ShiftModifier);
         QTest::keyClick(&w, Qt::Key_Plus, Qt::ShiftModifier);
         QCOMPARE(g.counters().moves(), before.moves);
-        QVERIFY(g.Height > height);
+        QVERIFY(g.form().Height > height);
 
         QTest::mouseClick(w.board(), Qt::LeftButton, {}, centreOfPiece(g, 1));
         QTest::mouseClick(w.board(), Qt::LeftButton, {}, centreOfPiece(g, 2));
@@ -315,9 +315,9 @@ private slots:
         Game& g = rig.game();
         // A click on the whole picture starts a game.
         QTest::mouseClick(w.board(), Qt::LeftButton, {},
-                          QPoint(int(toPixels(g.Image1.Left + g.Image1.Width / 2)),
-                                 int(toPixels(g.Image1.Top + g.Image1.Height / 2))));
-        QCOMPARE(g.GameState, State::Playing);
+                          QPoint(int(toPixels(g.form().Image1.Left + g.form().Image1.Width / 2)),
+                                 int(toPixels(g.form().Image1.Top + g.form().Image1.Height / 2))));
+        QCOMPARE(g.form().GameState, State::Playing);
         // The caption keeps its short form until the first click on a piece refreshes it.
         QVERIFY(!w.windowTitle().contains(QStringLiteral("Moves")));
         const Piece a = g.board().piece(1), b = g.board().piece(2);
@@ -385,15 +385,15 @@ private slots:
         QTest::mouseClick(w.board(), Qt::LeftButton, {}, centreOfPiece(g, k));
 
         // The finish: when the whole picture returns, a dark band with white text crosses it.
-        for (int i = 0; i < 400 && g.GameState != State::Solved; ++i)
+        for (int i = 0; i < 400 && g.form().GameState != State::Solved; ++i)
             w.action(QStringLiteral("mnuHint"))->trigger();
-        QCOMPARE(g.GameState, State::Solved);
+        QCOMPARE(g.form().GameState, State::Solved);
         rig.advance(3);
-        QCOMPARE(g.GameState, State::WholePicture);
+        QCOMPARE(g.form().GameState, State::WholePicture);
         QVERIFY(QString::fromStdString(g.newBestBanner()).startsWith(QStringLiteral("New best time  ")));
         const QImage banner = boardImage(w);
-        const QRect picture(int(toPixels(g.Image1.Left)), int(toPixels(g.Image1.Top)),
-                            int(toPixels(g.Image1.Width)), int(toPixels(g.Image1.Height)));
+        const QRect picture(int(toPixels(g.form().Image1.Left)), int(toPixels(g.form().Image1.Top)),
+                            int(toPixels(g.form().Image1.Width)), int(toPixels(g.form().Image1.Height)));
         const QRect band(picture.left() + 2, picture.center().y() - 3, picture.width() - 4, 6);
         int darker = 0, lighter = 0;
         for (int y = band.top(); y <= band.bottom(); ++y)

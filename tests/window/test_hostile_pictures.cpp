@@ -8,6 +8,7 @@
 #include <QtTest>
 #include <sys/resource.h>
 
+#include "support/game_parts.h"
 #include "game/ui/game_window.h"
 #include "pictures/ui/browse_lists.h"
 #include "pictures/ui/open_picture_window.h"
@@ -75,15 +76,15 @@ struct HostileRig {
     Game& game() { return rig.game(); }
     const QtPictureClip& clip()
     {
-        return dynamic_cast<const QtPictureClip&>(*game().services.clip);
+        return dynamic_cast<const QtPictureClip&>(*game().gameServices().clip);
     }
 
     Snapshot snapshot()
     {
         Game& g = game();
-        Snapshot s{g.Caption, rig.window().windowTitle().toStdString(), g.menus().mnuCurrent.Caption,
-                   g.program.CurrentPicturePath, g.menus().mnuCurSize.Caption, g.GameState,
-                   g.counters().moves(), g.counters().hints(), g.pictureGeneration,
+        Snapshot s{g.form().Caption, rig.window().windowTitle().toStdString(), g.menus().mnuCurrent.Caption,
+                   g.programState().CurrentPicturePath, g.menus().mnuCurSize.Caption, g.form().GameState,
+                   g.counters().moves(), g.counters().hints(), g.form().pictureGeneration,
                    clip().pixelWidth(), clip().pixelHeight(), {}};
         for (int k = 1; k <= g.board().pieceTotal(); ++k)
             s.pieces.emplace_back(g.board().piece(k).Left, g.board().piece(k).Top);
@@ -99,7 +100,7 @@ struct HostileRig {
         rig.window().runGame([&] { g.mnuPuz_Click(); });
         rig.window().runGame([&] { g.image2_Click(1); });
         rig.window().runGame([&] { g.image2_Click(2); });
-        return g.menus().mnuCurrent.Caption == "Cat.jpg" && g.GameState == State::Playing &&
+        return g.menus().mnuCurrent.Caption == "Cat.jpg" && g.form().GameState == State::Playing &&
                g.counters().moves() == 1;
     }
 
@@ -129,7 +130,7 @@ struct HostileRig {
         const QColor bottom = image.pixelColor(image.width() / 2, image.height() * 3 / 4);
         QVERIFY2(!c.top.isValid() || near(top, c.top), qPrintable(top.name()));
         QVERIFY2(!c.bottom.isValid() || near(bottom, c.bottom), qPrintable(bottom.name()));
-        QVERIFY(g.pictureGeneration > before.generation);
+        QVERIFY(g.form().pictureGeneration > before.generation);
         QVERIFY(g.board().NumPieces >= 1 && g.board().NumPieces <= 300);
         QCOMPARE(g.board().PieceCount, g.board().NumPieces);
         QCOMPARE(QString::fromStdString(g.menus().mnuCurSize.Caption),
@@ -289,7 +290,7 @@ private slots:
     {
         HostileRig r;
         QVERIFY2(r.failure.isEmpty(), qPrintable(r.failure));
-        PictureList& lists = r.game().pictures;
+        PictureList& lists = r.rig.program->pictures;
         for (const HostilePicture& c : r.cases) {
             lists.List1.push_back(r.pics.file(c.name).toStdString());
             lists.List2.push_back(c.name.toStdString());

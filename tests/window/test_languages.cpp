@@ -223,7 +223,7 @@ std::map<QString, QByteArray> filesAfterAGame(const QString& language)
         w.action("mnuSave")->trigger();
         w.action("mnuSv")->trigger();
         // Hints to the finish, so that the result is recorded in "times.txt".
-        for (int i = 0; i < 400 && rig.game().GameState == State::Playing; ++i)
+        for (int i = 0; i < 400 && rig.game().form().GameState == State::Playing; ++i)
             w.action("mnuHint")->trigger();
         rig.advance(3);
         for (const char* name : {"init.txt", "last.txt", "times.txt"}) {
@@ -289,7 +289,7 @@ private slots:
         game.action("mnuPuz")->trigger();
         QStringList faults = menuFaults(game, !language.isEmpty()) + overflowing(&game);
         if (!language.isEmpty())
-            QVERIFY2(rig.game().Caption.find("  Size: ") == std::string::npos, rig.game().Caption.c_str());
+            QVERIFY2(rig.game().form().Caption.find("  Size: ") == std::string::npos, rig.game().form().Caption.c_str());
 
         game.action("mnuAbout")->trigger();
         QPointer<AboutWindow> about = AboutWindow::current();

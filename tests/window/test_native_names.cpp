@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(lists.List2, std::vector<std::string>{kName});
         QCOMPARE(rig.program->state.CurrentPicturePath, path);
         QCOMPARE(rig.game().menus().mnuCurrent.Caption, kName);
-        QVERIFY(rig.game().Image1.Visible);
+        QVERIFY(rig.game().form().Image1.Visible);
         QVERIFY(rig.messages.shown.empty());
         QCOMPARE(rig.window().action("mnuPict(0)")->text(), kShownName);
 
@@ -180,7 +180,7 @@ private slots:
         QVERIFY(rig.messages.shown.empty());
         QCOMPARE(rig.game().menus().mnuCurrent.Caption, kName);
         QCOMPARE(rig.program->state.CurrentPicturePath, fields[0]);
-        QCOMPARE(rig.game().GameState, State::Playing);
+        QCOMPARE(rig.game().form().GameState, State::Playing);
     }
 
     // The Open window lists the folder and the picture readably and opens it.

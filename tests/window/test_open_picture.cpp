@@ -90,7 +90,7 @@ struct GameView {
 };
 GameView viewOf(const Game& g)
 {
-    return {g.Caption, g.menus().mnuCurrent.Caption, g.program.CurrentPicturePath, g.pictureGeneration};
+    return {g.form().Caption, g.menus().mnuCurrent.Caption, g.programState().CurrentPicturePath, g.form().pictureGeneration};
 }
 
 } // namespace
@@ -128,7 +128,7 @@ private slots:
         Game& g = r.game();
         r.rig.window().runGame([&] { g.Image1_Click(); });   // a game in progress
         GameParts::counters(g).restore(7, GameParts::counters(g).hints());
-        const int generation = g.pictureGeneration;
+        const int generation = g.form().pictureGeneration;
         const std::string size = g.menus().mnuCurSize.Caption;
 
         r.open();
@@ -138,11 +138,11 @@ private slots:
 
         QVERIFY(r.closed());
         QVERIFY(r.rig.window().isVisible());
-        QCOMPARE(g.pictureGeneration, generation);
+        QCOMPARE(g.form().pictureGeneration, generation);
         QCOMPARE(g.counters().moves(), std::int16_t(0));
-        QVERIFY(g.Image1.Visible);
-        QVERIFY(!g.Picture2.Visible);
-        QCOMPARE(g.Caption, "Quiltra - puzzle: Cat.jpg Size: " + size);
+        QVERIFY(g.form().Image1.Visible);
+        QVERIFY(!g.form().Picture2.Visible);
+        QCOMPARE(g.form().Caption, "Quiltra - puzzle: Cat.jpg Size: " + size);
         QVERIFY(r.rig.messages.shown.empty());
     }
 
@@ -208,7 +208,7 @@ private slots:
                 QVERIFY(!r.closed());
                 QCOMPARE(r.rig.program->form10->windowTitle(), openPictureCaption());
                 QCOMPARE(r.game().menus().mnuCurrent.Caption, before.current);
-                QCOMPARE(r.game().pictureGeneration, before.generation);
+                QCOMPARE(r.game().form().pictureGeneration, before.generation);
             } else {
                 QVERIFY(r.rig.messages.shown.empty());
                 QVERIFY(r.closed());
@@ -334,12 +334,12 @@ private slots:
         QCOMPARE(r.rig.program->form10->previewNaturalSize(), QSize(640, 480));
 
         // A click on the preview hands it to the viewer and hides the window.
-        int viewed = 0;
-        r.rig.program->form10->onViewPicture = [&] { ++viewed; };
+        std::vector<std::string> viewed;
+        r.rig.program->form10->onViewPicture = [&](const std::string& name) {
+            viewed.push_back(name);
+        };
         QTest::mouseClick(image, Qt::LeftButton);
-        QCOMPARE(viewed, 1);
-        QCOMPARE(r.rig.program->state.ViewCaller, 10);
-        QCOMPARE(r.rig.program->state.ViewPicName, std::string("Sea.jpg"));
+        QCOMPARE(viewed, std::vector<std::string>{"Sea.jpg"});
         QVERIFY(!r.rig.program->form10->isVisible());
         QVERIFY(!r.rig.window().isVisible());
         r.rig.program->form10->show();

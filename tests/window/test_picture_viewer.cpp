@@ -97,7 +97,7 @@ private slots:
     {
         ProgramRig rig;
         rig.finishIntro();
-        QCOMPARE(rig.game().GameState, State::NoPicture);
+        QCOMPARE(rig.game().form().GameState, State::NoPicture);
         rig.window().onPictureViewer();
         QVERIFY(!rig.window().findChild<PictureViewer*>());
         QVERIFY(rig.window().isVisible());

@@ -204,7 +204,7 @@ private slots:
 
         open->findChild<QPushButton*>("Open")->click();
         QTRY_VERIFY(rig.program->form10.isNull());
-        const auto* clip = dynamic_cast<const QtPictureClip*>(rig.game().services.clip);
+        const auto* clip = dynamic_cast<const QtPictureClip*>(rig.game().gameServices().clip);
         QVERIFY(clip);
         QCOMPARE(QSize(clip->pixelWidth(), clip->pixelHeight()), QSize(1600, 1200));
         QVERIFY(clip->image().width() > 2 * side);

@@ -30,7 +30,7 @@ private slots:
         QCOMPARE(rig.program->pictures.List2, (std::vector<std::string>{"Cat.jpg", "Fig.jpg"}));
         QCOMPARE(w.action("mnuPict(0)")->text(), QStringLiteral("Cat.jpg"));
         QCOMPARE(w.action("mnuPict(1)")->text(), QStringLiteral("Fig.jpg"));
-        QCOMPARE(rig.game().BackColor, 0xC0C0C0u);
+        QCOMPARE(rig.game().form().BackColor, 0xC0C0C0u);
         // No window but the game window is shown.
         QVERIFY(w.isVisible());
         QVERIFY(!rig.program->form2->isVisible());
@@ -49,7 +49,7 @@ private slots:
         rig.advance(0.1);
         QVERIFY(rig.program->form2->pictureRead());
         QCOMPARE(rig.program->form2->picture().size(), QSize(573, 367));
-        QCOMPARE(rig.game().services.clip->pixelWidth(), 573);
+        QCOMPARE(rig.game().gameServices().clip->pixelWidth(), 573);
     }
 
     // A hand-made list of 247 entries: every entry has its item, found by name, in submenus of
@@ -114,11 +114,11 @@ private slots:
         for (const char* name : {"SndInt", "SndMv", "SndEnd"})
             QVERIFY2(!w.action(name)->isEnabled(), name);
         QVERIFY(!w.action("mnuSv")->isChecked());
-        QCOMPARE(rig.game().BackColor, 0x00FF00u);
+        QCOMPARE(rig.game().form().BackColor, 0x00FF00u);
         QCOMPARE(rig.program->state.SelectionColor, 255.0);
         QCOMPARE(rig.program->editor().viewState(), std::int16_t(0));
-        QCOMPARE(rig.game().Width, 10753.0);
-        QCOMPARE(rig.game().Top, 40.0);
+        QCOMPARE(rig.game().form().Width, 10753.0);
+        QCOMPARE(rig.game().form().Top, 40.0);
     }
 
     void exitWithoutSaveOnExitKeepsTheStartupPreferences()
@@ -127,7 +127,7 @@ private slots:
         ProgramRig rig({}, false, &init);
         Game& g = rig.game();
         GameParts::menus(g).mnuSv.Checked = false;
-        g.BackColor = 0x123456;
+        GameParts::form(g).BackColor = 0x123456;
         GameParts::menus(g).SndMv.Checked = false;
         rig.messages.answers.push_back(MessageResult::Yes);
         QVERIFY(g.closeRequest());
@@ -145,7 +145,7 @@ private slots:
     {
         ProgramRig first({"Cat.jpg", "Wine.jpg"});
         Game& g = first.game();
-        g.BackColor = 0x010203;
+        GameParts::form(g).BackColor = 0x010203;
         GameParts::menus(g).mnuEffects.Checked = false;
         first.program->state.HintColor = 77;
         first.program->editor().setViewState(2);
@@ -156,7 +156,7 @@ private slots:
         ProgramRig second({}, false, &written);
         // The pictures of the first folder still exist, so the list comes back whole.
         QCOMPARE(second.program->pictures.List1, first.program->pictures.List1);
-        QCOMPARE(second.game().BackColor, 0x010203u);
+        QCOMPARE(second.game().form().BackColor, 0x010203u);
         QVERIFY(!second.game().menus().mnuEffects.Checked);
         QVERIFY(!second.game().menus().SndInt.Enabled);
         QCOMPARE(second.program->state.HintColor, 77.0);

@@ -21,8 +21,8 @@ QString dataFolder() { return qEnvironmentVariable("QUILTRA_DATA_DIR"); }
 QRect pieceOnScreen(const Game& g, int k)
 {
     const Piece& p = g.board().piece(k);
-    return QRect(int(std::lround(toPixels(g.Picture2.Left + p.Left))),
-                 int(std::lround(toPixels(g.Picture2.Top + p.Top))),
+    return QRect(int(std::lround(toPixels(g.form().Picture2.Left + p.Left))),
+                 int(std::lround(toPixels(g.form().Picture2.Top + p.Top))),
                  int(std::lround(toPixels(g.board().PieceWidth))),
                  int(std::lround(toPixels(g.board().PieceHeight))));
 }
@@ -79,7 +79,7 @@ void ProgramRig::advance(double seconds)
 
 void ProgramRig::finishIntro()
 {
-    for (int i = 0; i < 200 && (isBusy(game().GameState)); ++i)
+    for (int i = 0; i < 200 && (isBusy(game().form().GameState)); ++i)
         advance(0.25);
     advance(4.1);
 }

@@ -51,18 +51,18 @@ QSize BoardWidget::pieceSize() const
 
 QRect BoardWidget::pieceRect(const Piece& p, QSize size) const
 {
-    return QRect(int(std::lround(toPixels(game_.Picture2.Left + p.Left))),
-                 int(std::lround(toPixels(game_.Picture2.Top + p.Top))), size.width(), size.height());
+    return QRect(int(std::lround(toPixels(game_.form().Picture2.Left + p.Left))),
+                 int(std::lround(toPixels(game_.form().Picture2.Top + p.Top))), size.width(), size.height());
 }
 
 const QImage& BoardWidget::wholePicture()
 {
     const qreal ratio = devicePixelRatioF();
-    const QSize devicePixels = (QSizeF(pixelRect(game_.Image1).toRect().size()) * ratio).toSize();
+    const QSize devicePixels = (QSizeF(pixelRect(game_.form().Image1).toRect().size()) * ratio).toSize();
     const qint64 key = clip_.pictureKey();
-    if (wholeGeneration_ != game_.pictureGeneration || wholeKey_ != key ||
+    if (wholeGeneration_ != game_.form().pictureGeneration || wholeKey_ != key ||
         whole_.size() != devicePixels) {
-        wholeGeneration_ = game_.pictureGeneration;
+        wholeGeneration_ = game_.form().pictureGeneration;
         wholeKey_ = key;
         whole_ = clip_.shownAt(devicePixels);
     }
@@ -93,7 +93,7 @@ void BoardWidget::paintPieces(QPainter& painter, const QRegion& dirty)
         return;
     const QSize cell = (QSizeF(size) * devicePixelRatioF()).toSize();
     painter.save();
-    painter.setClipRect(pixelRect(game_.Picture2));
+    painter.setClipRect(pixelRect(game_.form().Picture2));
     for (int k = 1; k <= b.pieceTotal(); ++k) {
         const Piece p = b.piece(k);
         const QRect target = pieceRect(p, size);
@@ -105,7 +105,7 @@ void BoardWidget::paintPieces(QPainter& painter, const QRegion& dirty)
                            cell.width(), cell.height());
         painter.drawImage(QRectF(target), picture, QRectF(source));
     }
-    const double ox = game_.Picture2.Left, oy = game_.Picture2.Top;
+    const double ox = game_.form().Picture2.Left, oy = game_.form().Picture2.Top;
     auto drawFrame = [&painter, ox, oy](const Frame& f) {
         if (!f.Visible)
             return;
@@ -131,7 +131,7 @@ QRect BoardWidget::cursorRect() const
 {
     const KeyboardCursor& cursor = game_.cursor();
     const Board& b = game_.board();
-    if (!cursor.visible() || !game_.Picture2.Visible || b.GridCols < 1 || b.GridRows < 1)
+    if (!cursor.visible() || !game_.form().Picture2.Visible || b.GridCols < 1 || b.GridRows < 1)
         return {};
     const CellGrid grid = boardCells(game_);
     const int cell = cursor.cell();
@@ -189,26 +189,26 @@ void BoardWidget::paintEvent(QPaintEvent* event)
     if (!(currentLook() == shown_))
         stale_ += dirty;
     QPainter painter(this);
-    const QColor back = toQColor(game_.BackColor);
+    const QColor back = toQColor(game_.form().BackColor);
     painter.fillRect(event->rect(), back);
     // The scaled picture is let go while nothing shows it (before the intro's picture).
-    if (!game_.Image1.Visible && !game_.Picture2.Visible)
+    if (!game_.form().Image1.Visible && !game_.form().Picture2.Visible)
         whole_ = QImage();
-    if (game_.Image1.Visible) {
-        const QRect target = pixelRect(game_.Image1).toRect();
+    if (game_.form().Image1.Visible) {
+        const QRect target = pixelRect(game_.form().Image1).toRect();
         if (dirty.intersects(target))
             painter.drawImage(QRectF(target), wholePicture());
     }
-    if (game_.Shape1.Visible) {
-        painter.setPen(QPen(toQColor(game_.Shape1Color), 1));
+    if (game_.form().Shape1.Visible) {
+        painter.setPen(QPen(toQColor(game_.form().Shape1Color), 1));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(pixelRect(game_.Shape1).adjusted(0.5, 0.5, -0.5, -0.5));
+        painter.drawRect(pixelRect(game_.form().Shape1).adjusted(0.5, 0.5, -0.5, -0.5));
     }
-    if (const std::string banner = game_.newBestBanner(); !banner.empty() && game_.Image1.Visible)
-        paintBanner(painter, pixelRect(game_.Image1).toRect(), QString::fromStdString(banner));
+    if (const std::string banner = game_.newBestBanner(); !banner.empty() && game_.form().Image1.Visible)
+        paintBanner(painter, pixelRect(game_.form().Image1).toRect(), QString::fromStdString(banner));
     // The game area is an opaque box above the whole picture: where both show, it covers it.
-    if (game_.Picture2.Visible) {
-        painter.fillRect(pixelRect(game_.Picture2), back);
+    if (game_.form().Picture2.Visible) {
+        painter.fillRect(pixelRect(game_.form().Picture2), back);
         paintPieces(painter, dirty);
     }
 }
@@ -231,17 +231,17 @@ BoardWidget::Look BoardWidget::currentLook() const
     Look look;
     // The picture counts only while some element shows it: before the intro nothing does, and
     // the intro picture is not even read yet.
-    if (g.Image1.Visible || g.Picture2.Visible)
+    if (g.form().Image1.Visible || g.form().Picture2.Visible)
         look.picture = clip_.pictureKey();
-    look.generation = g.pictureGeneration;
-    look.back = g.BackColor;
-    look.shape1Color = g.Shape1Color;
-    look.image1 = shown(g.Image1);
-    look.shape1 = shown(g.Shape1);
-    look.picture2 = shown(g.Picture2);
-    if (g.Image1.Visible)
+    look.generation = g.form().pictureGeneration;
+    look.back = g.form().BackColor;
+    look.shape1Color = g.form().Shape1Color;
+    look.image1 = shown(g.form().Image1);
+    look.shape1 = shown(g.form().Shape1);
+    look.picture2 = shown(g.form().Picture2);
+    if (g.form().Image1.Visible)
         look.banner = QString::fromStdString(g.newBestBanner());
-    if (!g.Picture2.Visible)
+    if (!g.form().Picture2.Visible)
         return look;
     look.cursor = cursorRect();
     look.piece = pieceSize();
@@ -250,7 +250,7 @@ BoardWidget::Look BoardWidget::currentLook() const
     const auto frame = [&g](const Frame& f) {
         if (!f.Visible)
             return FrameLook{};
-        return FrameLook{snapped(toPixels(g.Picture2.Left + f.Left), toPixels(g.Picture2.Top + f.Top),
+        return FrameLook{snapped(toPixels(g.form().Picture2.Left + f.Left), toPixels(g.form().Picture2.Top + f.Top),
                                  toPixels(f.Width), toPixels(f.Height))
                              .toAlignedRect(),
                          f.Color, f.BorderWidth};
@@ -299,11 +299,11 @@ void BoardWidget::refreshNow()
 
 int BoardWidget::pieceAt(QPointF point) const
 {
-    if (!game_.Picture2.Visible)
+    if (!game_.form().Picture2.Visible)
         return 0;
     const Board& b = game_.board();
-    const double x = toTwips(point.x()) - game_.Picture2.Left;
-    const double y = toTwips(point.y()) - game_.Picture2.Top;
+    const double x = toTwips(point.x()) - game_.form().Picture2.Left;
+    const double y = toTwips(point.y()) - game_.form().Picture2.Top;
     for (int k = b.pieceTotal(); k >= 1; --k) {
         const Piece p = b.piece(k);
         if (p.Visible && x >= p.Left && x < p.Left + b.PieceWidth && y >= p.Top &&
@@ -319,12 +319,12 @@ void BoardWidget::mousePressEvent(QMouseEvent* event)
         return;
     const QPointF at = event->position();
     pressedPiece_ = pieceAt(at);
-    const bool inArea = game_.Picture2.Visible && pixelRect(game_.Picture2).contains(at);
-    pressedImage1_ = !inArea && game_.Image1.Visible && pixelRect(game_.Image1).contains(at);
+    const bool inArea = game_.form().Picture2.Visible && pixelRect(game_.form().Picture2).contains(at);
+    pressedImage1_ = !inArea && game_.form().Image1.Visible && pixelRect(game_.form().Image1).contains(at);
     if (pressedPiece_ == 0 && inArea) {
         {
-            game_.picture2_mousedown(Single(toTwips(at.x()) - game_.Picture2.Left),
-                                     Single(toTwips(at.y()) - game_.Picture2.Top));
+            game_.picture2_mousedown(Single(toTwips(at.x()) - game_.form().Picture2.Left),
+                                     Single(toTwips(at.y()) - game_.form().Picture2.Top));
             emit gameChanged();
         }
     }
@@ -339,7 +339,7 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event)
     if (pressedPiece_ != 0 && pieceAt(at) == pressedPiece_) {
         game_.image2_Click(pressedPiece_);
         emit gameChanged();
-    } else if (pressedImage1_ && game_.Image1.Visible && pixelRect(game_.Image1).contains(at)) {
+    } else if (pressedImage1_ && game_.form().Image1.Visible && pixelRect(game_.form().Image1).contains(at)) {
         game_.Image1_Click();
         emit gameChanged();
     }

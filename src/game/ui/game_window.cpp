@@ -70,11 +70,11 @@ GameWindow::GameWindow(ProgramState& program, PictureList& pictures, GameService
     // lets pending events run only bring the caption and the board on screen. The board is
     // refreshed, not merely repainted, so that what it paints here counts as shown and the
     // refresh at the handler's end repaints all that differs from it.
-    game_.services.processEvents = [this] {
-        setWindowTitle(QString::fromStdString(game_.Caption));
+    game_.setEventPump([this] {
+        setWindowTitle(QString::fromStdString(game_.form().Caption));
         showStatusCorner();
         board_->refreshNow();
-    };
+    });
     board_ = new BoardWidget(game_, clip_, this);
     setCentralWidget(board_);
     board_->installEventFilter(this);
@@ -126,15 +126,15 @@ void GameWindow::openWindow(const std::function<void()>& opener)
 // the size the game set, when that is smaller); a size the game sets ends a maximised state.
 void GameWindow::applyGeometry()
 {
-    const std::array<double, 4> geometry{game_.Left, game_.Top, game_.Width, game_.Height};
+    const std::array<double, 4> geometry{game_.form().Left, game_.form().Top, game_.form().Width, game_.form().Height};
     if (geometry == appliedGeometry_)
         return;
     appliedGeometry_ = geometry;
     applyingGeometry_ = true;
-    const QSize client = clientSize(game_.Width, game_.Height);
+    const QSize client = clientSize(game_.form().Width, game_.form().Height);
     // Pictures are decoded as large as the game area shows them.
     clip_.setShownArea(client * qGuiApp->devicePixelRatio());
-    const QSize smallest = clientSize(kSmallestWindowHeight * game_.program.WindowAspect,
+    const QSize smallest = clientSize(kSmallestWindowHeight * game_.programState().WindowAspect,
                                       kSmallestWindowHeight);
     board_->setMinimumSize(smallest.boundedTo(client));
     if (board_->size() != client || !isVisible()) {
@@ -143,7 +143,7 @@ void GameWindow::applyGeometry()
         resize(client.width(), client.height() + menuBar()->sizeHint().height());
         board_->resize(client);
     }
-    move(pixels(game_.Left), pixels(game_.Top));
+    move(pixels(game_.form().Left), pixels(game_.form().Top));
     applyingGeometry_ = false;
 }
 
@@ -160,7 +160,7 @@ void GameWindow::resizeSettled()
     if (isMinimized() || !isVisible())
         return;
     const QSize client = board_->size();
-    if (client == clientSize(game_.Width, game_.Height))
+    if (client == clientSize(game_.form().Width, game_.form().Height))
         return;
     double width = toTwips(client.width()) + kFrameWidthTwips;
     double height = toTwips(client.height()) + kFrameHeightTwips;
@@ -177,7 +177,7 @@ void GameWindow::resizeSettled()
 
 void GameWindow::refresh()
 {
-    const QString title = QString::fromStdString(game_.Caption);
+    const QString title = QString::fromStdString(game_.form().Caption);
     if (windowTitle() != title)
         setWindowTitle(title);
     syncMenus();
@@ -207,7 +207,7 @@ void GameWindow::tick()
 
 void GameWindow::noticeIntroEnd()
 {
-    if (!introOver_ && !game_.introRunning && !isBusy(game_.GameState)) {
+    if (!introOver_ && !game_.form().introRunning && !isBusy(game_.form().GameState)) {
         introOver_ = true;
         if (onIntroEnded)
             onIntroEnded();
@@ -232,7 +232,7 @@ void GameWindow::keyPressEvent(QKeyEvent* event)
     if (introSkipKey_ != 0 && event->key() == introSkipKey_)
         return;
     // The menus are disabled during the intro, so their shortcut keys come here too.
-    if (game_.introRunning) {
+    if (game_.form().introRunning) {
         // The key only ends the intro: it does not also pause, resize or play.
         introSkipKey_ = event->key();
         skipIntro();
@@ -271,7 +271,7 @@ void GameWindow::changeEvent(QEvent* event)
         const auto* change = static_cast<QWindowStateChangeEvent*>(event);
         const Qt::WindowStates large = Qt::WindowMaximized | Qt::WindowFullScreen;
         if ((windowState() & large) && !(change->oldState() & large))
-            sizeBeforeMaximised_ = std::pair(game_.Width, game_.Height);
+            sizeBeforeMaximised_ = std::pair(game_.form().Width, game_.form().Height);
     }
     QMainWindow::changeEvent(event);
 }
@@ -330,7 +330,7 @@ void GameWindow::dropEvent(QDropEvent* event)
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonPress && game_.introRunning &&
+    if (event->type() == QEvent::MouseButtonPress && game_.form().introRunning &&
         (watched == board_ || watched == menuBar())) {
         // A click during the intro only ends it.
         skipIntro();

@@ -136,7 +136,7 @@ void GameWindow::showBestTimes()
 {
     Game& g = game_;
     BestTimesWindow window(
-        g.bestTimes(), g.menus().mnuCurrent.Caption, *g.services.messages,
+        g.bestTimes(), g.menus().mnuCurrent.Caption, *g.gameServices().messages,
         [&g](const BestTimes& times, std::string& error) { return g.saveTimes(times, error); },
         this);
     window.exec();
@@ -224,7 +224,7 @@ void GameWindow::syncMenus()
         rebuildDynamicMenus();
     // Only the sizes that exist are shown; entry 0 stays in the menu even when there is none.
     for (std::size_t i = 0; i < sizeActions_.size(); ++i)
-        sizeActions_[i]->setVisible(int(i) < game_.SizeCount);
+        sizeActions_[i]->setVisible(int(i) < game_.form().SizeCount);
     // The game's own captions are English texts, shown in the player's language.
     for (const auto& [action, item, translated] : items_) {
         const QString text = QString::fromStdString(

@@ -17,7 +17,7 @@ bool openPictureFile(Game& game, const GameRunner& runGame, const QString& path,
         if (refused)
             refused(text);
         const QString named = readableName(path) + QLatin1Char('\n') + text;
-        game.services.messages->show(named.toStdString(), "Quiltra");
+        game.gameServices().messages->show(named.toStdString(), "Quiltra");
         return false;
     };
     // QFileInfo only splits the name here; the file itself is reached through its bytes.

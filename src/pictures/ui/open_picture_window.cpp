@@ -75,9 +75,10 @@ QString startFolder(const ProgramState& program)
 
 } // namespace
 
-OpenPictureWindow::OpenPictureWindow(Game& game, QtPictureClip& clip, GameRunner runGame,
-                                     QWidget* parent)
-    : QWidget(parent, Qt::Window), game_(game), clip_(clip), runGame_(std::move(runGame))
+OpenPictureWindow::OpenPictureWindow(Game& game, ProgramState& program, QtPictureClip& clip,
+                                     GameRunner runGame, QWidget* parent)
+    : QWidget(parent, Qt::Window), game_(game), program_(program), clip_(clip),
+      runGame_(std::move(runGame))
 {
     setObjectName(QStringLiteral("Form10"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -170,14 +171,14 @@ void OpenPictureWindow::buildElements()
 void OpenPictureWindow::Form_Load()
 {
     QString error;
-    if (!Dir1_->setPath(startFolder(game_.program), error))
+    if (!Dir1_->setPath(startFolder(program_), error))
         Dir1_->setPath(QDir::rootPath(), error);
-    View_->setValue(game_.program.OpenViewSetting);
+    View_->setValue(program_.OpenViewSetting);
     for (const FileType& type : kFileTypes)
         FileTypes_->addItem(shownEntry(type));
     Label9_->clear();
-    const double top = (game_.Height - kWindowHeight) / 2 + game_.Top;
-    const double left = (game_.Width - kWindowWidth) / 2 + game_.Left;
+    const double top = (game_.form().Height - kWindowHeight) / 2 + game_.form().Top;
+    const double left = (game_.form().Width - kWindowWidth) / 2 + game_.form().Left;
     placeWindowTwips(this, left, top, kWindowWidth, kWindowHeight);
     // The preview and its frame, 50 twips outside it; the picture is stretched to the square.
     placeTwips(Image1_, 5400, 960, 1500, 1500);
@@ -305,9 +306,7 @@ void OpenPictureWindow::Image1_Click()
     if (SelectedFileName.isEmpty() || !onViewPicture || Image1_->picture().isNull() ||
         previews_->busy())
         return;
-    game_.program.ViewCaller = 10;
-    game_.program.ViewPicName = toNativePath(SelectedFileName);
-    onViewPicture();
+    onViewPicture(toNativePath(SelectedFileName));
     hide();
 }
 
@@ -319,8 +318,8 @@ QString OpenPictureWindow::previewPath() const { return Image1_->picturePath(); 
 
 void OpenPictureWindow::report(const QString& error)
 {
-    if (game_.services.messages)
-        game_.services.messages->show(error.toStdString(), "Quiltra", MessageButtons::Ok);
+    if (game_.gameServices().messages)
+        game_.gameServices().messages->show(error.toStdString(), "Quiltra", MessageButtons::Ok);
 }
 
 // A file that vanished since the list was read leaves the list when it is read again.
@@ -366,7 +365,7 @@ void OpenPictureWindow::closeEvent(QCloseEvent* event)
 
 void OpenPictureWindow::Form_Unload()
 {
-    game_.program.OpenViewSetting = View_->value();
+    program_.OpenViewSetting = View_->value();
     if (onClosed)
         onClosed();
 }

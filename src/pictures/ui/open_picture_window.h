@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "game/program_state.h"
 #include "pictures/ui/open_file.h"
 
 class QComboBox;
@@ -35,16 +36,18 @@ class OpenPictureWindow : public QWidget {
 public:
     // Runs the window's load step; the game's changes run through `runGame`. The window deletes
     // itself when it closes, and its closing, by any means, runs onClosed.
-    OpenPictureWindow(Game& game, QtPictureClip& clip, GameRunner runGame,
+    // It keeps the last folder opened and its View box in `program`.
+    OpenPictureWindow(Game& game, ProgramState& program, QtPictureClip& clip, GameRunner runGame,
                       QWidget* parent = nullptr);
 
-    // The preview the Picture Viewer shows when it is opened from here (ViewCaller 10).
+    // The preview the Picture Viewer shows when it is opened from here (opened from the Open Picture window).
     QImage previewPicture() const;
     QSize previewNaturalSize() const;
     QString previewPath() const;
     // A click on the preview: the program shows the Picture Viewer, which shows this window
     // again when it closes. Without it the preview does nothing on a click.
-    std::function<void()> onViewPicture;
+    // It is handed the name the viewer shows.
+    std::function<void(const std::string& pictureName)> onViewPicture;
     // The program shows the game window again.
     std::function<void()> onClosed;
 
@@ -84,6 +87,7 @@ private:
     void finishAttempt();
 
     Game& game_;
+    ProgramState& program_;
     QtPictureClip& clip_;
     GameRunner runGame_;
     QString selectedPath_;   // full path of the file SelectedFileName names

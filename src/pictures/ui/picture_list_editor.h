@@ -79,9 +79,10 @@ public:
     // Shows the game window again when the editor closes (the program rebuilds the Picture menu
     // from the list there, so the menu always matches it).
     std::function<void()> onClosed;
-    // A click on the preview: the program shows the Picture Viewer (ViewCaller 1), which shows
+    // A click on the preview: the program shows the Picture Viewer, which shows
     // the editor again when it closes. Without it the preview does nothing on a click.
-    std::function<void()> onViewPicture;
+    // It is handed the name the viewer shows.
+    std::function<void(const std::string& pictureName)> onViewPicture;
     QImage previewPicture() const;
     QSize previewNaturalSize() const;
     QString previewPath() const;

@@ -151,10 +151,8 @@ void PictureListEditor::Image1_Click()
     if (PreviewPath.isEmpty() || !onViewPicture || Image1_->picture().isNull() ||
         previews_->busy())
         return;
-    program_.ViewCaller = 1;
-    program_.ViewPicName = toNativePath(PreviewPath);
     backFromViewer_ = true;
-    onViewPicture();
+    onViewPicture(toNativePath(PreviewPath));
     hide();
 }
 

@@ -74,7 +74,7 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
     form9->onPictureViewer = [this] { PictureViewer::openFromGame(viewerHost()); };
     form9->onContents = [this] { HelpWindow::showContents(*form9, form9->game()); };
     form9->onAbout = [this] {
-        AboutWindow::showFor(*form9, form9->game(), form9->game().services.messages);
+        AboutWindow::showFor(*form9, form9->game(), form9->game().gameServices().messages);
     };
     form9->onShortcuts = [this] { ShortcutsWindow::showFor(*form9); };
     form9->onGainedFocus = [] { AboutWindow::closeOpen(); };
@@ -83,9 +83,9 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
     // File > Open: the Open Picture window takes the game window's place until it closes.
     form9->onOpen = [this] {
         if (!form10) {
-            form10 = new OpenPictureWindow(form9->game(), clip_, gameRunner());
-            form10->onViewPicture = [this] {
-                openViewer(ViewCallers::OpenPicture, state.ViewPicName, form10->previewPicture(),
+            form10 = new OpenPictureWindow(form9->game(), state, clip_, gameRunner());
+            form10->onViewPicture = [this](const std::string& name) {
+                openViewer(ViewCallers::OpenPicture, name, form10->previewPicture(),
                            form10->previewNaturalSize(), form10.data(), form10->previewPath());
             };
             form10->onClosed = [this] {
@@ -130,15 +130,15 @@ PictureListEditor& Program::editor()
         return *form1_;
     form1_ = std::make_unique<PictureListEditor>(state, pictures);
     form1_->setViewState(state.Loaded.EditorView);
-    form1_->setGame(&form9->game(), form9->game().services.messages);
+    form1_->setGame(&form9->game(), form9->game().gameServices().messages);
     form1_->onClosed = [this] {
         form9->game().showPictureList();
         form9->show();
         form9->refresh();
     };
     form1_->onSaveInfo = [this] { return Save_Info(); };
-    form1_->onViewPicture = [this] {
-        openViewer(ViewCallers::Editor, state.ViewPicName, form1_->previewPicture(),
+    form1_->onViewPicture = [this](const std::string& name) {
+        openViewer(ViewCallers::Editor, name, form1_->previewPicture(),
                    form1_->previewNaturalSize(), form1_.get(), form1_->previewPath());
     };
     return *form1_;
@@ -153,14 +153,14 @@ bool Program::Save_Info()
     std::string error;
     if (writeSettingsFile(state, text, error))
         return true;
-    if (g.services.messages) {
+    if (g.gameServices().messages) {
         //: %1 is the system's description of the failure; "init.txt" is a file name.
         std::string text = translate("Startup", "The settings could not be saved to \"init.txt\": "
                                                 "%1. The previous settings file is unchanged.");
         // The description goes in as it is, never read for placeholders itself.
         if (const std::size_t at = text.find("%1"); at != std::string::npos)
             text.replace(at, 2, error);
-        g.services.messages->show(text, "Quiltra", MessageButtons::Ok);
+        g.gameServices().messages->show(text, "Quiltra", MessageButtons::Ok);
     }
     return false;
 }

@@ -85,9 +85,9 @@ PictureViewer* PictureViewer::open(const ViewerHost& host, int viewCaller, const
 PictureViewer* PictureViewer::openFromGame(const ViewerHost& host)
 {
     const Game& g = *host.game;
-    if (g.GameState == State::NoPicture)
+    if (g.form().GameState == State::NoPicture)
         return nullptr;
-    const auto* clip = dynamic_cast<const QtPictureClip*>(g.services.clip);
+    const auto* clip = dynamic_cast<const QtPictureClip*>(g.gameServices().clip);
     if (!clip)
         return nullptr;
     return open(host, ViewCallers::GameWindow, g.menus().mnuCurrent.Caption, clip->image(),
@@ -204,17 +204,17 @@ void PictureViewer::Form_Load()
     // The viewer covers the game window exactly, in its background colour: its outer size
     // includes the same nominal frame as the game window's.
     const Game& g = *host_.game;
-    window_ = viewer::WindowSize{g.Width, g.Height};
-    const QSize client(std::max(1, pixels(g.Width - kFrameWidthTwips)),
-                       std::max(1, pixels(g.Height - kFrameHeightTwips)));
+    window_ = viewer::WindowSize{g.form().Width, g.form().Height};
+    const QSize client(std::max(1, pixels(g.form().Width - kFrameWidthTwips)),
+                       std::max(1, pixels(g.form().Height - kFrameHeightTwips)));
     canvas_->setFixedSize(client);
     setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
-    move(pixels(g.Left), pixels(g.Top));
-    canvas_->setBackground(toQColor(g.BackColor));
+    move(pixels(g.form().Left), pixels(g.form().Top));
+    canvas_->setBackground(toQColor(g.form().BackColor));
     // The Zoom panel shows the background colour: its captions and its box take the ink that
     // stands out on it.
     QPalette panel = Frame1_->palette();
-    panel.setColor(QPalette::WindowText, contrastingInk(toQColor(g.BackColor)));
+    panel.setColor(QPalette::WindowText, contrastingInk(toQColor(g.form().BackColor)));
     Frame1_->setPalette(panel);
     setWindowTitle(QString::fromStdString(translateStored("PictureViewer", kDesignTitle)) +
                    QStringLiteral("  ") + QString::fromStdString(host_.program->ViewPicName));
