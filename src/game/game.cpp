@@ -15,6 +15,14 @@ Game::Game(ProgramState& programState, PictureList& pictureList, GameServices ga
 {
 }
 
+void Game::setCaption(std::string caption)
+{
+    if (caption == Caption)
+        return;
+    Caption = std::move(caption);
+    changed(GameChange::Caption);
+}
+
 void Game::showPictureList() { menus_.showPictures(pictures.List2); }
 
 void Game::applyPreferences(const StoredPreferences& stored)

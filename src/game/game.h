@@ -123,6 +123,12 @@ struct GameHost {
     GameServices services;
 };
 
+// What a handler changed of the window itself, told to the window as it happens.
+enum class GameChange {
+    Caption,          // the title
+    WindowGeometry,   // the outer size or place (Width, Height, Left, Top)
+};
+
 // The game window's handlers over the form and the game's parts. The handlers write the form's
 // fields by their own names; no one else writes them.
 class Game : private GameForm, private GameHost {
@@ -136,6 +142,11 @@ public:
     const GameServices& gameServices() const { return services; }
     // The window's pump that lets pending events run at the points where the game waits.
     void setEventPump(std::function<void()> pump) { services.processEvents = std::move(pump); }
+    // Told of every change of the title and of the window's geometry, when it happens.
+    void setChangeListener(std::function<void(GameChange)> listener)
+    {
+        changeListener_ = std::move(listener);
+    }
 
     // ---- The game's parts, read-only to everyone but the game's own handlers ----
     // The menus' captions, check marks and enabled states.
@@ -317,6 +328,13 @@ private:
     friend struct GameParts;
 
     void playMoveSound();
+    // The title changes: the window is told at once.
+    void setCaption(std::string caption);
+    void changed(GameChange what) const
+    {
+        if (changeListener_)
+            changeListener_(what);
+    }
     // Sets the window's width (and the auxiliary box when given), then its height with the layout
     // requested: one layout of the game area for the new size, none when the size is unchanged.
     void resizeWindow(double width, double height, std::optional<Single> picture1Height = {});
@@ -341,6 +359,7 @@ private:
     // takePictureIntoPlay).
     void enterPlay(const PictureRequest& request);
 
+    std::function<void(GameChange)> changeListener_;
     GameMenus menus_;
     Board board_;
     GameClock clock_;

@@ -75,6 +75,7 @@ void Game::Form_Load()
     Height = program.WindowHeight;
     Left = program.WindowLeft;
     Top = program.WindowTop;
+    changed(GameChange::WindowGeometry);
     placeGameArea(*this, 90);
 
     // The Picture menu holds exactly one item per list entry (none for an empty list).
@@ -83,7 +84,7 @@ void Game::Form_Load()
     Picture2.Visible = false;
     Image1.Visible = false;
     Shape1.Visible = false;
-    Caption = translate("Game", "Welcome to Quiltra v1.3");
+    setCaption(translate("Game", "Welcome to Quiltra v1.3"));
     introRunning = true;
     services.clip->loadIntro();
 }
@@ -115,6 +116,7 @@ void Game::setWindowWidth(double width)
     if (width == Width)
         return;
     Width = width;
+    changed(GameChange::WindowGeometry);
     Form_Resize(false);
 }
 
@@ -123,6 +125,7 @@ void Game::setWindowHeight(double height)
     if (height == Height)
         return;
     Height = height;
+    changed(GameChange::WindowGeometry);
     Form_Resize(false);
 }
 

@@ -17,8 +17,8 @@ void Game::finishOpenAttempt()
     if (menus_.mnuCurrent.Caption.empty())
         return;
     showWholePicture(*this);
-    Caption = "Quiltra - " + shownModeText(program.PlayMode) + ": " + menus_.mnuCurrent.Caption +
-              " " + translate("Game", "Size:") + " " + menus_.mnuCurSize.Caption;
+    setCaption("Quiltra - " + shownModeText(program.PlayMode) + ": " + menus_.mnuCurrent.Caption +
+               " " + translate("Game", "Size:") + " " + menus_.mnuCurSize.Caption);
 }
 
 // After the Open button, whether or not a picture was opened: the View command offers the

@@ -92,13 +92,13 @@ void Game::LoadRandomPicture()
                     break;
                 }
 
-        Caption = loadingCaption(index < menus_.mnuPict().size() ? menus_.mnuPict()[index].Caption
-                                                        : pictures.List2[index]);
+        setCaption(loadingCaption(index < menus_.mnuPict().size() ? menus_.mnuPict()[index].Caption
+                                                        : pictures.List2[index]));
         PictureRequest request = listedPicture(pictures, index, pictures.List2[index]);
         request.refreshBeforeCut = true;
         const PictureResult result = takePictureIntoPlay(request);
         if (!result.taken()) {
-            Caption = oldCaption;
+            setCaption(oldCaption);
             if (result.outcome == PictureOutcome::TooSmall && result.playsInLargerWindow) {
                 keptBack[index] = true;
                 ++keptBackCount;
@@ -125,7 +125,7 @@ void Game::mnuPict_Click(int index)
 
     const std::string oldCaption = Caption;
     const bool hintWasEnabled = menus_.mnuHint.Enabled;
-    Caption = loadingCaption(chosen);
+    setCaption(loadingCaption(chosen));
     menus_.mnuHint.Enabled = false;
 
     PictureRequest request = listedPicture(pictures, i, chosen);
@@ -134,7 +134,7 @@ void Game::mnuPict_Click(int index)
     const PictureResult result = takePictureIntoPlay(request);
     if (!result.taken()) {
         services.messages->show(result.message, "Quiltra", MessageButtons::Ok);
-        Caption = oldCaption;
+        setCaption(oldCaption);
         menus_.mnuHint.Enabled = hintWasEnabled;
         return;
     }

@@ -36,7 +36,7 @@ void Game::ShufflePuzzle()
 // leaves them: every shuffle can be solved.
 void Game::ShuffleSlider()
 {
-    Caption = translate("Game", "Randomizing puzzle");
+    setCaption(translate("Game", "Randomizing puzzle"));
     Divide_Pic();
     processEvents();
 

@@ -103,7 +103,7 @@ void Game::mnuSize_Click(int index)
     if (index < 0 || index >= SizeCount || index >= int(menus_.mnuSize().size()))
         return;
     const SizeItem chosen = menus_.mnuSize()[static_cast<std::size_t>(index)];
-    Caption = loadingCaption(menus_.mnuCurrent.Caption);
+    setCaption(loadingCaption(menus_.mnuCurrent.Caption));
     if (chosen.grid != menus_.mnuCurSize.grid) {
         ResetBoard();
         Image1.Visible = true;

@@ -41,9 +41,9 @@ void Game::RefreshStatus()
         clock_.clearText();
     const bool longForm = isBeyondPicture(GameState);
     if (longForm)
-        Caption = b + gap + clock_.text();
+        setCaption(b + gap + clock_.text());
     else
-        Caption = a;
+        setCaption(a);
     statusCounts_ = StatusCounts{longForm, counters_.moves(), counters_.hints(), clock_.shortText()};
     statusCaption_ = Caption;
 }

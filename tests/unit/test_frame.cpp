@@ -364,3 +364,37 @@ TEST(FrameExit, YesStoresGeometryForSaving)
     EXPECT_EQ(r.program.WindowLeft, 450);
     EXPECT_EQ(r.program.WindowTop, 75);
 }
+
+// The window is told of each new title as the game sets it (the loading caption too, which a
+// handler replaces before it ends) and of each new size, but not of a title set again unchanged.
+TEST(FrameChanges, WindowIsToldOfNewTitlesAndSizesAsTheyHappen)
+{
+    FrameRig r;
+    std::vector<std::string> titles;
+    int sizes = 0;
+    r.game.setChangeListener([&](GameChange change) {
+        if (change == GameChange::Caption)
+            titles.push_back(r.game.form().Caption);
+        else
+            ++sizes;
+    });
+    r.game.Form_Load();
+    EXPECT_EQ(titles, std::vector<std::string>{"Welcome to Quiltra v1.3"});
+    EXPECT_EQ(sizes, 1);
+    r.game.LoadRandomPicture();
+    ASSERT_GE(titles.size(), 3u);
+    EXPECT_NE(titles[1].find("Loading"), std::string::npos) << titles[1];
+    EXPECT_EQ(titles.back(), r.game.form().Caption);
+
+    const std::size_t shown = titles.size();
+    r.game.RefreshStatus();
+    EXPECT_EQ(titles.size(), shown);
+
+    r.game.keyDown(Key::Plus);
+    r.game.keyUp(Key::Plus);
+    EXPECT_EQ(sizes, 3);   // a new width, then a new height
+    r.game.mnuScreen_Click(0);   // back to the first screen size: both sides change
+    EXPECT_EQ(sizes, 5);
+    r.game.mnuScreen_Click(0);   // the size it already has
+    EXPECT_EQ(sizes, 5);
+}

@@ -70,8 +70,19 @@ GameWindow::GameWindow(ProgramState& program, PictureList& pictures, GameService
     // lets pending events run only bring the caption and the board on screen. The board is
     // refreshed, not merely repainted, so that what it paints here counts as shown and the
     // refresh at the handler's end repaints all that differs from it.
+    // The title follows the game's caption as it changes; a new size or place the game sets is
+    // applied once its handler is done.
+    game_.setChangeListener([this](GameChange change) {
+        switch (change) {
+        case GameChange::Caption:
+            setWindowTitle(QString::fromStdString(game_.form().Caption));
+            break;
+        case GameChange::WindowGeometry:
+            geometryChanged_ = true;
+            break;
+        }
+    });
     game_.setEventPump([this] {
-        setWindowTitle(QString::fromStdString(game_.form().Caption));
         showStatusCorner();
         board_->refreshNow();
     });
@@ -126,10 +137,9 @@ void GameWindow::openWindow(const std::function<void()>& opener)
 // the size the game set, when that is smaller); a size the game sets ends a maximised state.
 void GameWindow::applyGeometry()
 {
-    const std::array<double, 4> geometry{game_.form().Left, game_.form().Top, game_.form().Width, game_.form().Height};
-    if (geometry == appliedGeometry_)
+    if (!geometryChanged_)
         return;
-    appliedGeometry_ = geometry;
+    geometryChanged_ = false;
     applyingGeometry_ = true;
     const QSize client = clientSize(game_.form().Width, game_.form().Height);
     // Pictures are decoded as large as the game area shows them.
@@ -177,9 +187,6 @@ void GameWindow::resizeSettled()
 
 void GameWindow::refresh()
 {
-    const QString title = QString::fromStdString(game_.form().Caption);
-    if (windowTitle() != title)
-        setWindowTitle(title);
     syncMenus();
     applyGeometry();
     showStatusCorner();

@@ -118,7 +118,7 @@ private:
     bool picturesBuilt_ = false;
     int shownMenuGeneration_ = -1;
     bool applyingGeometry_ = false;
-    std::array<double, 4> appliedGeometry_{};
+    bool geometryChanged_ = true;   // the game set a size or place not applied yet
     bool closing_ = false;
     bool introOver_ = false;
     // The key that ended the intro: its repeats and its release belong to that press.
