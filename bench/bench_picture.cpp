@@ -36,8 +36,8 @@ struct PictureRig {
         if (screen > 0)
             game.mnuScreen_Click(screen);
         // The game area below the menu bar: the window less its nominal frame.
-        const QSize client(qRound((game.form().Width - 120) / kTwipsPerPixel),
-                           qRound((game.form().Height - 750) / kTwipsPerPixel));
+        const QSize client(qRound((game.form().Window.Width - 120) / kTwipsPerPixel),
+                           qRound((game.form().Window.Height - 750) / kTwipsPerPixel));
         board.resize(client);
         // As the game window does: pictures are decoded as large as the game area shows them.
         clip.setShownArea(client);

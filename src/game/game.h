@@ -82,8 +82,8 @@ inline constexpr double kSmallestWindowHeight = 6400;
 struct GameForm {
     std::string Caption;
     std::uint32_t BackColor = 0xC0C0C0;
-    // Outer window geometry, twips.
-    double Width = 9550, Height = 6750, Left = 20, Top = 20;
+    // The window's outer size and place.
+    WindowGeometry Window;
     bool WindowVisible = false; // hidden while the layout changes
 
     Element Picture2;   // the game area (puzzle area), holds the pieces

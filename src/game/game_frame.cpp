@@ -33,8 +33,8 @@ constexpr std::array<ScreenSize, 6> kScreenSizes{{
 
 void placeGameArea(GameForm& g, double widthMargin)
 {
-    g.Picture2.Width = static_cast<Single>(g.Width - widthMargin);
-    g.Picture2.Height = static_cast<Single>(g.Height - 600);
+    g.Picture2.Width = static_cast<Single>(g.Window.Width - widthMargin);
+    g.Picture2.Height = static_cast<Single>(g.Window.Height - 600);
     g.Picture2.Top = 20;
     g.Picture2.Left = 20;
     g.Shape6.Width = g.Picture2.Width;
@@ -71,10 +71,7 @@ void Game::Form_Load()
     program.PlayMode = Mode::Puzzle;
 
     // LayoutRequested is clear while loading, so taking the stored geometry lays nothing out.
-    Width = program.WindowWidth;
-    Height = program.WindowHeight;
-    Left = program.WindowLeft;
-    Top = program.WindowTop;
+    Window = program.Window;
     changed(GameChange::WindowGeometry);
     placeGameArea(*this, 90);
 
@@ -113,18 +110,18 @@ void Game::intro()
 
 void Game::setWindowWidth(double width)
 {
-    if (width == Width)
+    if (width == Window.Width)
         return;
-    Width = width;
+    Window.Width = width;
     changed(GameChange::WindowGeometry);
     Form_Resize(false);
 }
 
 void Game::setWindowHeight(double height)
 {
-    if (height == Height)
+    if (height == Window.Height)
         return;
-    Height = height;
+    Window.Height = height;
     changed(GameChange::WindowGeometry);
     Form_Resize(false);
 }
@@ -144,10 +141,7 @@ void Game::Form_Resize(bool minimised)
     const bool wasVisible = WindowVisible;
     WindowVisible = false;
 
-    program.WindowLeft = Left;
-    program.WindowTop = Top;
-    program.WindowWidth = Width;
-    program.WindowHeight = Height;
+    program.Window = Window;
 
     placeGameArea(*this, 150);
 
@@ -157,8 +151,8 @@ void Game::Form_Resize(bool minimised)
     const FittedPicture fitted =
         fitPicture(static_cast<Single>(services.clip->pixelWidth() * kTwipsPerPixel),
                    static_cast<Single>(services.clip->pixelHeight() * kTwipsPerPixel),
-                   Picture2.Width, Picture2.Height, static_cast<Single>(Width),
-                   static_cast<Single>(Height));
+                   Picture2.Width, Picture2.Height, static_cast<Single>(Window.Width),
+                   static_cast<Single>(Window.Height));
     Image1.Width = fitted.Width;
     Image1.Height = fitted.Height;
     Image1.Top = fitted.Top;
@@ -187,14 +181,14 @@ void Game::mnuScreen_Click(int index)
 void Game::resizeWindow(double width, double height, std::optional<Single> picture1Height)
 {
     LayoutRequested = false;
-    const bool widthChanged = width != Width;
+    const bool widthChanged = width != Window.Width;
     setWindowWidth(width);
     if (picture1Height) {
-        Picture1.Width = static_cast<Single>(Width - 100);
+        Picture1.Width = static_cast<Single>(Window.Width - 100);
         Picture1.Height = *picture1Height;
     }
     LayoutRequested = true;
-    if (height != Height)
+    if (height != Window.Height)
         setWindowHeight(height);
     else if (widthChanged)
         // Same height, new width: no resize event from the height, yet the game area must
@@ -228,19 +222,19 @@ void Game::keyUp(int keyCode)
 {
     if (keyCode == Key::Plus) {
         LayoutRequested = false;
-        setWindowWidth(Width + static_cast<Single>(ResizeSteps * program.WindowAspect));
+        setWindowWidth(Window.Width + static_cast<Single>(ResizeSteps * program.WindowAspect));
         LayoutRequested = true;
-        setWindowHeight(Height + ResizeSteps);
+        setWindowHeight(Window.Height + ResizeSteps);
         ResizeSteps = 0;
         LayoutRequested = false;
     } else if (keyCode == Key::Minus) {
-        if (Height > kSmallestWindowHeight) {
-            if (Height - ResizeSteps < kSmallestWindowHeight)
-                ResizeSteps = toInt16Saturated(Height - kSmallestWindowHeight);
+        if (Window.Height > kSmallestWindowHeight) {
+            if (Window.Height - ResizeSteps < kSmallestWindowHeight)
+                ResizeSteps = toInt16Saturated(Window.Height - kSmallestWindowHeight);
             LayoutRequested = false;
-            setWindowWidth(Width - static_cast<Single>(ResizeSteps * program.WindowAspect));
+            setWindowWidth(Window.Width - static_cast<Single>(ResizeSteps * program.WindowAspect));
             LayoutRequested = true;
-            setWindowHeight(Height - ResizeSteps);
+            setWindowHeight(Window.Height - ResizeSteps);
             LayoutRequested = false;
         }
         ResizeSteps = 0;
@@ -266,19 +260,16 @@ bool Game::closeRequest()
         return false;
     }
     program.ExitSaving = true;
-    program.WindowWidth = Width;
-    program.WindowHeight = Height;
-    program.WindowLeft = Left;
-    program.WindowTop = Top;
+    program.Window = Window;
     return true;
 }
 
 void Game::windowMoved(double left, double top)
 {
-    Left = left;
-    Top = top;
-    program.WindowLeft = left;
-    program.WindowTop = top;
+    Window.Left = left;
+    Window.Top = top;
+    program.Window.Left = left;
+    program.Window.Top = top;
 }
 
 } // namespace quiltra

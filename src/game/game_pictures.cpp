@@ -176,10 +176,7 @@ void Game::AddCurrentPicture()
 void Game::mnuEdit_Click()
 {
     pauseClock();
-    program.WindowWidth = Width;
-    program.WindowHeight = Height;
-    program.WindowLeft = Left;
-    program.WindowTop = Top;
+    program.Window = Window;
 }
 
 } // namespace quiltra

@@ -46,7 +46,7 @@ void Game::pic_handler()
 
     const FittedPicture f =
         fitPicture(naturalWidth(services.clip), naturalHeight(services.clip), Picture2.Width,
-                   Picture2.Height, Single(Width), Single(Height));
+                   Picture2.Height, Single(Window.Width), Single(Window.Height));
     Image1.Left = f.Left;
     Image1.Top = f.Top;
     Image1.Width = f.Width;

@@ -21,7 +21,7 @@ bool gridFits(const GameForm& g, int pixelWidth, int pixelHeight, Grid grid)
 {
     const FittedPicture fitted =
         fitPicture(Single(pixelWidth * kTwipsPerPixel), Single(pixelHeight * kTwipsPerPixel),
-                   g.Picture2.Width, g.Picture2.Height, Single(g.Width), Single(g.Height));
+                   g.Picture2.Width, g.Picture2.Height, Single(g.Window.Width), Single(g.Window.Height));
     return pieceExtent(fitted.Width, grid.cols) > kSmallestPiece &&
            pieceExtent(fitted.Height, grid.rows) > kSmallestPiece;
 }

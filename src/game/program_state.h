@@ -13,11 +13,8 @@
 namespace quiltra {
 
 struct ProgramState {
-    // Game window geometry, in twips; the game window keeps them current.
-    double WindowWidth = 9550;
-    double WindowHeight = 6750;
-    double WindowLeft = 20;
-    double WindowTop = 20;
+    // The game window's geometry; the game window keeps it current.
+    WindowGeometry Window;
 
     // Preferences as read from the settings file; written back unchanged unless the settings
     // are saved on exit.

@@ -6,12 +6,20 @@
 
 namespace quiltra {
 
+// A window's outer size and its place on the screen, in twips. The game window's geometry is
+// this one value wherever it is kept: in the settings file, in the program's state and in the
+// game's form.
+struct WindowGeometry {
+    double Width = 9550;
+    double Height = 6750;
+    double Left = 20;
+    double Top = 20;
+    bool operator==(const WindowGeometry&) const = default;
+};
+
 // Fields 2 to 15 as read (colours are 0xBBGGRR held as doubles, switches 1 = on).
 struct StoredPreferences {
-    double WindowWidth = 9550;
-    double WindowHeight = 6750;
-    double WindowLeft = 20;
-    double WindowTop = 20;
+    WindowGeometry Window;
     double SelectionColor = 8454016;   // &H80FF80
     double HintColor = 8454143;        // &H0080FFFF
     double BackColor = 12632256;       // &HC0C0C0

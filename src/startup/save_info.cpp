@@ -11,16 +11,10 @@ namespace quiltra {
 std::string saveInfoTextFor(const Game& game, ProgramState& program, const PictureList& pictures,
                             std::int16_t editorView)
 {
-    program.WindowLeft = game.form().Left;
-    program.WindowTop = game.form().Top;
-    program.WindowWidth = game.form().Width;
-    program.WindowHeight = game.form().Height;
+    program.Window = game.form().Window;
 
     SaveInfoValues v;
-    v.WindowWidth = program.WindowWidth;
-    v.WindowHeight = program.WindowHeight;
-    v.WindowLeft = program.WindowLeft;
-    v.WindowTop = program.WindowTop;
+    v.Window = program.Window;
     v.writeCurrent = game.menus().mnuSv.Checked && program.ExitSaving;
     v.current.SelectionColor = program.SelectionColor;
     v.current.HintColor = program.HintColor;

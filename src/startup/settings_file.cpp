@@ -35,10 +35,10 @@ std::optional<SettingsContents> parseSettings(std::string_view text)
 
     SettingsContents contents;
     StoredPreferences& p = contents.prefs;
-    p.WindowWidth = numbers[0];
-    p.WindowHeight = numbers[1];
-    p.WindowLeft = numbers[2];
-    p.WindowTop = numbers[3];
+    p.Window.Width = numbers[0];
+    p.Window.Height = numbers[1];
+    p.Window.Left = numbers[2];
+    p.Window.Top = numbers[3];
     p.SelectionColor = numbers[4];
     p.HintColor = numbers[5];
     p.BackColor = numbers[6];
@@ -85,10 +85,10 @@ std::string saveInfoText(const SaveInfoValues& v)
         text += field;
         text += ',';
     };
-    add(formatNumber(v.WindowWidth));
-    add(formatNumber(v.WindowHeight));
-    add(formatNumber(v.WindowLeft));
-    add(formatNumber(v.WindowTop));
+    add(formatNumber(v.Window.Width));
+    add(formatNumber(v.Window.Height));
+    add(formatNumber(v.Window.Left));
+    add(formatNumber(v.Window.Top));
     const StoredPreferences& p = v.writeCurrent ? v.current : v.loaded;
     add(formatNumber(p.SelectionColor));
     add(formatNumber(p.HintColor));

@@ -41,7 +41,7 @@ std::string pathField(const std::string& path);
 // The text that Save_Info writes: geometry, the nine preference fields (current or as read),
 // the save-on-exit mark, the entries and "end".
 struct SaveInfoValues {
-    double WindowWidth = 0, WindowHeight = 0, WindowLeft = 0, WindowTop = 0;
+    WindowGeometry Window{0, 0, 0, 0};
     bool writeCurrent = false;          // "S&ave On Exit" checked and saving on exit
     StoredPreferences current;          // used when writeCurrent (fields 6-14)
     StoredPreferences loaded;           // used otherwise (fields 6-14)

@@ -46,10 +46,10 @@ bool valuesApplicable(const StoredPreferences& p)
 {
     return p.EditorView >= 0 && p.EditorView <= 2 && isColor(p.SelectionColor) &&
            isColor(p.HintColor) && isColor(p.BackColor) &&
-           isExtent(p.WindowWidth, kSmallestStoredWidth) &&
-           isExtent(p.WindowHeight, kSmallestStoredHeight) && std::isfinite(p.WindowLeft) &&
-           std::isfinite(p.WindowTop) && std::fabs(p.WindowLeft) <= 1.0e6 &&
-           std::fabs(p.WindowTop) <= 1.0e6;
+           isExtent(p.Window.Width, kSmallestStoredWidth) &&
+           isExtent(p.Window.Height, kSmallestStoredHeight) && std::isfinite(p.Window.Left) &&
+           std::isfinite(p.Window.Top) && std::fabs(p.Window.Left) <= 1.0e6 &&
+           std::fabs(p.Window.Top) <= 1.0e6;
 }
 
 std::string defaultSettingsFor(const std::string& programFolder)
@@ -65,10 +65,7 @@ std::string defaultSettingsFor(const std::string& programFolder)
 
 void applyStoredPreferences(const StoredPreferences& p, ProgramState& s)
 {
-    s.WindowWidth = p.WindowWidth;
-    s.WindowHeight = p.WindowHeight;
-    s.WindowLeft = p.WindowLeft;
-    s.WindowTop = p.WindowTop;
+    s.Window = p.Window;
     s.Loaded = p;
     s.SelectionColor = p.SelectionColor;
     s.HintColor = p.HintColor;

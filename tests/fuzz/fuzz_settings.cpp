@@ -17,10 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!quiltra::isStorablePath(entry))
             return 0; // such entries are refused before they reach the writer
     quiltra::SaveInfoValues v;
-    v.WindowWidth = contents->prefs.WindowWidth;
-    v.WindowHeight = contents->prefs.WindowHeight;
-    v.WindowLeft = contents->prefs.WindowLeft;
-    v.WindowTop = contents->prefs.WindowTop;
+    v.Window = contents->prefs.Window;
     v.loaded = contents->prefs;
     v.saveOnExitChecked = contents->prefs.SaveOnExit == 1;
     v.entries = contents->entries;

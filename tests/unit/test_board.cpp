@@ -17,8 +17,8 @@ using test::GameRig;
 // A 400 x 300 pixel picture (6000 x 4500 twips) fitted into the default window.
 void loadPicture(GameRig& rig, double width = 9550, double height = 6750)
 {
-    GameParts::form(rig.game).Width = width;
-    GameParts::form(rig.game).Height = height;
+    GameParts::form(rig.game).Window.Width = width;
+    GameParts::form(rig.game).Window.Height = height;
     GameParts::form(rig.game).Picture2.Width = Single(width - 150);
     GameParts::form(rig.game).Picture2.Height = Single(height - 600);
     rig.clip.w = 400;
@@ -134,8 +134,8 @@ TEST(Board, DividePic2KeepsEveryPieceInItsCell)
     const Single oldHome1 = b.homeLeft(1);
 
     // The window grows to its largest size and the picture is refitted.
-    GameParts::form(g).Width = 19100;
-    GameParts::form(g).Height = 13505;
+    GameParts::form(g).Window.Width = 19100;
+    GameParts::form(g).Window.Height = 13505;
     GameParts::form(g).Picture2.Width = 18950;
     GameParts::form(g).Picture2.Height = 12905;
     const FittedPicture f = fitPicture(6000, 4500, 18950, 12905, 19100, 13505);

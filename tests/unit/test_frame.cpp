@@ -65,14 +65,14 @@ struct FrameRig : GameRig {
 TEST(FrameLoad, SetsUpWindowFromProgramState)
 {
     FrameRig r({"Garden.jpg", "Harbour.jpg", "Mill.jpg"});
-    r.program.WindowWidth = 11971;
-    r.program.WindowHeight = 8465;
-    r.program.WindowLeft = 300;
-    r.program.WindowTop = 150;
+    r.program.Window.Width = 11971;
+    r.program.Window.Height = 8465;
+    r.program.Window.Left = 300;
+    r.program.Window.Top = 150;
     r.game.Form_Load();
 
-    EXPECT_EQ(r.game.form().Width, 11971);
-    EXPECT_EQ(r.game.form().Left, 300);
+    EXPECT_EQ(r.game.form().Window.Width, 11971);
+    EXPECT_EQ(r.game.form().Window.Left, 300);
     EXPECT_EQ(r.game.form().Picture2.Width, 11971 - 90);
     EXPECT_EQ(r.game.form().Picture2.Height, 8465 - 600);
     EXPECT_EQ(r.game.form().Shape6.Width, r.game.form().Picture2.Width);
@@ -176,13 +176,13 @@ TEST(FrameKeys, PlusPressedOnceGrowsWindowAndLaysOutOnce)
         r.game.keyUp(Key::Plus);
     });
     EXPECT_EQ(layouts, 1);
-    EXPECT_EQ(r.game.form().Height, 6760);
-    EXPECT_NEAR(r.game.form().Width, 9550 + 14.148, 0.001);
+    EXPECT_EQ(r.game.form().Window.Height, 6760);
+    EXPECT_NEAR(r.game.form().Window.Width, 9550 + 14.148, 0.001);
     EXPECT_EQ(r.game.form().ResizeSteps, 0);
     EXPECT_FALSE(r.game.form().LayoutRequested);
-    EXPECT_FLOAT_EQ(r.game.form().Picture2.Width, static_cast<Single>(r.game.form().Width - 150));
+    EXPECT_FLOAT_EQ(r.game.form().Picture2.Width, static_cast<Single>(r.game.form().Window.Width - 150));
     EXPECT_EQ(r.game.form().Picture2.Height, 6160);
-    EXPECT_EQ(r.program.WindowHeight, 6760);
+    EXPECT_EQ(r.program.Window.Height, 6760);
     EXPECT_EQ(r.game.form().Shape1.Width, r.game.form().Image1.Width + 30);
 }
 
@@ -195,17 +195,17 @@ TEST(FrameKeys, HoldingMinusStopsAtFloorAndFurtherPressesDoNothing)
         r.game.keyDown(Key::Minus);
     EXPECT_EQ(r.game.form().ResizeSteps, 1000);
     r.game.keyUp(Key::Minus);
-    EXPECT_EQ(r.game.form().Height, 6400);
-    EXPECT_NEAR(r.game.form().Width, 9550 - 350 * 9550.0 / 6750.0, 0.01);
+    EXPECT_EQ(r.game.form().Window.Height, 6400);
+    EXPECT_NEAR(r.game.form().Window.Width, 9550 - 350 * 9550.0 / 6750.0, 0.01);
 
-    const double width = r.game.form().Width;
+    const double width = r.game.form().Window.Width;
     const int layouts = r.layoutsDuring([&] {
         r.game.keyDown(Key::Minus);
         r.game.keyUp(Key::Minus);
     });
     EXPECT_EQ(layouts, 0);
-    EXPECT_EQ(r.game.form().Height, 6400);
-    EXPECT_EQ(r.game.form().Width, width);
+    EXPECT_EQ(r.game.form().Window.Height, 6400);
+    EXPECT_EQ(r.game.form().Window.Width, width);
     EXPECT_EQ(r.game.form().ResizeSteps, 0);
 }
 
@@ -285,11 +285,11 @@ TEST(FrameScreen, ScreenSizeTable)
         GameParts::form(r.game).Picture1.Width = 111;
         GameParts::form(r.game).Picture1.Height = 222;
         EXPECT_EQ(r.layoutsDuring([&] { r.game.mnuScreen_Click(row.index); }), 1) << row.index;
-        EXPECT_EQ(r.game.form().Width, row.width);
-        EXPECT_EQ(r.game.form().Height, row.height);
+        EXPECT_EQ(r.game.form().Window.Width, row.width);
+        EXPECT_EQ(r.game.form().Window.Height, row.height);
         EXPECT_EQ(r.game.form().Picture2.Width, static_cast<Single>(row.width - 150));
         EXPECT_EQ(r.game.form().Picture2.Height, static_cast<Single>(row.height - 600));
-        EXPECT_EQ(r.program.WindowWidth, row.width);
+        EXPECT_EQ(r.program.Window.Width, row.width);
         EXPECT_FALSE(r.game.form().LayoutRequested);
         if (row.picture1Height > 0) {
             EXPECT_EQ(r.game.form().Picture1.Width, static_cast<Single>(row.width - 100));
@@ -311,11 +311,11 @@ TEST(FrameScreen, CurrentSizeDoesNothingAndNewWidthAloneStillLaysOut)
 
     // A stored geometry of 12000 x 6750: the height already matches entry 0.
     FrameRig wide;
-    wide.program.WindowWidth = 12000;
+    wide.program.Window.Width = 12000;
     wide.game.Form_Load();
     wide.game.LoadRandomPicture();
     EXPECT_EQ(wide.layoutsDuring([&] { wide.game.mnuScreen_Click(0); }), 1);
-    EXPECT_EQ(wide.game.form().Width, 9550);
+    EXPECT_EQ(wide.game.form().Window.Width, 9550);
     EXPECT_EQ(wide.game.form().Picture2.Width, 9550 - 150);
 }
 
@@ -343,8 +343,8 @@ TEST(FrameExit, NoLeavesEverythingAndReopensMoveSound)
     EXPECT_EQ(r.game.counters().moves(), 4);
     EXPECT_EQ(r.game.clock().startedAt(), 990);
     EXPECT_FALSE(r.program.ExitSaving);
-    EXPECT_EQ(r.program.WindowWidth, before.WindowWidth);
-    EXPECT_EQ(r.program.WindowLeft, 300);
+    EXPECT_EQ(r.program.Window.Width, before.Window.Width);
+    EXPECT_EQ(r.program.Window.Left, 300);
     EXPECT_EQ(r.game.board().puzzle(), pieces);
     EXPECT_EQ(r.sound.log,
               (std::vector<std::string>{"close", "close", "open move"}));
@@ -359,10 +359,10 @@ TEST(FrameExit, YesStoresGeometryForSaving)
     r.game.windowMoved(450, 75);
     EXPECT_TRUE(r.game.closeRequest());
     EXPECT_TRUE(r.program.ExitSaving);
-    EXPECT_EQ(r.program.WindowWidth, 11971);
-    EXPECT_EQ(r.program.WindowHeight, 8465);
-    EXPECT_EQ(r.program.WindowLeft, 450);
-    EXPECT_EQ(r.program.WindowTop, 75);
+    EXPECT_EQ(r.program.Window.Width, 11971);
+    EXPECT_EQ(r.program.Window.Height, 8465);
+    EXPECT_EQ(r.program.Window.Left, 450);
+    EXPECT_EQ(r.program.Window.Top, 75);
 }
 
 // The window is told of each new title as the game sets it (the loading caption too, which a

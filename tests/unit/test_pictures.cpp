@@ -165,8 +165,8 @@ TEST(PictureRandom, PicturesTooSmallOnlyForTheWindowStayListed)
 TEST(PictureRandom, AWindowTooSmallForEveryPictureKeepsTheList)
 {
     PictureRig r({{"A.jpg"}, {"Wide.jpg", kPanoramaW, kPanoramaH}, {"C.jpg", 1600, 1200}});
-    r.program.WindowWidth = 1;
-    r.program.WindowHeight = 1;
+    r.program.Window.Width = 1;
+    r.program.Window.Height = 1;
     r.game.Form_Load();
     r.game.LoadRandomPicture();
 
@@ -340,14 +340,14 @@ TEST(PictureEdit, PausesClockAndStoresGeometry)
 {
     PictureRig r({{"A.jpg"}});
     r.game.windowMoved(120, 340);
-    GameParts::form(r.game).Width = 10753;
-    GameParts::form(r.game).Height = 7600;
+    GameParts::form(r.game).Window.Width = 10753;
+    GameParts::form(r.game).Window.Height = 7600;
     r.clock.t = 1234;
     r.game.mnuEdit_Click();
     EXPECT_TRUE(r.game.clock().paused());
     EXPECT_EQ(r.game.clock().pausedAt(), 1234);
-    EXPECT_EQ(r.program.WindowWidth, 10753);
-    EXPECT_EQ(r.program.WindowHeight, 7600);
-    EXPECT_EQ(r.program.WindowLeft, 120);
-    EXPECT_EQ(r.program.WindowTop, 340);
+    EXPECT_EQ(r.program.Window.Width, 10753);
+    EXPECT_EQ(r.program.Window.Height, 7600);
+    EXPECT_EQ(r.program.Window.Left, 120);
+    EXPECT_EQ(r.program.Window.Top, 340);
 }

@@ -94,10 +94,10 @@ TEST(SettingsFile, SwitchesAreOnOnlyAtOne)
 TEST(SettingsFile, SaveInfoWritesCurrentOrLoadedPreferences)
 {
     SaveInfoValues v;
-    v.WindowWidth = 9564.5;
-    v.WindowHeight = 6760;
-    v.WindowLeft = 15;
-    v.WindowTop = -30;
+    v.Window.Width = 9564.5;
+    v.Window.Height = 6760;
+    v.Window.Left = 15;
+    v.Window.Top = -30;
     v.loaded = StoredPreferences{};
     v.current.SelectionColor = 255;
     v.current.HintColor = 65280;
@@ -121,10 +121,10 @@ TEST(SettingsFile, SaveInfoWritesCurrentOrLoadedPreferences)
 TEST(SettingsFile, WhatSaveInfoWritesReadsBackTheSame)
 {
     SaveInfoValues v;
-    v.WindowWidth = 10753.25;
-    v.WindowHeight = 7600;
-    v.WindowLeft = 1;
-    v.WindowTop = 2;
+    v.Window.Width = 10753.25;
+    v.Window.Height = 7600;
+    v.Window.Left = 1;
+    v.Window.Top = 2;
     v.writeCurrent = true;
     v.current.SelectionColor = 0x123456;
     v.current.EditorView = 0;
@@ -134,10 +134,10 @@ TEST(SettingsFile, WhatSaveInfoWritesReadsBackTheSame)
     const auto back = parseSettings(saveInfoText(v));
     ASSERT_TRUE(back);
     StoredPreferences expected = v.current;
-    expected.WindowWidth = 10753.25;
-    expected.WindowHeight = 7600;
-    expected.WindowLeft = 1;
-    expected.WindowTop = 2;
+    expected.Window.Width = 10753.25;
+    expected.Window.Height = 7600;
+    expected.Window.Left = 1;
+    expected.Window.Top = 2;
     expected.SaveOnExit = 1;
     EXPECT_EQ(back->prefs, expected);
     EXPECT_EQ(back->entries, v.entries);

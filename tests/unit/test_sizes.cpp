@@ -27,8 +27,8 @@ std::vector<std::string> captions(const std::vector<T>& items)
 // A rig whose window has the given outer size, with the game area laid out as after a resize.
 void sizeWindow(GameRig& rig, double width, double height)
 {
-    GameParts::form(rig.game).Width = width;
-    GameParts::form(rig.game).Height = height;
+    GameParts::form(rig.game).Window.Width = width;
+    GameParts::form(rig.game).Window.Height = height;
     GameParts::form(rig.game).Picture2.Width = Single(width - 150);
     GameParts::form(rig.game).Picture2.Height = Single(height - 600);
 }

@@ -28,9 +28,9 @@ TEST(StartupSettings, MissingFileIsReplacedByTheDefaults)
     EXPECT_EQ(q.read("init.txt"), "*," + kPrefs + q / "Graphics/C.JPG," + q / "Graphics/a.jpg," +
                                       q / "Graphics/b.jpg,end\n");
     EXPECT_EQ(s.entries.size(), 3u);
-    EXPECT_EQ(s.state.WindowWidth, 9550);
-    EXPECT_EQ(s.state.WindowHeight, 6750);
-    EXPECT_EQ(s.state.WindowLeft, 20);
+    EXPECT_EQ(s.state.Window.Width, 9550);
+    EXPECT_EQ(s.state.Window.Height, 6750);
+    EXPECT_EQ(s.state.Window.Left, 20);
     EXPECT_EQ(s.state.Loaded.SaveOnExit, 1);
     EXPECT_EQ(s.state.GraphicsFolder, q / "Graphics");
     EXPECT_FLOAT_EQ(s.state.WindowAspect, 9550.0f / 6750.0f);
@@ -76,7 +76,7 @@ TEST(StartupSettings, WindowsTheKeysReachAreKept)
             for (int held = 0; held < 200; ++held)
                 rig.game.keyDown(Key::Minus);
             rig.game.keyUp(Key::Minus);
-            sizes.emplace_back(rig.game.form().Width, rig.game.form().Height);
+            sizes.emplace_back(rig.game.form().Window.Width, rig.game.form().Window.Height);
             rig.game.keyDown(Key::Plus);
             rig.game.keyDown(Key::Plus);
             rig.game.keyUp(Key::Plus);
@@ -90,8 +90,8 @@ TEST(StartupSettings, WindowsTheKeysReachAreKept)
         q.write("init.txt", text);
         const StartupSettings s = loadStartupSettings(q.path(), q.path());
         EXPECT_FALSE(s.replacedWithDefaults) << text;
-        EXPECT_EQ(s.state.WindowWidth, width);
-        EXPECT_EQ(s.state.WindowHeight, height);
+        EXPECT_EQ(s.state.Window.Width, width);
+        EXPECT_EQ(s.state.Window.Height, height);
         EXPECT_EQ(q.read("init.txt"), text);
     }
 }
@@ -111,8 +111,8 @@ TEST(StartupSettings, KeepsAGoodFileAndDropsMissingEntriesInOrder)
     EXPECT_EQ(q.read("init.txt"), text); // a good file is never rewritten at start-up
     EXPECT_EQ(s.entries, (std::vector<std::string>{q / "p/one.jpg", q / "p/three.jpg",
                                                    q / "p/a,b.jpg"}));
-    EXPECT_EQ(s.state.WindowWidth, 10753);
-    EXPECT_EQ(s.state.WindowTop, 50);
+    EXPECT_EQ(s.state.Window.Width, 10753);
+    EXPECT_EQ(s.state.Window.Top, 50);
     EXPECT_EQ(s.state.SelectionColor, 255);
     EXPECT_EQ(s.state.Loaded.HintColor, 65280);
     EXPECT_EQ(s.state.Loaded.BackColor, 0);

@@ -60,13 +60,13 @@ private slots:
         Game& g = rig.window().game();
         const std::pair<double, double> places[] = {{20, 20}, {3000, 1515}, {15000, 9000}};
         for (const auto& [left, top] : places) {
-            rig.window().runGame([&] { GameParts::form(g).Left = left, GameParts::form(g).Top = top; });
+            rig.window().runGame([&] { GameParts::form(g).Window.Left = left, GameParts::form(g).Window.Top = top; });
             AboutWindow* about = openAbout(rig);
             QVERIFY(about && about->isVisible());
             QVERIFY(g.clock().paused());
             // Outer size 8070 x 4455 twips: the client area with a frame and a title bar.
-            QCOMPARE(about->LeftTwips(), (g.form().Width - 8070) / 2 + left);
-            QCOMPARE(about->TopTwips(), (g.form().Height - 4455) / 2 + top);
+            QCOMPARE(about->LeftTwips(), (g.form().Window.Width - 8070) / 2 + left);
+            QCOMPARE(about->TopTwips(), (g.form().Window.Height - 4455) / 2 + top);
             QCOMPARE(about->pos(), QPoint(qRound(about->LeftTwips() / 15), qRound(about->TopTwips() / 15)));
             QCOMPARE(about->size(), QSize(530, 267));
             about->findChild<QPushButton*>(QStringLiteral("Command1"))->click();

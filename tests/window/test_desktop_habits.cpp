@@ -107,7 +107,7 @@ private slots:
                 QCOMPARE(rig.game().form().GameState, State::IntroReassembling);
             }
             const std::size_t soundBefore = rig.sound.log.size();
-            const double width = rig.game().form().Width;
+            const double width = rig.game().form().Window.Width;
             switch (by) {
             case By::PlusKey:
                 QTest::keyPress(&w, Qt::Key_Plus);
@@ -130,7 +130,7 @@ private slots:
             for (const char* menu : {"mnuFile", "mnuV", "mnuPic", "mnus", "mnuPr", "mnuHe"})
                 QVERIFY2(enabled(w, menu), menu);
             QVERIFY(!rig.game().clock().running());
-            QCOMPARE(rig.game().form().Width, width);
+            QCOMPARE(rig.game().form().Window.Width, width);
             // The intro sound is closed and the move sound opened.
             const std::vector<std::string> after(rig.sound.log.begin() + long(soundBefore),
                                                  rig.sound.log.end());
@@ -150,7 +150,7 @@ private slots:
 
             // The next + is a key of its own again: one step of 10 twips.
             QTest::keyClick(&w, Qt::Key_Plus);
-            QCOMPARE(rig.game().form().Height, 6750.0 + 10);
+            QCOMPARE(rig.game().form().Window.Height, 6750.0 + 10);
         }
     }
 
@@ -178,14 +178,14 @@ private slots:
         const QSize before = w.size();
 
         // Maximised and restored: the earlier size comes back, and every piece is in its cell.
-        const double width = g.form().Width, height = g.form().Height;
+        const double width = g.form().Window.Width, height = g.form().Window.Height;
         w.showMaximized();
-        QTRY_VERIFY(g.form().Width > width + 1500 && g.form().Height > height + 1000);
+        QTRY_VERIFY(g.form().Window.Width > width + 1500 && g.form().Window.Height > height + 1000);
         QCOMPARE(cellsOfPieces(g), cells);
         QCOMPARE(g.board().SelectedPiece, -1);
         w.showNormal();
-        QTRY_COMPARE(g.form().Width, width);
-        QCOMPARE(g.form().Height, height);
+        QTRY_COMPARE(g.form().Window.Width, width);
+        QCOMPARE(g.form().Window.Height, height);
         QCOMPARE(cellsOfPieces(g), cells);
         QCOMPARE(countsOf(w.windowTitle()), counts);
 
@@ -196,12 +196,12 @@ private slots:
         QCoreApplication::processEvents();
         w.resize(before + QSize(201, 99));
         QCoreApplication::processEvents();
-        QCOMPARE(g.form().Width, width);
-        QTRY_COMPARE(g.form().Width, toTwips(w.board()->width()) + kFrameWidthTwips);
+        QCOMPARE(g.form().Window.Width, width);
+        QTRY_COMPARE(g.form().Window.Width, toTwips(w.board()->width()) + kFrameWidthTwips);
         QCOMPARE(w.size(), before + QSize(201, 99));
-        QCOMPARE(g.form().Height, toTwips(w.board()->height()) + kFrameHeightTwips);
-        QCOMPARE(g.form().Picture2.Width, Single(g.form().Width - 150));
-        QCOMPARE(g.form().Picture2.Height, Single(g.form().Height - 600));
+        QCOMPARE(g.form().Window.Height, toTwips(w.board()->height()) + kFrameHeightTwips);
+        QCOMPARE(g.form().Picture2.Width, Single(g.form().Window.Width - 150));
+        QCOMPARE(g.form().Picture2.Height, Single(g.form().Window.Height - 600));
         QCOMPARE(cellsOfPieces(g), cells);
         QCOMPARE(g.board().SelectedPiece, -1);
         QVERIFY(!g.board().Shape7.Visible);
@@ -210,15 +210,15 @@ private slots:
         QVERIFY(rig.program->Save_Info());
         const QStringList fields =
             QString::fromStdString(rig.folder.read("init.txt")).split(QLatin1Char(','));
-        QCOMPARE(fields.value(1).toDouble(), g.form().Width);
-        QCOMPARE(fields.value(2).toDouble(), g.form().Height);
+        QCOMPARE(fields.value(1).toDouble(), g.form().Window.Width);
+        QCOMPARE(fields.value(2).toDouble(), g.form().Window.Height);
 
         // The smallest window is the one the - key reaches.
         w.resize(100, 100);
-        QTRY_VERIFY(g.form().Height < 6750);
-        QVERIFY(g.form().Height >= kSmallestWindowHeight);
-        QVERIFY(g.form().Height < kSmallestWindowHeight + 15);
-        QVERIFY(g.form().Width >= 9000);
+        QTRY_VERIFY(g.form().Window.Height < 6750);
+        QVERIFY(g.form().Window.Height >= kSmallestWindowHeight);
+        QVERIFY(g.form().Window.Height < kSmallestWindowHeight + 15);
+        QVERIFY(g.form().Window.Width >= 9000);
         QCOMPARE(cellsOfPieces(g), cells);
 
         // The deal moved with the pieces: Restart finds every piece's first cell.

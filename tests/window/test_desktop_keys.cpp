@@ -163,7 +163,7 @@ private slots:
         for (int i = 0; i < 100; ++i)
             wheel(viewer, -120);
         // The bottom edge stops at the bottom of the view: the view stays covered.
-        const viewer::ViewNumbers view = viewer::viewNumbers({rig.game().form().Width, rig.game().form().Height});
+        const viewer::ViewNumbers view = viewer::viewNumbers({rig.game().form().Window.Width, rig.game().form().Window.Height});
         QCOMPARE(viewer->displayed().Top, view.ViewHeight - 15000);
         for (int i = 0; i < 100; ++i)
             wheel(viewer, 120);

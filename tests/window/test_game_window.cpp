@@ -132,18 +132,18 @@ private slots:
         GameWindow& w = rig.window();
         const QSize before = w.size();
         QTest::keyClick(&w, Qt::Key_Equal);
-        QCOMPARE(rig.game().form().Height, 6760.0);
-        QVERIFY(std::abs(rig.game().form().Width - (9550 + 10 * 9550.0 / 6750.0)) < 0.01);
-        QCOMPARE(rig.program->state.WindowHeight, 6760.0);
+        QCOMPARE(rig.game().form().Window.Height, 6760.0);
+        QVERIFY(std::abs(rig.game().form().Window.Width - (9550 + 10 * 9550.0 / 6750.0)) < 0.01);
+        QCOMPARE(rig.program->state.Window.Height, 6760.0);
 
         // Holding - repeats its key-down; the window never gets lower than 6400 twips.
         for (int i = 0; i < 200; ++i)
             QTest::sendKeyEvent(QTest::KeyAction::Press, &w, Qt::Key_Minus, '-', Qt::NoModifier);
         QTest::sendKeyEvent(QTest::KeyAction::Release, &w, Qt::Key_Minus, '-', Qt::NoModifier);
-        QCOMPARE(rig.game().form().Height, 6400.0);
+        QCOMPARE(rig.game().form().Window.Height, 6400.0);
         QVERIFY(w.size().height() < before.height());
         QTest::keyClick(&w, Qt::Key_Minus);
-        QCOMPARE(rig.game().form().Height, 6400.0);
+        QCOMPARE(rig.game().form().Window.Height, 6400.0);
     }
 
     void pIsAPauseAndAnyOtherKeyResumes()
@@ -222,11 +222,11 @@ private slots:
         QTest::keyClick(&w, Qt::Key_Space);
         QTest::keyClick(&w, Qt::Key_Right);
         PlayView before = playView(g);
-        const double height = g.form().Height;
+        const double height = g.form().Window.Height;
         QTest::keyClick(&w, Qt::Key_Plus, Qt::ShiftModifier);
         QTest::keyClick(&w, Qt::Key_Plus, Qt::ShiftModifier);
         QCOMPARE(g.counters().moves(), before.moves);
-        QVERIFY(g.form().Height > height);
+        QVERIFY(g.form().Window.Height > height);
 
         QTest::mouseClick(w.board(), Qt::LeftButton, {}, centreOfPiece(g, 1));
         QTest::mouseClick(w.board(), Qt::LeftButton, {}, centreOfPiece(g, 2));

@@ -147,8 +147,8 @@ private slots:
         HelpWindow* help = openContents(rig);
         QVERIFY(g.clock().paused());
         // Centred over the game window.
-        QCOMPARE(help->pos(), QPoint(qRound((g.form().Width - 9550) / 2 / 15 + g.form().Left / 15),
-                                     qRound((g.form().Height - 6750) / 2 / 15 + g.form().Top / 15)));
+        QCOMPARE(help->pos(), QPoint(qRound((g.form().Window.Width - 9550) / 2 / 15 + g.form().Window.Left / 15),
+                                     qRound((g.form().Window.Height - 6750) / 2 / 15 + g.form().Window.Top / 15)));
 
         help->keyDown(help::Keys::End);
         help->showMinimized();

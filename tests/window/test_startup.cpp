@@ -117,8 +117,8 @@ private slots:
         QCOMPARE(rig.game().form().BackColor, 0x00FF00u);
         QCOMPARE(rig.program->state.SelectionColor, 255.0);
         QCOMPARE(rig.program->editor().viewState(), std::int16_t(0));
-        QCOMPARE(rig.game().form().Width, 10753.0);
-        QCOMPARE(rig.game().form().Top, 40.0);
+        QCOMPARE(rig.game().form().Window.Width, 10753.0);
+        QCOMPARE(rig.game().form().Window.Top, 40.0);
     }
 
     void exitWithoutSaveOnExitKeepsTheStartupPreferences()

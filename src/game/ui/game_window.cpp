@@ -141,7 +141,7 @@ void GameWindow::applyGeometry()
         return;
     geometryChanged_ = false;
     applyingGeometry_ = true;
-    const QSize client = clientSize(game_.form().Width, game_.form().Height);
+    const QSize client = clientSize(game_.form().Window.Width, game_.form().Window.Height);
     // Pictures are decoded as large as the game area shows them.
     clip_.setShownArea(client * qGuiApp->devicePixelRatio());
     const QSize smallest = clientSize(kSmallestWindowHeight * game_.programState().WindowAspect,
@@ -153,7 +153,7 @@ void GameWindow::applyGeometry()
         resize(client.width(), client.height() + menuBar()->sizeHint().height());
         board_->resize(client);
     }
-    move(pixels(game_.form().Left), pixels(game_.form().Top));
+    move(pixels(game_.form().Window.Left), pixels(game_.form().Window.Top));
     applyingGeometry_ = false;
 }
 
@@ -170,7 +170,7 @@ void GameWindow::resizeSettled()
     if (isMinimized() || !isVisible())
         return;
     const QSize client = board_->size();
-    if (client == clientSize(game_.form().Width, game_.form().Height))
+    if (client == clientSize(game_.form().Window.Width, game_.form().Window.Height))
         return;
     double width = toTwips(client.width()) + kFrameWidthTwips;
     double height = toTwips(client.height()) + kFrameHeightTwips;
@@ -278,7 +278,7 @@ void GameWindow::changeEvent(QEvent* event)
         const auto* change = static_cast<QWindowStateChangeEvent*>(event);
         const Qt::WindowStates large = Qt::WindowMaximized | Qt::WindowFullScreen;
         if ((windowState() & large) && !(change->oldState() & large))
-            sizeBeforeMaximised_ = std::pair(game_.form().Width, game_.form().Height);
+            sizeBeforeMaximised_ = std::pair(game_.form().Window.Width, game_.form().Window.Height);
     }
     QMainWindow::changeEvent(event);
 }

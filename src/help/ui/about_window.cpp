@@ -84,8 +84,8 @@ AboutWindow::AboutWindow(QWidget& parent, const Game& game, MessageBoxes* messag
 void AboutWindow::Form_Load(const Game& g)
 {
     setFixedSize(pixels(kClientWidth), pixels(kClientHeight));
-    left_ = (g.form().Width - kOuterWidth) / 2 + g.form().Left;
-    top_ = (g.form().Height - kOuterHeight) / 2 + g.form().Top;
+    left_ = (g.form().Window.Width - kOuterWidth) / 2 + g.form().Window.Left;
+    top_ = (g.form().Window.Height - kOuterHeight) / 2 + g.form().Window.Top;
     move(pixels(left_), pixels(top_));
 
     const QString family = QApplication::font().family();

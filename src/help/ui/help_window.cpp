@@ -132,8 +132,8 @@ QLabel* HelpWindow::addLabel(QWidget* parent, const QString& text, int left, int
 void HelpWindow::Form_Load(const Game& g)
 {
     // Centred over the game window.
-    const double left = (g.form().Width - kWindowWidth) / 2 + g.form().Left;
-    const double top = (g.form().Height - kWindowHeight) / 2 + g.form().Top;
+    const double left = (g.form().Window.Width - kWindowWidth) / 2 + g.form().Window.Left;
+    const double top = (g.form().Window.Height - kWindowHeight) / 2 + g.form().Window.Top;
     client_ = new QWidget(this);
     client_->setFixedSize(pixels(kWindowWidth - kFrameWidthTwips),
                           pixels(kWindowHeight - kFrameHeightTwips));

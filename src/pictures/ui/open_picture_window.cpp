@@ -177,8 +177,8 @@ void OpenPictureWindow::Form_Load()
     for (const FileType& type : kFileTypes)
         FileTypes_->addItem(shownEntry(type));
     Label9_->clear();
-    const double top = (game_.form().Height - kWindowHeight) / 2 + game_.form().Top;
-    const double left = (game_.form().Width - kWindowWidth) / 2 + game_.form().Left;
+    const double top = (game_.form().Window.Height - kWindowHeight) / 2 + game_.form().Window.Top;
+    const double left = (game_.form().Window.Width - kWindowWidth) / 2 + game_.form().Window.Left;
     placeWindowTwips(this, left, top, kWindowWidth, kWindowHeight);
     // The preview and its frame, 50 twips outside it; the picture is stretched to the square.
     placeTwips(Image1_, 5400, 960, 1500, 1500);

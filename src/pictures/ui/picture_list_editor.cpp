@@ -260,8 +260,8 @@ void PictureListEditor::showEvent(QShowEvent* event)
         backFromViewer_ = false;
         return;
     }
-    const double top = (program_.WindowHeight - kWindowHeight) / 2 + program_.WindowTop;
-    const double left = (program_.WindowWidth - kWindowWidth) / 2 + program_.WindowLeft;
+    const double top = (program_.Window.Height - kWindowHeight) / 2 + program_.Window.Top;
+    const double left = (program_.Window.Width - kWindowWidth) / 2 + program_.Window.Left;
     placeWindowTwips(this, left, top, kWindowWidth, kWindowHeight);
     refillList();
     File1_->reread();

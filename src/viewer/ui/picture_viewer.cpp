@@ -204,12 +204,12 @@ void PictureViewer::Form_Load()
     // The viewer covers the game window exactly, in its background colour: its outer size
     // includes the same nominal frame as the game window's.
     const Game& g = *host_.game;
-    window_ = viewer::WindowSize{g.form().Width, g.form().Height};
-    const QSize client(std::max(1, pixels(g.form().Width - kFrameWidthTwips)),
-                       std::max(1, pixels(g.form().Height - kFrameHeightTwips)));
+    window_ = viewer::WindowSize{g.form().Window.Width, g.form().Window.Height};
+    const QSize client(std::max(1, pixels(g.form().Window.Width - kFrameWidthTwips)),
+                       std::max(1, pixels(g.form().Window.Height - kFrameHeightTwips)));
     canvas_->setFixedSize(client);
     setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
-    move(pixels(g.form().Left), pixels(g.form().Top));
+    move(pixels(g.form().Window.Left), pixels(g.form().Window.Top));
     canvas_->setBackground(toQColor(g.form().BackColor));
     // The Zoom panel shows the background colour: its captions and its box take the ink that
     // stands out on it.
