@@ -37,11 +37,6 @@ struct ProgramState {
     Mode PlayMode = Mode::Puzzle;
     std::string CurrentPicturePath;
     std::string CurrentPictureFolder; // ends with a separator
-
-    // Hand-over to the Picture Viewer: who opened it (1 editor, 9 game window, 10 Open Picture
-    // window) and the name it shows.
-    int ViewCaller = 0;
-    std::string ViewPicName;
 };
 
 // The picture list, held by the program for the whole run; the editor edits it.

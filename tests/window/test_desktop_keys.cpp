@@ -42,7 +42,7 @@ PictureViewer* openViewer(ProgramRig& rig, int w, int h)
 {
     QImage picture(w, h, QImage::Format_RGB32);
     picture.fill(Qt::darkCyan);
-    return rig.program->openViewer(ViewCallers::GameWindow, "test.jpg", picture, QSize(w, h),
+    return rig.program->openViewer(ViewCaller::GameWindow, "test.jpg", picture, QSize(w, h),
                                    &rig.window());
 }
 

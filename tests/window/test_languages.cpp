@@ -315,7 +315,7 @@ private slots:
 
         QImage picture(2000, 1500, QImage::Format_RGB32);
         picture.fill(Qt::darkCyan);
-        PictureViewer* viewer = rig.program->openViewer(ViewCallers::GameWindow, "test.jpg", picture,
+        PictureViewer* viewer = rig.program->openViewer(ViewCaller::GameWindow, "test.jpg", picture,
                                                         picture.size(), &game);
         QVERIFY(viewer);
         faults += menuFaults(*viewer, !language.isEmpty()) + overflowing(viewer);

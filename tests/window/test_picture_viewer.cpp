@@ -29,7 +29,7 @@ QImage gradient(int w, int h)
 // A viewer opened by the game window on a generated picture of w x h pixels.
 PictureViewer* openOn(ProgramRig& rig, int w, int h)
 {
-    return rig.program->openViewer(ViewCallers::GameWindow, "test.jpg", gradient(w, h), QSize(w, h),
+    return rig.program->openViewer(ViewCaller::GameWindow, "test.jpg", gradient(w, h), QSize(w, h),
                                    &rig.window());
 }
 
@@ -74,8 +74,7 @@ private slots:
         QCOMPARE(viewer->objectName(), QStringLiteral("Form3"));
         QCOMPARE(viewer->windowTitle(), QStringLiteral("Quiltra - Picture Viewer:  Press Exit to "
                                                        "return to previous screen.  Coffee.jpg"));
-        QCOMPARE(rig.program->state.ViewCaller, 9);
-        QCOMPARE(rig.program->state.ViewPicName, std::string("Coffee.jpg"));
+        QCOMPARE(viewer->viewCaller(), ViewCaller::GameWindow);
         QCOMPARE(viewer->pos(), game.pos());
         QCOMPARE(viewer->size(), game.size());
         // 600 x 400 pixels at natural size, centred across, at the margin from the top.
@@ -226,18 +225,18 @@ private slots:
         rig.window().hide();   // the Open Picture window has taken the game window's place
         QWidget openPicture;
         openPicture.show();
-        PictureViewer* viewer = rig.program->openViewer(ViewCallers::OpenPicture, "preview.jpg",
+        PictureViewer* viewer = rig.program->openViewer(ViewCaller::OpenPicture, "preview.jpg",
                                                         gradient(64, 48), QSize(64, 48),
                                                         &openPicture);
         QVERIFY(viewer->isVisible());
         QVERIFY(!openPicture.isVisible());
-        QCOMPARE(rig.program->state.ViewCaller, 10);
-        QCOMPARE(rig.program->state.ViewPicName, std::string("preview.jpg"));
+        QCOMPARE(viewer->viewCaller(), ViewCaller::OpenPicture);
+        QVERIFY(viewer->windowTitle().endsWith(QStringLiteral("  preview.jpg")));
         viewer->action("mnuOK")->trigger();
         QVERIFY(openPicture.isVisible());
         QVERIFY(!rig.window().isVisible());
         // No picture, no viewer.
-        QVERIFY(!rig.program->openViewer(ViewCallers::Editor, "x", QImage(), {}, &openPicture));
+        QVERIFY(!rig.program->openViewer(ViewCaller::Editor, "x", QImage(), {}, &openPicture));
         QVERIFY(openPicture.isVisible());
     }
 
@@ -261,7 +260,7 @@ private slots:
             const LoadedPicture preview = loadPicture(path);
             QVERIFY(preview.ok());
             QVERIFY(preview.image.width() <= 2048);   // the game's own decode
-            PictureViewer* viewer = rig.program->openViewer(ViewCallers::GameWindow, "big.jpg",
+            PictureViewer* viewer = rig.program->openViewer(ViewCaller::GameWindow, "big.jpg",
                                                             preview.image, preview.naturalSize,
                                                             &rig.window(), path);
             QCOMPARE(viewer->picture().size(), c.decoded);
@@ -282,7 +281,7 @@ private slots:
         const LoadedPicture small = loadPicture(png, 128);
         QVERIFY(small.ok());
         QVERIFY(small.image.width() <= 128);
-        PictureViewer* viewer = rig.program->openViewer(ViewCallers::OpenPicture, "big.png",
+        PictureViewer* viewer = rig.program->openViewer(ViewCaller::OpenPicture, "big.png",
                                                         small.image, small.naturalSize,
                                                         &rig.window(), png);
         QCOMPARE(viewer->picture().size(), loadPicture(png).image.size());

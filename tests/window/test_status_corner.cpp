@@ -89,7 +89,7 @@ private slots:
         // The same after the Picture Viewer stood in the game window's place meanwhile.
         QImage picture(800, 600, QImage::Format_RGB32);
         picture.fill(Qt::darkCyan);
-        PictureViewer* viewer = rig.program->openViewer(ViewCallers::GameWindow, "test.jpg", picture,
+        PictureViewer* viewer = rig.program->openViewer(ViewCaller::GameWindow, "test.jpg", picture,
                                                         picture.size(), &w);
         QVERIFY(viewer);
         viewer->close();

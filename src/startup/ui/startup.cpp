@@ -85,7 +85,7 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
         if (!form10) {
             form10 = new OpenPictureWindow(form9->game(), state, clip_, gameRunner());
             form10->onViewPicture = [this](const std::string& name) {
-                openViewer(ViewCallers::OpenPicture, name, form10->previewPicture(),
+                openViewer(ViewCaller::OpenPicture, name, form10->previewPicture(),
                            form10->previewNaturalSize(), form10.data(), form10->previewPath());
             };
             form10->onClosed = [this] {
@@ -138,7 +138,7 @@ PictureListEditor& Program::editor()
     };
     form1_->onSaveInfo = [this] { return Save_Info(); };
     form1_->onViewPicture = [this](const std::string& name) {
-        openViewer(ViewCallers::Editor, name, form1_->previewPicture(),
+        openViewer(ViewCaller::Editor, name, form1_->previewPicture(),
                    form1_->previewNaturalSize(), form1_.get(), form1_->previewPath());
     };
     return *form1_;
@@ -181,7 +181,7 @@ ViewerHost Program::viewerHost()
     return host;
 }
 
-PictureViewer* Program::openViewer(int viewCaller, const std::string& name, const QImage& picture,
+PictureViewer* Program::openViewer(ViewCaller viewCaller, const std::string& name, const QImage& picture,
                                    QSize naturalSize, QWidget* opener, const QString& path)
 {
     return PictureViewer::open(viewerHost(), viewCaller, name, picture, naturalSize, opener, path);

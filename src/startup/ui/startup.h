@@ -26,6 +26,7 @@ class PictureListEditor;
 class PictureViewer;
 class SoundDevice;
 struct ViewerHost;
+enum class ViewCaller;
 
 // Everything the program keeps for its whole run.
 class Program {
@@ -54,7 +55,7 @@ public:
     bool Save_Info();
 
     // Opens the Picture Viewer in the place of `opener` (see PictureViewer::open).
-    PictureViewer* openViewer(int viewCaller, const std::string& name, const QImage& picture,
+    PictureViewer* openViewer(ViewCaller viewCaller, const std::string& name, const QImage& picture,
                               QSize naturalSize, QWidget* opener, const QString& path = {});
 
 private:

@@ -64,16 +64,14 @@ bool zoomsOut(int code) { return code == kPadMinus || code == kMinus; }
 
 } // namespace
 
-PictureViewer* PictureViewer::open(const ViewerHost& host, int viewCaller, const std::string& name,
+PictureViewer* PictureViewer::open(const ViewerHost& host, ViewCaller viewCaller, const std::string& name,
                                    const QImage& picture, QSize naturalSize, QWidget* opener,
                                    const QString& path)
 {
     if (picture.isNull())
         return nullptr;
-    host.program->ViewCaller = viewCaller;
-    host.program->ViewPicName = name;
-    auto* viewer =
-        new PictureViewer(host, viewCaller, viewerPicture(picture, naturalSize, path), opener);
+    auto* viewer = new PictureViewer(host, viewCaller, name,
+                                     viewerPicture(picture, naturalSize, path), opener);
     viewer->show();
     viewer->raise();
     viewer->activateWindow();
@@ -90,15 +88,15 @@ PictureViewer* PictureViewer::openFromGame(const ViewerHost& host)
     const auto* clip = dynamic_cast<const QtPictureClip*>(g.gameServices().clip);
     if (!clip)
         return nullptr;
-    return open(host, ViewCallers::GameWindow, g.menus().mnuCurrent.Caption, clip->image(),
+    return open(host, ViewCaller::GameWindow, g.menus().mnuCurrent.Caption, clip->image(),
                 QSize(clip->pixelWidth(), clip->pixelHeight()), host.gameWindow,
                 fromNativePath(host.program->CurrentPicturePath));
 }
 
-PictureViewer::PictureViewer(const ViewerHost& host, int viewCaller, ViewerPicture picture,
-                             QWidget* opener)
+PictureViewer::PictureViewer(const ViewerHost& host, ViewCaller viewCaller, std::string name,
+                             ViewerPicture picture, QWidget* opener)
     : QMainWindow(opener ? opener : host.gameWindow, Qt::Window), host_(host),
-      viewCaller_(viewCaller), opener_(opener), picture_(std::move(picture))
+      viewCaller_(viewCaller), ViewPicName_(std::move(name)), opener_(opener), picture_(std::move(picture))
 {
     setObjectName(QStringLiteral("Form3"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -217,7 +215,7 @@ void PictureViewer::Form_Load()
     panel.setColor(QPalette::WindowText, contrastingInk(toQColor(g.form().BackColor)));
     Frame1_->setPalette(panel);
     setWindowTitle(QString::fromStdString(translateStored("PictureViewer", kDesignTitle)) +
-                   QStringLiteral("  ") + QString::fromStdString(host_.program->ViewPicName));
+                   QStringLiteral("  ") + QString::fromStdString(ViewPicName_));
 
     canvas_->setPicture(picture_.image);
     const QSize natural = picture_.naturalSize;

@@ -24,17 +24,13 @@ class Game;
 struct ProgramState;
 class ViewerCanvas;
 
-// Who opened the viewer (ViewCaller): the window shown again when it closes.
-namespace ViewCallers {
-inline constexpr int Editor = 1;
-inline constexpr int GameWindow = 9;
-inline constexpr int OpenPicture = 10;
-} // namespace ViewCallers
+// Who opened the viewer: the window shown again when it closes.
+enum class ViewCaller { Editor = 1, GameWindow = 9, OpenPicture = 10 };
 
 // What the viewer takes from the program that opens it.
 struct ViewerHost {
     const Game* game = nullptr;       // its window's size, place and background colour
-    ProgramState* program = nullptr;  // where ViewCaller and ViewPicName are kept
+    const ProgramState* program = nullptr;  // the picture in play
     QWidget* gameWindow = nullptr;    // the parent when no other window opens the viewer
     std::function<void()> onHelp;     // the viewer's Help
     // The game window has taken the viewer's place again and shows the game as it is now.
@@ -45,11 +41,11 @@ class PictureViewer : public QMainWindow {
     Q_OBJECT
 public:
     // Opens the viewer in the place of `opener`, which it hides and shows again when the viewer
-    // closes. Sets ViewCaller and ViewPicName. `picture` is the opener's decoded picture (its
+    // closes, and shows `name` in its title. `picture` is the opener's decoded picture (its
     // preview) and `naturalSize` the file's own size in pixels; `path`, when given, lets the
     // viewer decode the same file more sharply within its memory budget. The viewer takes the
     // game window's size, place and background colour. Returns nothing when there is no picture.
-    static PictureViewer* open(const ViewerHost& host, int viewCaller, const std::string& name,
+    static PictureViewer* open(const ViewerHost& host, ViewCaller viewCaller, const std::string& name,
                                const QImage& picture, QSize naturalSize, QWidget* opener,
                                const QString& path = {});
     // View > Picture Viewer of the game window: the current picture; nothing while the game
@@ -68,7 +64,7 @@ public:
     ViewerCanvas* canvas() const { return canvas_; }
     QFrame* zoomPanel() const { return Frame1_; }
     bool repeating() const { return Timer1_.isActive(); }
-    int viewCaller() const { return viewCaller_; }
+    ViewCaller viewCaller() const { return viewCaller_; }
 
     // The commands, as the menus, keys and mouse run them (virtual key codes).
     void mnuNormal_Click();
@@ -92,7 +88,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    PictureViewer(const ViewerHost& host, int viewCaller, ViewerPicture picture, QWidget* opener);
+    PictureViewer(const ViewerHost& host, ViewCaller viewCaller, std::string name,
+                  ViewerPicture picture, QWidget* opener);
     void buildMenus();
     void buildZoomPanel();
     void Form_Load();
@@ -101,7 +98,8 @@ private:
     void endGesture();
 
     ViewerHost host_;
-    int viewCaller_;
+    ViewCaller viewCaller_;
+    std::string ViewPicName_;
     QPointer<QWidget> opener_;
     ViewerPicture picture_;
     viewer::WindowSize window_;
