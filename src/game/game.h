@@ -239,6 +239,8 @@ public:
     bool stopSolveByPlayer();
     // The Next Move and Solve items follow the Hint item's enabled state.
     void offerHelpMoves();
+    // The memory the solver's tables hold now, bytes: kept while Slider games are played.
+    std::size_t solverTableBytes() const;
 
     // ---- Undo and redo ----
     // Only while a game is in progress with the puzzle on view. An undo puts the pieces and both

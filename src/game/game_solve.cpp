@@ -109,6 +109,7 @@ bool Game::solvePlaying() const { return solve_ && solve_->playing; }
 bool Game::thinking() const { return solve_ && solve_->thinking; }
 bool Game::searching() const { return solve_ && solve_->awaited != 0; }
 bool Game::solveUsed() const { return solve_ && solve_->used; }
+std::size_t Game::solverTableBytes() const { return solve_ ? solve_->runner.tableBytes() : 0; }
 
 // Next Move resumes or starts the clock as Hint does; a Next Move during Solve stops Solve and
 // still makes its one move.

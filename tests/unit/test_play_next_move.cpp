@@ -110,6 +110,19 @@ TEST_F(NextMoveTest, PuzzleModePutsTwoPiecesHomeWhenOneSwapCan)
     EXPECT_EQ(game.counters().hints(), 3);
 }
 
+TEST_F(NextMoveTest, SolveInPuzzleModeSwapsEveryPieceHomeInTheFewestSwaps)
+{
+    // A ring of three and a pair: three swaps at least, and Solve takes no more.
+    start(Mode::Puzzle, 3, 3, {2, 3, 1, 4, 6, 5});
+    game.mnuSolve_Click();
+    for (int i = 0; i < 20 && game.GameState == State::Playing; ++i) {
+        rig.clock.advance(0.125);
+        game.Timer1_Timer();
+    }
+    EXPECT_EQ(game.GameState, State::Solved);
+    EXPECT_EQ(game.counters().moves(), 3);
+}
+
 TEST_F(NextMoveTest, UndoTakesNextMoveBackWithItsCounts)
 {
     start(Mode::Puzzle, 3, 3, {2, 3, 1});
@@ -286,6 +299,25 @@ TEST_F(SolveTest, SolveAgainStopsItAndAFinishByThePlayerAfterwardsIsStillNotThei
     rig.wholePictureReturns();
     EXPECT_EQ(game.bestTimes().size(), 0u);
     EXPECT_EQ(game.newBestBanner(), "Solved for you");
+}
+
+TEST_F(SolveTest, TheTablesStayForTheNextSliderGameAndGoInPuzzleMode)
+{
+    game.mnuNextMove_Click();
+    settle(game, *inbox);
+    ASSERT_EQ(game.counters().moves(), 1);
+    EXPECT_GT(game.solverTableBytes(), 0u);
+
+    game.mnuSlide_Click();
+    game.Timer1_Timer();
+    EXPECT_GT(game.solverTableBytes(), 0u) << "another Slider game keeps them";
+
+    game.mnuPuz_Click();
+    // The timer falls due at once to let them go.
+    ASSERT_TRUE(game.nextDue());
+    EXPECT_LE(*game.nextDue(), rig.clock.t);
+    game.Timer1_Timer();
+    EXPECT_EQ(game.solverTableBytes(), 0u) << "no Slider game in play";
 }
 
 TEST_F(SolveTest, AGameFinishedWithNextMoveAloneIsAResultWithItsHints)
