@@ -169,6 +169,8 @@ void Game::helpStep()
         s.nextMoveWanted = false;
         if (const std::optional<Move> swap = puzzleStep(p))
             helpedMove(*swap);
+        else
+            s.playing = false; // a deal that came out whole: nothing to play
         s.nextAt = now() + kSolveStep;
         return;
     }
@@ -211,9 +213,10 @@ void Game::solverAnswered(std::uint64_t request, const SliderSolution& solution)
     s.awaited = 0;
     s.thinking = false;
     const bool wanted = s.playing || s.nextMoveWanted;
-    if (solution.outcome != SolveOutcome::Solved || !puzzleInPlay(*this) ||
-        !(board_.puzzle() == s.askedFor)) {
-        // No solution (a loaded arrangement the slides cannot finish): nothing is played.
+    if (solution.outcome != SolveOutcome::Solved || solution.slides.empty() ||
+        !puzzleInPlay(*this) || !(board_.puzzle() == s.askedFor)) {
+        // No solution (a loaded arrangement the slides cannot finish) or nothing to do (a deal
+        // that came out whole): nothing is played.
         s.playing = false;
         s.nextMoveWanted = false;
         return;

@@ -154,6 +154,27 @@ TEST_F(NextMoveTest, SliderModeFollowsAShortestSolution)
     EXPECT_EQ(game.counters().hints(), 3);
 }
 
+TEST_F(NextMoveTest, NothingToPlayStopsSolveQuietly)
+{
+    // A loaded arrangement the slides cannot finish (two pieces exchanged), then one already
+    // whole, in each mode: no move, and Solve stops instead of asking again and again.
+    start(Mode::Slider, 3, 3, {2, 1});
+    game.mnuSolve_Click();
+    settle(game, *inbox);
+    EXPECT_FALSE(game.solvePlaying());
+    EXPECT_EQ(game.counters().moves(), 0);
+
+    for (const Mode mode : {Mode::Slider, Mode::Puzzle}) {
+        start(mode, 3, 3);
+        game.mnuSolve_Click();
+        settle(game, *inbox);
+        rig.clock.advance(1);
+        game.Timer1_Timer();
+        EXPECT_FALSE(game.solvePlaying());
+        EXPECT_EQ(game.counters().moves(), 0);
+    }
+}
+
 TEST_F(NextMoveTest, AnAnswerToAnArrangementThePlayerChangedIsNotUsed)
 {
     start(Mode::Slider, 3, 3);
