@@ -335,7 +335,8 @@ private:
     bool helpedMove(const Move& move);
     // The next move of the plan or of Puzzle mode's rule; asks the solver when there is none.
     void helpStep();
-    void askSolver();
+    void askSolver(const Puzzle& from);
+    void askAhead();
     void solverAnswered(std::uint64_t request, const SliderSolution& solution);
     // The arrangement was changed by the player: the search and Solve stop.
     void noteMove();

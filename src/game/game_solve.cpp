@@ -71,11 +71,15 @@ struct Game::SolvePlay {
     // Solve made a move in the game in progress: its finish is no result of the player's.
     bool used = false;
     // The slides still to come (cells whose piece slides into the empty cell) and the arrangement
-    // the first of them applies to; the plan holds while the board shows that arrangement.
+    // the first of them applies to; the plan holds while the board shows that arrangement. On a
+    // larger grid it may end before the finished picture (planComplete false), at planEnd.
     std::vector<int> plan;
     std::size_t next = 0;
     Puzzle planFrom;
+    Puzzle planEnd;
     bool planComplete = false;
+
+    bool planHolds(const Puzzle& board) const { return next < plan.size() && planFrom == board; }
     // A move of ours is being recorded, which must not count as the player's.
     bool ownMove = false;
     // A search was asked for in this session, so the tables may need letting go.
@@ -174,7 +178,7 @@ void Game::helpStep()
         s.nextAt = now() + kSolveStep;
         return;
     }
-    if (s.planFrom == p && s.next < s.plan.size()) {
+    if (s.planHolds(p)) {
         s.nextMoveWanted = false;
         const Move slide = Move::slide(s.plan[s.next], p.emptyCell());
         ++s.next;
@@ -183,21 +187,31 @@ void Game::helpStep()
         else
             s.plan.clear();
         s.nextAt = now() + kSolveStep;
+        askAhead();
         return;
     }
     if (s.awaited != 0 && s.askedFor == p)
         return; // the answer about this arrangement is on its way
-    askSolver();
+    askSolver(p);
 }
 
-void Game::askSolver()
+// While Solve plays a stage of a larger grid's solution, the next stage is worked out from where
+// this one ends, so the moves go on without a pause between stages.
+void Game::askAhead()
 {
     SolvePlay& s = solvePlay();
-    const Puzzle& p = board_.puzzle();
-    // Next Move on a larger grid wants only the start of the solution, which comes at once;
-    // Solve plays the whole of it.
-    const SolveExtent extent = p.count() > kShortestCells && !s.playing ? SolveExtent::FirstStage
-                                                                         : SolveExtent::Whole;
+    if (s.playing && !s.planComplete && s.awaited == 0 && s.planHolds(board_.puzzle()))
+        askSolver(s.planEnd);
+}
+
+void Game::askSolver(const Puzzle& from)
+{
+    SolvePlay& s = solvePlay();
+    // On a larger grid only the next stage of the solution is asked for, which comes at once;
+    // smaller grids are always solved whole.
+    const SolveExtent extent =
+        from.count() > kShortestCells ? SolveExtent::FirstStage : SolveExtent::Whole;
+    const Puzzle p = from;
     s.askedFor = p;
     s.askedAt = now();
     s.thinking = false;
@@ -213,8 +227,19 @@ void Game::solverAnswered(std::uint64_t request, const SliderSolution& solution)
     s.awaited = 0;
     s.thinking = false;
     const bool wanted = s.playing || s.nextMoveWanted;
-    if (solution.outcome != SolveOutcome::Solved || solution.slides.empty() ||
-        !puzzleInPlay(*this) || !(board_.puzzle() == s.askedFor)) {
+    const Puzzle& board = board_.puzzle();
+    const bool found = solution.outcome == SolveOutcome::Solved && puzzleInPlay(*this);
+    if (found && s.planHolds(board) && s.askedFor == s.planEnd) {
+        // The next stage, worked out while the plan played: the plan goes on with it.
+        for (const int cell : solution.slides) {
+            s.plan.push_back(cell + 1);
+            s.planEnd.apply(Move::slide(cell + 1, s.planEnd.emptyCell()));
+        }
+        s.planComplete = solution.complete;
+        askAhead();
+        return;
+    }
+    if (!found || solution.slides.empty() || !(board == s.askedFor)) {
         // No solution (a loaded arrangement the slides cannot finish) or nothing to do (a deal
         // that came out whole): nothing is played.
         s.playing = false;
@@ -222,13 +247,18 @@ void Game::solverAnswered(std::uint64_t request, const SliderSolution& solution)
         return;
     }
     s.plan.clear();
-    for (const int cell : solution.slides)
-        s.plan.push_back(cell + 1);
     s.next = 0;
     s.planFrom = s.askedFor;
+    s.planEnd = s.askedFor;
+    for (const int cell : solution.slides) {
+        s.plan.push_back(cell + 1);
+        s.planEnd.apply(Move::slide(cell + 1, s.planEnd.emptyCell()));
+    }
     s.planComplete = solution.complete;
     if (wanted)
         helpStep();
+    else
+        askAhead();
 }
 
 bool Game::helpedMove(const Move& move)
@@ -293,11 +323,13 @@ std::optional<double> Game::solveDue() const
         if (!due || when < *due)
             due = when;
     };
+    // A search the moves do not wait for (the next stage, while a plan plays) is no one's wait.
+    const bool planHolds = s.planHolds(board_.puzzle());
     if (s.reviewTables)
         atOrBefore(now());
-    if (s.awaited != 0 && !s.thinking)
+    if (s.awaited != 0 && !s.thinking && !planHolds)
         atOrBefore(s.askedAt + kThinkingAfter);
-    if (s.playing && s.awaited == 0)
+    if (s.playing && (s.awaited == 0 || planHolds))
         atOrBefore(s.nextAt);
     return due;
 }
@@ -308,10 +340,12 @@ void Game::solveTimer()
         return;
     SolvePlay& s = *solve_;
     const double t = now();
-    if (s.awaited != 0 && !s.thinking && t >= s.askedAt + kThinkingAfter)
-        s.thinking = true;
-    if (s.playing && s.awaited == 0 && t >= s.nextAt)
+    const bool planHolds = s.planHolds(board_.puzzle());
+    if (s.playing && (s.awaited == 0 || planHolds) && t >= s.nextAt)
         helpStep();
+    if (s.awaited != 0 && !s.thinking && !s.planHolds(board_.puzzle()) &&
+        t >= s.askedAt + kThinkingAfter)
+        s.thinking = true;
     // The tables are kept while Slider games are played, and let go when none is: in Puzzle mode,
     // with the whole picture shown between games, with no picture.
     s.reviewTables = false;

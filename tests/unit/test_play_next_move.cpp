@@ -229,6 +229,44 @@ TEST_F(NextMoveTest, ASlowSearchShowsThinkingAndAMoveCancelsIt)
     EXPECT_EQ(game.counters().hints(), 0);
 }
 
+TEST_F(NextMoveTest, SolveOnALargerGridWorksOutTheNextStageWhileOnePlays)
+{
+    // 18 cells: solved a stage at a time, the last on a corner of 15 cells.
+    start(Mode::Slider, 6, 3);
+    unsigned walk = 7;
+    for (int i = 0; i < 200; ++i) {
+        walk = walk * 1103515245u + 12345u;
+        const int step = int((walk >> 16) % 4);
+        const Puzzle& p = board.puzzle();
+        const int e = p.emptyCell();
+        const int cell = p.cellAt(p.column(e) + (step == 0) - (step == 1),
+                                  p.row(e) + (step == 2) - (step == 3));
+        if (cell != 0)
+            board.apply(Move::slide(cell, e));
+    }
+    ASSERT_FALSE(board.puzzle().solved());
+
+    game.mnuSolve_Click();
+    ASSERT_TRUE(inbox->wait());
+    inbox->runAll();
+    ASSERT_EQ(game.counters().moves(), 1) << "the first move comes with the first stage";
+    EXPECT_TRUE(game.searching()) << "the next stage is asked for at once";
+    rig.clock.advance(0.2);
+    game.Timer1_Timer();
+    EXPECT_EQ(game.counters().moves(), 2) << "the moves go on while it is worked out";
+    EXPECT_FALSE(game.thinking());
+
+    for (int i = 0; i < 100000 && game.GameState == State::Playing; ++i) {
+        inbox->runAll();
+        rig.clock.advance(0.125);
+        game.Timer1_Timer();
+        if (game.searching())
+            inbox->wait(0.01);
+    }
+    EXPECT_EQ(game.GameState, State::Solved);
+    EXPECT_EQ(game.counters().moves(), game.counters().hints());
+}
+
 // A real game, from the menus: the picture's 4 x 3 Slider deal.
 class SolveTest : public ::testing::Test {
 protected:
