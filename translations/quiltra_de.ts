@@ -235,6 +235,16 @@ Sie dürfen jeweils eine Kopie dieses Programms auf einem Computer installieren 
         <extracomment>Short for &quot;Hints&quot; where the corner of the menu bar has little room: one or two letters.</extracomment>
         <translation>T</translation>
     </message>
+    <message>
+        <source>Solved for you</source>
+        <extracomment>The banner over the whole picture after a game Help &gt; Solve finished or helped finish.</extracomment>
+        <translation>Für Sie gelöst</translation>
+    </message>
+    <message>
+        <source>Thinking...</source>
+        <extracomment>In the menu bar&apos;s corner while the solver works out the next moves for Next Move or Solve.</extracomment>
+        <translation>Denke nach...</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -658,6 +668,15 @@ Rückgängig (Strg+Z) im Menü Datei nimmt den letzten Zug zurück, Wiederholen 
 
 Menütasten wie F4 lassen eine angehaltene Uhr nicht weiterlaufen. Tastenkürzel (Strg+?) im Menü Hilfe zeigt alle Tasten, Bestzeiten im Menü Datei die besten Ergebnisse.</translation>
     </message>
+    <message>
+        <source>NEXT MOVE AND SOLVE</source>
+        <translation>NÄCHSTER ZUG UND LÖSEN</translation>
+    </message>
+    <message>
+        <source>Next Move (F3) in the Help menu makes one move for you; Solve (Shift+F3) plays the rest until a key or a click stops it. Both count as hints, and a game Solve played in gets no best time.</source>
+        <extracomment>A box of fixed height: keep about the English length.</extracomment>
+        <translation>Nächster Zug (F3) im Menü Hilfe macht einen Zug für Sie; Lösen (Umschalt+F3) spielt den Rest, bis eine Taste oder ein Klick es anhält. Beides zählt als Tipp, und ein Spiel mit Lösen bekommt keine Bestzeit.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -876,6 +895,16 @@ Menütasten wie F4 lassen eine angehaltene Uhr nicht weiterlaufen. Tastenkürzel
     <message>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>Tasten&amp;kürzel</translation>
+    </message>
+    <message>
+        <source>&amp;Next Move</source>
+        <extracomment>In Help: makes one move toward the finished picture.</extracomment>
+        <translation>&amp;Nächster Zug</translation>
+    </message>
+    <message>
+        <source>S&amp;olve</source>
+        <extracomment>In Help: plays the moves that finish the picture; chosen again, it stops them.</extracomment>
+        <translation>L&amp;ösen</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1408,22 @@ Menütasten wie F4 lassen eine angehaltene Uhr nicht weiterlaufen. Tastenkürzel
     <message>
         <source>close the window, as its Okay, Cancel or Close does</source>
         <translation>das Fenster schließen, wie OK, Abbruch oder Schließen</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>Help › Next Move: one move toward the finished picture, counted as a move and a hint</source>
+        <translation>Hilfe › Nächster Zug: ein Zug zum fertigen Bild hin, gezählt als Zug und als Tipp</translation>
+    </message>
+    <message>
+        <source>Shift+F3</source>
+        <translation>Umschalt+F3</translation>
+    </message>
+    <message>
+        <source>Help › Solve: plays the rest of the solution; any key, click or Shift+F3 stops it</source>
+        <translation>Hilfe › Lösen: spielt den Rest der Lösung; jede Taste, ein Klick oder Umschalt+F3 hält es an</translation>
     </message>
 </context>
 <context>

@@ -235,6 +235,16 @@ Puede instalar y usar una copia de este programa en un solo ordenador a la vez. 
         <extracomment>Short for &quot;Hints&quot; where the corner of the menu bar has little room: one or two letters.</extracomment>
         <translation>P</translation>
     </message>
+    <message>
+        <source>Solved for you</source>
+        <extracomment>The banner over the whole picture after a game Help &gt; Solve finished or helped finish.</extracomment>
+        <translation>Resuelto por ti</translation>
+    </message>
+    <message>
+        <source>Thinking...</source>
+        <extracomment>In the menu bar&apos;s corner while the solver works out the next moves for Next Move or Solve.</extracomment>
+        <translation>Pensando...</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -658,6 +668,15 @@ Deshacer (Ctrl+Z), menú Archivo, deshace el último movimiento; Rehacer (Ctrl+M
 
 F4 y las demás teclas de menú no reanudan un reloj en pausa. Atajos de teclado (Ctrl+?), menú Ayuda, lista las teclas; Mejores tiempos, menú Archivo, los mejores resultados.</translation>
     </message>
+    <message>
+        <source>NEXT MOVE AND SOLVE</source>
+        <translation>SIGUIENTE MOVIMIENTO Y RESOLVER</translation>
+    </message>
+    <message>
+        <source>Next Move (F3) in the Help menu makes one move for you; Solve (Shift+F3) plays the rest until a key or a click stops it. Both count as hints, and a game Solve played in gets no best time.</source>
+        <extracomment>A box of fixed height: keep about the English length.</extracomment>
+        <translation>Siguiente movimiento (F3) en el menú Ayuda hace un movimiento por ti; Resolver (Mayús+F3) juega el resto hasta que una tecla o un clic lo detiene. Ambos cuentan como pistas, y una partida en la que jugó Resolver no tiene mejor tiempo.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -876,6 +895,16 @@ F4 y las demás teclas de menú no reanudan un reloj en pausa. Atajos de teclado
     <message>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>A&amp;tajos de teclado</translation>
+    </message>
+    <message>
+        <source>&amp;Next Move</source>
+        <extracomment>In Help: makes one move toward the finished picture.</extracomment>
+        <translation>&amp;Siguiente movimiento</translation>
+    </message>
+    <message>
+        <source>S&amp;olve</source>
+        <extracomment>In Help: plays the moves that finish the picture; chosen again, it stops them.</extracomment>
+        <translation>&amp;Resolver</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1408,22 @@ F4 y las demás teclas de menú no reanudan un reloj en pausa. Atajos de teclado
     <message>
         <source>close the window, as its Okay, Cancel or Close does</source>
         <translation>cerrar la ventana, como Aceptar, Cancelar o Cerrar</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>Help › Next Move: one move toward the finished picture, counted as a move and a hint</source>
+        <translation>Ayuda › Siguiente movimiento: un movimiento hacia la imagen terminada, contado como movimiento y como pista</translation>
+    </message>
+    <message>
+        <source>Shift+F3</source>
+        <translation>Mayús+F3</translation>
+    </message>
+    <message>
+        <source>Help › Solve: plays the rest of the solution; any key, click or Shift+F3 stops it</source>
+        <translation>Ayuda › Resolver: juega el resto de la solución; cualquier tecla, clic o Mayús+F3 lo detiene</translation>
     </message>
 </context>
 <context>

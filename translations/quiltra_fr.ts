@@ -235,6 +235,16 @@ Vous pouvez installer et utiliser une copie de ce programme sur un seul ordinate
         <extracomment>Short for &quot;Hints&quot; where the corner of the menu bar has little room: one or two letters.</extracomment>
         <translation>I</translation>
     </message>
+    <message>
+        <source>Solved for you</source>
+        <extracomment>The banner over the whole picture after a game Help &gt; Solve finished or helped finish.</extracomment>
+        <translation>Résolu pour vous</translation>
+    </message>
+    <message>
+        <source>Thinking...</source>
+        <extracomment>In the menu bar&apos;s corner while the solver works out the next moves for Next Move or Solve.</extracomment>
+        <translation>Réflexion...</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -658,6 +668,15 @@ Annuler (Ctrl+Z), menu Fichier, reprend le dernier coup ; Rétablir (Ctrl+Maj+
 
 F4 et les autres touches de menu ne relancent pas le chronomètre. Raccourcis clavier (Ctrl+?), menu Aide, liste les touches ; Meilleurs temps, menu Fichier, les meilleurs résultats.</translation>
     </message>
+    <message>
+        <source>NEXT MOVE AND SOLVE</source>
+        <translation>COUP SUIVANT ET RÉSOUDRE</translation>
+    </message>
+    <message>
+        <source>Next Move (F3) in the Help menu makes one move for you; Solve (Shift+F3) plays the rest until a key or a click stops it. Both count as hints, and a game Solve played in gets no best time.</source>
+        <extracomment>A box of fixed height: keep about the English length.</extracomment>
+        <translation>Coup suivant (F3) du menu Aide joue un coup pour vous ; Résoudre (Maj+F3) joue le reste jusqu&apos;à ce qu&apos;une touche ou un clic l&apos;arrête. Les deux comptent comme indices, et une partie où Résoudre a joué n&apos;a pas de meilleur temps.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -876,6 +895,16 @@ F4 et les autres touches de menu ne relancent pas le chronomètre. Raccourcis cl
     <message>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>Raccourcis &amp;clavier</translation>
+    </message>
+    <message>
+        <source>&amp;Next Move</source>
+        <extracomment>In Help: makes one move toward the finished picture.</extracomment>
+        <translation>Coup s&amp;uivant</translation>
+    </message>
+    <message>
+        <source>S&amp;olve</source>
+        <extracomment>In Help: plays the moves that finish the picture; chosen again, it stops them.</extracomment>
+        <translation>&amp;Résoudre</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1408,22 @@ F4 et les autres touches de menu ne relancent pas le chronomètre. Raccourcis cl
     <message>
         <source>close the window, as its Okay, Cancel or Close does</source>
         <translation>fermer la fenêtre, comme OK, Annuler ou Fermer</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>Help › Next Move: one move toward the finished picture, counted as a move and a hint</source>
+        <translation>Aide › Coup suivant : un coup vers l&apos;image terminée, compté comme coup et comme indice</translation>
+    </message>
+    <message>
+        <source>Shift+F3</source>
+        <translation>Maj+F3</translation>
+    </message>
+    <message>
+        <source>Help › Solve: plays the rest of the solution; any key, click or Shift+F3 stops it</source>
+        <translation>Aide › Résoudre : joue le reste de la solution ; une touche, un clic ou Maj+F3 l&apos;arrête</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +25,7 @@
 
 namespace quiltra {
 
+struct SliderSolution;
 class Clock;
 class RandomSource;
 class SoundDevice;
@@ -51,6 +53,9 @@ struct GameServices {
     ColorDialog* colors = nullptr;
     // Lets pending window events run (a no-op in tests).
     std::function<void()> processEvents;
+    // Hands a task to the thread the game runs on, to run after the events pending there (the
+    // solver's answers come this way); tests run the tasks when they choose.
+    std::function<void(std::function<void()>)> post;
 };
 
 // Virtual key codes the game window reacts to.
@@ -134,6 +139,7 @@ enum class GameChange {
 class Game : private GameForm, private GameHost {
 public:
     Game(ProgramState& program, PictureList& pictures, GameServices services);
+    ~Game();
 
     // ---- What the window shows, read-only ----
     const GameForm& form() const { return *this; }
@@ -142,6 +148,8 @@ public:
     const GameServices& gameServices() const { return services; }
     // The window's pump that lets pending events run at the points where the game waits.
     void setEventPump(std::function<void()> pump) { services.processEvents = std::move(pump); }
+    // How work done on another thread (the solver's answers) is handed back to the game's thread.
+    void setPoster(std::function<void(std::function<void()>)> post) { services.post = std::move(post); }
     // Told of every change of the title and of the window's geometry, when it happens.
     void setChangeListener(std::function<void(GameChange)> listener)
     {
@@ -253,6 +261,26 @@ public:
     // ---- Hints ----
     void mnuHint_Click();
 
+    // ---- Next Move and Solve (game_solve.cpp) ----
+    // Offered whenever Hint is. Next Move makes one move toward the finished picture: in Slider
+    // mode the first slide of a solution worked out off this thread, in Puzzle mode a swap that
+    // puts a misplaced piece home (two when it can). Solve plays the rest of the solution about
+    // eight moves a second until the picture is finished or the player stops it.
+    void mnuNextMove_Click();
+    void mnuSolve_Click();
+    // Solve is playing (or waiting for its solution).
+    bool solvePlaying() const;
+    // A search has run longer than the player should wait without being told.
+    bool thinking() const;
+    // A search is on its way; its answer has not come back yet.
+    bool searching() const;
+    // A key or a click of the player's stops Solve where it is: true when Solve was playing.
+    bool stopSolveByPlayer();
+    // The Next Move and Solve items follow the Hint item's enabled state.
+    void offerHelpMoves();
+    // The memory the solver's tables hold now, bytes: kept while Slider games are played.
+    std::size_t solverTableBytes() const;
+
     // ---- Undo and redo ----
     // Only while a game is in progress with the puzzle on view. An undo puts the pieces and both
     // counters back as they were before the last move still done, a redo as they were after the
@@ -326,6 +354,30 @@ public:
 private:
     // Tests stage the parts through this (tests/support/game_parts.h).
     friend struct GameParts;
+    struct SolvePlay;
+    // Deletes SolvePlay where it is defined (game_solve.cpp).
+    struct SolvePlayDeleter {
+        void operator()(SolvePlay* play) const;
+    };
+
+    // Next Move and Solve (game_solve.cpp).
+    SolvePlay& solvePlay();
+    // A move made for the player: counted as a move and as a hint, kept in the history, checked.
+    bool helpedMove(const Move& move);
+    // The next move of the plan or of Puzzle mode's rule; asks the solver when there is none.
+    void helpStep();
+    void askSolver(const Puzzle& from);
+    void askAhead();
+    void solverAnswered(std::uint64_t request, const SliderSolution& solution);
+    // The arrangement was changed by the player: the search and Solve stop.
+    void noteMove();
+    // The game ends or another begins: no search, no Solve, no plan.
+    void forgetSolve();
+    // Solve made a move in the game in progress.
+    bool solveUsed() const;
+    // What Next Move and Solve have due on the timer, and doing it.
+    std::optional<double> solveDue() const;
+    void solveTimer();
 
     void playMoveSound();
     // The title changes: the window is told at once.
@@ -378,6 +430,7 @@ private:
     std::string banner_;            // the new best of the last finish, until the next game
     bool timesFailureTold_ = false; // a failed write of "times.txt" is told once per session
     bool timesUnreadTold_ = false;  // so is a "times.txt" that could not be read
+    std::unique_ptr<SolvePlay, SolvePlayDeleter> solve_; // made at first use
 };
 
 } // namespace quiltra

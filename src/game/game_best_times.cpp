@@ -49,9 +49,16 @@ std::string Game::newBestBanner() const
 // can be written, and play goes on.
 void Game::finishPlay()
 {
+    const bool solvedForPlayer = solveUsed();
     forgetGame();
     if (introRunning || menus_.mnuCurrent.Caption.empty())
         return;
+    // A game Solve played moves in is the program's result, not the player's.
+    if (solvedForPlayer) {
+        //: The banner over the whole picture after a game Help > Solve finished or helped finish.
+        banner_ = translate("Game", "Solved for you");
+        return;
+    }
     TimeResult result;
     result.Picture = menus_.mnuCurrent.Caption;
     result.Cols = board_.GridCols;

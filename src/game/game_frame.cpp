@@ -201,6 +201,9 @@ void Game::windowResized(double width, double height) { resizeWindow(width, heig
 
 void Game::keyDown(int keyCode)
 {
+    // A key during Solve only stops it.
+    if (stopSolveByPlayer())
+        return;
     if (keyCode == Key::Plus || keyCode == Key::Minus) {
         // Auto-repeat while the key is held makes the step grow.
         ResizeSteps = addSaturated(ResizeSteps, 10);

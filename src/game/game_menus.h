@@ -89,6 +89,10 @@ struct GameMenus {
         mnuAbout{QUILTRA_TRANSLATABLE("Menu", "&About")},
         mnuContents{QUILTRA_TRANSLATABLE("Menu", "&Contents")},
         mnuHint{QUILTRA_TRANSLATABLE("Menu", "&Hint"), false},
+        //: In Help: makes one move toward the finished picture.
+        mnuNextMove{QUILTRA_TRANSLATABLE("Menu", "&Next Move"), false},
+        //: In Help: plays the moves that finish the picture; chosen again, it stops them.
+        mnuSolve{QUILTRA_TRANSLATABLE("Menu", "S&olve"), false},
         mnuPz{QUILTRA_TRANSLATABLE("Menu", "&Puzzle")},
         mnuSldr{QUILTRA_TRANSLATABLE("Menu", "&Slidder")},
         // The window that lists the keys of every window.

@@ -95,6 +95,7 @@ void Game::Timer1_Timer()
         prepareMoveSound();
         GameState = State::WholePicture;
     }
+    solveTimer();
 }
 
 void Game::endIntro()
@@ -148,6 +149,8 @@ std::optional<double> Game::nextDue() const
 
     if (const std::optional<double> change = clock_.nextChange(t))
         atOrBefore(*change);
+    if (const std::optional<double> solve = solveDue())
+        atOrBefore(*solve);
     return due;
 }
 

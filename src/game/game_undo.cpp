@@ -17,6 +17,7 @@ void showHistory(GameMenus& menus, const MoveHistory& history)
 void Game::recordMove(const Puzzle& before, const Move& move, const Counters& countsBefore)
 {
     history_.record(before, move, countsBefore, counters_);
+    noteMove();
     showHistory(menus_, history_);
 }
 
@@ -42,6 +43,7 @@ void Game::redo()
 // picture only when the deal itself was one, and going back to the deal does not end the game.
 void Game::returnTo(const MoveHistory::Return& step)
 {
+    noteMove();
     board_.apply(step.move);
     counters_ = step.counters;
     const std::uint32_t hint = frameColour(program.HintColor);
@@ -64,6 +66,7 @@ void Game::forgetGame()
     showHistory(menus_, history_);
     cursor_.hide();
     banner_.clear();
+    forgetSolve();
 }
 
 void Game::rememberDeal()

@@ -224,8 +224,9 @@ const std::vector<SectionDef>& sections()
           "redrawn at the new size when you release the button or the key. A picture grows to "
           "at most 30000 twips and shrinks to no less than 1000.\n\n"
           "Help in the viewer opens this document at this section.")}},
-        {600, 2700,
-         {{QUILTRA_TRANSLATABLE("Help", "UNDO, KEYS AND BEST TIMES"), -400, kTextLeft, S}},
+        {600, 3800,
+         {{QUILTRA_TRANSLATABLE("Help", "UNDO, KEYS AND BEST TIMES"), -400, kTextLeft, S},
+          sub(QUILTRA_TRANSLATABLE("Help", "NEXT MOVE AND SOLVE"), 2700)},
          //: A box of fixed height: keep about the English length, and the blank lines.
          {QUILTRA_TRANSLATABLE("Help",
           "PNG, WebP and TIFF pictures play too. A click or any key skips the intro; the window "
@@ -235,7 +236,12 @@ const std::vector<SectionDef>& sections()
           "again. In Puzzle mode the arrows move a dashed cursor and Space or Return clicks "
           "under it.\n\n"
           "A menu key such as F4 does not resume a paused clock. Keyboard Shortcuts (Ctrl+?) in "
-          "the Help menu lists every key; Best Times in the File menu, the ten best results.")}},
+          "the Help menu lists every key; Best Times in the File menu, the ten best results."),
+          //: A box of fixed height: keep about the English length.
+          QUILTRA_TRANSLATABLE("Help",
+          "Next Move (F3) in the Help menu makes one move for you; Solve (Shift+F3) plays the "
+          "rest until a key or a click stops it. Both count as hints, and a game Solve played "
+          "in gets no best time.")}},
     };
     return all;
 }

@@ -47,6 +47,14 @@ const std::vector<ShortcutGroup>& shortcutGroups()
              {QUILTRA_TRANSLATABLE("Shortcuts", "F2"),
               QUILTRA_TRANSLATABLE("Shortcuts",
                                    "Help › Hint")},
+             {QUILTRA_TRANSLATABLE("Shortcuts", "F3"),
+              QUILTRA_TRANSLATABLE("Shortcuts",
+                                   "Help › Next Move: one move toward the finished picture, "
+                                   "counted as a move and a hint")},
+             {QUILTRA_TRANSLATABLE("Shortcuts", "Shift+F3"),
+              QUILTRA_TRANSLATABLE("Shortcuts",
+                                   "Help › Solve: plays the rest of the solution; any key, "
+                                   "click or Shift+F3 stops it")},
              {QUILTRA_TRANSLATABLE("Shortcuts", "P"),
               QUILTRA_TRANSLATABLE("Shortcuts",
                                    "pause the clock; P again, an arrow, Space, Return or a "

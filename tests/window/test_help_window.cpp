@@ -129,7 +129,7 @@ private slots:
             QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
                      qPrintable(label->text().left(60)));
         }
-        QCOMPARE(parts, 28);
+        QCOMPARE(parts, 29);
     }
 
     void contentsPausesBringsToFrontAndExitStartsAfresh()

@@ -86,6 +86,11 @@ GameWindow::GameWindow(ProgramState& program, PictureList& pictures, GameService
         showStatusCorner();
         board_->refreshNow();
     });
+    // The solver's answers come from its thread; they are used here, between the window's events.
+    game_.setPoster([this](std::function<void()> task) {
+        QMetaObject::invokeMethod(this, [this, task = std::move(task)] { runGame(task); },
+                                  Qt::QueuedConnection);
+    });
     board_ = new BoardWidget(game_, clip_, this);
     setCentralWidget(board_);
     board_->installEventFilter(this);
@@ -342,6 +347,14 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event)
         // A click during the intro only ends it.
         skipIntro();
         return true;
+    }
+    if (event->type() == QEvent::MouseButtonPress && game_.solvePlaying() &&
+        (watched == board_ || watched == menuBar())) {
+        // A click stops Solve where it is; on the board it does nothing else, while the menu bar
+        // still opens its menu.
+        runGame([this] { game_.stopSolveByPlayer(); });
+        if (watched == board_)
+            return true;
     }
     if (watched == board_ && event->type() == QEvent::MouseButtonPress && onGameAreaPressed)
         onGameAreaPressed();

@@ -46,8 +46,14 @@ QAction* GameWindow::addItem(QMenu* menu, const MenuItem& item, const char* name
     action->setShortcut(keys);
     action->setShortcutContext(Qt::WindowShortcut);
     action->setCheckable(checkable);
+    // A menu item chosen while Solve plays stops Solve first, as any key or click does.
     if (handler)
-        connect(action, &QAction::triggered, this, [this, handler] { runGame(handler); });
+        connect(action, &QAction::triggered, this, [this, handler] {
+            runGame([this, &handler] {
+                game_.stopSolveByPlayer();
+                handler();
+            });
+        });
     const GameMenus& menus = game_.menus();
     items_.push_back({action, &item, &item != &menus.mnuCurrent && &item != &menus.mnuCurSize});
     byName_[QString::fromLatin1(name)] = action;
@@ -122,6 +128,10 @@ void GameWindow::buildMenus()
     addItem(help, g.menus().mnuContents, "mnuContents", Qt::Key_F1, [this] { openWindow(onContents); });
     help->addSeparator();
     addItem(help, g.menus().mnuHint, "mnuHint", Qt::Key_F2, [&g] { g.mnuHint_Click(); });
+    addItem(help, g.menus().mnuNextMove, "mnuNextMove", Qt::Key_F3, [&g] { g.mnuNextMove_Click(); });
+    // Solve chosen again stops it, so it does not stop Solve before it acts as the other items do.
+    QAction* solve = addItem(help, g.menus().mnuSolve, "mnuSolve", QKeySequence(Qt::SHIFT | Qt::Key_F3), {});
+    connect(solve, &QAction::triggered, this, [this] { runGame([this] { game_.mnuSolve_Click(); }); });
     help->addSeparator();
     addItem(help, g.menus().mnuPz, "mnuPz", {}, [this] { showRules(&Game::mnuPz_Click); });
     addItem(help, g.menus().mnuSldr, "mnuSldr", {}, [this] { showRules(&Game::mnuSldr_Click); });
@@ -218,6 +228,7 @@ void GameWindow::buildPictureActions()
 
 void GameWindow::syncMenus()
 {
+    game_.offerHelpMoves();
     if (shownMenuGeneration_ != game_.menus().generation() ||
         sizeActions_.size() != game_.menus().mnuSize().size() ||
         shownPictures_.size() != game_.menus().mnuPict().size())

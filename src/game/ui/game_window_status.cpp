@@ -7,6 +7,7 @@
 
 #include "game/ui/game_window.h"
 #include "game/status_corner.h"
+#include "platform/translation.h"
 
 namespace quiltra {
 
@@ -55,8 +56,10 @@ void GameWindow::showStatusCorner()
 {
     if (!status_)
         return;
+    //: In the menu bar's corner while the solver works out the next moves for Next Move or Solve.
     const std::vector<std::string> forms =
-        statusCornerForms(game_.statusCounts(), game_.clock().paused());
+        game_.thinking() ? std::vector<std::string>{translate("Game", "Thinking...")}
+                         : statusCornerForms(game_.statusCounts(), game_.clock().paused());
     const int room = width() - menusWidth(*menuBar()) - kStatusGap;
     const QFontMetrics metrics(status_->font());
     const int margins = status_->contentsMargins().left() + status_->contentsMargins().right();
