@@ -103,11 +103,8 @@ void Game::intro()
     processEvents();
     GameState = State::IntroReassembling;
     IntroClock = now() + 0.6;
-    if (menus_.SndInt.Checked) {
-        services.sound->open(SoundEffect::Intro);
-        services.sound->rewind();
-        services.sound->play();
-    }
+    if (menus_.SndInt.Checked)
+        runCue(*services.sound, {.open = SoundEffect::Intro, .rewind = true, .play = true});
 }
 
 void Game::setWindowWidth(double width)
@@ -257,7 +254,7 @@ bool Game::closeRequest()
                                 "Quiltra",
                                 MessageButtons::YesNo, MessageIcon::Question);
     if (answer != MessageResult::Yes) {
-        services.sound->close();
+        runCue(*services.sound, {.close = true});
         // The move sound is opened again at once, so the next move sounds as before.
         prepareMoveSound();
         return false;

@@ -37,12 +37,8 @@ void Game::mnuPuz_Click()
     showWholePicture(*this);
     ResetBoard();
     processEvents();
-    StartNewGame();
-    RefreshStatus();
-    showPuzzle(*this);
+    beginGame();
     menus_.offerOriginalView();
-    menus_.mnuHint.Enabled = true;
-    GameState = State::Playing;
 }
 
 // New Game > Slider: shuffles by slides; the bottom-right piece is the empty cell. Without a
@@ -56,13 +52,7 @@ void Game::mnuSlide_Click()
     program.PlayMode = Mode::Slider;
     showWholePicture(*this);
     ResetBoard();
-    StartNewGame();
-    RefreshStatus();
-    GameState = State::Playing;
-    showPuzzle(*this);
-    menus_.mnuHint.Enabled = true;
-    if (const int n = board_.pieceTotal(); n >= 1)
-        board_.setVisible(n, false);
+    beginGame();
     menus_.offerOriginalView();
 }
 

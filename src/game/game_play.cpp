@@ -8,10 +8,8 @@ namespace quiltra {
 
 void Game::playMoveSound()
 {
-    if (menus_.SndMv.Checked && menus_.mnuEffects.Checked) {
-        services.sound->rewind();
-        services.sound->play();
-    }
+    if (menus_.SndMv.Checked && menus_.mnuEffects.Checked)
+        runCue(*services.sound, {.rewind = true, .play = true});
 }
 
 // Piece k slides into the empty cell (piece n, hidden): the two exchange places, the selection
@@ -55,13 +53,8 @@ void Game::image2_Click(int k)
         return;
     }
     if (GameState == State::WholePicture) {
-        clock_.stop();
         showWholePicture(*this);
-        StartNewGame();
-        RefreshStatus();
-        GameState = State::Playing;
-        showPuzzle(*this);
-        menus_.mnuHint.Enabled = true;
+        beginGame();
         return;
     }
     if (isBusy(GameState))
@@ -126,13 +119,8 @@ void Game::picture2_mousedown(Single x, Single y)
 void Game::Image1_Click()
 {
     if (GameState == State::WholePicture) {
-        clock_.stop();
-        StartNewGame();
-        showPuzzle(*this);
-        menus_.mnuHint.Enabled = true;
+        beginGame();
         menus_.offerOriginalView();
-        RefreshStatus();
-        GameState = State::Playing;
     } else if (GameState == State::Playing) {
         showPuzzle(*this);
         menus_.offerOriginalView();
@@ -168,11 +156,11 @@ void Game::CheckSolved()
     if (solved) {
         menus_.mnuSave.Enabled = false;
         menus_.mnuHint.Enabled = false;
-        services.sound->close();
-        if (menus_.SndEnd.Checked && menus_.mnuEffects.Checked) {
-            services.sound->open(SoundEffect::Finish);
-            services.sound->play();
-        }
+        // The device lets go of the move sound whether or not the finish sound plays.
+        if (menus_.SndEnd.Checked && menus_.mnuEffects.Checked)
+            runCue(*services.sound, {.close = true, .open = SoundEffect::Finish, .play = true});
+        else
+            runCue(*services.sound, {.close = true});
         HintsShown = false;
         processEvents();
         b.setVisible(b.pieceTotal(), true);

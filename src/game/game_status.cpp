@@ -26,8 +26,7 @@ void Game::RefreshStatus()
     const std::string hints = threeDigits(counters_.hints());
     //: A label in the window title, followed by a blank and the value.
     const std::string size = translate("Game", "Size:");
-    const std::string a = "Quiltra - " + shownModeText(program.PlayMode) + ": " +
-                          shortName(menus_.mnuCurrent.Caption) + "  " + size + " " +
+    const std::string a = titlePrefix(program.PlayMode) + shortName(menus_.mnuCurrent.Caption) + "  " + size + " " +
                           menus_.mnuCurSize.Caption;
     const std::string b = a + "  " + translate("Game", "Moves:") + " " + moves + "  " +
                           translate("Game", "Hints:") + " " + hints;

@@ -81,14 +81,8 @@ void Game::mnuRestart_Click()
         return;
     const Puzzle deal = *deal_;
     ResetBoard();
-    board_.arrange(deal);
-    counters_.reset();
-    rememberDeal();
-    RefreshStatus();
-    showPuzzle(*this);
+    beginGame(deal);
     menus_.offerOriginalView();
-    menus_.mnuHint.Enabled = true;
-    GameState = State::Playing;
 }
 
 } // namespace quiltra
