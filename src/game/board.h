@@ -1,13 +1,13 @@
-// The board: the puzzle in play (which piece stands in each cell), the layout of its cells in the
-// game area, which pieces show, and the marker and board frames. A piece's position is never
-// kept: it is the layout's position of the cell the piece stands in.
+// The board: the puzzle in play (which piece stands in each cell), the layout of the board in the
+// game area (board_layout.h), which pieces show, and the marker and board frames. A piece's
+// position is never kept: it is the layout's position of the cell the piece stands in.
 #pragma once
 
 #include <algorithm>
 #include <cstdint>
 #include <vector>
 
-#include "game/cell_grid.h"
+#include "game/board_layout.h"
 #include "game/puzzle.h"
 #include "game/twips.h"
 
@@ -37,11 +37,10 @@ struct Board {
     std::int16_t GridRows = 0;
     std::int16_t NumPieces = 0;
     std::int16_t PieceCount = 0;
-    std::int16_t PieceGap = 35;
 
     // Image2(0) is the template: its Width and Height are the size of every piece.
-    Single PieceWidth = 0;
-    Single PieceHeight = 0;
+    Single pieceWidth() const { return layout_.pieceWidth(); }
+    Single pieceHeight() const { return layout_.pieceHeight(); }
     bool TemplateVisible = false;
 
     // Marker frames Shape5(0..NumPieces) and the board frame Shape7.
@@ -55,25 +54,29 @@ struct Board {
 
     // The arrangement of the pieces.
     const Puzzle& puzzle() const { return puzzle_; }
-    // A new set of pieces for the grid GridCols x GridRows, every piece home and showing, laid
-    // out in a game area of areaW x areaH with the current piece size and gap.
-    void cut(Single areaW, Single areaH);
-    // The cells laid out again for a new game area or piece size; every piece keeps its cell.
-    void layOut(Single areaW, Single areaH);
+    // A new set of pieces for the grid GridCols x GridRows of a picture fitted to
+    // fittedW x fittedH, every piece home and showing, laid out in a game area of areaW x areaH;
+    // the marker frames take the new piece size and the board frame (less 5 twips) the colour.
+    void cut(Single fittedW, Single fittedH, Single areaW, Single areaH, std::uint32_t frameColour);
+    // The board laid out again for a refitted picture or a new game area; every piece keeps its
+    // cell, and the frames follow as after a cut (the board frame not trimmed).
+    void layOut(Single fittedW, Single fittedH, Single areaW, Single areaH,
+                std::uint32_t frameColour);
     // Another arrangement of the same grid; one of another grid changes nothing.
     void arrange(const Puzzle& puzzle);
     // Makes a legal move; an illegal one changes nothing and returns false.
     bool apply(const Move& move) { return puzzle_.apply(move); }
 
-    // Where the cells lie; the position of a piece is its cell's.
-    const CellGrid& cells() const { return cells_; }
+    // Where everything lies; the position of a piece is its cell's.
+    const BoardLayout& layout() const { return layout_; }
+    const CellGrid& cells() const { return layout_.cells(); }
     // Piece k as painted: its cell's position and whether it shows; a hidden piece at 0, 0 when
     // k is no piece.
     Piece piece(int k) const;
     void setVisible(int k, bool visible);
     // The home cell of piece k: its position when it is home.
-    Single homeLeft(int k) const { return cells_.left(k); }
-    Single homeTop(int k) const { return cells_.top(k); }
+    Single homeLeft(int k) const { return cells().left(k); }
+    Single homeTop(int k) const { return cells().top(k); }
 
     // Markers. Shape5(k), k = 1..n, is the one mark of piece k: drawn in the selection colour it
     // is the piece's selection frame, drawn in the hint colour it is the piece's hint mark. A
@@ -88,8 +91,11 @@ struct Board {
     void hideMark(int k, std::uint32_t hintColour);
 
 private:
+    // The marker frames take the layout's size, and the board frame its place less `trim`.
+    void placeFrames(Single trim, std::uint32_t frameColour);
+
     Puzzle puzzle_;
-    CellGrid cells_;
+    BoardLayout layout_;
     std::vector<bool> visible_ = std::vector<bool>(1); // by piece; element 0 unused
 };
 

@@ -59,7 +59,6 @@ void Game::Form_Load()
 
     board_.TemplateVisible = false;
     counters_.resetHints();
-    board_.PieceGap = 35;
     GameState = State::IntroPending;
     board_.PieceCount = 0;
     board_.Shape5.resize(1);

@@ -101,8 +101,8 @@ void Game::picture2_mousedown(Single x, Single y)
     if (n < 1 || s < 1 || s > n)
         return;
     const Piece empty = b.piece(n);
-    if (!(empty.Left <= x && x <= empty.Left + b.PieceWidth && empty.Top <= y &&
-          y <= empty.Top + b.PieceHeight))
+    if (!(empty.Left <= x && x <= empty.Left + b.pieceWidth() && empty.Top <= y &&
+          y <= empty.Top + b.pieceHeight()))
         return;
 
     b.hideMark(s, frameColour(program.HintColor));

@@ -53,7 +53,7 @@ void Game::pic_handler()
     Image1.Height = f.Height;
 
     const Grid largest =
-        largestGrid(Image1.Width, Image1.Height, Picture2.Width, Picture2.Height, board_.PieceGap);
+        largestGrid(Image1.Width, Image1.Height, Picture2.Width, Picture2.Height, kPieceGap);
     MaxCols = largest.cols;
     MaxRows = largest.rows;
 
@@ -125,7 +125,7 @@ void Game::mnuSize_Click(int index)
 bool Game::clipFormsPuzzle() const
 {
     return formsAnySize(naturalWidth(services.clip), naturalHeight(services.clip), Picture2.Width,
-                        Picture2.Height, board_.PieceGap);
+                        Picture2.Height, kPieceGap);
 }
 
 } // namespace quiltra

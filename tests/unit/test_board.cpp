@@ -62,8 +62,8 @@ TEST(Board, ThreeByThreeGridGivesNinePiecesAndTenFrames)
     EXPECT_EQ(b.PieceCount, 9);
     ASSERT_EQ(b.Shape5.size(), 10u);
     EXPECT_EQ(b.SelectedPiece, -1);
-    EXPECT_FLOAT_EQ(b.PieceWidth, 1999);   // 6000 / 3 - 1
-    EXPECT_FLOAT_EQ(b.PieceHeight, 1499);  // 4500 / 3 - 1
+    EXPECT_FLOAT_EQ(b.pieceWidth(), 1999);   // 6000 / 3 - 1
+    EXPECT_FLOAT_EQ(b.pieceHeight(), 1499);  // 4500 / 3 - 1
     for (const Frame& f : b.Shape5) {
         EXPECT_FLOAT_EQ(f.Width, 1959);
         EXPECT_FLOAT_EQ(f.Height, 1459);
@@ -96,7 +96,7 @@ TEST(Board, DividePicLaysEveryPieceHomeWithEvenSpacing)
         const Board& b = g.board();
         ASSERT_EQ(b.PieceCount, grid[0] * grid[1]);
         EXPECT_TRUE(allHome(b));
-        const Single w = b.PieceWidth, h = b.PieceHeight;
+        const Single w = b.pieceWidth(), h = b.pieceHeight();
         for (int k = 1; k <= b.PieceCount; ++k) {
             const Piece& p = b.piece(k);
             EXPECT_TRUE(p.Visible);
@@ -144,8 +144,8 @@ TEST(Board, DividePic2KeepsEveryPieceInItsCell)
     g.Divide_Pic2();
 
     EXPECT_NE(b.homeLeft(1), oldHome1);
-    EXPECT_FLOAT_EQ(b.PieceWidth, f.Width / 4 - 1);
-    EXPECT_FLOAT_EQ(b.Shape5[0].Width, b.PieceWidth - 40);
+    EXPECT_FLOAT_EQ(b.pieceWidth(), f.Width / 4 - 1);
+    EXPECT_FLOAT_EQ(b.Shape5[0].Width, b.pieceWidth() - 40);
     for (int k = 1; k <= 12; ++k) {
         EXPECT_EQ(b.puzzle().cellOf(k), cellOf[k]) << k;
         EXPECT_EQ(b.piece(k).Left, b.homeLeft(cellOf[k])) << k;
@@ -154,10 +154,41 @@ TEST(Board, DividePic2KeepsEveryPieceInItsCell)
     }
     EXPECT_EQ(b.SelectedPiece, -1);
     EXPECT_FALSE(b.Shape7.Visible);
-    EXPECT_FLOAT_EQ(b.Shape7.Width, (35 + b.PieceWidth) * 4);
+    EXPECT_FLOAT_EQ(b.Shape7.Width, (35 + b.pieceWidth()) * 4);
     EXPECT_TRUE(g.Picture2.Visible);
     EXPECT_FALSE(g.Image1.Visible);
 
+}
+
+// Half-twip positions show the rounding: every running position is rounded to even, and the
+// markers and the board frame are measured from the rounded cells.
+TEST(BoardLayout, HalfTwipsRoundToEvenAndFramesFollowTheCells)
+{
+    // 2 x 2 pieces of 301 / 2 - 1 = 149.5 twips with the gap of 35 in a 1000 x 1000 area: the
+    // block starts at (1000 - 369) / 2 - 20 = 295.5 across and (1000 - 369) / 2 - 35 = 280.5 down.
+    const BoardLayout layout(Grid{2, 2}, 301, 301, 1000, 1000);
+    EXPECT_FLOAT_EQ(layout.pieceWidth(), 149.5f);
+    EXPECT_EQ(layout.gap(), 35);
+    const CellGrid& cells = layout.cells();
+    ASSERT_EQ(cells.count(), 4);
+    EXPECT_EQ(cells.left(1), 296);
+    EXPECT_EQ(cells.top(1), 280);
+    EXPECT_EQ(cells.left(4), 480); // 296 + 184.5 = 480.5
+    EXPECT_EQ(cells.top(4), 464);  // 280 + 184.5 = 464.5
+    EXPECT_EQ(cells.cellAt(480, 280), 2);
+    EXPECT_EQ(cells.cellAt(480.5f, 280), 0);
+
+    const Box marker = layout.marker(4);
+    EXPECT_EQ(marker.Left, 500);
+    EXPECT_EQ(marker.Top, 484);
+    EXPECT_FLOAT_EQ(marker.Width, 109.5f);
+    const Box frame = layout.boardFrame(5);
+    EXPECT_EQ(frame.Left, 286);
+    EXPECT_EQ(frame.Top, 270);
+    EXPECT_FLOAT_EQ(frame.Width, 364);
+
+    // No grid, no cells.
+    EXPECT_EQ(BoardLayout(Grid{0, 3}, 301, 301, 1000, 1000).cells().count(), 0);
 }
 
 TEST(Intro, OneStepBringsAnExchangedPairHome)

@@ -17,10 +17,8 @@ Board rowOf(int n)
     Board b;
     b.GridCols = std::int16_t(n);
     b.GridRows = 1;
-    b.PieceWidth = 965;
-    b.PieceHeight = 965;
     b.Shape5.resize(std::size_t(n) + 1);
-    b.cut(9000, 3000);
+    b.cut(Single(966 * n), 966, 9000, 3000, 0);
     return b;
 }
 

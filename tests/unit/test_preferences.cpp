@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "game/cell_grid.h"
+#include "game/board_layout.h"
 #include "support/fakes.h"
 
 namespace quiltra {
@@ -33,7 +33,7 @@ struct PrefRig : GameRig {
     {
         const int n = game.board().PieceCount;
         for (int cell = 1; cell <= n && game.GameState == State::Playing; ++cell) {
-            const CellGrid grid = boardCells(game);
+            const CellGrid grid = game.board().cells();
             int occupant = 1;
             while (occupant < n && grid.cellAt(game.board().piece(occupant).Left,
                                                game.board().piece(occupant).Top) != cell)

@@ -6,7 +6,7 @@
 #include <functional>
 #include <sstream>
 
-#include "game/cell_grid.h"
+#include "game/board_layout.h"
 #include "support/game_parts.h"
 #include "startup/settings_file.h"
 #include "support/fakes.h"
@@ -57,7 +57,7 @@ struct SavedRig : GameRig {
     // The cell each piece stands on, by the board's own layout.
     std::vector<int> cells() const
     {
-        const CellGrid grid = boardCells(game);
+        const CellGrid grid = game.board().cells();
         std::vector<int> out;
         for (int k = 1; k <= game.board().PieceCount; ++k)
             out.push_back(grid.cellAt(game.board().piece(k).Left, game.board().piece(k).Top));

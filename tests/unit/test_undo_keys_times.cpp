@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "game/cell_grid.h"
+#include "game/board_layout.h"
 #include "game/text_fields.h"
 #include "game/times_file.h"
 #include "support/game_parts.h"
@@ -93,7 +93,7 @@ TEST(KeyboardPlay, SliderArrowsSlideAndSpaceClicksUnderTheCursor)
     rig.chooseSize("4x3=12");
     g.mnuSlide_Click();
     const int gap = g.board().PieceCount;
-    const CellGrid grid = boardCells(g);
+    const CellGrid grid = g.board().cells();
     const auto cellOf = [&](int k) {
         return grid.cellAt(g.board().piece(k).Left, g.board().piece(k).Top);
     };

@@ -39,8 +39,8 @@ void clickPiece(GameWindow& w, int k)
 {
     const Game& g = w.game();
     const Piece& p = g.board().piece(k);
-    const QPoint centre(int(toPixels(g.Picture2.Left + p.Left + g.board().PieceWidth / 2)),
-                        int(toPixels(g.Picture2.Top + p.Top + g.board().PieceHeight / 2)));
+    const QPoint centre(int(toPixels(g.Picture2.Left + p.Left + g.board().pieceWidth() / 2)),
+                        int(toPixels(g.Picture2.Top + p.Top + g.board().pieceHeight() / 2)));
     QTest::mouseClick(w.board(), Qt::LeftButton, {}, centre);
 }
 

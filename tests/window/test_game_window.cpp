@@ -24,8 +24,8 @@ bool enabled(GameWindow& w, const char* name)
 QPoint centreOfPiece(const Game& g, int k)
 {
     const Piece& p = g.board().piece(k);
-    return QPoint(int(toPixels(g.Picture2.Left + p.Left + g.board().PieceWidth / 2)),
-                  int(toPixels(g.Picture2.Top + p.Top + g.board().PieceHeight / 2)));
+    return QPoint(int(toPixels(g.Picture2.Left + p.Left + g.board().pieceWidth() / 2)),
+                  int(toPixels(g.Picture2.Top + p.Top + g.board().pieceHeight() / 2)));
 }
 
 QImage boardImage(GameWindow& w)

@@ -9,7 +9,7 @@
 #include <cmath>
 #include <utility>
 
-#include "game/cell_grid.h"
+#include "game/board_layout.h"
 #include "platform/ui/qt_dialogs.h"
 #include "platform/ui/qt_picture_clip.h"
 
@@ -45,8 +45,8 @@ QRectF BoardWidget::pixelRect(const Element& e) const
 QSize BoardWidget::pieceSize() const
 {
     const Board& b = game_.board();
-    return QSize(std::max(1, int(std::lround(toPixels(b.PieceWidth)))),
-                 std::max(1, int(std::lround(toPixels(b.PieceHeight)))));
+    return QSize(std::max(1, int(std::lround(toPixels(b.pieceWidth())))),
+                 std::max(1, int(std::lround(toPixels(b.pieceHeight())))));
 }
 
 QRect BoardWidget::pieceRect(const Piece& p, QSize size) const
@@ -133,7 +133,7 @@ QRect BoardWidget::cursorRect() const
     const Board& b = game_.board();
     if (!cursor.visible() || !game_.Picture2.Visible || b.GridCols < 1 || b.GridRows < 1)
         return {};
-    const CellGrid grid = boardCells(game_);
+    const CellGrid grid = game_.board().cells();
     const int cell = cursor.cell();
     if (cell < 1 || cell > grid.count())
         return {};
@@ -306,8 +306,8 @@ int BoardWidget::pieceAt(QPointF point) const
     const double y = toTwips(point.y()) - game_.Picture2.Top;
     for (int k = b.pieceTotal(); k >= 1; --k) {
         const Piece p = b.piece(k);
-        if (p.Visible && x >= p.Left && x < p.Left + b.PieceWidth && y >= p.Top &&
-            y < p.Top + b.PieceHeight)
+        if (p.Visible && x >= p.Left && x < p.Left + b.pieceWidth() && y >= p.Top &&
+            y < p.Top + b.pieceHeight())
             return k;
     }
     return 0;
