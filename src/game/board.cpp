@@ -1,14 +1,39 @@
 // The board's operations that keep the arrangement, the cell layout and the markers consistent.
 #include "game/board.h"
 
+#include <utility>
+
 namespace quiltra {
+
+void Board::forgetPieces()
+{
+    pieceCount_ = 0;
+    marks_.resize(1);
+    numPieces_ = 0;
+    marks_[0].Visible = false;
+}
+
+void Board::dropMarks()
+{
+    const Frame marker = marks_.empty() ? Frame{} : marks_.front();
+    marks_.assign(1, marker);
+}
+
+void Board::makeMarks()
+{
+    const bool hasGrid = gridCols_ >= 1 && gridRows_ >= 1;
+    numPieces_ = hasGrid ? static_cast<std::int16_t>(gridCols_ * gridRows_) : std::int16_t{0};
+    Frame created = marks_.front();
+    created.Visible = false;
+    marks_.resize(static_cast<std::size_t>(numPieces_) + 1, created);
+}
 
 void Board::cut(Single fittedW, Single fittedH, Single areaW, Single areaH,
                std::uint32_t frameColour)
 {
-    const bool hasGrid = GridCols >= 1 && GridRows >= 1;
-    puzzle_ = hasGrid ? Puzzle(GridCols, GridRows) : Puzzle();
-    PieceCount = std::int16_t(puzzle_.count());
+    const bool hasGrid = gridCols_ >= 1 && gridRows_ >= 1;
+    puzzle_ = hasGrid ? Puzzle(gridCols_, gridRows_) : Puzzle();
+    pieceCount_ = std::int16_t(puzzle_.count());
     visible_.assign(std::size_t(puzzle_.count()) + 1, true);
     visible_[0] = false;
     layout_ = BoardLayout(Grid{std::int16_t(puzzle_.cols()), std::int16_t(puzzle_.rows())},
@@ -27,7 +52,7 @@ void Board::layOut(Single fittedW, Single fittedH, Single areaW, Single areaH,
 void Board::placeFrames(Single trim, std::uint32_t frameColour)
 {
     const Box marker = layout_.marker(0);
-    for (Frame& f : Shape5) {
+    for (Frame& f : marks_) {
         f.Width = marker.Width;
         f.Height = marker.Height;
         f.BorderWidth = 3;
@@ -35,11 +60,11 @@ void Board::placeFrames(Single trim, std::uint32_t frameColour)
     if (pieceTotal() < 1)
         return;
     const Box frame = layout_.boardFrame(trim);
-    Shape7.Left = frame.Left;
-    Shape7.Top = frame.Top;
-    Shape7.Width = frame.Width;
-    Shape7.Height = frame.Height;
-    Shape7.Color = frameColour;
+    boardFrame_.Left = frame.Left;
+    boardFrame_.Top = frame.Top;
+    boardFrame_.Width = frame.Width;
+    boardFrame_.Height = frame.Height;
+    boardFrame_.Color = frameColour;
 }
 
 void Board::arrange(const Puzzle& puzzle)
@@ -62,16 +87,21 @@ void Board::setVisible(int k, bool visible)
         visible_[std::size_t(k)] = visible;
 }
 
-Frame* Board::markOf(int k)
+const Frame* Board::markOf(int k) const
 {
-    if (k < 1 || k >= int(Shape5.size()) || k > pieceTotal())
+    if (k < 1 || k >= int(marks_.size()) || k > pieceTotal())
         return nullptr;
-    return &Shape5[std::size_t(k)];
+    return &marks_[std::size_t(k)];
+}
+
+Frame* Board::markAt(int k)
+{
+    return const_cast<Frame*>(std::as_const(*this).markOf(k));
 }
 
 void Board::showMark(int k, std::uint32_t colour)
 {
-    if (Frame* f = markOf(k)) {
+    if (Frame* f = markAt(k)) {
         const Box box = layout_.marker(puzzle_.cellOf(k));
         f->Left = box.Left;
         f->Top = box.Top;
@@ -82,10 +112,32 @@ void Board::showMark(int k, std::uint32_t colour)
 
 void Board::hideMark(int k, std::uint32_t hintColour)
 {
-    if (Frame* f = markOf(k)) {
+    if (Frame* f = markAt(k)) {
         f->Visible = false;
         f->Color = hintColour;
     }
+}
+
+void Board::hideMarks(std::uint32_t hintColour)
+{
+    for (Frame& f : marks_) {
+        f.Visible = false;
+        f.Color = hintColour;
+    }
+}
+
+void Board::recolourMark(int k, std::uint32_t colour)
+{
+    if (Frame* f = markAt(k))
+        f->Color = colour;
+}
+
+void Board::recolourMarks(std::uint32_t colour, int kept)
+{
+    const Frame* keep = markAt(kept);
+    for (Frame& f : marks_)
+        if (&f != keep)
+            f.Color = colour;
 }
 
 } // namespace quiltra

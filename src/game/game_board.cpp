@@ -13,18 +13,13 @@ namespace quiltra {
 void Game::Divide_Pic()
 {
     Board& b = board_;
-    const Frame marker = b.Shape5.empty() ? Frame{} : b.Shape5.front();
-    b.Shape5.assign(1, marker);
+    b.dropMarks();
     processEvents();
 
-    const bool hasGrid = b.GridCols >= 1 && b.GridRows >= 1;
-    b.NumPieces = hasGrid ? static_cast<std::int16_t>(b.GridCols * b.GridRows) : std::int16_t{0};
-    Frame created = b.Shape5.front();
-    created.Visible = false;
-    b.Shape5.resize(static_cast<std::size_t>(b.NumPieces) + 1, created);
+    b.makeMarks();
 
     Picture1.Visible = false;
-    b.SelectedPiece = -1;
+    b.deselect();
 
     b.cut(Image1.Width, Image1.Height, Picture2.Width, Picture2.Height, Shape1Color);
 
@@ -41,9 +36,9 @@ void Game::Divide_Pic()
 void Game::Divide_Pic2()
 {
     Board& b = board_;
-    b.SelectedPiece = -1;
-    b.Shape7.Visible = false;
-    if (b.GridCols < 1 || b.GridRows < 1)
+    b.deselect();
+    b.hideBoardFrame();
+    if (b.gridCols() < 1 || b.gridRows() < 1)
         return;
 
     b.layOut(Image1.Width, Image1.Height, Picture2.Width, Picture2.Height, Shape1Color);

@@ -57,13 +57,9 @@ void Game::Form_Load()
         menus_.mnuRestore.Enabled = false;
     menus_.mnuSave.Enabled = false;
 
-    board_.TemplateVisible = false;
     counters_.resetHints();
     GameState = State::IntroPending;
-    board_.PieceCount = 0;
-    board_.Shape5.resize(1);
-    board_.NumPieces = 0;
-    board_.Shape5[0].Visible = false;
+    board_.forgetPieces();
     HintsShown = false;
     SizeCount = 0;
 

@@ -10,14 +10,10 @@ namespace quiltra {
 // the Hint state), no selection, zero counters, a stopped clock, Save off, no game.
 void Game::ResetBoard()
 {
-    const std::uint32_t hint = frameColour(program.HintColor);
-    for (Frame& f : board_.Shape5) {
-        f.Visible = false;
-        f.Color = hint;
-    }
+    board_.hideMarks(frameColour(program.HintColor));
     HintsShown = false;
     menus_.mnuSave.Enabled = false;
-    board_.SelectedPiece = -1;
+    board_.deselect();
     counters_.reset();
     forgetGame();
     clock_.stop();
@@ -32,7 +28,6 @@ void Game::mnuPuz_Click()
     clock_.stop();
     if (GameState == State::NoPicture)
         return;
-    board_.TemplateVisible = false;
     program.PlayMode = Mode::Puzzle;
     showWholePicture(*this);
     ResetBoard();

@@ -20,7 +20,7 @@ void Game::slideIntoEmpty(int k)
     const Counters countsBefore = counters_;
     const Move slide = Move::slide(before.cellOf(k), before.emptyCell());
     board_.apply(slide);
-    board_.SelectedPiece = -1;
+    board_.deselect();
     playMoveSound();
     counters_.countMove();
     recordMove(before, slide, countsBefore);
@@ -47,9 +47,9 @@ void Game::image2_Click(int k)
     if (HintsShown) {
         HintsShown = false;
         for (int j = 1; j <= n; ++j)
-            if (j != b.SelectedPiece)
+            if (j != b.selected())
                 b.hideMark(j, hint);
-        b.showMark(b.SelectedPiece, selection);
+        b.showMark(b.selected(), selection);
         return;
     }
     if (GameState == State::WholePicture) {
@@ -59,13 +59,13 @@ void Game::image2_Click(int k)
     }
     if (isBusy(GameState))
         return;
-    if (b.SelectedPiece < 0 || b.SelectedPiece > n) {
-        b.SelectedPiece = k;
+    if (b.selected() < 0 || b.selected() > n) {
+        b.select(k);
         b.showMark(k, selection);
         return;
     }
 
-    const int s = b.SelectedPiece;
+    const int s = b.selected();
     b.hideMark(s, hint);
     if (program.PlayMode == Mode::Puzzle) {
         // The exchange is made at once: no window event runs between its halves. Clicking the
@@ -80,10 +80,10 @@ void Game::image2_Click(int k)
         if (k != s)
             playMoveSound();
         CheckSolved();
-        b.SelectedPiece = -1;
+        b.deselect();
     } else {
         // Slider mode never exchanges two clicked pieces: the selection moves.
-        b.SelectedPiece = k;
+        b.select(k);
         b.showMark(k, selection);
     }
 }
@@ -95,7 +95,7 @@ void Game::picture2_mousedown(Single x, Single y)
 {
     Board& b = board_;
     const int n = b.pieceTotal();
-    const int s = b.SelectedPiece;
+    const int s = b.selected();
     if (!keyClick_)
         cursor_.hide();
     if (n < 1 || s < 1 || s > n)
@@ -208,7 +208,7 @@ void Game::arrowSlide(int keyCode)
 
     resumeClock();
     startClock();
-    b.hideMark(b.SelectedPiece, frameColour(program.HintColor));
+    b.hideMark(b.selected(), frameColour(program.HintColor));
     slideIntoEmpty(k);
 }
 

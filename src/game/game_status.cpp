@@ -36,7 +36,7 @@ void Game::RefreshStatus()
     gap += translate("Game", "Time:") + " ";
     // A game that has not begun (no hint, no move, no selection, no started clock) shows 0:00:00.
     if (counters_.hints() == 0 && !menus_.mnuSave.Enabled && counters_.moves() == 0 &&
-        board_.SelectedPiece == -1)
+        board_.selected() == -1)
         clock_.clearText();
     const bool longForm = isBeyondPicture(GameState);
     if (longForm)

@@ -47,8 +47,7 @@ void Game::enterPlay(const PictureRequest& request)
         GameState = State::LoadingSaved;
     Find_Size();
     if (request.grid) {
-        board_.GridCols = request.grid->cols;
-        board_.GridRows = request.grid->rows;
+        board_.chooseGrid(*request.grid);
         if (!introPicture)
             menus_.mnuCurSize.showSize(SizeItem::of(*request.grid));
     } else {

@@ -48,7 +48,7 @@ void Game::returnTo(const MoveHistory::Return& step)
     for (int k = 1; k <= board_.pieceTotal(); ++k)
         board_.hideMark(k, hint);
     HintsShown = false;
-    board_.SelectedPiece = -1;
+    board_.deselect();
     resumeClock();
     startClock();
     playMoveSound();

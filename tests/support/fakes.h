@@ -181,7 +181,7 @@ struct GameRig {
     int pieceOn(int c) const
     {
         const CellGrid grid = game.board().cells();
-        for (int k = 1; k <= game.board().PieceCount; ++k)
+        for (int k = 1; k <= game.board().pieceCount(); ++k)
             if (grid.cellAt(game.board().piece(k).Left, game.board().piece(k).Top) == c)
                 return k;
         return 0;
@@ -190,7 +190,7 @@ struct GameRig {
     void swapAllHome(double seconds)
     {
         bool first = true;
-        for (int c = 1; c <= game.board().PieceCount; ++c) {
+        for (int c = 1; c <= game.board().pieceCount(); ++c) {
             if (pieceOn(c) == c)
                 continue;
             game.image2_Click(c);

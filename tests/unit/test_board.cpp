@@ -28,15 +28,14 @@ void loadPicture(GameRig& rig, double width = 9550, double height = 6750)
 
 void cut(Game& g, std::int16_t cols, std::int16_t rows)
 {
-    GameParts::board(g).GridCols = cols;
-    GameParts::board(g).GridRows = rows;
+    GameParts::board(g).chooseGrid(Grid{cols, rows});
     g.Divide_Pic();
 }
 
 // Every piece in its own cell, where the layout puts that cell.
 bool allHome(const Board& b)
 {
-    for (int k = 1; k <= b.PieceCount; ++k)
+    for (int k = 1; k <= b.pieceCount(); ++k)
         if (b.puzzle().cellOf(k) != k || b.piece(k).Left != b.homeLeft(k) ||
             b.piece(k).Top != b.homeTop(k))
             return false;
@@ -51,20 +50,20 @@ TEST(Board, ThreeByThreeGridGivesNinePiecesAndTenFrames)
     g.services.processEvents = [&] { ++events; };
     loadPicture(rig);
     cut(g, 5, 4);
-    GameParts::board(g).SelectedPiece = 7;
+    GameParts::board(g).select(7);
     const int generation = g.pictureGeneration;
     cut(g, 3, 3);
 
     const Board& b = g.board();
     EXPECT_EQ(events, 2) << "window events run once per cut, never inside the loop";
     EXPECT_EQ(g.pictureGeneration, generation + 1);
-    EXPECT_EQ(b.NumPieces, 9);
-    EXPECT_EQ(b.PieceCount, 9);
-    ASSERT_EQ(b.Shape5.size(), 10u);
-    EXPECT_EQ(b.SelectedPiece, -1);
+    EXPECT_EQ(b.numPieces(), 9);
+    EXPECT_EQ(b.pieceCount(), 9);
+    ASSERT_EQ(b.marks().size(), 10u);
+    EXPECT_EQ(b.selected(), -1);
     EXPECT_FLOAT_EQ(b.pieceWidth(), 1999);   // 6000 / 3 - 1
     EXPECT_FLOAT_EQ(b.pieceHeight(), 1499);  // 4500 / 3 - 1
-    for (const Frame& f : b.Shape5) {
+    for (const Frame& f : b.marks()) {
         EXPECT_FLOAT_EQ(f.Width, 1959);
         EXPECT_FLOAT_EQ(f.Height, 1459);
         EXPECT_EQ(f.BorderWidth, 3);
@@ -76,10 +75,10 @@ TEST(Board, ThreeByThreeGridGivesNinePiecesAndTenFrames)
     EXPECT_EQ(b.piece(1).Top, 739);
     EXPECT_EQ(b.piece(2).Left, 3663);
     EXPECT_EQ(b.piece(4).Top, 2273);
-    EXPECT_EQ(b.Shape7.Left, 1619);
-    EXPECT_EQ(b.Shape7.Top, 729);
-    EXPECT_EQ(b.Shape7.Width, 6097);
-    EXPECT_EQ(b.Shape7.Height, 4597);
+    EXPECT_EQ(b.boardFrame().Left, 1619);
+    EXPECT_EQ(b.boardFrame().Top, 729);
+    EXPECT_EQ(b.boardFrame().Width, 6097);
+    EXPECT_EQ(b.boardFrame().Height, 4597);
     EXPECT_FALSE(g.Picture2.Visible);
     EXPECT_TRUE(g.Image1.Visible);
     EXPECT_TRUE(g.Shape1.Visible);
@@ -94,10 +93,10 @@ TEST(Board, DividePicLaysEveryPieceHomeWithEvenSpacing)
         loadPicture(rig);
         cut(g, grid[0], grid[1]);
         const Board& b = g.board();
-        ASSERT_EQ(b.PieceCount, grid[0] * grid[1]);
+        ASSERT_EQ(b.pieceCount(), grid[0] * grid[1]);
         EXPECT_TRUE(allHome(b));
         const Single w = b.pieceWidth(), h = b.pieceHeight();
-        for (int k = 1; k <= b.PieceCount; ++k) {
+        for (int k = 1; k <= b.pieceCount(); ++k) {
             const Piece& p = b.piece(k);
             EXPECT_TRUE(p.Visible);
             EXPECT_EQ(p.Left, std::nearbyint(p.Left)) << "cells lie on whole twips";
@@ -127,8 +126,7 @@ TEST(Board, DividePic2KeepsEveryPieceInItsCell)
         cellOf[k] = k % 12 + 1;
     b.arrange(*Puzzle::fromCells(4, 3, {cellOf.begin() + 1, cellOf.end()}, false));
     b.setVisible(12, false);
-    b.SelectedPiece = 3;
-    b.Shape7.Visible = true;
+    b.select(3);
     g.Picture2.Visible = true;
     g.Image1.Visible = false;
     const Single oldHome1 = b.homeLeft(1);
@@ -145,16 +143,16 @@ TEST(Board, DividePic2KeepsEveryPieceInItsCell)
 
     EXPECT_NE(b.homeLeft(1), oldHome1);
     EXPECT_FLOAT_EQ(b.pieceWidth(), f.Width / 4 - 1);
-    EXPECT_FLOAT_EQ(b.Shape5[0].Width, b.pieceWidth() - 40);
+    EXPECT_FLOAT_EQ(b.marks()[0].Width, b.pieceWidth() - 40);
     for (int k = 1; k <= 12; ++k) {
         EXPECT_EQ(b.puzzle().cellOf(k), cellOf[k]) << k;
         EXPECT_EQ(b.piece(k).Left, b.homeLeft(cellOf[k])) << k;
         EXPECT_EQ(b.piece(k).Top, b.homeTop(cellOf[k])) << k;
         EXPECT_EQ(b.piece(k).Visible, k != 12);
     }
-    EXPECT_EQ(b.SelectedPiece, -1);
-    EXPECT_FALSE(b.Shape7.Visible);
-    EXPECT_FLOAT_EQ(b.Shape7.Width, (35 + b.pieceWidth()) * 4);
+    EXPECT_EQ(b.selected(), -1);
+    EXPECT_FALSE(b.boardFrame().Visible);
+    EXPECT_FLOAT_EQ(b.boardFrame().Width, (35 + b.pieceWidth()) * 4);
     EXPECT_TRUE(g.Picture2.Visible);
     EXPECT_FALSE(g.Image1.Visible);
 

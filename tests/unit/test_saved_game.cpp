@@ -59,7 +59,7 @@ struct SavedRig : GameRig {
     {
         const CellGrid grid = game.board().cells();
         std::vector<int> out;
-        for (int k = 1; k <= game.board().PieceCount; ++k)
+        for (int k = 1; k <= game.board().pieceCount(); ++k)
             out.push_back(grid.cellAt(game.board().piece(k).Left, game.board().piece(k).Top));
         return out;
     }
@@ -70,12 +70,12 @@ struct SavedRig : GameRig {
         std::ostringstream s;
         s << g.GameState << '|' << g.Caption << '|' << g.menus().mnuCurrent.Caption << '|'
           << g.menus().mnuCurSize.Caption << '|' << program.PlayMode << '|' << program.CurrentPicturePath
-          << '|' << program.CurrentPictureFolder << '|' << g.board().GridCols << 'x'
-          << g.board().GridRows << '|' << g.counters().moves() << '|' << g.counters().hints() << '|'
+          << '|' << program.CurrentPictureFolder << '|' << g.board().gridCols() << 'x'
+          << g.board().gridRows() << '|' << g.counters().moves() << '|' << g.counters().hints() << '|'
           << g.clock().running() << ':' << g.clock().startedAt() << '|' << g.menus().mnuSave.Enabled
           << g.menus().mnuRestore.Enabled << g.menus().mnuHint.Enabled << g.Picture2.Visible << g.Image1.Visible
           << '|' << clip.w << 'x' << clip.h << '|' << g.SizeCount << '|';
-        for (int k = 1; k <= g.board().PieceCount; ++k)
+        for (int k = 1; k <= g.board().pieceCount(); ++k)
             s << g.board().piece(k).Left << ',' << g.board().piece(k).Top << ','
               << g.board().piece(k).Visible << ';';
         return s.str();
@@ -251,7 +251,7 @@ TEST(SavedGame, LoadedIntoAnotherWindowSizeKeepsTheArrangementAndCanBeSolved)
     g.mnuRestore_Click();
     ASSERT_TRUE(rig.messages.shown.empty()) << rig.messages.shown[0].text;
     ASSERT_EQ(rig.cells(), saved);
-    EXPECT_EQ(g.board().GridCols, 6);
+    EXPECT_EQ(g.board().gridCols(), 6);
     EXPECT_EQ(g.menus().mnuCurSize.Caption, "6x4=24");
 
     // Bring every piece home by exchanges: the game ends solved.
