@@ -12,6 +12,7 @@ command -v ctags >/dev/null || { echo "check_public_data: universal-ctags is not
 # class name and the header that declares it
 classes=(
     "Game game/game.h"
+    "Board game/board.h"
 )
 
 status=0

@@ -50,14 +50,12 @@ void Game::processEvents() const
 
 void Game::prepareMoveSound()
 {
-    services.sound->close();
-    services.sound->open(SoundEffect::Move);
+    runCue(*services.sound, {.close = true, .open = SoundEffect::Move});
 }
 
 std::string Game::loadingCaption(const std::string& name) const
 {
-    return "Quiltra - " + shownModeText(program.PlayMode) + ": " + shortName(name) + "  " +
-           translate("Game", "Loading");
+    return titlePrefix(program.PlayMode) + shortName(name) + "  " + translate("Game", "Loading");
 }
 
 } // namespace quiltra

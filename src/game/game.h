@@ -387,6 +387,8 @@ private:
         if (changeListener_)
             changeListener_(what);
     }
+    // The one start of a game (see game_shuffle.cpp); Restart passes its deal.
+    void beginGame(const std::optional<Puzzle>& deal = std::nullopt);
     // Sets the window's width (and the auxiliary box when given), then its height with the layout
     // requested: one layout of the game area for the new size, none when the size is unchanged.
     void resizeWindow(double width, double height, std::optional<Single> picture1Height = {});

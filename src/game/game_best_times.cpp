@@ -61,8 +61,8 @@ void Game::finishPlay()
     }
     TimeResult result;
     result.Picture = menus_.mnuCurrent.Caption;
-    result.Cols = board_.GridCols;
-    result.Rows = board_.GridRows;
+    result.Cols = board_.gridCols();
+    result.Rows = board_.gridRows();
     result.PlayMode = program.PlayMode;
     result.Seconds = shownSeconds(clock_);
     result.Moves = counters_.moves();

@@ -57,14 +57,9 @@ void Game::Form_Load()
         menus_.mnuRestore.Enabled = false;
     menus_.mnuSave.Enabled = false;
 
-    board_.TemplateVisible = false;
     counters_.resetHints();
-    board_.PieceGap = 35;
     GameState = State::IntroPending;
-    board_.PieceCount = 0;
-    board_.Shape5.resize(1);
-    board_.NumPieces = 0;
-    board_.Shape5[0].Visible = false;
+    board_.forgetPieces();
     HintsShown = false;
     SizeCount = 0;
 
@@ -101,11 +96,8 @@ void Game::intro()
     processEvents();
     GameState = State::IntroReassembling;
     IntroClock = now() + 0.6;
-    if (menus_.SndInt.Checked) {
-        services.sound->open(SoundEffect::Intro);
-        services.sound->rewind();
-        services.sound->play();
-    }
+    if (menus_.SndInt.Checked)
+        runCue(*services.sound, {.open = SoundEffect::Intro, .rewind = true, .play = true});
 }
 
 void Game::setWindowWidth(double width)
@@ -257,7 +249,7 @@ bool Game::closeRequest()
                                 "Quiltra",
                                 MessageButtons::YesNo, MessageIcon::Question);
     if (answer != MessageResult::Yes) {
-        services.sound->close();
+        runCue(*services.sound, {.close = true});
         // The move sound is opened again at once, so the next move sounds as before.
         prepareMoveSound();
         return false;

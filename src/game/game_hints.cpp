@@ -23,7 +23,7 @@ void Game::mnuHint_Click()
         const Counters countsBefore = counters_;
         counters_.countHint();
         const int cells = std::min(n, before.count());
-        int s = b.SelectedPiece;
+        int s = b.selected();
         if (s < 1) {
             // The search stops at the last piece.
             s = 1;
@@ -36,15 +36,14 @@ void Game::mnuHint_Click()
         if (s >= 1 && s <= cells && before.cellOf(s) != s)
             placement = Move::swap(before.cellOf(s), s);
         b.apply(placement);
-        b.SelectedPiece = -1;
+        b.deselect();
         recordMove(before, placement, countsBefore);
     }
 
     if (isBeyondPicture(GameState)) {
         HintsShown = true;
         // A selected piece keeps its selection, but its frame now serves as its hint mark.
-        if (Frame* f = b.markOf(b.SelectedPiece))
-            f->Color = frameColour(program.HintColor);
+        b.recolourMark(b.selected(), frameColour(program.HintColor));
         CheckSolved();
     }
     RefreshStatus();

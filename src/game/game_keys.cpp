@@ -30,7 +30,7 @@ bool Game::keyboardPlay(int keyCode)
         return false;
     if (!puzzleInPlay(*this))
         return true;
-    cursor_.setGrid(board_.GridCols, board_.GridRows);
+    cursor_.setGrid(board_.gridCols(), board_.gridRows());
     if (step || !cursor_.visible()) {
         cursor_.step(step.value_or(CursorStep::Left));
         return true;

@@ -10,14 +10,10 @@ namespace quiltra {
 // the Hint state), no selection, zero counters, a stopped clock, Save off, no game.
 void Game::ResetBoard()
 {
-    const std::uint32_t hint = frameColour(program.HintColor);
-    for (Frame& f : board_.Shape5) {
-        f.Visible = false;
-        f.Color = hint;
-    }
+    board_.hideMarks(frameColour(program.HintColor));
     HintsShown = false;
     menus_.mnuSave.Enabled = false;
-    board_.SelectedPiece = -1;
+    board_.deselect();
     counters_.reset();
     forgetGame();
     clock_.stop();
@@ -32,17 +28,12 @@ void Game::mnuPuz_Click()
     clock_.stop();
     if (GameState == State::NoPicture)
         return;
-    board_.TemplateVisible = false;
     program.PlayMode = Mode::Puzzle;
     showWholePicture(*this);
     ResetBoard();
     processEvents();
-    StartNewGame();
-    RefreshStatus();
-    showPuzzle(*this);
+    beginGame();
     menus_.offerOriginalView();
-    menus_.mnuHint.Enabled = true;
-    GameState = State::Playing;
 }
 
 // New Game > Slider: shuffles by slides; the bottom-right piece is the empty cell. Without a
@@ -56,13 +47,7 @@ void Game::mnuSlide_Click()
     program.PlayMode = Mode::Slider;
     showWholePicture(*this);
     ResetBoard();
-    StartNewGame();
-    RefreshStatus();
-    GameState = State::Playing;
-    showPuzzle(*this);
-    menus_.mnuHint.Enabled = true;
-    if (const int n = board_.pieceTotal(); n >= 1)
-        board_.setVisible(n, false);
+    beginGame();
     menus_.offerOriginalView();
 }
 

@@ -17,8 +17,8 @@ void Game::finishOpenAttempt()
     if (menus_.mnuCurrent.Caption.empty())
         return;
     showWholePicture(*this);
-    setCaption("Quiltra - " + shownModeText(program.PlayMode) + ": " + menus_.mnuCurrent.Caption +
-               " " + translate("Game", "Size:") + " " + menus_.mnuCurSize.Caption);
+    setCaption(titlePrefix(program.PlayMode) + menus_.mnuCurrent.Caption + " " +
+               translate("Game", "Size:") + " " + menus_.mnuCurSize.Caption);
 }
 
 // After the Open button, whether or not a picture was opened: the View command offers the
@@ -26,8 +26,7 @@ void Game::finishOpenAttempt()
 void Game::openButtonDone()
 {
     menus_.offerPuzzleView();
-    services.sound->close();
-    services.sound->open(SoundEffect::Tone);
+    runCue(*services.sound, {.close = true, .open = SoundEffect::Tone});
 }
 
 } // namespace quiltra

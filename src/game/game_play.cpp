@@ -8,10 +8,8 @@ namespace quiltra {
 
 void Game::playMoveSound()
 {
-    if (menus_.SndMv.Checked && menus_.mnuEffects.Checked) {
-        services.sound->rewind();
-        services.sound->play();
-    }
+    if (menus_.SndMv.Checked && menus_.mnuEffects.Checked)
+        runCue(*services.sound, {.rewind = true, .play = true});
 }
 
 // Piece k slides into the empty cell (piece n, hidden): the two exchange places, the selection
@@ -22,7 +20,7 @@ void Game::slideIntoEmpty(int k)
     const Counters countsBefore = counters_;
     const Move slide = Move::slide(before.cellOf(k), before.emptyCell());
     board_.apply(slide);
-    board_.SelectedPiece = -1;
+    board_.deselect();
     playMoveSound();
     counters_.countMove();
     recordMove(before, slide, countsBefore);
@@ -49,30 +47,25 @@ void Game::image2_Click(int k)
     if (HintsShown) {
         HintsShown = false;
         for (int j = 1; j <= n; ++j)
-            if (j != b.SelectedPiece)
+            if (j != b.selected())
                 b.hideMark(j, hint);
-        b.showMark(b.SelectedPiece, selection);
+        b.showMark(b.selected(), selection);
         return;
     }
     if (GameState == State::WholePicture) {
-        clock_.stop();
         showWholePicture(*this);
-        StartNewGame();
-        RefreshStatus();
-        GameState = State::Playing;
-        showPuzzle(*this);
-        menus_.mnuHint.Enabled = true;
+        beginGame();
         return;
     }
     if (isBusy(GameState))
         return;
-    if (b.SelectedPiece < 0 || b.SelectedPiece > n) {
-        b.SelectedPiece = k;
+    if (b.selected() < 0 || b.selected() > n) {
+        b.select(k);
         b.showMark(k, selection);
         return;
     }
 
-    const int s = b.SelectedPiece;
+    const int s = b.selected();
     b.hideMark(s, hint);
     if (program.PlayMode == Mode::Puzzle) {
         // The exchange is made at once: no window event runs between its halves. Clicking the
@@ -87,10 +80,10 @@ void Game::image2_Click(int k)
         if (k != s)
             playMoveSound();
         CheckSolved();
-        b.SelectedPiece = -1;
+        b.deselect();
     } else {
         // Slider mode never exchanges two clicked pieces: the selection moves.
-        b.SelectedPiece = k;
+        b.select(k);
         b.showMark(k, selection);
     }
 }
@@ -102,14 +95,14 @@ void Game::picture2_mousedown(Single x, Single y)
 {
     Board& b = board_;
     const int n = b.pieceTotal();
-    const int s = b.SelectedPiece;
+    const int s = b.selected();
     if (!keyClick_)
         cursor_.hide();
     if (n < 1 || s < 1 || s > n)
         return;
     const Piece empty = b.piece(n);
-    if (!(empty.Left <= x && x <= empty.Left + b.PieceWidth && empty.Top <= y &&
-          y <= empty.Top + b.PieceHeight))
+    if (!(empty.Left <= x && x <= empty.Left + b.pieceWidth() && empty.Top <= y &&
+          y <= empty.Top + b.pieceHeight()))
         return;
 
     b.hideMark(s, frameColour(program.HintColor));
@@ -126,13 +119,8 @@ void Game::picture2_mousedown(Single x, Single y)
 void Game::Image1_Click()
 {
     if (GameState == State::WholePicture) {
-        clock_.stop();
-        StartNewGame();
-        showPuzzle(*this);
-        menus_.mnuHint.Enabled = true;
+        beginGame();
         menus_.offerOriginalView();
-        RefreshStatus();
-        GameState = State::Playing;
     } else if (GameState == State::Playing) {
         showPuzzle(*this);
         menus_.offerOriginalView();
@@ -168,11 +156,11 @@ void Game::CheckSolved()
     if (solved) {
         menus_.mnuSave.Enabled = false;
         menus_.mnuHint.Enabled = false;
-        services.sound->close();
-        if (menus_.SndEnd.Checked && menus_.mnuEffects.Checked) {
-            services.sound->open(SoundEffect::Finish);
-            services.sound->play();
-        }
+        // The device lets go of the move sound whether or not the finish sound plays.
+        if (menus_.SndEnd.Checked && menus_.mnuEffects.Checked)
+            runCue(*services.sound, {.close = true, .open = SoundEffect::Finish, .play = true});
+        else
+            runCue(*services.sound, {.close = true});
         HintsShown = false;
         processEvents();
         b.setVisible(b.pieceTotal(), true);
@@ -220,7 +208,7 @@ void Game::arrowSlide(int keyCode)
 
     resumeClock();
     startClock();
-    b.hideMark(b.SelectedPiece, frameColour(program.HintColor));
+    b.hideMark(b.selected(), frameColour(program.HintColor));
     slideIntoEmpty(k);
 }
 

@@ -39,8 +39,8 @@ void Game::mnuSelCol_Click()
     if (!c)
         return;
     program.SelectionColor = double(*c);
-    if (Frame* f = board_.markOf(board_.SelectedPiece); f && f->Visible && !HintsShown)
-        f->Color = *c;
+    if (const Frame* f = board_.markOf(board_.selected()); f && f->Visible && !HintsShown)
+        board_.recolourMark(board_.selected(), *c);
 }
 
 // Hint: every marker frame takes the new colour, shown hint marks and hidden frames alike (a
@@ -52,12 +52,9 @@ void Game::mnuHntCol_Click()
     if (!c)
         return;
     program.HintColor = double(*c);
-    const Frame* selection = board_.markOf(board_.SelectedPiece);
-    for (Frame& f : board_.Shape5) {
-        if (&f == selection && f.Visible && !HintsShown)
-            continue;
-        f.Color = *c;
-    }
+    const Frame* selection = board_.markOf(board_.selected());
+    const bool selectionOnView = selection && selection->Visible && !HintsShown;
+    board_.recolourMarks(*c, selectionOnView ? board_.selected() : -1);
 }
 
 // Sound Effects is the master switch: off disables Intro, Move and End, on enables them again;

@@ -83,8 +83,8 @@ void Game::mnuSave_Click()
     SavedGame saved;
     saved.PicturePath = program.CurrentPicturePath;
     saved.DisplayName = menus_.mnuCurrent.Caption;
-    saved.GridCols = board_.GridCols;
-    saved.GridRows = board_.GridRows;
+    saved.GridCols = board_.gridCols();
+    saved.GridRows = board_.gridRows();
     const int n = board_.pieceTotal();
     saved.Positions.reserve(std::size_t(std::max(n, 0)));
     for (int k = 1; k <= n; ++k)
@@ -150,7 +150,7 @@ void Game::mnuRestore_Click()
     const int n = board_.pieceTotal();
     program.PlayMode = saved.PlayMode;
     if (const std::optional<Puzzle> arranged =
-            Puzzle::fromCells(board_.GridCols, board_.GridRows, checked->cells,
+            Puzzle::fromCells(board_.gridCols(), board_.gridRows(), checked->cells,
                               saved.PlayMode == Mode::Slider))
         board_.arrange(*arranged);
     // Restart returns to the arrangement the game was loaded with.

@@ -23,6 +23,28 @@ void Game::StartNewGame()
     }
 }
 
+// Every game begins here: New Game, a click on the whole picture or, while it shows, on a piece,
+// and Restart. A fresh deal in the current mode, or `deal` put back (Restart); zero counters; a
+// clock that stays stopped until the next click, Hint or arrow slide; the status in the caption,
+// still without counts and time; the puzzle on view and Hint on. A caller that ends the game in
+// progress does so first, and one that names the view in the View command does so after.
+void Game::beginGame(const std::optional<Puzzle>& deal)
+{
+    clock_.stop();
+    if (deal) {
+        board_.arrange(*deal);
+        counters_.reset();
+        rememberDeal();
+    } else {
+        StartNewGame();
+    }
+    // Refreshed before the game is on, the caption shows no counts and no time yet.
+    RefreshStatus();
+    GameState = State::Playing;
+    showPuzzle(*this);
+    menus_.mnuHint.Enabled = true;
+}
+
 // Deals a uniform permutation (dealPuzzle) of the cells of the board.
 void Game::ShufflePuzzle()
 {

@@ -38,8 +38,6 @@ bool sameItems(const std::vector<SizeItem>& a, const std::vector<SizeItem>& b)
 // the pieces on the board keep theirs until the picture is cut again.
 void Game::pic_handler()
 {
-    if (!board_.Shape5.empty())
-        board_.Shape5[0].Visible = false;
     Image1.Visible = false;
     Shape1.Visible = false;
     Picture2.Visible = false;
@@ -53,7 +51,7 @@ void Game::pic_handler()
     Image1.Height = f.Height;
 
     const Grid largest =
-        largestGrid(Image1.Width, Image1.Height, Picture2.Width, Picture2.Height, board_.PieceGap);
+        largestGrid(Image1.Width, Image1.Height, Picture2.Width, Picture2.Height, kPieceGap);
     MaxCols = largest.cols;
     MaxRows = largest.rows;
 
@@ -91,8 +89,7 @@ void Game::Set_Size()
     const int idx = std::min(initialSizeIndex(SizeCount, services.random->next()),
                              int(sizes.size()) - 1);
     const SizeItem& entry = sizes[static_cast<std::size_t>(idx)];
-    board_.GridCols = entry.grid.cols;
-    board_.GridRows = entry.grid.rows;
+    board_.chooseGrid(entry.grid);
     menus_.mnuCurSize.showSize(entry);
 }
 
@@ -109,8 +106,7 @@ void Game::mnuSize_Click(int index)
         Image1.Visible = true;
         Picture2.Visible = false;
         Shape1.Visible = true;
-        board_.GridCols = chosen.grid.cols;
-        board_.GridRows = chosen.grid.rows;
+        board_.chooseGrid(chosen.grid);
         menus_.mnuHint.Enabled = false;
         Divide_Pic();
         processEvents();
@@ -125,7 +121,7 @@ void Game::mnuSize_Click(int index)
 bool Game::clipFormsPuzzle() const
 {
     return formsAnySize(naturalWidth(services.clip), naturalHeight(services.clip), Picture2.Width,
-                        Picture2.Height, board_.PieceGap);
+                        Picture2.Height, kPieceGap);
 }
 
 } // namespace quiltra

@@ -269,8 +269,8 @@ bool Game::helpedMove(const Move& move)
         return false;
     SolvePlay& s = solvePlay();
     const Counters countsBefore = counters_;
-    b.hideMark(b.SelectedPiece, frameColour(program.HintColor));
-    b.SelectedPiece = -1;
+    b.hideMark(b.selected(), frameColour(program.HintColor));
+    b.deselect();
     b.apply(move);
     playMoveSound();
     counters_.countMove();

@@ -26,8 +26,7 @@ void Game::RefreshStatus()
     const std::string hints = threeDigits(counters_.hints());
     //: A label in the window title, followed by a blank and the value.
     const std::string size = translate("Game", "Size:");
-    const std::string a = "Quiltra - " + shownModeText(program.PlayMode) + ": " +
-                          shortName(menus_.mnuCurrent.Caption) + "  " + size + " " +
+    const std::string a = titlePrefix(program.PlayMode) + shortName(menus_.mnuCurrent.Caption) + "  " + size + " " +
                           menus_.mnuCurSize.Caption;
     const std::string b = a + "  " + translate("Game", "Moves:") + " " + moves + "  " +
                           translate("Game", "Hints:") + " " + hints;
@@ -37,7 +36,7 @@ void Game::RefreshStatus()
     gap += translate("Game", "Time:") + " ";
     // A game that has not begun (no hint, no move, no selection, no started clock) shows 0:00:00.
     if (counters_.hints() == 0 && !menus_.mnuSave.Enabled && counters_.moves() == 0 &&
-        board_.SelectedPiece == -1)
+        board_.selected() == -1)
         clock_.clearText();
     const bool longForm = isBeyondPicture(GameState);
     if (longForm)

@@ -47,8 +47,7 @@ void Game::enterPlay(const PictureRequest& request)
         GameState = State::LoadingSaved;
     Find_Size();
     if (request.grid) {
-        board_.GridCols = request.grid->cols;
-        board_.GridRows = request.grid->rows;
+        board_.chooseGrid(*request.grid);
         if (!introPicture)
             menus_.mnuCurSize.showSize(SizeItem::of(*request.grid));
     } else {
@@ -90,7 +89,7 @@ bool Game::openablePicture(int pixelWidth, int pixelHeight) const
     const Single w = Single(pixelWidth) * Single(kTwipsPerPixel);
     const Single h = Single(pixelHeight) * Single(kTwipsPerPixel);
     return pictureLargeEnough(w, h) &&
-           formsAnySize(w, h, Picture2.Width, Picture2.Height, board_.PieceGap);
+           formsAnySize(w, h, Picture2.Width, Picture2.Height, kPieceGap);
 }
 
 // The clip is asked to take the file only under the size rule, so a refused or unreadable
@@ -112,7 +111,7 @@ PictureResult Game::takePictureIntoPlay(const PictureRequest& request)
         const Single w = Single(pixelWidth) * Single(kTwipsPerPixel);
         const Single h = Single(pixelHeight) * Single(kTwipsPerPixel);
         return (!request.validityRule || pictureLargeEnough(w, h)) &&
-               formsAnySize(w, h, areaW, areaH, board_.PieceGap);
+               formsAnySize(w, h, areaW, areaH, kPieceGap);
     };
     bool playsInLargerWindow = false;
     const auto accepts = [&](int pixelWidth, int pixelHeight) {

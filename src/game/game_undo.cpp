@@ -50,7 +50,7 @@ void Game::returnTo(const MoveHistory::Return& step)
     for (int k = 1; k <= board_.pieceTotal(); ++k)
         board_.hideMark(k, hint);
     HintsShown = false;
-    board_.SelectedPiece = -1;
+    board_.deselect();
     resumeClock();
     startClock();
     playMoveSound();
@@ -84,14 +84,8 @@ void Game::mnuRestart_Click()
         return;
     const Puzzle deal = *deal_;
     ResetBoard();
-    board_.arrange(deal);
-    counters_.reset();
-    rememberDeal();
-    RefreshStatus();
-    showPuzzle(*this);
+    beginGame(deal);
     menus_.offerOriginalView();
-    menus_.mnuHint.Enabled = true;
-    GameState = State::Playing;
 }
 
 } // namespace quiltra

@@ -16,6 +16,8 @@ std::string shownModeText(Mode m)
     return translateStored("Game", std::string(modeText(m)));
 }
 
+std::string titlePrefix(Mode m) { return "Quiltra - " + shownModeText(m) + ": "; }
+
 std::string withValue(std::string_view text, std::string_view value)
 {
     constexpr std::string_view placeholder = "%1";

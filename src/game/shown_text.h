@@ -12,6 +12,9 @@ namespace quiltra {
 // The mode as the caption and the Best Times window show it; the files keep modeText().
 std::string shownModeText(Mode m);
 
+// The start every game title shares: "Quiltra - <mode>: ", the mode as shownModeText gives it.
+std::string titlePrefix(Mode m);
+
 // `text` with every "%1" replaced by `value`. A translated sentence carries the placeholder, so a
 // language may put the value where its grammar wants it; the value itself is never searched.
 std::string withValue(std::string_view text, std::string_view value);

@@ -1,4 +1,4 @@
-// Where each sound effect's file lies in the program folder.
+// Where each sound effect's file lies in the program folder, and the commands of a cue.
 #include "platform/sound_device.h"
 
 namespace quiltra {
@@ -16,6 +16,18 @@ std::string soundFile(const std::string& programFolder, SoundEffect effect)
         break;
     }
     return programFolder + "/Sound/Temp/tone1.wav";
+}
+
+void runCue(SoundDevice& device, const SoundCue& cue)
+{
+    if (cue.close)
+        device.close();
+    if (cue.open)
+        device.open(*cue.open);
+    if (cue.rewind)
+        device.rewind();
+    if (cue.play)
+        device.play();
 }
 
 } // namespace quiltra

@@ -1,6 +1,7 @@
 // The wave-audio device (MMControl1) and the sound effects the game plays on it.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace quiltra {
@@ -30,5 +31,17 @@ public:
     // played to its end stays silent until "Prev" or "Open".
     virtual void play() = 0;
 };
+
+// What one occasion asks of the device. The commands it names always run in the same order:
+// "close", "Open" on the effect, "Prev", "Play".
+struct SoundCue {
+    bool close = false;
+    std::optional<SoundEffect> open = std::nullopt;
+    bool rewind = false;
+    bool play = false;
+};
+
+// Gives the device the cue's commands in their order.
+void runCue(SoundDevice& device, const SoundCue& cue);
 
 } // namespace quiltra

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "game/cell_grid.h"
+#include "game/board_layout.h"
 #include "game/game.h"
 #include "platform/clock.h"
 #include "platform/color_dialog.h"
@@ -180,8 +180,8 @@ struct GameRig {
     // The piece standing on cell c of a puzzle, 0 when none does.
     int pieceOn(int c) const
     {
-        const CellGrid grid = boardCells(game);
-        for (int k = 1; k <= game.board().PieceCount; ++k)
+        const CellGrid grid = game.board().cells();
+        for (int k = 1; k <= game.board().pieceCount(); ++k)
             if (grid.cellAt(game.board().piece(k).Left, game.board().piece(k).Top) == c)
                 return k;
         return 0;
@@ -190,7 +190,7 @@ struct GameRig {
     void swapAllHome(double seconds)
     {
         bool first = true;
-        for (int c = 1; c <= game.board().PieceCount; ++c) {
+        for (int c = 1; c <= game.board().pieceCount(); ++c) {
             if (pieceOn(c) == c)
                 continue;
             game.image2_Click(c);

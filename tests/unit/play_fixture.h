@@ -28,8 +28,7 @@ protected:
         GameParts::form(game).Picture2.Height = areaH;
         GameParts::form(game).Image1.Width = pictureW;
         GameParts::form(game).Image1.Height = pictureH;
-        board.GridCols = std::int16_t(cols);
-        board.GridRows = std::int16_t(rows);
+        board.chooseGrid(Grid{std::int16_t(cols), std::int16_t(rows)});
         game.Divide_Pic();
         GameParts::form(game).GameState = State::WholePicture;
         GameParts::menus(game).mnuCurrent.Caption = "Lake";
@@ -60,7 +59,7 @@ protected:
         for (std::size_t i = 0; i < cells.size(); ++i)
             moveTo(int(i) + 1, cells[i]);
         if (mode == Mode::Slider)
-            board.setVisible(board.PieceCount, false);
+            board.setVisible(board.pieceCount(), false);
     }
     // Piece k changes places with the piece in `cell`.
     void moveTo(int k, int cell) { board.apply(Move::swap(board.puzzle().cellOf(k), cell)); }
@@ -69,33 +68,33 @@ protected:
     std::vector<int> cells() const
     {
         std::vector<int> out;
-        for (int k = 1; k <= board.PieceCount; ++k)
+        for (int k = 1; k <= board.pieceCount(); ++k)
             out.push_back(cellOf(k));
         return out;
     }
     // Every piece on a cell of its own: a permutation of the home cells.
     void expectPermutation() const
     {
-        std::vector<int> seen(std::size_t(board.PieceCount) + 1, 0);
+        std::vector<int> seen(std::size_t(board.pieceCount()) + 1, 0);
         for (const int c : cells()) {
             ASSERT_GE(c, 1) << "a piece stands outside the grid";
             ++seen[std::size_t(c)];
         }
-        for (int c = 1; c <= board.PieceCount; ++c)
+        for (int c = 1; c <= board.pieceCount(); ++c)
             EXPECT_EQ(seen[std::size_t(c)], 1) << "cell " << c;
     }
     std::vector<int> visibleMarks() const
     {
         std::vector<int> out;
-        for (std::size_t k = 0; k < board.Shape5.size(); ++k)
-            if (board.Shape5[k].Visible)
+        for (std::size_t k = 0; k < board.marks().size(); ++k)
+            if (board.marks()[k].Visible)
                 out.push_back(int(k));
         return out;
     }
     std::vector<int> misplaced() const
     {
         std::vector<int> out;
-        for (int k = 1; k <= board.PieceCount; ++k)
+        for (int k = 1; k <= board.pieceCount(); ++k)
             if (cellOf(k) != k)
                 out.push_back(k);
         return out;
@@ -103,7 +102,7 @@ protected:
     // A click on the empty cell (piece n) at its top-left corner.
     void pressEmpty()
     {
-        const Piece& e = board.piece(board.PieceCount);
+        const Piece& e = board.piece(board.pieceCount());
         game.picture2_mousedown(e.Left, e.Top);
     }
 };

@@ -28,15 +28,14 @@ void loadPicture(GameRig& rig, double width = 9550, double height = 6750)
 
 void cut(Game& g, std::int16_t cols, std::int16_t rows)
 {
-    GameParts::board(g).GridCols = cols;
-    GameParts::board(g).GridRows = rows;
+    GameParts::board(g).chooseGrid(Grid{cols, rows});
     g.Divide_Pic();
 }
 
 // Every piece in its own cell, where the layout puts that cell.
 bool allHome(const Board& b)
 {
-    for (int k = 1; k <= b.PieceCount; ++k)
+    for (int k = 1; k <= b.pieceCount(); ++k)
         if (b.puzzle().cellOf(k) != k || b.piece(k).Left != b.homeLeft(k) ||
             b.piece(k).Top != b.homeTop(k))
             return false;
@@ -51,20 +50,20 @@ TEST(Board, ThreeByThreeGridGivesNinePiecesAndTenFrames)
     GameParts::services(g).processEvents = [&] { ++events; };
     loadPicture(rig);
     cut(g, 5, 4);
-    GameParts::board(g).SelectedPiece = 7;
+    GameParts::board(g).select(7);
     const int generation = g.form().pictureGeneration;
     cut(g, 3, 3);
 
     const Board& b = g.board();
     EXPECT_EQ(events, 2) << "window events run once per cut, never inside the loop";
     EXPECT_EQ(g.form().pictureGeneration, generation + 1);
-    EXPECT_EQ(b.NumPieces, 9);
-    EXPECT_EQ(b.PieceCount, 9);
-    ASSERT_EQ(b.Shape5.size(), 10u);
-    EXPECT_EQ(b.SelectedPiece, -1);
-    EXPECT_FLOAT_EQ(b.PieceWidth, 1999);   // 6000 / 3 - 1
-    EXPECT_FLOAT_EQ(b.PieceHeight, 1499);  // 4500 / 3 - 1
-    for (const Frame& f : b.Shape5) {
+    EXPECT_EQ(b.numPieces(), 9);
+    EXPECT_EQ(b.pieceCount(), 9);
+    ASSERT_EQ(b.marks().size(), 10u);
+    EXPECT_EQ(b.selected(), -1);
+    EXPECT_FLOAT_EQ(b.pieceWidth(), 1999);   // 6000 / 3 - 1
+    EXPECT_FLOAT_EQ(b.pieceHeight(), 1499);  // 4500 / 3 - 1
+    for (const Frame& f : b.marks()) {
         EXPECT_FLOAT_EQ(f.Width, 1959);
         EXPECT_FLOAT_EQ(f.Height, 1459);
         EXPECT_EQ(f.BorderWidth, 3);
@@ -76,10 +75,10 @@ TEST(Board, ThreeByThreeGridGivesNinePiecesAndTenFrames)
     EXPECT_EQ(b.piece(1).Top, 739);
     EXPECT_EQ(b.piece(2).Left, 3663);
     EXPECT_EQ(b.piece(4).Top, 2273);
-    EXPECT_EQ(b.Shape7.Left, 1619);
-    EXPECT_EQ(b.Shape7.Top, 729);
-    EXPECT_EQ(b.Shape7.Width, 6097);
-    EXPECT_EQ(b.Shape7.Height, 4597);
+    EXPECT_EQ(b.boardFrame().Left, 1619);
+    EXPECT_EQ(b.boardFrame().Top, 729);
+    EXPECT_EQ(b.boardFrame().Width, 6097);
+    EXPECT_EQ(b.boardFrame().Height, 4597);
     EXPECT_FALSE(g.form().Picture2.Visible);
     EXPECT_TRUE(g.form().Image1.Visible);
     EXPECT_TRUE(g.form().Shape1.Visible);
@@ -94,10 +93,10 @@ TEST(Board, DividePicLaysEveryPieceHomeWithEvenSpacing)
         loadPicture(rig);
         cut(g, grid[0], grid[1]);
         const Board& b = g.board();
-        ASSERT_EQ(b.PieceCount, grid[0] * grid[1]);
+        ASSERT_EQ(b.pieceCount(), grid[0] * grid[1]);
         EXPECT_TRUE(allHome(b));
-        const Single w = b.PieceWidth, h = b.PieceHeight;
-        for (int k = 1; k <= b.PieceCount; ++k) {
+        const Single w = b.pieceWidth(), h = b.pieceHeight();
+        for (int k = 1; k <= b.pieceCount(); ++k) {
             const Piece& p = b.piece(k);
             EXPECT_TRUE(p.Visible);
             EXPECT_EQ(p.Left, std::nearbyint(p.Left)) << "cells lie on whole twips";
@@ -127,8 +126,7 @@ TEST(Board, DividePic2KeepsEveryPieceInItsCell)
         cellOf[k] = k % 12 + 1;
     b.arrange(*Puzzle::fromCells(4, 3, {cellOf.begin() + 1, cellOf.end()}, false));
     b.setVisible(12, false);
-    b.SelectedPiece = 3;
-    b.Shape7.Visible = true;
+    b.select(3);
     GameParts::form(g).Picture2.Visible = true;
     GameParts::form(g).Image1.Visible = false;
     const Single oldHome1 = b.homeLeft(1);
@@ -144,20 +142,51 @@ TEST(Board, DividePic2KeepsEveryPieceInItsCell)
     g.Divide_Pic2();
 
     EXPECT_NE(b.homeLeft(1), oldHome1);
-    EXPECT_FLOAT_EQ(b.PieceWidth, f.Width / 4 - 1);
-    EXPECT_FLOAT_EQ(b.Shape5[0].Width, b.PieceWidth - 40);
+    EXPECT_FLOAT_EQ(b.pieceWidth(), f.Width / 4 - 1);
+    EXPECT_FLOAT_EQ(b.marks()[0].Width, b.pieceWidth() - 40);
     for (int k = 1; k <= 12; ++k) {
         EXPECT_EQ(b.puzzle().cellOf(k), cellOf[k]) << k;
         EXPECT_EQ(b.piece(k).Left, b.homeLeft(cellOf[k])) << k;
         EXPECT_EQ(b.piece(k).Top, b.homeTop(cellOf[k])) << k;
         EXPECT_EQ(b.piece(k).Visible, k != 12);
     }
-    EXPECT_EQ(b.SelectedPiece, -1);
-    EXPECT_FALSE(b.Shape7.Visible);
-    EXPECT_FLOAT_EQ(b.Shape7.Width, (35 + b.PieceWidth) * 4);
+    EXPECT_EQ(b.selected(), -1);
+    EXPECT_FALSE(b.boardFrame().Visible);
+    EXPECT_FLOAT_EQ(b.boardFrame().Width, (35 + b.pieceWidth()) * 4);
     EXPECT_TRUE(g.form().Picture2.Visible);
     EXPECT_FALSE(g.form().Image1.Visible);
 
+}
+
+// Half-twip positions show the rounding: every running position is rounded to even, and the
+// markers and the board frame are measured from the rounded cells.
+TEST(BoardLayout, HalfTwipsRoundToEvenAndFramesFollowTheCells)
+{
+    // 2 x 2 pieces of 301 / 2 - 1 = 149.5 twips with the gap of 35 in a 1000 x 1000 area: the
+    // block starts at (1000 - 369) / 2 - 20 = 295.5 across and (1000 - 369) / 2 - 35 = 280.5 down.
+    const BoardLayout layout(Grid{2, 2}, 301, 301, 1000, 1000);
+    EXPECT_FLOAT_EQ(layout.pieceWidth(), 149.5f);
+    EXPECT_EQ(layout.gap(), 35);
+    const CellGrid& cells = layout.cells();
+    ASSERT_EQ(cells.count(), 4);
+    EXPECT_EQ(cells.left(1), 296);
+    EXPECT_EQ(cells.top(1), 280);
+    EXPECT_EQ(cells.left(4), 480); // 296 + 184.5 = 480.5
+    EXPECT_EQ(cells.top(4), 464);  // 280 + 184.5 = 464.5
+    EXPECT_EQ(cells.cellAt(480, 280), 2);
+    EXPECT_EQ(cells.cellAt(480.5f, 280), 0);
+
+    const Box marker = layout.marker(4);
+    EXPECT_EQ(marker.Left, 500);
+    EXPECT_EQ(marker.Top, 484);
+    EXPECT_FLOAT_EQ(marker.Width, 109.5f);
+    const Box frame = layout.boardFrame(5);
+    EXPECT_EQ(frame.Left, 286);
+    EXPECT_EQ(frame.Top, 270);
+    EXPECT_FLOAT_EQ(frame.Width, 364);
+
+    // No grid, no cells.
+    EXPECT_EQ(BoardLayout(Grid{0, 3}, 301, 301, 1000, 1000).cells().count(), 0);
 }
 
 TEST(Intro, OneStepBringsAnExchangedPairHome)

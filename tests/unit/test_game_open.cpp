@@ -76,7 +76,7 @@ TEST(OpenPicture, TakingAPictureEndsTheGameInProgress)
     EXPECT_GT(g.form().pictureGeneration, generation);
     EXPECT_GT(g.form().SizeCount, 0);
     EXPECT_FALSE(g.menus().mnuCurSize.Caption.empty());
-    EXPECT_EQ(g.board().PieceCount, g.board().GridCols * g.board().GridRows);
+    EXPECT_EQ(g.board().pieceCount(), g.board().gridCols() * g.board().gridRows());
     EXPECT_EQ(g.form().GameState, State::WholePicture);
     for (const MenuItem* m : {&g.menus().mnuNew, &g.menus().mnuV, &g.menus().mnus, &g.menus().mnuAddCur})
         EXPECT_TRUE(m->Enabled) << m->Caption;

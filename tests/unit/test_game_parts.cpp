@@ -15,12 +15,9 @@ namespace {
 Board rowOf(int n)
 {
     Board b;
-    b.GridCols = std::int16_t(n);
-    b.GridRows = 1;
-    b.PieceWidth = 965;
-    b.PieceHeight = 965;
-    b.Shape5.resize(std::size_t(n) + 1);
-    b.cut(9000, 3000);
+    b.chooseGrid(Grid{std::int16_t(n), 1});
+    b.makeMarks();
+    b.cut(Single(966 * n), 966, 9000, 3000, 0);
     return b;
 }
 
@@ -28,23 +25,26 @@ TEST(BoardPart, MarksExistOnlyForPiecesOnTheBoard)
 {
     Board b = rowOf(3);
     b.showMark(2, 0xFF);
-    EXPECT_TRUE(b.Shape5[2].Visible);
-    EXPECT_EQ(b.Shape5[2].Left, b.piece(2).Left + 20);
-    EXPECT_EQ(b.Shape5[2].Top, b.piece(2).Top + 20);
-    EXPECT_EQ(b.Shape5[2].Color, 0xFFu);
+    EXPECT_TRUE(b.marks()[2].Visible);
+    EXPECT_EQ(b.marks()[2].Left, b.piece(2).Left + 20);
+    EXPECT_EQ(b.marks()[2].Top, b.piece(2).Top + 20);
+    EXPECT_EQ(b.marks()[2].Color, 0xFFu);
 
-    // Piece 0 is the template, and a count beyond the cells never reaches past them.
+    // Piece 0 is the template, and marks made for a larger grid than the one cut never reach
+    // past the pieces.
     EXPECT_EQ(b.markOf(0), nullptr);
     EXPECT_EQ(b.markOf(4), nullptr);
-    b.PieceCount = 40;
+    b.chooseGrid(Grid{40, 1});
+    b.makeMarks();
+    ASSERT_EQ(b.marks().size(), 41u);
     EXPECT_EQ(b.pieceTotal(), 3);
     EXPECT_EQ(b.markOf(4), nullptr);
     b.showMark(4, 0xFF); // nothing to show, nothing written
-    EXPECT_EQ(b.Shape5.size(), 4u);
+    EXPECT_FALSE(b.marks()[4].Visible);
 
     b.hideMark(2, 0xAB);
-    EXPECT_FALSE(b.Shape5[2].Visible);
-    EXPECT_EQ(b.Shape5[2].Color, 0xABu); // a hidden mark waits in the hint colour
+    EXPECT_FALSE(b.marks()[2].Visible);
+    EXPECT_EQ(b.marks()[2].Color, 0xABu); // a hidden mark waits in the hint colour
 }
 
 TEST(MenusPart, ListAndSizeChangesAreSeenByTheWindow)

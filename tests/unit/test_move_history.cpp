@@ -88,7 +88,7 @@ TEST_F(History, PuzzleSwapsAndHintPlacements)
     EXPECT_EQ(now(), seen[seen.size() - 2]);
     EXPECT_FALSE(game.form().HintsShown);
     EXPECT_TRUE(visibleMarks().empty());
-    EXPECT_EQ(board.SelectedPiece, -1);
+    EXPECT_EQ(board.selected(), -1);
     EXPECT_NE(game.form().Caption.find("Hints: 000"), std::string::npos) << game.form().Caption;
     EXPECT_EQ(rig.sound.count("play"), plays + 1) << "an undo sounds like a move";
     game.redo();
@@ -139,8 +139,8 @@ TEST_F(History, SliderSlidesByKeyAndMouseKeepTheEmptyCell)
     backToTheDealAndForward();
     for (int i = 0; i < 4; ++i)
         game.undo();
-    EXPECT_EQ(cellOf(board.PieceCount), 9) << "the empty cell is back in its corner";
-    EXPECT_FALSE(board.piece(board.PieceCount).Visible);
+    EXPECT_EQ(cellOf(board.pieceCount()), 9) << "the empty cell is back in its corner";
+    EXPECT_FALSE(board.piece(board.pieceCount()).Visible);
     // Play goes on from the restored arrangement: the gap is where the board says it is.
     act([&] { game.arrowSlide(Key::Down); });
     EXPECT_EQ(cells(), (std::vector<int>{1, 2, 3, 4, 5, 9, 7, 8, 6}));

@@ -193,7 +193,7 @@ TEST(PictureEntry, AFixedGridIsTakenOnlyWhenEveryPieceHasRoom)
     request.grid = Grid{7, 3};
     ASSERT_TRUE(r.game.takePictureIntoPlay(request).taken());
     EXPECT_EQ(r.game.menus().mnuCurSize.Caption, "7x3=21");
-    EXPECT_EQ(r.game.board().PieceCount, 21);
+    EXPECT_EQ(r.game.board().pieceCount(), 21);
     EXPECT_EQ(r.game.menus().mnuCurrent.Caption, "Cat.jpg");
 
     request.grid = Grid{300, 1};   // fitted about 9400 twips across: 31 twips a piece

@@ -132,7 +132,7 @@ TEST(PictureRandom, FailedEntriesAreRemovedUntilOneLoads)
     EXPECT_EQ(r.watching.w, 640);
     EXPECT_EQ(r.game.form().GameState, State::WholePicture);
     EXPECT_TRUE(r.messages.shown.empty());
-    EXPECT_GT(r.game.board().PieceCount, 0);
+    EXPECT_GT(r.game.board().pieceCount(), 0);
 }
 
 // A panorama of 6000 x 150 pixels is cut into 149 x 3 pieces at its natural size, but in the
@@ -185,7 +185,7 @@ TEST(PictureRandom, AWindowTooSmallForEveryPictureKeepsTheList)
     r.game.mnuScreen_Click(0);
     r.game.mnuPict_Click(0);
     EXPECT_EQ(r.program.CurrentPicturePath, "/pics/A.jpg");
-    EXPECT_GT(r.game.board().PieceCount, 0);
+    EXPECT_GT(r.game.board().pieceCount(), 0);
 }
 
 TEST(PictureRandom, AllFailingEndsOnEmptyListPath)

@@ -22,8 +22,8 @@ TEST_F(Hints, FirstHintMarksExactlyTheMisplacedPieces)
     EXPECT_EQ(cells(), kArrangement);
     EXPECT_EQ(visibleMarks(), (std::vector<int>{1, 2, 5, 7}));
     for (const int k : visibleMarks()) {
-        EXPECT_EQ(board.Shape5[std::size_t(k)].Left, board.piece(k).Left + 20);
-        EXPECT_EQ(board.Shape5[std::size_t(k)].Color, std::uint32_t(rig.program.HintColor));
+        EXPECT_EQ(board.marks()[std::size_t(k)].Left, board.piece(k).Left + 20);
+        EXPECT_EQ(board.marks()[std::size_t(k)].Color, std::uint32_t(rig.program.HintColor));
     }
 }
 
@@ -51,7 +51,7 @@ TEST_F(Hints, SecondHintPlacesOnePiece)
         EXPECT_EQ(cells(), c.after);
         EXPECT_EQ(game.counters().hints(), 1);
         EXPECT_EQ(game.counters().moves(), 0);
-        EXPECT_EQ(board.SelectedPiece, -1);
+        EXPECT_EQ(board.selected(), -1);
         EXPECT_EQ(visibleMarks(), c.marks);
     }
 }
@@ -73,12 +73,12 @@ TEST_F(Hints, NextClickOnlyClearsTheMarks)
     play(Mode::Puzzle, kArrangement);
     game.image2_Click(5); // selected, misplaced
     game.mnuHint_Click();
-    EXPECT_EQ(board.Shape5[5].Color, std::uint32_t(rig.program.HintColor));
+    EXPECT_EQ(board.marks()[5].Color, std::uint32_t(rig.program.HintColor));
     game.image2_Click(7);
     EXPECT_FALSE(game.form().HintsShown);
-    EXPECT_EQ(board.SelectedPiece, 5);
+    EXPECT_EQ(board.selected(), 5);
     EXPECT_EQ(visibleMarks(), std::vector<int>{5});
-    EXPECT_EQ(board.Shape5[5].Color, std::uint32_t(rig.program.SelectionColor));
+    EXPECT_EQ(board.marks()[5].Color, std::uint32_t(rig.program.SelectionColor));
     EXPECT_EQ(cells(), kArrangement);
     EXPECT_EQ(game.counters().moves(), 0);
 }
@@ -132,7 +132,7 @@ TEST_F(Hints, RepeatedHintsFinishEveryPuzzleGame)
             game.mnuPuz_Click();
             const std::size_t wrong = misplaced().size();
             int presses = 0;
-            while (game.form().GameState == State::Playing && presses <= board.PieceCount + 1) {
+            while (game.form().GameState == State::Playing && presses <= board.pieceCount() + 1) {
                 const int before = game.counters().hints();
                 game.mnuHint_Click();
                 EXPECT_EQ(game.counters().hints(), presses ? before + 1 : before);

@@ -34,7 +34,7 @@ TEST_F(Modes, NewGameClearsTheGameInProgress)
         EXPECT_EQ(game.form().GameState, State::Playing);
         EXPECT_EQ(game.counters().moves(), 0);
         EXPECT_EQ(game.counters().hints(), 0);
-        EXPECT_EQ(board.SelectedPiece, -1);
+        EXPECT_EQ(board.selected(), -1);
         EXPECT_FALSE(game.form().HintsShown || game.clock().running() || game.menus().mnuSave.Enabled);
         EXPECT_TRUE(visibleMarks().empty());
         EXPECT_EQ(game.clock().minutes(), "00");

@@ -31,9 +31,9 @@ TEST_F(Moves, PuzzleClicksSelectAndExchange)
         GameParts::menus(game).mnuEffects.Checked = c.effects;
         rig.sound.log.clear();
         game.image2_Click(c.first);
-        EXPECT_EQ(board.SelectedPiece, c.first);
+        EXPECT_EQ(board.selected(), c.first);
         EXPECT_EQ(visibleMarks(), std::vector<int>{c.first});
-        const Frame& mark = board.Shape5[std::size_t(c.first)];
+        const Frame& mark = board.marks()[std::size_t(c.first)];
         EXPECT_EQ(mark.Left, board.piece(c.first).Left + 20);
         EXPECT_EQ(mark.Top, board.piece(c.first).Top + 20);
         EXPECT_EQ(mark.Color, std::uint32_t(rig.program.SelectionColor));
@@ -43,7 +43,7 @@ TEST_F(Moves, PuzzleClicksSelectAndExchange)
         expected[1] = 1;
         EXPECT_EQ(cells(), expected);
         EXPECT_EQ(game.counters().moves(), 1);
-        EXPECT_EQ(board.SelectedPiece, -1);
+        EXPECT_EQ(board.selected(), -1);
         EXPECT_TRUE(visibleMarks().empty());
         EXPECT_EQ(rig.sound.count("play"), c.sounds);
     }
@@ -68,7 +68,7 @@ TEST_F(Moves, ClicksOutsideAGame)
     cut(4, 3);
     GameParts::form(game).GameState = State::IntroReassembling;
     game.image2_Click(3);
-    EXPECT_EQ(board.SelectedPiece, -1);
+    EXPECT_EQ(board.selected(), -1);
     EXPECT_EQ(game.form().GameState, State::IntroReassembling);
 
     // With no game, a click starts one; the clock starts with the next click.
@@ -78,7 +78,7 @@ TEST_F(Moves, ClicksOutsideAGame)
     game.image2_Click(3);
     EXPECT_EQ(game.form().GameState, State::Playing);
     EXPECT_FALSE(game.clock().running());
-    EXPECT_EQ(board.SelectedPiece, -1);
+    EXPECT_EQ(board.selected(), -1);
     EXPECT_FALSE(misplaced().empty());
     EXPECT_TRUE(game.form().Picture2.Visible && game.menus().mnuHint.Enabled && !game.form().Image1.Visible);
 }
@@ -127,7 +127,7 @@ TEST_F(Moves, SliderSelectionAndPressesOnTheEmptyCell)
         EXPECT_EQ(game.counters().moves(), c.slides ? 1 : 0);
         EXPECT_EQ(cellOf(9), c.slides ? 6 : 5);
         EXPECT_EQ(cellOf(c.select ? c.select : 6), c.slides ? 5 : c.select ? c.select : 6);
-        EXPECT_EQ(board.SelectedPiece, c.slides || !c.select ? -1 : c.select);
+        EXPECT_EQ(board.selected(), c.slides || !c.select ? -1 : c.select);
         EXPECT_EQ(visibleMarks().empty(), pressedOnEmpty || !c.select);
         EXPECT_FALSE(board.piece(9).Visible);
     }
@@ -139,7 +139,7 @@ TEST_F(Moves, SliderClickOnAnotherPieceMovesTheSelection)
     play(Mode::Slider, {1, 2, 3, 4, 9, 6, 7, 8, 5});
     game.image2_Click(1);
     game.image2_Click(6);
-    EXPECT_EQ(board.SelectedPiece, 6);
+    EXPECT_EQ(board.selected(), 6);
     EXPECT_EQ(visibleMarks(), std::vector<int>{6});
     EXPECT_EQ(cellOf(1), 1);
     EXPECT_EQ(game.counters().moves(), 0);

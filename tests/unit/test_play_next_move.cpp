@@ -83,7 +83,7 @@ protected:
         ASSERT_TRUE(board.apply(
             Move::slide(p.cellAt(p.column(e) + columnStep, p.row(e) + rowStep), e)));
     }
-    int home() const { return board.PieceCount - int(misplaced().size()); }
+    int home() const { return board.pieceCount() - int(misplaced().size()); }
 };
 
 TEST_F(NextMoveTest, PuzzleModePutsTwoPiecesHomeWhenOneSwapCan)

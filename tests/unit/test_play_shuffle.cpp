@@ -29,13 +29,13 @@ TEST_F(Shuffle, PuzzleDealIsAPermutationAndKeepsTheHomeTables)
         for (unsigned seed = 1; seed <= 20; ++seed) {
             SCOPED_TRACE(testing::Message() << g.name << " seed " << seed);
             cut(g.cols, g.rows, g.pictureW, g.pictureH, g.areaW, g.areaH);
-            board.setVisible(board.PieceCount, false);
+            board.setVisible(board.pieceCount(), false);
             rig.random.state = seed;
             const int seedsBefore = rig.random.seeds;
             game.ShufflePuzzle();
             EXPECT_EQ(rig.random.seeds, seedsBefore + 1);
             expectPermutation();
-            EXPECT_TRUE(board.piece(board.PieceCount).Visible);
+            EXPECT_TRUE(board.piece(board.pieceCount()).Visible);
         }
 }
 
@@ -131,7 +131,7 @@ TEST_F(Shuffle, SliderShuffleStaysInTheGridAndCanBeUndone)
             GameParts::form(game).Caption = "Quiltra";
             rig.random.state = seed;
             game.StartNewGame();
-            const int n = board.PieceCount;
+            const int n = board.pieceCount();
             expectPermutation();
             EXPECT_TRUE(solvableByParity(cells(), g.cols));
             EXPECT_FALSE(board.piece(n).Visible);
@@ -159,13 +159,12 @@ TEST_F(Shuffle, SliderShuffleShowsItsCaptionOverTheSolvedPicture)
 {
     // Cut at 4 x 3 first, so that only the 3 x 3 cut of the shuffle itself can show 9 pieces.
     cut(4, 3);
-    board.GridCols = 3;
-    board.GridRows = 3;
+    board.chooseGrid(Grid{3, 3});
     rig.program.PlayMode = Mode::Slider;
     bool shownSolved = false;
     game.setEventPump([&] {
         shownSolved = shownSolved || (game.form().Caption == "Randomizing puzzle" &&
-                                      board.PieceCount == 9 && misplaced().empty());
+                                      board.pieceCount() == 9 && misplaced().empty());
     });
     GameParts::form(game).Caption = "Quiltra";
     game.StartNewGame();

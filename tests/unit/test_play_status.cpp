@@ -63,7 +63,7 @@ TEST_F(Status, ClockTextIsResetOnlyBeforeAGameBegins)
                  {0, 0, -1, true, false}};
     for (const auto& c : cases) {
         GameParts::counters(game).restore(std::int16_t(c.moves), std::int16_t(c.hints));
-        board.SelectedPiece = c.selected;
+        board.select(c.selected);
         GameParts::menus(game).mnuSave.Enabled = c.save;
         showClock(2 * 3600);
         game.RefreshStatus();

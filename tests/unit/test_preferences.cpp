@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "game/cell_grid.h"
+#include "game/board_layout.h"
 #include "support/fakes.h"
 
 namespace quiltra {
@@ -31,9 +31,9 @@ struct PrefRig : GameRig {
     // Exchanges pieces until every piece is home (the game then ends solved).
     void solve()
     {
-        const int n = game.board().PieceCount;
+        const int n = game.board().pieceCount();
         for (int cell = 1; cell <= n && game.form().GameState == State::Playing; ++cell) {
-            const CellGrid grid = boardCells(game);
+            const CellGrid grid = game.board().cells();
             int occupant = 1;
             while (occupant < n && grid.cellAt(game.board().piece(occupant).Left,
                                                game.board().piece(occupant).Top) != cell)
@@ -116,7 +116,7 @@ TEST(PrefColour, HintColourLeavesTheSelectionFrameInTheSelectionColour)
     PrefRig rig;
     Game& g = rig.game;
     g.image2_Click(3);
-    ASSERT_TRUE(g.board().Shape5[3].Visible);
+    ASSERT_TRUE(g.board().marks()[3].Visible);
     ASSERT_FALSE(g.clock().paused());
     rig.colors.answers = {0x123456};
 
@@ -125,10 +125,10 @@ TEST(PrefColour, HintColourLeavesTheSelectionFrameInTheSelectionColour)
     EXPECT_TRUE(g.clock().paused());
     EXPECT_EQ(g.clock().pausedAt(), rig.clock.t);
     EXPECT_EQ(g.programState().HintColor, double(0x123456));
-    EXPECT_EQ(g.board().Shape5[3].Color, kSelection);
-    for (std::size_t k = 0; k < g.board().Shape5.size(); ++k) {
+    EXPECT_EQ(g.board().marks()[3].Color, kSelection);
+    for (std::size_t k = 0; k < g.board().marks().size(); ++k) {
         if (k != 3) {
-            EXPECT_EQ(g.board().Shape5[k].Color, 0x123456u) << "frame " << k;
+            EXPECT_EQ(g.board().marks()[k].Color, 0x123456u) << "frame " << k;
         }
     }
 
@@ -136,7 +136,7 @@ TEST(PrefColour, HintColourLeavesTheSelectionFrameInTheSelectionColour)
     g.image2_Click(3);
     g.mnuHint_Click();
     int shown = 0;
-    for (const Frame& f : g.board().Shape5)
+    for (const Frame& f : g.board().marks())
         if (f.Visible) {
             ++shown;
             EXPECT_EQ(f.Color, 0x123456u);
@@ -152,14 +152,14 @@ TEST(PrefColour, SelectionColourRedrawsTheSelectionFrame)
     rig.colors.answers = {0x00FF00};
     g.mnuSelCol_Click();
     EXPECT_EQ(g.programState().SelectionColor, double(0x00FF00));
-    EXPECT_EQ(g.board().Shape5[4].Color, 0x00FF00u);
-    EXPECT_EQ(g.board().Shape5[5].Color, kHint);
+    EXPECT_EQ(g.board().marks()[4].Color, 0x00FF00u);
+    EXPECT_EQ(g.board().marks()[5].Color, kHint);
 
     // After a Hint the selected piece's frame is its hint mark: it keeps the hint colour.
     g.mnuHint_Click();
     rig.colors.answers = {0x0000FF};
     g.mnuSelCol_Click();
-    EXPECT_EQ(g.board().Shape5[4].Color, kHint);
+    EXPECT_EQ(g.board().marks()[4].Color, kHint);
 }
 
 TEST(PrefColour, BackgroundIsSetAndCancelChangesNothing)
@@ -174,7 +174,7 @@ TEST(PrefColour, BackgroundIsSetAndCancelChangesNothing)
     for (void (Game::*command)() : {&Game::mnuColor_Click, &Game::mnuSelCol_Click,
                                      &Game::mnuHntCol_Click}) {
         g.resumeClock();
-        const std::vector<Frame> frames = g.board().Shape5;
+        const std::vector<Frame> frames = g.board().marks();
         const int opened = rig.colors.opened;
         rig.clock.advance(3);
         (g.*command)();   // no answer scripted: Cancel
@@ -183,8 +183,8 @@ TEST(PrefColour, BackgroundIsSetAndCancelChangesNothing)
         EXPECT_EQ(g.programState().SelectionColor, double(kSelection));
         EXPECT_EQ(g.programState().HintColor, double(kHint));
         for (std::size_t k = 0; k < frames.size(); ++k) {
-            EXPECT_EQ(g.board().Shape5[k].Color, frames[k].Color);
-            EXPECT_EQ(g.board().Shape5[k].Visible, frames[k].Visible);
+            EXPECT_EQ(g.board().marks()[k].Color, frames[k].Color);
+            EXPECT_EQ(g.board().marks()[k].Visible, frames[k].Visible);
         }
         EXPECT_TRUE(g.clock().paused()) << "the clock stays paused until the next action";
         EXPECT_EQ(g.clock().pausedAt(), rig.clock.t);

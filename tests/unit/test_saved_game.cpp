@@ -6,7 +6,7 @@
 #include <functional>
 #include <sstream>
 
-#include "game/cell_grid.h"
+#include "game/board_layout.h"
 #include "support/game_parts.h"
 #include "startup/settings_file.h"
 #include "support/fakes.h"
@@ -57,9 +57,9 @@ struct SavedRig : GameRig {
     // The cell each piece stands on, by the board's own layout.
     std::vector<int> cells() const
     {
-        const CellGrid grid = boardCells(game);
+        const CellGrid grid = game.board().cells();
         std::vector<int> out;
-        for (int k = 1; k <= game.board().PieceCount; ++k)
+        for (int k = 1; k <= game.board().pieceCount(); ++k)
             out.push_back(grid.cellAt(game.board().piece(k).Left, game.board().piece(k).Top));
         return out;
     }
@@ -70,12 +70,12 @@ struct SavedRig : GameRig {
         std::ostringstream s;
         s << g.form().GameState << '|' << g.form().Caption << '|' << g.menus().mnuCurrent.Caption << '|'
           << g.menus().mnuCurSize.Caption << '|' << program.PlayMode << '|' << program.CurrentPicturePath
-          << '|' << program.CurrentPictureFolder << '|' << g.board().GridCols << 'x'
-          << g.board().GridRows << '|' << g.counters().moves() << '|' << g.counters().hints() << '|'
+          << '|' << program.CurrentPictureFolder << '|' << g.board().gridCols() << 'x'
+          << g.board().gridRows() << '|' << g.counters().moves() << '|' << g.counters().hints() << '|'
           << g.clock().running() << ':' << g.clock().startedAt() << '|' << g.menus().mnuSave.Enabled
           << g.menus().mnuRestore.Enabled << g.menus().mnuHint.Enabled << g.form().Picture2.Visible << g.form().Image1.Visible
           << '|' << clip.w << 'x' << clip.h << '|' << g.form().SizeCount << '|';
-        for (int k = 1; k <= g.board().PieceCount; ++k)
+        for (int k = 1; k <= g.board().pieceCount(); ++k)
             s << g.board().piece(k).Left << ',' << g.board().piece(k).Top << ','
               << g.board().piece(k).Visible << ';';
         return s.str();
@@ -251,7 +251,7 @@ TEST(SavedGame, LoadedIntoAnotherWindowSizeKeepsTheArrangementAndCanBeSolved)
     g.mnuRestore_Click();
     ASSERT_TRUE(rig.messages.shown.empty()) << rig.messages.shown[0].text;
     ASSERT_EQ(rig.cells(), saved);
-    EXPECT_EQ(g.board().GridCols, 6);
+    EXPECT_EQ(g.board().gridCols(), 6);
     EXPECT_EQ(g.menus().mnuCurSize.Caption, "6x4=24");
 
     // Bring every piece home by exchanges: the game ends solved.

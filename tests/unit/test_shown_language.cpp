@@ -2,7 +2,7 @@
 // the message boxes translate, while the files and the game's own state keep the English words.
 #include <gtest/gtest.h>
 
-#include "game/cell_grid.h"
+#include "game/board_layout.h"
 #include "game/shown_text.h"
 #include "game/status_corner.h"
 #include "game/text_fields.h"

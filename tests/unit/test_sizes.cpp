@@ -166,8 +166,8 @@ TEST(SizeGame, FindSizeFillsTheMenuAndSetSizeNeverDrawsTheLast)
         g.Set_Size();
         EXPECT_EQ(g.menus().mnuCurSize.Caption, c.chosen);
         EXPECT_EQ(g.menus().mnuCurSize.grid, c.chosenGrid);
-        EXPECT_EQ(g.board().GridCols, c.chosenGrid.cols);
-        EXPECT_EQ(g.board().GridRows, c.chosenGrid.rows);
+        EXPECT_EQ(g.board().gridCols(), c.chosenGrid.cols);
+        EXPECT_EQ(g.board().gridRows(), c.chosenGrid.rows);
         EXPECT_EQ(rig.random.seeds, 0);
     }
 }
@@ -181,15 +181,14 @@ TEST(SizeGame, APictureThatFormsNoSizeOffersNothing)
     rig.clip.w = rig.clip.h = 107;
     EXPECT_TRUE(pictureLargeEnough(107 * 15, 107 * 15));
     EXPECT_FALSE(g.clipFormsPuzzle());
-    GameParts::board(g).GridCols = 5;
-    GameParts::board(g).GridRows = 4;
+    GameParts::board(g).chooseGrid(Grid{5, 4});
     g.pic_handler();
     g.Find_Size();
     EXPECT_EQ(g.form().SizeCount, 0);
     ASSERT_EQ(g.menus().mnuSize().size(), 1u);
     EXPECT_FALSE(g.menus().mnuSize()[0].Enabled);
     g.Set_Size();
-    EXPECT_EQ(g.board().GridCols, 5) << "with no size the grid in play stays";
+    EXPECT_EQ(g.board().gridCols(), 5) << "with no size the grid in play stays";
 
     rig.clip.w = rig.clip.h = 200;
     EXPECT_TRUE(g.clipFormsPuzzle());
@@ -224,14 +223,13 @@ TEST(SizeGame, ChoosingASizeCutsAgainOnlyWhenItDiffers)
     sizeWindow(rig, 9550, 6750);
     rig.clip.w = 400;
     rig.clip.h = 300;
-    GameParts::form(g).Image1.Visible = GameParts::form(g).Shape1.Visible = GameParts::form(g).Picture2.Visible = GameParts::board(g).Shape5[0].Visible = true;
+    GameParts::form(g).Image1.Visible = GameParts::form(g).Shape1.Visible = GameParts::form(g).Picture2.Visible = true;
     g.pic_handler();
     // 6000 x 4500 twips fit as they are; the frame lies 15 twips outside; all is hidden.
     EXPECT_FLOAT_EQ(g.form().Image1.Width, 6000);
     EXPECT_FLOAT_EQ(g.form().Shape1.Height, 4530);
     EXPECT_FLOAT_EQ(g.form().Shape1.Left, g.form().Image1.Left - 15);
-    EXPECT_FALSE(g.form().Image1.Visible || g.form().Shape1.Visible || g.form().Picture2.Visible ||
-                 g.board().Shape5[0].Visible);
+    EXPECT_FALSE(g.form().Image1.Visible || g.form().Shape1.Visible || g.form().Picture2.Visible);
     g.Find_Size();
     const std::vector<std::string> nineBySeven{"4x3=12", "5x3=15", "6x4=24",
                                                "7x5=35", "8x6=48", "9x7=63"};
@@ -254,11 +252,11 @@ TEST(SizeGame, ChoosingASizeCutsAgainOnlyWhenItDiffers)
     g.mnuSize_Click(5);
     EXPECT_EQ(g.form().GameState, State::WholePicture);
     EXPECT_EQ(g.menus().mnuCurSize.Caption, "9x7=63");
-    EXPECT_EQ(g.board().NumPieces, 63);
+    EXPECT_EQ(g.board().numPieces(), 63);
     EXPECT_FALSE(g.menus().mnuHint.Enabled);
     EXPECT_TRUE(g.form().Image1.Visible);
     EXPECT_FALSE(g.form().Picture2.Visible);
-    for (int k = 1; k <= g.board().PieceCount; ++k)
+    for (int k = 1; k <= g.board().pieceCount(); ++k)
         EXPECT_EQ(g.board().piece(k).Left, g.board().homeLeft(k)) << k;
 
     g.mnuSize_Click(6);   // past the last entry: nothing happens

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "game/cell_grid.h"
+#include "game/board_layout.h"
 #include "game/text_fields.h"
 #include "game/times_file.h"
 #include "support/game_parts.h"
@@ -54,14 +54,14 @@ TEST(KeyboardPlay, ArrowsMoveTheCursorAndSpaceOrReturnClickTheCell)
     rig.newGame(0, "4x3=12");
     g.keyDown(Key::Space);
     EXPECT_TRUE(g.cursor().visible()) << "the first key only shows the cursor";
-    EXPECT_EQ(g.board().SelectedPiece, -1);
+    EXPECT_EQ(g.board().selected(), -1);
     g.keyDown(Key::Right);
     g.keyDown(Key::Down);
     ASSERT_EQ(g.cursor().cell(), 6);
 
     const int first = rig.pieceOn(6), second = rig.pieceOn(7);
     g.keyDown(Key::Space);
-    EXPECT_EQ(g.board().SelectedPiece, first);
+    EXPECT_EQ(g.board().selected(), first);
     EXPECT_TRUE(g.clock().running()) << "the clock starts as with a click";
     g.keyDown(Key::Right);
     g.keyDown(Key::Return);
@@ -92,8 +92,8 @@ TEST(KeyboardPlay, SliderArrowsSlideAndSpaceClicksUnderTheCursor)
     rig.game.mnuPict_Click(0);
     rig.chooseSize("4x3=12");
     g.mnuSlide_Click();
-    const int gap = g.board().PieceCount;
-    const CellGrid grid = boardCells(g);
+    const int gap = g.board().pieceCount();
+    const CellGrid grid = g.board().cells();
     const auto cellOf = [&](int k) {
         return grid.cellAt(g.board().piece(k).Left, g.board().piece(k).Top);
     };
@@ -111,7 +111,7 @@ TEST(KeyboardPlay, SliderArrowsSlideAndSpaceClicksUnderTheCursor)
     g.keyDown(Key::Return);       // shows the cursor on cell 1
     const int k = rig.pieceOn(1);
     g.keyDown(Key::Return);       // selects the piece on cell 1
-    EXPECT_EQ(g.board().SelectedPiece, k);
+    EXPECT_EQ(g.board().selected(), k);
     EXPECT_EQ(cellOf(k), 1);
     EXPECT_EQ(g.counters().moves(), moves);
 }

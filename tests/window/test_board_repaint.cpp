@@ -213,11 +213,11 @@ QString pictureInTheGaps(GameWindow& w, const QImage& seen)
         return QRectF(toPixels(g.form().Picture2.Left + f.Left), toPixels(g.form().Picture2.Top + f.Top),
                       toPixels(f.Width), toPixels(f.Height)).toAlignedRect().adjusted(-1, -1, 1, 1);
     };
-    for (const Frame& f : g.board().Shape5)
+    for (const Frame& f : g.board().marks())
         if (f.Visible)
             covered += frameBox(f);
-    if (g.board().Shape7.Visible)
-        covered += frameBox(g.board().Shape7);
+    if (g.board().boardFrame().Visible)
+        covered += frameBox(g.board().boardFrame());
     const QRgb back = toQColor(g.form().BackColor).rgb();
     const QRect area = deviceInside(logicalRect(g.form().Picture2), ratio) & seen.rect();
     int gapPixels = 0;
@@ -342,7 +342,7 @@ private slots:
         const QRectF picture = logicalRect(g.form().Image1);
         QVERIFY(trigger(w, QStringLiteral("mnuPuz")));
         const QImage dealt = fullPaint(w);
-        const int cols = g.board().GridCols, rows = g.board().GridRows;
+        const int cols = g.board().gridCols(), rows = g.board().gridRows();
         QVERIFY(cols > 1 && rows > 1);
         const int tolerance = std::min(255 / cols, 255 / rows) / 3;
         for (int k = 1; k <= cols * rows; ++k) {

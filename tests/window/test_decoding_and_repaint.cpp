@@ -232,7 +232,7 @@ private slots:
         w.board()->installEventFilter(&log);
 
         const Game& g = w.game();
-        const int n = g.board().PieceCount;
+        const int n = g.board().pieceCount();
         QVERIFY(n >= 12);
         clickPiece(w, 1);   // selects piece 1 and starts the clock
         QApplication::processEvents();
@@ -275,7 +275,7 @@ private slots:
         PaintLog log;
         w.board()->installEventFilter(&log);
 
-        const int n = g.board().PieceCount;
+        const int n = g.board().pieceCount();
         std::vector<QRect> before;
         for (int k = 1; k <= n; ++k)
             before.push_back(pieceOnScreen(g, k));

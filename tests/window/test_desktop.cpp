@@ -90,7 +90,7 @@ private slots:
         QCOMPARE(g.menus().mnuCurrent.Caption, std::string("dropped.jpg"));
         QCOMPARE(rig.program->state.CurrentPicturePath, files.file("dropped.jpg").toStdString());
         QCOMPARE(g.form().GameState, State::WholePicture);
-        QVERIFY(g.form().Image1.Visible && g.board().PieceCount > 0);
+        QVERIFY(g.form().Image1.Visible && g.board().pieceCount() > 0);
         QCOMPARE(w.windowTitle().left(30), QStringLiteral("Quiltra - puzzle: dropped.jpg "));
 
         // PNG, WebP and TIFF are taken as well, and a picture is known by its bytes when its

@@ -39,8 +39,8 @@ void clickPiece(GameWindow& w, int k)
 {
     const Game& g = w.game();
     const Piece& p = g.board().piece(k);
-    const QPoint centre(int(toPixels(g.form().Picture2.Left + p.Left + g.board().PieceWidth / 2)),
-                        int(toPixels(g.form().Picture2.Top + p.Top + g.board().PieceHeight / 2)));
+    const QPoint centre(int(toPixels(g.form().Picture2.Left + p.Left + g.board().pieceWidth() / 2)),
+                        int(toPixels(g.form().Picture2.Top + p.Top + g.board().pieceHeight() / 2)));
     QTest::mouseClick(w.board(), Qt::LeftButton, {}, centre);
 }
 
@@ -171,7 +171,7 @@ private slots:
         clickPiece(w, 1);
         clickPiece(w, 2);
         clickPiece(w, 3);
-        QCOMPARE(g.board().SelectedPiece, 3);
+        QCOMPARE(g.board().selected(), 3);
         const std::vector<int> cells = cellsOfPieces(g);
         const QString counts = countsOf(w.windowTitle());
         QAction* firstSize = w.action(QStringLiteral("mnuSize(0)"));
@@ -182,7 +182,7 @@ private slots:
         w.showMaximized();
         QTRY_VERIFY(g.form().Window.Width > width + 1500 && g.form().Window.Height > height + 1000);
         QCOMPARE(cellsOfPieces(g), cells);
-        QCOMPARE(g.board().SelectedPiece, -1);
+        QCOMPARE(g.board().selected(), -1);
         w.showNormal();
         QTRY_COMPARE(g.form().Window.Width, width);
         QCOMPARE(g.form().Window.Height, height);
@@ -191,7 +191,7 @@ private slots:
 
         // Intermediate sizes lay nothing out; the last one does, once.
         clickPiece(w, 3);
-        QCOMPARE(g.board().SelectedPiece, 3);
+        QCOMPARE(g.board().selected(), 3);
         w.resize(before + QSize(37, 23));
         QCoreApplication::processEvents();
         w.resize(before + QSize(201, 99));
@@ -203,8 +203,8 @@ private slots:
         QCOMPARE(g.form().Picture2.Width, Single(g.form().Window.Width - 150));
         QCOMPARE(g.form().Picture2.Height, Single(g.form().Window.Height - 600));
         QCOMPARE(cellsOfPieces(g), cells);
-        QCOMPARE(g.board().SelectedPiece, -1);
-        QVERIFY(!g.board().Shape7.Visible);
+        QCOMPARE(g.board().selected(), -1);
+        QVERIFY(!g.board().boardFrame().Visible);
         QCOMPARE(countsOf(w.windowTitle()), counts);
         QCOMPARE(w.action(QStringLiteral("mnuSize(0)")), firstSize);
         QVERIFY(rig.program->Save_Info());
@@ -264,7 +264,7 @@ private slots:
             QCOMPARE(rig.game().form().GameState, State::Playing);
             QVERIFY(rig.game().form().Picture2.Visible);
             QVERIFY(!rig.game().clock().running());
-            QCOMPARE(rig.game().board().SelectedPiece, -1);
+            QCOMPARE(rig.game().board().selected(), -1);
             QVERIFY(!rig.game().form().HintsShown);
             QVERIFY(!enabled(w, "mnuUndo") && !enabled(w, "mnuSave"));
             QVERIFY(enabled(w, "mnuRestart"));

@@ -24,8 +24,8 @@ bool enabled(GameWindow& w, const char* name)
 QPoint centreOfPiece(const Game& g, int k)
 {
     const Piece& p = g.board().piece(k);
-    return QPoint(int(toPixels(g.form().Picture2.Left + p.Left + g.board().PieceWidth / 2)),
-                  int(toPixels(g.form().Picture2.Top + p.Top + g.board().PieceHeight / 2)));
+    return QPoint(int(toPixels(g.form().Picture2.Left + p.Left + g.board().pieceWidth() / 2)),
+                  int(toPixels(g.form().Picture2.Top + p.Top + g.board().pieceHeight() / 2)));
 }
 
 QImage boardImage(GameWindow& w)
@@ -65,7 +65,7 @@ struct PlayView {
 
 PlayView playView(const Game& g)
 {
-    PlayView v{{}, g.board().SelectedPiece, g.cursor().cell(), g.counters().moves(),
+    PlayView v{{}, g.board().selected(), g.cursor().cell(), g.counters().moves(),
                g.counters().hints(), g.cursor().visible()};
     for (int k = 1; k <= g.board().pieceTotal(); ++k)
         v.pieces.emplace_back(g.board().piece(k).Left, g.board().piece(k).Top);
@@ -88,7 +88,7 @@ private slots:
         std::vector<State> states{rig.game().form().GameState};
         rig.advance(0); // builds and shuffles the 4 x 4 intro puzzle
         states.push_back(rig.game().form().GameState);
-        QCOMPARE(rig.game().board().PieceCount, std::int16_t(16));
+        QCOMPARE(rig.game().board().pieceCount(), std::int16_t(16));
         QVERIFY(rig.game().form().Picture2.Visible);
         QCOMPARE(rig.sound.count("play"), 1); // the intro sound
         // Pieces come home one every 0.2 s; none moves sooner.
@@ -192,7 +192,7 @@ private slots:
                         QTest::keyClick(&w, Qt::Key_Space);
                     else
                         QTest::mouseClick(w.board(), Qt::LeftButton, {}, centreOfPiece(g, k));
-                    QVERIFY2(g.board().SelectedPiece != -1, mode);
+                    QVERIFY2(g.board().selected() != -1, mode);
                 }
                 for (const Qt::Key key : lone) {
                     const PlayView before = playView(g);
@@ -234,7 +234,7 @@ private slots:
         const PlayView swapped = playView(g);
         w.action(QStringLiteral("mnuUndo"))->trigger();
         QTest::mouseClick(w.board(), Qt::LeftButton, {}, centreOfPiece(g, 3));
-        QCOMPARE(g.board().SelectedPiece, 3);
+        QCOMPARE(g.board().selected(), 3);
         QApplication::setActiveWindow(&w); // shortcuts reach the active window only
         QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         before = playView(g);
@@ -364,7 +364,7 @@ private slots:
 
         // The cursor: black and white dashes inside the top-left cell, clear of its edge.
         int k = 1;
-        for (int j = 2; j <= g.board().PieceCount; ++j) {
+        for (int j = 2; j <= g.board().pieceCount(); ++j) {
             const QRect p = pieceOnScreen(g, j), best = pieceOnScreen(g, k);
             if (p.top() < best.top() || (p.top() == best.top() && p.left() < best.left()))
                 k = j;

@@ -131,11 +131,11 @@ struct HostileRig {
         QVERIFY2(!c.top.isValid() || near(top, c.top), qPrintable(top.name()));
         QVERIFY2(!c.bottom.isValid() || near(bottom, c.bottom), qPrintable(bottom.name()));
         QVERIFY(g.form().pictureGeneration > before.generation);
-        QVERIFY(g.board().NumPieces >= 1 && g.board().NumPieces <= 300);
-        QCOMPARE(g.board().PieceCount, g.board().NumPieces);
+        QVERIFY(g.board().numPieces() >= 1 && g.board().numPieces() <= 300);
+        QCOMPARE(g.board().pieceCount(), g.board().numPieces());
         QCOMPARE(QString::fromStdString(g.menus().mnuCurSize.Caption),
-                 QStringLiteral("%1x%2=%3").arg(g.board().GridCols).arg(g.board().GridRows)
-                     .arg(g.board().NumPieces));
+                 QStringLiteral("%1x%2=%3").arg(g.board().gridCols()).arg(g.board().gridRows())
+                     .arg(g.board().numPieces()));
     }
 };
 

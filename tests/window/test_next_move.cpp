@@ -157,7 +157,7 @@ private slots:
         QTest::mouseClick(w.board(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
         QVERIFY(!g.solvePlaying());
         QVERIFY(g.board().puzzle() == clicked);
-        QCOMPARE(g.board().SelectedPiece, -1);
+        QCOMPARE(g.board().selected(), -1);
     }
 
     // The first Next Move on a 4 x 4 grid builds the solver's tables, which takes seconds: the

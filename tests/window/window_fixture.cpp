@@ -23,8 +23,8 @@ QRect pieceOnScreen(const Game& g, int k)
     const Piece& p = g.board().piece(k);
     return QRect(int(std::lround(toPixels(g.form().Picture2.Left + p.Left))),
                  int(std::lround(toPixels(g.form().Picture2.Top + p.Top))),
-                 int(std::lround(toPixels(g.board().PieceWidth))),
-                 int(std::lround(toPixels(g.board().PieceHeight))));
+                 int(std::lround(toPixels(g.board().pieceWidth()))),
+                 int(std::lround(toPixels(g.board().pieceHeight()))));
 }
 
 bool dropUrl(GameWindow& w, const QUrl& url)

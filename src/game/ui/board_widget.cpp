@@ -9,7 +9,7 @@
 #include <cmath>
 #include <utility>
 
-#include "game/cell_grid.h"
+#include "game/board_layout.h"
 #include "platform/ui/qt_dialogs.h"
 #include "platform/ui/qt_picture_clip.h"
 
@@ -45,8 +45,8 @@ QRectF BoardWidget::pixelRect(const Element& e) const
 QSize BoardWidget::pieceSize() const
 {
     const Board& b = game_.board();
-    return QSize(std::max(1, int(std::lround(toPixels(b.PieceWidth)))),
-                 std::max(1, int(std::lround(toPixels(b.PieceHeight)))));
+    return QSize(std::max(1, int(std::lround(toPixels(b.pieceWidth())))),
+                 std::max(1, int(std::lround(toPixels(b.pieceHeight())))));
 }
 
 QRect BoardWidget::pieceRect(const Piece& p, QSize size) const
@@ -85,7 +85,7 @@ int cellOrigin(int index, int count, int extent, int piece)
 void BoardWidget::paintPieces(QPainter& painter, const QRegion& dirty)
 {
     const Board& b = game_.board();
-    if (b.GridCols <= 0 || b.GridRows <= 0)
+    if (b.gridCols() <= 0 || b.gridRows() <= 0)
         return;
     const QSize size = pieceSize();
     const QImage& picture = wholePicture();
@@ -100,8 +100,8 @@ void BoardWidget::paintPieces(QPainter& painter, const QRegion& dirty)
         if (!p.Visible || !dirty.intersects(target))
             continue;
         const int c = k - 1;
-        const QRect source(cellOrigin(c % b.GridCols, b.GridCols, picture.width(), cell.width()),
-                           cellOrigin(c / b.GridCols, b.GridRows, picture.height(), cell.height()),
+        const QRect source(cellOrigin(c % b.gridCols(), b.gridCols(), picture.width(), cell.width()),
+                           cellOrigin(c / b.gridCols(), b.gridRows(), picture.height(), cell.height()),
                            cell.width(), cell.height());
         painter.drawImage(QRectF(target), picture, QRectF(source));
     }
@@ -119,9 +119,9 @@ void BoardWidget::paintPieces(QPainter& painter, const QRegion& dirty)
                                    toPixels(f.Height));
         painter.drawRect(box.adjusted(inset, inset, -inset, -inset));
     };
-    for (const Frame& f : b.Shape5)
+    for (const Frame& f : b.marks())
         drawFrame(f);
-    drawFrame(b.Shape7);
+    drawFrame(b.boardFrame());
     if (const QRect cell = cursorRect(); !cell.isEmpty())
         paintCursor(painter, cell);
     painter.restore();
@@ -131,9 +131,9 @@ QRect BoardWidget::cursorRect() const
 {
     const KeyboardCursor& cursor = game_.cursor();
     const Board& b = game_.board();
-    if (!cursor.visible() || !game_.form().Picture2.Visible || b.GridCols < 1 || b.GridRows < 1)
+    if (!cursor.visible() || !game_.form().Picture2.Visible || b.gridCols() < 1 || b.gridRows() < 1)
         return {};
-    const CellGrid grid = boardCells(game_);
+    const CellGrid grid = game_.board().cells();
     const int cell = cursor.cell();
     if (cell < 1 || cell > grid.count())
         return {};
@@ -255,9 +255,9 @@ BoardWidget::Look BoardWidget::currentLook() const
                              .toAlignedRect(),
                          f.Color, f.BorderWidth};
     };
-    for (const Frame& f : b.Shape5)
+    for (const Frame& f : b.marks())
         look.frames.push_back(frame(f));
-    look.frames.push_back(frame(b.Shape7));
+    look.frames.push_back(frame(b.boardFrame()));
     return look;
 }
 
@@ -306,8 +306,8 @@ int BoardWidget::pieceAt(QPointF point) const
     const double y = toTwips(point.y()) - game_.form().Picture2.Top;
     for (int k = b.pieceTotal(); k >= 1; --k) {
         const Piece p = b.piece(k);
-        if (p.Visible && x >= p.Left && x < p.Left + b.PieceWidth && y >= p.Top &&
-            y < p.Top + b.PieceHeight)
+        if (p.Visible && x >= p.Left && x < p.Left + b.pieceWidth() && y >= p.Top &&
+            y < p.Top + b.pieceHeight())
             return k;
     }
     return 0;

@@ -1,4 +1,5 @@
-// Takes a picture file into play from outside the Open Picture window.
+// Takes a picture file into play: the route every window uses, and the one files from outside the
+// Open Picture window take.
 #include "pictures/ui/open_file.h"
 
 #include <QFileInfo>
@@ -8,6 +9,24 @@
 #include "platform/ui/native_path.h"
 
 namespace quiltra {
+
+PictureResult takePictureFile(Game& game, const GameRunner& runGame, const QString& fileName,
+                              const QString& folder,
+                              const std::function<void(const std::string& path)>& offer,
+                              const std::function<void()>& inPlay)
+{
+    const PictureRequest request = openedPicture(toNativePath(fileName), toNativePath(folder));
+    if (offer)
+        offer(request.path);
+    PictureResult result;
+    runGame([&] {
+        result = game.takePictureIntoPlay(request);
+        if (inPlay && (result.outcome == PictureOutcome::Taken ||
+                       result.outcome == PictureOutcome::AlreadyInPlay))
+            inPlay();
+    });
+    return result;
+}
 
 bool openPictureFile(Game& game, const GameRunner& runGame, const QString& path,
                      const std::function<void(const QString& reason)>& refused)
@@ -22,15 +41,9 @@ bool openPictureFile(Game& game, const GameRunner& runGame, const QString& path,
     };
     // QFileInfo only splits the name here; the file itself is reached through its bytes.
     const QFileInfo info(path);
-    const PictureRequest request =
-        openedPicture(toNativePath(info.fileName()), toNativePath(info.absolutePath()));
-    PictureResult result;
-    runGame([&] {
-        result = game.takePictureIntoPlay(request);
-        if (result.outcome == PictureOutcome::Taken ||
-            result.outcome == PictureOutcome::AlreadyInPlay)
-            game.finishOpenAttempt();
-    });
+    const PictureResult result = takePictureFile(game, runGame, info.fileName(),
+                                                 info.absolutePath(), {},
+                                                 [&game] { game.finishOpenAttempt(); });
     if (!result.taken() && result.outcome != PictureOutcome::AlreadyInPlay)
         return refuse(QString::fromStdString(result.message));
     return true;

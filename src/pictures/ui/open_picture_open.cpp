@@ -44,16 +44,15 @@ bool OpenPictureWindow::OpenSelectedPicture()
         return false;
     }
     const QString path = File1_->filePath(item);
-    const PictureRequest request =
-        openedPicture(toNativePath(File1_->fileName(item)), toNativePath(File1_->path()));
-
     // The preview already holds the decoded picture when it shows this file whole; a preview
     // decoded smaller than the file is too small for the game area.
-    if (Image1_->picturePath() == path && !Image1_->picture().isNull() &&
-        Image1_->picture().size() == Image1_->naturalSize())
-        clip_.offer(request.path, Image1_->picture(), Image1_->naturalSize());
-    PictureResult result;
-    runGame_([&] { result = game_.takePictureIntoPlay(request); });
+    const auto offerPreview = [&](const std::string& requestPath) {
+        if (Image1_->picturePath() == path && !Image1_->picture().isNull() &&
+            Image1_->picture().size() == Image1_->naturalSize())
+            clip_.offer(requestPath, Image1_->picture(), Image1_->naturalSize());
+    };
+    const PictureResult result =
+        takePictureFile(game_, runGame_, File1_->fileName(item), File1_->path(), offerPreview);
     clip_.withdrawOffer();
 
     switch (result.outcome) {
