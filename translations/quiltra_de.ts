@@ -365,6 +365,10 @@ Sie dürfen jeweils eine Kopie dieses Programms auf einem Computer installieren 
         <translation>Rückgängig, Tasten, Bestzeiten</translation>
     </message>
     <message>
+        <source>Next Move And Solve</source>
+        <translation>Nächster Zug und Lösen</translation>
+    </message>
+    <message>
         <source>End of the help document. Press Home to return to the index.</source>
         <translation>Ende des Hilfedokuments. Mit Pos1 kehren Sie zum Inhaltsverzeichnis zurück.</translation>
     </message>

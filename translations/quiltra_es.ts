@@ -365,6 +365,10 @@ Puede instalar y usar una copia de este programa en un solo ordenador a la vez. 
         <translation>Deshacer, teclas y récords</translation>
     </message>
     <message>
+        <source>Next Move And Solve</source>
+        <translation>Siguiente movimiento y resolver</translation>
+    </message>
+    <message>
         <source>End of the help document. Press Home to return to the index.</source>
         <translation>Fin del documento de ayuda. Pulse Inicio para volver al índice.</translation>
     </message>

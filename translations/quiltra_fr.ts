@@ -365,6 +365,10 @@ Vous pouvez installer et utiliser une copie de ce programme sur un seul ordinate
         <translation>Annuler, touches et records</translation>
     </message>
     <message>
+        <source>Next Move And Solve</source>
+        <translation>Coup suivant et résoudre</translation>
+    </message>
+    <message>
         <source>End of the help document. Press Home to return to the index.</source>
         <translation>Fin du document d&apos;aide. Appuyez sur Début pour revenir à l&apos;index.</translation>
     </message>

@@ -38,6 +38,7 @@ const std::vector<IndexEntry>& indexEntries()
         {3435, 4920, QUILTRA_TRANSLATABLE("Help", "Picture Viewer Window"), 10, 0},
         {3675, 5160, QUILTRA_TRANSLATABLE("Help", "Resizing The Picture"), 10, 1},
         {3885, 4920, QUILTRA_TRANSLATABLE("Help", "Undo, Keys And Best Times"), 11, 0},
+        {4095, 5160, QUILTRA_TRANSLATABLE("Help", "Next Move And Solve"), 11, 1},
     };
     return entries;
 }
