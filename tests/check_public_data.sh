@@ -13,6 +13,7 @@ command -v ctags >/dev/null || { echo "check_public_data: universal-ctags is not
 classes=(
     "Game game/game.h"
     "Board game/board.h"
+    "GameMenus game/game_menus.h"
 )
 
 status=0
@@ -26,11 +27,20 @@ for entry in "${classes[@]}"; do
         status=1
         continue
     fi
+    # A public nested struct's fields are as open as the class's own, a private one's are not.
+    scopes=("quiltra::$name")
+    while read -r nested; do
+        scopes+=("quiltra::$name::$nested")
+    done < <(ctags --language-force=C++ --kinds-C++=cs --fields=+aKs -x \
+                 --_xformat='%{scope} %{access} %N' "$src/$header" |
+             awk -v cls="quiltra::$name" '$1 == cls && $2 == "public" { print $3 }')
     while read -r member line; do
         echo "$header:$line: $name has the public data member $member"
         status=1
     done < <(ctags --language-force=C++ --kinds-C++=m --fields=+aKsn -x \
                  --_xformat='%{scope} %{access} %N %n' "$src/$header" |
-             awk -v cls="quiltra::$name" '$1 == cls && $2 == "public" { print $3, $4 }')
+             awk -v scopes="${scopes[*]}" '
+                 BEGIN { n = split(scopes, list, " "); for (i = 1; i <= n; ++i) open[list[i]] = 1 }
+                 ($1 in open) && $2 == "public" { print $3, $4 }')
 done
 exit $status

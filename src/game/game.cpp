@@ -30,10 +30,10 @@ void Game::applyPreferences(const StoredPreferences& stored)
     // A switch is on only when its value is 1. With sound effects off the three sound items are
     // disabled but keep their own check marks.
     const auto on = [](std::int16_t value) { return value == 1; };
-    menus_.SndInt.Checked = on(stored.IntroSound);
-    menus_.SndMv.Checked = on(stored.MoveSound);
-    menus_.SndEnd.Checked = on(stored.EndSound);
-    menus_.mnuSv.Checked = on(stored.SaveOnExit);
+    menus_.items_.SndInt.Checked = on(stored.IntroSound);
+    menus_.items_.SndMv.Checked = on(stored.MoveSound);
+    menus_.items_.SndEnd.Checked = on(stored.EndSound);
+    menus_.items_.mnuSv.Checked = on(stored.SaveOnExit);
     menus_.setSoundEffects(on(stored.SoundEffects));
     program.SelectionColor = stored.SelectionColor;
     program.HintColor = stored.HintColor;

@@ -51,7 +51,7 @@ void Game::finishPlay()
 {
     const bool solvedForPlayer = solveUsed();
     forgetGame();
-    if (introRunning || menus_.mnuCurrent.Caption.empty())
+    if (introRunning || menus_.items_.mnuCurrent.Caption.empty())
         return;
     // A game Solve played moves in is the program's result, not the player's.
     if (solvedForPlayer) {
@@ -60,7 +60,7 @@ void Game::finishPlay()
         return;
     }
     TimeResult result;
-    result.Picture = menus_.mnuCurrent.Caption;
+    result.Picture = menus_.items_.mnuCurrent.Caption;
     result.Cols = board_.gridCols();
     result.Rows = board_.gridRows();
     result.PlayMode = program.PlayMode;

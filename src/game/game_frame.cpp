@@ -54,8 +54,8 @@ std::int16_t addSaturated(std::int16_t value, int amount)
 void Game::Form_Load()
 {
     if (!fileExists(program.SettingsFolder + "/last.txt"))
-        menus_.mnuRestore.Enabled = false;
-    menus_.mnuSave.Enabled = false;
+        menus_.items_.mnuRestore.Enabled = false;
+    menus_.items_.mnuSave.Enabled = false;
 
     counters_.resetHints();
     GameState = State::IntroPending;
@@ -96,7 +96,7 @@ void Game::intro()
     processEvents();
     GameState = State::IntroReassembling;
     IntroClock = now() + 0.6;
-    if (menus_.SndInt.Checked)
+    if (menus_.items_.SndInt.Checked)
         runCue(*services.sound, {.open = SoundEffect::Intro, .rewind = true, .play = true});
 }
 

@@ -38,16 +38,16 @@ void GameMenus::showSizes(std::vector<SizeItem> items)
 
 void GameMenus::setSoundEffects(bool on)
 {
-    mnuEffects.Checked = on;
-    SndInt.Enabled = SndMv.Enabled = SndEnd.Enabled = on;
+    items_.mnuEffects.Checked = on;
+    items_.SndInt.Enabled = items_.SndMv.Enabled = items_.SndEnd.Enabled = on;
 }
 
 void GameMenus::enableForPicture()
 {
-    mnuNew.Enabled = true;
-    mnuV.Enabled = true;
-    mnus.Enabled = true;
-    mnuAddCur.Enabled = true;
+    items_.mnuNew.Enabled = true;
+    items_.mnuV.Enabled = true;
+    items_.mnus.Enabled = true;
+    items_.mnuAddCur.Enabled = true;
 }
 
 } // namespace quiltra

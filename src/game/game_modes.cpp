@@ -12,7 +12,7 @@ void Game::ResetBoard()
 {
     board_.hideMarks(frameColour(program.HintColor));
     HintsShown = false;
-    menus_.mnuSave.Enabled = false;
+    menus_.items_.mnuSave.Enabled = false;
     board_.deselect();
     counters_.reset();
     forgetGame();

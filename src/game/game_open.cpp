@@ -14,11 +14,11 @@ namespace quiltra {
 void Game::finishOpenAttempt()
 {
     counters_.resetMoves();
-    if (menus_.mnuCurrent.Caption.empty())
+    if (menus_.items_.mnuCurrent.Caption.empty())
         return;
     showWholePicture(*this);
-    setCaption(titlePrefix(program.PlayMode) + menus_.mnuCurrent.Caption + " " +
-               translate("Game", "Size:") + " " + menus_.mnuCurSize.Caption);
+    setCaption(titlePrefix(program.PlayMode) + menus_.items_.mnuCurrent.Caption + " " +
+               translate("Game", "Size:") + " " + menus_.items_.mnuCurSize.Caption);
 }
 
 // After the Open button, whether or not a picture was opened: the View command offers the

@@ -120,13 +120,13 @@ void Game::mnuPict_Click(int index)
         return;
     const std::size_t i = static_cast<std::size_t>(index);
     const std::string chosen = menus_.mnuPict()[i].Caption;
-    if (menus_.mnuCurrent.Caption == chosen)
+    if (menus_.items_.mnuCurrent.Caption == chosen)
         return;
 
     const std::string oldCaption = Caption;
-    const bool hintWasEnabled = menus_.mnuHint.Enabled;
+    const bool hintWasEnabled = menus_.items_.mnuHint.Enabled;
     setCaption(loadingCaption(chosen));
-    menus_.mnuHint.Enabled = false;
+    menus_.items_.mnuHint.Enabled = false;
 
     PictureRequest request = listedPicture(pictures, i, chosen);
     request.endGame = true;
@@ -135,7 +135,7 @@ void Game::mnuPict_Click(int index)
     if (!result.taken()) {
         services.messages->show(result.message, "Quiltra", MessageButtons::Ok);
         setCaption(oldCaption);
-        menus_.mnuHint.Enabled = hintWasEnabled;
+        menus_.items_.mnuHint.Enabled = hintWasEnabled;
         return;
     }
     RefreshStatus();
@@ -153,7 +153,7 @@ void Game::mnuAddCur_Click()
 // exit saves it). Paths are compared exactly, letter case included.
 void Game::AddCurrentPicture()
 {
-    const std::string& name = menus_.mnuCurrent.Caption;
+    const std::string& name = menus_.items_.mnuCurrent.Caption;
     if (name.empty())
         return;
     const std::string path = program.CurrentPictureFolder + name;

@@ -8,7 +8,7 @@ namespace quiltra {
 
 void Game::playMoveSound()
 {
-    if (menus_.SndMv.Checked && menus_.mnuEffects.Checked)
+    if (menus_.items_.SndMv.Checked && menus_.items_.mnuEffects.Checked)
         runCue(*services.sound, {.rewind = true, .play = true});
 }
 
@@ -154,10 +154,10 @@ void Game::CheckSolved()
     }
 
     if (solved) {
-        menus_.mnuSave.Enabled = false;
-        menus_.mnuHint.Enabled = false;
+        menus_.items_.mnuSave.Enabled = false;
+        menus_.items_.mnuHint.Enabled = false;
         // The device lets go of the move sound whether or not the finish sound plays.
-        if (menus_.SndEnd.Checked && menus_.mnuEffects.Checked)
+        if (menus_.items_.SndEnd.Checked && menus_.items_.mnuEffects.Checked)
             runCue(*services.sound, {.close = true, .open = SoundEffect::Finish, .play = true});
         else
             runCue(*services.sound, {.close = true});

@@ -61,15 +61,15 @@ void Game::mnuHntCol_Click()
 // their own check marks are kept either way.
 void Game::mnuEffects_Click()
 {
-    menus_.setSoundEffects(!menus_.mnuEffects.Checked);
+    menus_.setSoundEffects(!menus_.items_.mnuEffects.Checked);
 }
 
-void Game::SndInt_Click() { menus_.SndInt.Checked = !menus_.SndInt.Checked; }
+void Game::SndInt_Click() { menus_.items_.SndInt.Checked = !menus_.items_.SndInt.Checked; }
 
-void Game::SndMv_Click() { menus_.SndMv.Checked = !menus_.SndMv.Checked; }
+void Game::SndMv_Click() { menus_.items_.SndMv.Checked = !menus_.items_.SndMv.Checked; }
 
-void Game::SndEnd_Click() { menus_.SndEnd.Checked = !menus_.SndEnd.Checked; }
+void Game::SndEnd_Click() { menus_.items_.SndEnd.Checked = !menus_.items_.SndEnd.Checked; }
 
-void Game::mnuSv_Click() { menus_.mnuSv.Checked = !menus_.mnuSv.Checked; }
+void Game::mnuSv_Click() { menus_.items_.mnuSv.Checked = !menus_.items_.mnuSv.Checked; }
 
 } // namespace quiltra

@@ -82,7 +82,7 @@ void Game::mnuSave_Click()
 
     SavedGame saved;
     saved.PicturePath = program.CurrentPicturePath;
-    saved.DisplayName = menus_.mnuCurrent.Caption;
+    saved.DisplayName = menus_.items_.mnuCurrent.Caption;
     saved.GridCols = board_.gridCols();
     saved.GridRows = board_.gridRows();
     const int n = board_.pieceTotal();
@@ -107,7 +107,7 @@ void Game::mnuSave_Click()
                               error));
         return;
     }
-    menus_.mnuRestore.Enabled = true;
+    menus_.items_.mnuRestore.Enabled = true;
 }
 
 // Brings the saved game back. The whole file is read and checked first (fields, grid, picture,
@@ -164,11 +164,11 @@ void Game::mnuRestore_Click()
     RefreshStatus();
     processEvents();
     showPuzzle(*this);
-    menus_.mnuHint.Enabled = true;
+    menus_.items_.mnuHint.Enabled = true;
     menus_.offerOriginalView();
 
     clock_.restore(now(), saved.ElapsedSeconds);
-    menus_.mnuSave.Enabled = true;
+    menus_.items_.mnuSave.Enabled = true;
     // With a game in progress, nothing pending and the clock paused, a tick only refreshes the
     // clock texts from the elapsed time.
     Timer1_Timer();

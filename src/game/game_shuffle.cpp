@@ -42,7 +42,7 @@ void Game::beginGame(const std::optional<Puzzle>& deal)
     RefreshStatus();
     GameState = State::Playing;
     showPuzzle(*this);
-    menus_.mnuHint.Enabled = true;
+    menus_.items_.mnuHint.Enabled = true;
 }
 
 // Deals a uniform permutation (dealPuzzle) of the cells of the board.
@@ -71,7 +71,7 @@ void Game::ShuffleSlider()
         board_.setVisible(n, false);
     Image1.Visible = false;
     Shape1.Visible = false;
-    menus_.mnuHint.Enabled = true;
+    menus_.items_.mnuHint.Enabled = true;
 }
 
 } // namespace quiltra

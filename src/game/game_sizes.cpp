@@ -90,7 +90,7 @@ void Game::Set_Size()
                              int(sizes.size()) - 1);
     const SizeItem& entry = sizes[static_cast<std::size_t>(idx)];
     board_.chooseGrid(entry.grid);
-    menus_.mnuCurSize.showSize(entry);
+    menus_.items_.mnuCurSize.showSize(entry);
 }
 
 // A size chosen from the menu. A new size ends the game and cuts the picture again; the size
@@ -100,19 +100,19 @@ void Game::mnuSize_Click(int index)
     if (index < 0 || index >= SizeCount || index >= int(menus_.mnuSize().size()))
         return;
     const SizeItem chosen = menus_.mnuSize()[static_cast<std::size_t>(index)];
-    setCaption(loadingCaption(menus_.mnuCurrent.Caption));
-    if (chosen.grid != menus_.mnuCurSize.grid) {
+    setCaption(loadingCaption(menus_.items_.mnuCurrent.Caption));
+    if (chosen.grid != menus_.items_.mnuCurSize.grid) {
         ResetBoard();
         Image1.Visible = true;
         Picture2.Visible = false;
         Shape1.Visible = true;
         board_.chooseGrid(chosen.grid);
-        menus_.mnuHint.Enabled = false;
+        menus_.items_.mnuHint.Enabled = false;
         Divide_Pic();
         processEvents();
         GameState = State::WholePicture;
     }
-    menus_.mnuCurSize.showSize(chosen);
+    menus_.items_.mnuCurSize.showSize(chosen);
     RefreshStatus();
     prepareMoveSound();
     menus_.offerPuzzleView();

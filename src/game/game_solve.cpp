@@ -105,8 +105,8 @@ Game::SolvePlay& Game::solvePlay()
 
 void Game::offerHelpMoves()
 {
-    menus_.mnuNextMove.Enabled = menus_.mnuHint.Enabled;
-    menus_.mnuSolve.Enabled = menus_.mnuHint.Enabled;
+    menus_.items_.mnuNextMove.Enabled = menus_.items_.mnuHint.Enabled;
+    menus_.items_.mnuSolve.Enabled = menus_.items_.mnuHint.Enabled;
 }
 
 bool Game::solvePlaying() const { return solve_ && solve_->playing; }
@@ -119,7 +119,7 @@ std::size_t Game::solverTableBytes() const { return solve_ ? solve_->runner.tabl
 // still makes its one move.
 void Game::mnuNextMove_Click()
 {
-    if (!menus_.mnuHint.Enabled || !puzzleInPlay(*this))
+    if (!menus_.items_.mnuHint.Enabled || !puzzleInPlay(*this))
         return;
     SolvePlay& s = solvePlay();
     s.playing = false;
@@ -134,7 +134,7 @@ void Game::mnuSolve_Click()
 {
     if (stopSolveByPlayer())
         return;
-    if (!menus_.mnuHint.Enabled || !puzzleInPlay(*this))
+    if (!menus_.items_.mnuHint.Enabled || !puzzleInPlay(*this))
         return;
     SolvePlay& s = solvePlay();
     resumeClock();

@@ -26,8 +26,8 @@ void Game::RefreshStatus()
     const std::string hints = threeDigits(counters_.hints());
     //: A label in the window title, followed by a blank and the value.
     const std::string size = translate("Game", "Size:");
-    const std::string a = titlePrefix(program.PlayMode) + shortName(menus_.mnuCurrent.Caption) + "  " + size + " " +
-                          menus_.mnuCurSize.Caption;
+    const std::string a = titlePrefix(program.PlayMode) + shortName(menus_.items_.mnuCurrent.Caption) + "  " + size + " " +
+                          menus_.items_.mnuCurSize.Caption;
     const std::string b = a + "  " + translate("Game", "Moves:") + " " + moves + "  " +
                           translate("Game", "Hints:") + " " + hints;
     std::string gap = " ";
@@ -35,7 +35,7 @@ void Game::RefreshStatus()
         gap += ' ';
     gap += translate("Game", "Time:") + " ";
     // A game that has not begun (no hint, no move, no selection, no started clock) shows 0:00:00.
-    if (counters_.hints() == 0 && !menus_.mnuSave.Enabled && counters_.moves() == 0 &&
+    if (counters_.hints() == 0 && !menus_.items_.mnuSave.Enabled && counters_.moves() == 0 &&
         board_.selected() == -1)
         clock_.clearText();
     const bool longForm = isBeyondPicture(GameState);
@@ -63,7 +63,7 @@ void Game::resumeClock() { clock_.resume(now()); }
 void Game::startClock()
 {
     if (clock_.start(now()))
-        menus_.mnuSave.Enabled = true;
+        menus_.items_.mnuSave.Enabled = true;
 }
 
 // Does whatever is due: the clock text (the caption follows unless paused), the intro steps, and
@@ -103,16 +103,16 @@ void Game::endIntro()
     introRunning = false;
     LoadRandomPicture();
     processEvents();
-    menus_.mnuFile.Enabled = true;
-    menus_.mnuPic.Enabled = true;
-    menus_.mnuHe.Enabled = true;
-    menus_.mnuPr.Enabled = true;
+    menus_.items_.mnuFile.Enabled = true;
+    menus_.items_.mnuPic.Enabled = true;
+    menus_.items_.mnuHe.Enabled = true;
+    menus_.items_.mnuPr.Enabled = true;
     if (GameState != State::NoPicture) {
-        menus_.mnuV.Enabled = true;
-        menus_.mnus.Enabled = true;
+        menus_.items_.mnuV.Enabled = true;
+        menus_.items_.mnus.Enabled = true;
     } else {
-        menus_.mnuAddCur.Enabled = false;
-        menus_.mnuNew.Enabled = false;
+        menus_.items_.mnuAddCur.Enabled = false;
+        menus_.items_.mnuNew.Enabled = false;
     }
     // Closing the device also stops the intro sound if it is still playing.
     prepareMoveSound();

@@ -35,7 +35,7 @@ void Game::enterPlay(const PictureRequest& request)
 {
     const bool introPicture = request.path.empty();
     if (!introPicture) {
-        menus_.mnuCurrent.Caption = request.name;
+        menus_.items_.mnuCurrent.Caption = request.name;
         program.CurrentPicturePath = request.path;
         program.CurrentPictureFolder = request.folder;
     }
@@ -49,7 +49,7 @@ void Game::enterPlay(const PictureRequest& request)
     if (request.grid) {
         board_.chooseGrid(*request.grid);
         if (!introPicture)
-            menus_.mnuCurSize.showSize(SizeItem::of(*request.grid));
+            menus_.items_.mnuCurSize.showSize(SizeItem::of(*request.grid));
     } else {
         Set_Size();
     }
@@ -59,7 +59,7 @@ void Game::enterPlay(const PictureRequest& request)
 
     if (request.endGame) {
         ResetBoard();
-        menus_.mnuHint.Enabled = false;
+        menus_.items_.mnuHint.Enabled = false;
     }
     if (request.enableMenus) {
         menus_.enableForPicture();

@@ -6,10 +6,10 @@ namespace quiltra {
 
 namespace {
 
-void showHistory(GameMenus& menus, const MoveHistory& history)
+void showHistory(MenuItem& undo, MenuItem& redo, const MoveHistory& history)
 {
-    menus.mnuUndo.Enabled = history.canUndo();
-    menus.mnuRedo.Enabled = history.canRedo();
+    undo.Enabled = history.canUndo();
+    redo.Enabled = history.canRedo();
 }
 
 } // namespace
@@ -18,7 +18,7 @@ void Game::recordMove(const Puzzle& before, const Move& move, const Counters& co
 {
     history_.record(before, move, countsBefore, counters_);
     noteMove();
-    showHistory(menus_, history_);
+    showHistory(menus_.items_.mnuUndo, menus_.items_.mnuRedo, history_);
 }
 
 void Game::undo()
@@ -54,7 +54,7 @@ void Game::returnTo(const MoveHistory::Return& step)
     resumeClock();
     startClock();
     playMoveSound();
-    showHistory(menus_, history_);
+    showHistory(menus_.items_.mnuUndo, menus_.items_.mnuRedo, history_);
     RefreshStatus();
 }
 
@@ -62,8 +62,8 @@ void Game::forgetGame()
 {
     history_.clear();
     deal_.reset();
-    menus_.mnuRestart.Enabled = false;
-    showHistory(menus_, history_);
+    menus_.items_.mnuRestart.Enabled = false;
+    showHistory(menus_.items_.mnuUndo, menus_.items_.mnuRedo, history_);
     cursor_.hide();
     banner_.clear();
     forgetSolve();
@@ -72,7 +72,7 @@ void Game::forgetGame()
 void Game::rememberDeal()
 {
     deal_ = board_.puzzle();
-    menus_.mnuRestart.Enabled = true;
+    menus_.items_.mnuRestart.Enabled = true;
 }
 
 // As New Game does, without a new shuffle: the marks, the selection, the counters, the history and

@@ -15,18 +15,18 @@ std::string saveInfoTextFor(const Game& game, ProgramState& program, const Pictu
 
     SaveInfoValues v;
     v.Window = program.Window;
-    v.writeCurrent = game.menus().mnuSv.Checked && program.ExitSaving;
+    v.writeCurrent = game.menus().mnuSv().Checked && program.ExitSaving;
     v.current.SelectionColor = program.SelectionColor;
     v.current.HintColor = program.HintColor;
     v.current.BackColor = game.form().BackColor;
-    v.current.SoundEffects = game.menus().mnuEffects.Checked ? 1 : 0;
-    v.current.IntroSound = game.menus().SndInt.Checked ? 1 : 0;
-    v.current.MoveSound = game.menus().SndMv.Checked ? 1 : 0;
-    v.current.EndSound = game.menus().SndEnd.Checked ? 1 : 0;
+    v.current.SoundEffects = game.menus().mnuEffects().Checked ? 1 : 0;
+    v.current.IntroSound = game.menus().SndInt().Checked ? 1 : 0;
+    v.current.MoveSound = game.menus().SndMv().Checked ? 1 : 0;
+    v.current.EndSound = game.menus().SndEnd().Checked ? 1 : 0;
     v.current.EditorView = editorView;
     v.current.OpenView = program.OpenViewSetting;
     v.loaded = program.Loaded;
-    v.saveOnExitChecked = game.menus().mnuSv.Checked;
+    v.saveOnExitChecked = game.menus().mnuSv().Checked;
     v.entries = pictures.List1;
     return saveInfoText(v);
 }

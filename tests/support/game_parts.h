@@ -9,6 +9,8 @@ namespace quiltra {
 
 struct GameParts {
     static GameMenus& menus(Game& g) { return g.menus_; }
+    // The menu items by name, to stage a caption, check mark or enabled state.
+    static GameMenus::Items& menuItems(Game& g) { return g.menus_.items_; }
     static Board& board(Game& g) { return g.board_; }
     static GameClock& clock(Game& g) { return g.clock_; }
     static Counters& counters(Game& g) { return g.counters_; }

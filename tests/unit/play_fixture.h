@@ -31,8 +31,8 @@ protected:
         board.chooseGrid(Grid{std::int16_t(cols), std::int16_t(rows)});
         game.Divide_Pic();
         GameParts::form(game).GameState = State::WholePicture;
-        GameParts::menus(game).mnuCurrent.Caption = "Lake";
-        GameParts::menus(game).mnuCurSize.Caption = "4x3=12";
+        GameParts::menuItems(game).mnuCurrent.Caption = "Lake";
+        GameParts::menuItems(game).mnuCurSize.Caption = "4x3=12";
     }
     // A clock started `seconds` ago whose text shows that time.
     void showClock(double seconds)

@@ -81,8 +81,8 @@ TEST(FrameLoad, SetsUpWindowFromProgramState)
     EXPECT_EQ(r.game.menus().mnuPict()[2].Caption, "Mill.jpg");
     EXPECT_EQ(r.game.form().Caption, "Welcome to Quiltra v1.3");
     EXPECT_EQ(r.game.form().GameState, State::IntroPending);
-    EXPECT_FALSE(r.game.menus().mnuSave.Enabled);
-    EXPECT_FALSE(r.game.menus().mnuRestore.Enabled);   // no last.txt in /q
+    EXPECT_FALSE(r.game.menus().mnuSave().Enabled);
+    EXPECT_FALSE(r.game.menus().mnuRestore().Enabled);   // no last.txt in /q
     EXPECT_EQ(r.counting.w, r.counting.introW);
     EXPECT_TRUE(r.sound.log.empty());   // nothing opens before the intro
 }
@@ -95,7 +95,7 @@ TEST(FrameLoad, LoadStaysEnabledWhenSavedGameExists)
     FrameRig r;
     r.program.SettingsFolder = dir.string();
     r.game.Form_Load();
-    EXPECT_TRUE(r.game.menus().mnuRestore.Enabled);
+    EXPECT_TRUE(r.game.menus().mnuRestore().Enabled);
     std::filesystem::remove_all(dir);
 }
 
@@ -125,8 +125,8 @@ TEST(FrameIntro, RunsIntroStatesThenLoadsPictureAndEnablesMenus)
     EXPECT_EQ(captionsShown[std::size_t(built - atEvents.begin())], "Welcome to Quiltra v1.3");
     EXPECT_EQ(captionsShown.back().rfind("Quiltra - puzzle: ", 0), 0u);
 
-    for (const MenuItem* m : {&r.game.menus().mnuFile, &r.game.menus().mnuPic, &r.game.menus().mnuHe, &r.game.menus().mnuPr,
-                              &r.game.menus().mnuV, &r.game.menus().mnus, &r.game.menus().mnuAddCur, &r.game.menus().mnuNew})
+    for (const MenuItem* m : {&r.game.menus().mnuFile(), &r.game.menus().mnuPic(), &r.game.menus().mnuHe(), &r.game.menus().mnuPr(),
+                              &r.game.menus().mnuV(), &r.game.menus().mnus(), &r.game.menus().mnuAddCur(), &r.game.menus().mnuNew()})
         EXPECT_TRUE(m->Enabled) << m->Caption;
     EXPECT_EQ(r.program.CurrentPicturePath.rfind("/pics/", 0), 0u);
     const std::vector<std::string> tail(r.sound.log.end() - 2, r.sound.log.end());
@@ -142,9 +142,9 @@ TEST(FrameIntro, EmptyListEndsInStateSixWithPlayMenusDisabled)
     ASSERT_EQ(r.messages.shown.size(), 1u);
     EXPECT_EQ(r.messages.shown[0].text, "No pictures in Picture List.");
     EXPECT_EQ(r.messages.shown[0].title, "Quiltra");
-    for (const MenuItem* m : {&r.game.menus().mnuV, &r.game.menus().mnus, &r.game.menus().mnuAddCur, &r.game.menus().mnuNew})
+    for (const MenuItem* m : {&r.game.menus().mnuV(), &r.game.menus().mnus(), &r.game.menus().mnuAddCur(), &r.game.menus().mnuNew()})
         EXPECT_FALSE(m->Enabled) << m->Caption;
-    for (const MenuItem* m : {&r.game.menus().mnuFile, &r.game.menus().mnuPic, &r.game.menus().mnuHe, &r.game.menus().mnuPr})
+    for (const MenuItem* m : {&r.game.menus().mnuFile(), &r.game.menus().mnuPic(), &r.game.menus().mnuHe(), &r.game.menus().mnuPr()})
         EXPECT_TRUE(m->Enabled) << m->Caption;
     EXPECT_FALSE(r.game.form().Picture2.Visible);
     EXPECT_FALSE(r.game.form().Image1.Visible);
@@ -154,7 +154,7 @@ TEST(FrameIntro, IntroSoundFollowsIntroSwitch)
 {
     for (const bool on : {true, false}) {
         FrameRig r;
-        GameParts::menus(r.game).SndInt.Checked = on;
+        GameParts::menuItems(r.game).SndInt.Checked = on;
         r.game.Form_Load();
         r.game.intro();
         std::vector<std::string> expected;

@@ -27,8 +27,8 @@ struct OpenRig : GameRig {
         GameParts::form(game).GameState = State::Playing;
         GameParts::counters(game).restore(5, 2);
         GameParts::form(game).HintsShown = true;
-        GameParts::menus(game).mnuSave.Enabled = true;
-        GameParts::menus(game).mnuHint.Enabled = true;
+        GameParts::menuItems(game).mnuSave.Enabled = true;
+        GameParts::menuItems(game).mnuHint.Enabled = true;
         GameParts::clock(game).start(clock.t);
     }
 };
@@ -70,18 +70,18 @@ TEST(OpenPicture, TakingAPictureEndsTheGameInProgress)
     r.game.takeOpenedPicture("Cat.jpg", "/pics");
 
     Game& g = r.game;
-    EXPECT_EQ(g.menus().mnuCurrent.Caption, "Cat.jpg");
+    EXPECT_EQ(g.menus().mnuCurrent().Caption, "Cat.jpg");
     EXPECT_EQ(r.program.CurrentPictureFolder, "/pics/");
     EXPECT_EQ(r.program.CurrentPicturePath, "/pics/Cat.jpg");
     EXPECT_GT(g.form().pictureGeneration, generation);
     EXPECT_GT(g.form().SizeCount, 0);
-    EXPECT_FALSE(g.menus().mnuCurSize.Caption.empty());
+    EXPECT_FALSE(g.menus().mnuCurSize().Caption.empty());
     EXPECT_EQ(g.board().pieceCount(), g.board().gridCols() * g.board().gridRows());
     EXPECT_EQ(g.form().GameState, State::WholePicture);
-    for (const MenuItem* m : {&g.menus().mnuNew, &g.menus().mnuV, &g.menus().mnus, &g.menus().mnuAddCur})
+    for (const MenuItem* m : {&g.menus().mnuNew(), &g.menus().mnuV(), &g.menus().mnus(), &g.menus().mnuAddCur()})
         EXPECT_TRUE(m->Enabled) << m->Caption;
-    EXPECT_FALSE(g.menus().mnuSave.Enabled);
-    EXPECT_FALSE(g.menus().mnuHint.Enabled);
+    EXPECT_FALSE(g.menus().mnuSave().Enabled);
+    EXPECT_FALSE(g.menus().mnuHint().Enabled);
     EXPECT_FALSE(g.clock().running());
     EXPECT_FALSE(g.form().HintsShown);
     EXPECT_EQ(g.counters().hints(), 0);
@@ -96,8 +96,8 @@ TEST(OpenPicture, EveryAttemptEndsWithTheWholePictureAndNoMoves)
     OpenRig r;
     r.gameInProgress();
     Game& g = r.game;
-    GameParts::menus(g).mnuCurrent.Caption = "A long picture name.jpg";
-    GameParts::menus(g).mnuCurSize.Caption = "4x3=12";
+    GameParts::menuItems(g).mnuCurrent.Caption = "A long picture name.jpg";
+    GameParts::menuItems(g).mnuCurSize.Caption = "4x3=12";
     GameParts::form(g).Picture2.Visible = true;
     GameParts::form(g).Image1.Visible = false;
 
@@ -122,9 +122,9 @@ TEST(OpenPicture, EveryAttemptEndsWithTheWholePictureAndNoMoves)
 TEST(OpenPicture, OpenButtonOpensTheToneWithoutPlayingIt)
 {
     OpenRig r;
-    GameParts::menus(r.game).mnuView.Caption = "Original";
+    GameParts::menuItems(r.game).mnuView.Caption = "Original";
     r.sound.log.clear();
     r.game.openButtonDone();
-    EXPECT_EQ(r.game.menus().mnuView.Caption, "Puzzle");
+    EXPECT_EQ(r.game.menus().mnuView().Caption, "Puzzle");
     EXPECT_EQ(r.sound.log, (std::vector<std::string>{"close", "open tone"}));
 }

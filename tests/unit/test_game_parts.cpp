@@ -90,20 +90,20 @@ TEST(MenusPart, StoredSwitchesAreOnOnlyAtOne)
     p.SaveOnExit = 1;
     rig.game.applyPreferences(p);
     const GameMenus& m = rig.game.menus();
-    EXPECT_FALSE(m.mnuEffects.Checked);
+    EXPECT_FALSE(m.mnuEffects().Checked);
     // With effects off the sound items are disabled but keep their own marks.
-    EXPECT_TRUE(m.SndInt.Checked);
-    EXPECT_FALSE(m.SndMv.Checked);
-    EXPECT_FALSE(m.SndEnd.Checked);
-    for (const MenuItem* item : {&m.SndInt, &m.SndMv, &m.SndEnd})
+    EXPECT_TRUE(m.SndInt().Checked);
+    EXPECT_FALSE(m.SndMv().Checked);
+    EXPECT_FALSE(m.SndEnd().Checked);
+    for (const MenuItem* item : {&m.SndInt(), &m.SndMv(), &m.SndEnd()})
         EXPECT_FALSE(item->Enabled);
-    EXPECT_TRUE(m.mnuSv.Checked);
+    EXPECT_TRUE(m.mnuSv().Checked);
 
     rig.game.mnuEffects_Click();
-    EXPECT_TRUE(m.mnuEffects.Checked);
-    EXPECT_TRUE(m.SndInt.Enabled && m.SndMv.Enabled && m.SndEnd.Enabled);
-    EXPECT_TRUE(m.SndInt.Checked);
-    EXPECT_FALSE(m.SndMv.Checked);
+    EXPECT_TRUE(m.mnuEffects().Checked);
+    EXPECT_TRUE(m.SndInt().Enabled && m.SndMv().Enabled && m.SndEnd().Enabled);
+    EXPECT_TRUE(m.SndInt().Checked);
+    EXPECT_FALSE(m.SndMv().Checked);
 }
 
 } // namespace

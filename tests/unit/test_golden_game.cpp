@@ -47,7 +47,7 @@ struct GoldenRig : GameRig {
         for (int i = 0; i < game.form().SizeCount; ++i)
             if (game.menus().mnuSize()[std::size_t(i)].Caption == size)
                 game.mnuSize_Click(i);
-        ASSERT_EQ(game.menus().mnuCurSize.Caption, size);
+        ASSERT_EQ(game.menus().mnuCurSize().Caption, size);
     }
     void press(int key)
     {

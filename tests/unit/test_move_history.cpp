@@ -40,7 +40,7 @@ protected:
     }
     bool menuShows(bool undo, bool redo) const
     {
-        return game.menus().mnuUndo.Enabled == undo && game.menus().mnuRedo.Enabled == redo &&
+        return game.menus().mnuUndo().Enabled == undo && game.menus().mnuRedo().Enabled == redo &&
                game.canUndo() == undo && game.canRedo() == redo;
     }
     // Undoes every move, checking each arrangement and the title on the way, then redoes them.

@@ -44,8 +44,8 @@ struct EntryRig : GameRig {
         ASSERT_TRUE(game.takePictureIntoPlay(openedPicture("Cat.jpg", tmp / "Pics")).taken());
         GameParts::form(game).GameState = State::Playing;
         GameParts::counters(game).restore(4, GameParts::counters(game).hints());
-        GameParts::menus(game).mnuHint.Enabled = true;
-        GameParts::menus(game).mnuSave.Enabled = true;
+        GameParts::menuItems(game).mnuHint.Enabled = true;
+        GameParts::menuItems(game).mnuSave.Enabled = true;
     }
 
     // What a refused picture must leave as it was.
@@ -76,10 +76,10 @@ struct EntryRig : GameRig {
     };
     Snapshot snapshot() const
     {
-        Snapshot s{game.menus().mnuCurrent.Caption, program.CurrentPicturePath,
-                   program.CurrentPictureFolder, game.menus().mnuCurSize.Caption, {}, {},
-                   game.form().GameState, game.counters().moves(), game.menus().mnuHint.Enabled,
-                   game.menus().mnuSave.Enabled, clip.pixelWidth(), clip.pixelHeight(),
+        Snapshot s{game.menus().mnuCurrent().Caption, program.CurrentPicturePath,
+                   program.CurrentPictureFolder, game.menus().mnuCurSize().Caption, {}, {},
+                   game.form().GameState, game.counters().moves(), game.menus().mnuHint().Enabled,
+                   game.menus().mnuSave().Enabled, clip.pixelWidth(), clip.pixelHeight(),
                    game.form().pictureGeneration};
         for (const MenuItem& m : game.menus().mnuSize())
             s.sizes.push_back(m.Caption);
@@ -118,7 +118,7 @@ TEST(PictureEntry, EveryRouteRefusesATooSmallPictureTheSameWay)
             if (formsAGrid) {
                 EXPECT_TRUE(r.messages.shown.empty());
                 EXPECT_EQ(r.program.CurrentPicturePath, r.narrow);
-                EXPECT_EQ(r.game.menus().mnuCurSize.Caption, "2x5=10");
+                EXPECT_EQ(r.game.menus().mnuCurSize().Caption, "2x5=10");
                 continue;
             }
             ASSERT_EQ(r.messages.shown.size(), 1u) << label;
@@ -178,7 +178,7 @@ TEST(PictureEntry, TheFileInPlayIsRecognisedWhateverItsPath)
     EXPECT_EQ(r.clip.pixelWidth(), 800);
     EXPECT_EQ(r.game.form().GameState, State::WholePicture);
     EXPECT_EQ(r.game.counters().moves(), 0);
-    EXPECT_FALSE(r.game.menus().mnuHint.Enabled || r.game.menus().mnuSave.Enabled);
+    EXPECT_FALSE(r.game.menus().mnuHint().Enabled || r.game.menus().mnuSave().Enabled);
 }
 
 // A fixed grid is taken as given, with its caption; one that leaves a piece no room for its marker
@@ -192,9 +192,9 @@ TEST(PictureEntry, AFixedGridIsTakenOnlyWhenEveryPieceHasRoom)
     request.folder = r.tmp / "Pics/";
     request.grid = Grid{7, 3};
     ASSERT_TRUE(r.game.takePictureIntoPlay(request).taken());
-    EXPECT_EQ(r.game.menus().mnuCurSize.Caption, "7x3=21");
+    EXPECT_EQ(r.game.menus().mnuCurSize().Caption, "7x3=21");
     EXPECT_EQ(r.game.board().pieceCount(), 21);
-    EXPECT_EQ(r.game.menus().mnuCurrent.Caption, "Cat.jpg");
+    EXPECT_EQ(r.game.menus().mnuCurrent().Caption, "Cat.jpg");
 
     request.grid = Grid{300, 1};   // fitted about 9400 twips across: 31 twips a piece
     const auto before = r.snapshot();

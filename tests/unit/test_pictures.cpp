@@ -79,7 +79,7 @@ TEST(PictureRandom, IndexIsTruncatedInSinglePrecision)
         r.random.script = {c.draw};
         r.game.LoadRandomPicture();
         EXPECT_EQ(r.program.CurrentPicturePath, r.pictures.List1[c.index]) << c.draw;
-        EXPECT_EQ(r.game.menus().mnuCurrent.Caption, r.pictures.List2[c.index]);
+        EXPECT_EQ(r.game.menus().mnuCurrent().Caption, r.pictures.List2[c.index]);
         EXPECT_EQ(r.program.CurrentPictureFolder, "/pics/");
         EXPECT_EQ(r.random.seeds, 1);
     }
@@ -127,7 +127,7 @@ TEST(PictureRandom, FailedEntriesAreRemovedUntilOneLoads)
     EXPECT_EQ(r.pictures.List3.size(), 4u);
     EXPECT_EQ(r.watching.loads,
               (std::vector<std::string>{"/pics/Missing.jpg", "/pics/Tiny.jpg", "/pics/C.jpg"}));
-    EXPECT_EQ(r.game.menus().mnuCurrent.Caption, "C.jpg");
+    EXPECT_EQ(r.game.menus().mnuCurrent().Caption, "C.jpg");
     EXPECT_EQ(r.program.CurrentPicturePath, "/pics/C.jpg");
     EXPECT_EQ(r.watching.w, 640);
     EXPECT_EQ(r.game.form().GameState, State::WholePicture);
@@ -206,7 +206,7 @@ TEST(PictureRandom, AllFailingEndsOnEmptyListPath)
     EXPECT_EQ(r.game.form().GameState, State::NoPicture);
     EXPECT_FALSE(r.game.form().Picture2.Visible || r.game.form().Image1.Visible || r.game.form().Shape1.Visible);
     // Nothing of the failed pictures is left as the picture in play.
-    EXPECT_EQ(r.game.menus().mnuCurrent.Caption, "");
+    EXPECT_EQ(r.game.menus().mnuCurrent().Caption, "");
     EXPECT_EQ(r.program.CurrentPicturePath, "");
     EXPECT_EQ(r.game.form().Caption, "");
     EXPECT_EQ(r.watching.w, r.watching.introW);
@@ -232,13 +232,13 @@ TEST(PictureMenu, FailureIsReportedAndLeavesWindowAsItWas)
         PictureRig r({{"A.jpg"}, bad});
         r.random.script = {0.0f};
         r.game.LoadRandomPicture();
-        GameParts::menus(r.game).mnuHint.Enabled = true;
+        GameParts::menuItems(r.game).mnuHint.Enabled = true;
         GameParts::form(r.game).GameState = State::Playing;
         GameParts::counters(r.game).restore(3, GameParts::counters(r.game).hints());
         const std::string caption = r.game.form().Caption;
         const Puzzle pieces = r.game.board().puzzle();
         const ProgramState program = r.program;
-        const std::string size = r.game.menus().mnuCurSize.Caption;
+        const std::string size = r.game.menus().mnuCurSize().Caption;
         r.sound.log.clear();
 
         r.game.mnuPict_Click(1);
@@ -248,9 +248,9 @@ TEST(PictureMenu, FailureIsReportedAndLeavesWindowAsItWas)
                                                          "puzzle.");
         EXPECT_EQ(r.messages.shown[0].title, "Quiltra");
         EXPECT_EQ(r.game.form().Caption, caption);
-        EXPECT_TRUE(r.game.menus().mnuHint.Enabled);
-        EXPECT_EQ(r.game.menus().mnuCurrent.Caption, "A.jpg");
-        EXPECT_EQ(r.game.menus().mnuCurSize.Caption, size);
+        EXPECT_TRUE(r.game.menus().mnuHint().Enabled);
+        EXPECT_EQ(r.game.menus().mnuCurrent().Caption, "A.jpg");
+        EXPECT_EQ(r.game.menus().mnuCurSize().Caption, size);
         EXPECT_EQ(r.game.form().GameState, State::Playing);
         EXPECT_EQ(r.game.counters().moves(), 3);
         EXPECT_EQ(r.program.CurrentPicturePath, program.CurrentPicturePath);
@@ -272,18 +272,18 @@ TEST(PictureMenu, ChoosingPictureTakesItsFolderAndPreparesPlay)
     r.pictures.List2.push_back("B.jpg");
     GameParts::menus(r.game).addPicture("B.jpg");
     r.watching.files.push_back({"/other/B.jpg", 800, 600});
-    GameParts::menus(r.game).mnuV.Enabled = GameParts::menus(r.game).mnus.Enabled = GameParts::menus(r.game).mnuNew.Enabled = false;
-    GameParts::menus(r.game).mnuView.Caption = "Original";
+    GameParts::menuItems(r.game).mnuV.Enabled = GameParts::menuItems(r.game).mnus.Enabled = GameParts::menuItems(r.game).mnuNew.Enabled = false;
+    GameParts::menuItems(r.game).mnuView.Caption = "Original";
     r.sound.log.clear();
 
     r.game.mnuPict_Click(1);
     EXPECT_EQ(r.watching.captions.back(), "Quiltra - puzzle: B.jpg  Loading");
-    EXPECT_EQ(r.game.menus().mnuCurrent.Caption, "B.jpg");
+    EXPECT_EQ(r.game.menus().mnuCurrent().Caption, "B.jpg");
     EXPECT_EQ(r.program.CurrentPicturePath, "/other/B.jpg");
     EXPECT_EQ(r.program.CurrentPictureFolder, "/other/");
-    EXPECT_TRUE(r.game.menus().mnuV.Enabled && r.game.menus().mnus.Enabled && r.game.menus().mnuNew.Enabled &&
-                r.game.menus().mnuAddCur.Enabled);
-    EXPECT_EQ(r.game.menus().mnuView.Caption, "Puzzle");
+    EXPECT_TRUE(r.game.menus().mnuV().Enabled && r.game.menus().mnus().Enabled && r.game.menus().mnuNew().Enabled &&
+                r.game.menus().mnuAddCur().Enabled);
+    EXPECT_EQ(r.game.menus().mnuView().Caption, "Puzzle");
     EXPECT_EQ(r.game.form().GameState, State::WholePicture);
     EXPECT_EQ(r.sound.log,
               (std::vector<std::string>{"close", "open move"}));
@@ -316,7 +316,7 @@ TEST(PictureAdd, LimitDuplicatesAndUnstorablePaths)
             entries.push_back({"P" + std::to_string(i) + ".jpg"});
         PictureRig r(entries);
         r.program.CurrentPictureFolder = c.folder;
-        GameParts::menus(r.game).mnuCurrent.Caption = c.name;
+        GameParts::menuItems(r.game).mnuCurrent.Caption = c.name;
 
         r.game.mnuAddCur_Click();
         const std::size_t expected = static_cast<std::size_t>(c.listed) + (c.added ? 1 : 0);

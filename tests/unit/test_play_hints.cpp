@@ -17,7 +17,7 @@ TEST_F(Hints, FirstHintMarksExactlyTheMisplacedPieces)
     cut(4, 3);
     play(Mode::Puzzle, kArrangement);
     game.mnuHint_Click();
-    EXPECT_TRUE(game.form().HintsShown && game.clock().running() && game.menus().mnuSave.Enabled);
+    EXPECT_TRUE(game.form().HintsShown && game.clock().running() && game.menus().mnuSave().Enabled);
     EXPECT_EQ(game.counters().hints(), 0);
     EXPECT_EQ(cells(), kArrangement);
     EXPECT_EQ(visibleMarks(), (std::vector<int>{1, 2, 5, 7}));
@@ -91,7 +91,7 @@ TEST_F(Hints, HintPlacingTheLastPieceEndsTheGame)
     game.mnuHint_Click();
     EXPECT_EQ(game.form().GameState, State::Solved);
     EXPECT_EQ(game.counters().hints(), 1);
-    EXPECT_FALSE(game.clock().running() || game.menus().mnuHint.Enabled || game.form().HintsShown);
+    EXPECT_FALSE(game.clock().running() || game.menus().mnuHint().Enabled || game.form().HintsShown);
     EXPECT_EQ(rig.sound.count("open finish"), 1);
     EXPECT_TRUE(visibleMarks().empty());
 }

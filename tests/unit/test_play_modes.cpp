@@ -35,13 +35,13 @@ TEST_F(Modes, NewGameClearsTheGameInProgress)
         EXPECT_EQ(game.counters().moves(), 0);
         EXPECT_EQ(game.counters().hints(), 0);
         EXPECT_EQ(board.selected(), -1);
-        EXPECT_FALSE(game.form().HintsShown || game.clock().running() || game.menus().mnuSave.Enabled);
+        EXPECT_FALSE(game.form().HintsShown || game.clock().running() || game.menus().mnuSave().Enabled);
         EXPECT_TRUE(visibleMarks().empty());
         EXPECT_EQ(game.clock().minutes(), "00");
         EXPECT_EQ(board.piece(12).Visible, c.lastPieceShown);
-        EXPECT_TRUE(game.form().Picture2.Visible && game.menus().mnuHint.Enabled);
+        EXPECT_TRUE(game.form().Picture2.Visible && game.menus().mnuHint().Enabled);
         EXPECT_FALSE(game.form().Image1.Visible || game.form().Shape1.Visible);
-        EXPECT_EQ(game.menus().mnuView.Caption, "Original");
+        EXPECT_EQ(game.menus().mnuView().Caption, "Original");
         EXPECT_EQ(game.form().Caption, std::string("Quiltra - ") + c.shown + ": Lake  Size: 4x3=12");
     }
 }
@@ -69,15 +69,15 @@ TEST_F(Modes, ViewTogglesAndNamesTheOtherView)
     play(Mode::Puzzle);
     GameParts::clock(game).start(rig.clock.t);
     game.mnuView_Click();
-    EXPECT_EQ(game.menus().mnuView.Caption, "Puzzle");
+    EXPECT_EQ(game.menus().mnuView().Caption, "Puzzle");
     EXPECT_TRUE(game.form().Image1.Visible && game.form().Shape1.Visible && !game.form().Picture2.Visible);
     game.mnuView_Click();
-    EXPECT_EQ(game.menus().mnuView.Caption, "Original");
+    EXPECT_EQ(game.menus().mnuView().Caption, "Original");
     EXPECT_TRUE(!game.form().Image1.Visible && !game.form().Shape1.Visible && game.form().Picture2.Visible);
     EXPECT_FALSE(game.clock().paused());
     GameParts::form(game).GameState = State::NoPicture;
     game.mnuView_Click();
-    EXPECT_EQ(game.menus().mnuView.Caption, "Original");
+    EXPECT_EQ(game.menus().mnuView().Caption, "Original");
 }
 
 TEST_F(Modes, RulesBoxes)

@@ -27,8 +27,8 @@ TEST_F(Moves, PuzzleClicksSelectAndExchange)
         SCOPED_TRACE(c.name);
         cut(4, 3);
         play(Mode::Puzzle, {2, 1}); // pieces 1 and 2 exchanged: never solved by these clicks
-        GameParts::menus(game).SndMv.Checked = c.move;
-        GameParts::menus(game).mnuEffects.Checked = c.effects;
+        GameParts::menuItems(game).SndMv.Checked = c.move;
+        GameParts::menuItems(game).mnuEffects.Checked = c.effects;
         rig.sound.log.clear();
         game.image2_Click(c.first);
         EXPECT_EQ(board.selected(), c.first);
@@ -54,7 +54,7 @@ TEST_F(Moves, FirstClickStartsOrResumesTheClock)
     cut(4, 3);
     play(Mode::Puzzle, {2, 1});
     game.image2_Click(5);
-    EXPECT_TRUE(game.clock().running() && game.menus().mnuSave.Enabled);
+    EXPECT_TRUE(game.clock().running() && game.menus().mnuSave().Enabled);
     EXPECT_EQ(game.clock().startedAt(), 1000.0);
     game.pauseClock();
     rig.clock.advance(30);
@@ -80,7 +80,7 @@ TEST_F(Moves, ClicksOutsideAGame)
     EXPECT_FALSE(game.clock().running());
     EXPECT_EQ(board.selected(), -1);
     EXPECT_FALSE(misplaced().empty());
-    EXPECT_TRUE(game.form().Picture2.Visible && game.menus().mnuHint.Enabled && !game.form().Image1.Visible);
+    EXPECT_TRUE(game.form().Picture2.Visible && game.menus().mnuHint().Enabled && !game.form().Image1.Visible);
 }
 
 TEST_F(Moves, MoveCountStopsAt32767)
@@ -166,14 +166,14 @@ TEST_F(Moves, ClickOnTheWholePicture)
                  {State::Solved, State::Solved, false}};
     for (const auto& c : cases) {
         cut(4, 3);
-        GameParts::menus(game).mnuView.Caption = "Puzzle";
+        GameParts::menuItems(game).mnuView.Caption = "Puzzle";
         rig.program.PlayMode = Mode::Puzzle;
         GameParts::form(game).GameState = c.state;
         game.Image1_Click();
         EXPECT_EQ(game.form().GameState, c.stateAfter);
         EXPECT_EQ(game.form().Picture2.Visible, c.puzzleShown);
         EXPECT_EQ(game.form().Image1.Visible, !c.puzzleShown);
-        EXPECT_EQ(game.menus().mnuView.Caption, c.puzzleShown ? "Original" : "Puzzle");
+        EXPECT_EQ(game.menus().mnuView().Caption, c.puzzleShown ? "Original" : "Puzzle");
     }
 }
 
@@ -191,9 +191,9 @@ TEST_F(Moves, SolvingEndsTheGameAndTheTimerReturnsToThePicture)
         cut(4, 3);
         play(Mode::Slider);
         rig.clock.t = 1000;
-        GameParts::menus(game).SndEnd.Checked = c.end;
-        GameParts::menus(game).mnuEffects.Checked = c.effects;
-        GameParts::menus(game).SndMv.Checked = false;
+        GameParts::menuItems(game).SndEnd.Checked = c.end;
+        GameParts::menuItems(game).mnuEffects.Checked = c.effects;
+        GameParts::menuItems(game).SndMv.Checked = false;
         moveTo(12, 11);
         moveTo(11, 12);
         game.image2_Click(11); // starts the clock and selects
@@ -203,7 +203,7 @@ TEST_F(Moves, SolvingEndsTheGameAndTheTimerReturnsToThePicture)
         EXPECT_EQ(rig.sound.log, c.sound);
         EXPECT_EQ(game.form().GameState, State::Solved);
         EXPECT_TRUE(game.form().FinishPending && board.piece(12).Visible);
-        EXPECT_FALSE(game.clock().running() || game.menus().mnuSave.Enabled || game.menus().mnuHint.Enabled);
+        EXPECT_FALSE(game.clock().running() || game.menus().mnuSave().Enabled || game.menus().mnuHint().Enabled);
         EXPECT_EQ(game.form().IntroClock, 1005.0);
 
         // Solved: the game does not end twice before the timer has returned to the picture.
@@ -220,7 +220,7 @@ TEST_F(Moves, SolvingEndsTheGameAndTheTimerReturnsToThePicture)
         EXPECT_EQ(game.form().GameState, State::WholePicture);
         EXPECT_FALSE(game.form().FinishPending || game.form().Picture2.Visible);
         EXPECT_TRUE(game.form().Image1.Visible && game.form().Shape1.Visible);
-        EXPECT_EQ(game.menus().mnuView.Caption, "Puzzle");
+        EXPECT_EQ(game.menus().mnuView().Caption, "Puzzle");
         EXPECT_EQ(rig.sound.log.back(), "open move");
     }
 }

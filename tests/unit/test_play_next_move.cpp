@@ -73,7 +73,7 @@ protected:
     {
         cut(cols, rows);
         play(mode, std::move(cells));
-        GameParts::menus(game).mnuHint.Enabled = true;
+        GameParts::menuItems(game).mnuHint.Enabled = true;
     }
     // Slides the piece beside the empty cell, a column and row step away, into it.
     void slideFrom(int columnStep, int rowStep)

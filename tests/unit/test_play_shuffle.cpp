@@ -135,7 +135,7 @@ TEST_F(Shuffle, SliderShuffleStaysInTheGridAndCanBeUndone)
             expectPermutation();
             EXPECT_TRUE(solvableByParity(cells(), g.cols));
             EXPECT_FALSE(board.piece(n).Visible);
-            EXPECT_TRUE(game.form().Picture2.Visible && game.menus().mnuHint.Enabled);
+            EXPECT_TRUE(game.form().Picture2.Visible && game.menus().mnuHint().Enabled);
             EXPECT_FALSE(game.form().Image1.Visible || game.form().Shape1.Visible);
             EXPECT_EQ(game.form().Caption.rfind("Quiltra - slider: Lake", 0), 0u);
 

@@ -41,8 +41,8 @@ TEST_F(Status, CaptionTable)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.caption);
         rig.program.PlayMode = c.mode;
-        GameParts::menus(game).mnuCurrent.Caption = c.name;
-        GameParts::menus(game).mnuCurSize.Caption = c.size;
+        GameParts::menuItems(game).mnuCurrent.Caption = c.name;
+        GameParts::menuItems(game).mnuCurSize.Caption = c.size;
         GameParts::form(game).GameState = c.state;
         GameParts::counters(game).restore(c.moves, c.hints);
         showClock(3 * 60 + 7);
@@ -64,7 +64,7 @@ TEST_F(Status, ClockTextIsResetOnlyBeforeAGameBegins)
     for (const auto& c : cases) {
         GameParts::counters(game).restore(std::int16_t(c.moves), std::int16_t(c.hints));
         board.select(c.selected);
-        GameParts::menus(game).mnuSave.Enabled = c.save;
+        GameParts::menuItems(game).mnuSave.Enabled = c.save;
         showClock(2 * 3600);
         game.RefreshStatus();
         EXPECT_EQ(game.clock().hours(), c.reset ? " 0" : " 2");
@@ -135,10 +135,10 @@ TEST_F(Status, TimerRunsTheIntroSteps)
     rig.sound.log.clear();
     game.Timer1_Timer();
     EXPECT_EQ(game.form().GameState, State::NoPicture);
-    EXPECT_TRUE(game.menus().mnuFile.Enabled && game.menus().mnuPic.Enabled && game.menus().mnuHe.Enabled &&
-                game.menus().mnuPr.Enabled);
-    EXPECT_FALSE(game.menus().mnuV.Enabled || game.menus().mnus.Enabled || game.menus().mnuAddCur.Enabled ||
-                 game.menus().mnuNew.Enabled);
+    EXPECT_TRUE(game.menus().mnuFile().Enabled && game.menus().mnuPic().Enabled && game.menus().mnuHe().Enabled &&
+                game.menus().mnuPr().Enabled);
+    EXPECT_FALSE(game.menus().mnuV().Enabled || game.menus().mnus().Enabled || game.menus().mnuAddCur().Enabled ||
+                 game.menus().mnuNew().Enabled);
     EXPECT_EQ(rig.sound.log, (std::vector<std::string>{"close", "open move"}));
 }
 

@@ -53,7 +53,7 @@ TEST(PrefSound, SoundEffectsSwitchGovernsMoveAndEndSounds)
         Game& g = rig.game;
         if (!effects)
             g.mnuEffects_Click();
-        ASSERT_EQ(g.menus().mnuEffects.Checked, effects);
+        ASSERT_EQ(g.menus().mnuEffects().Checked, effects);
         rig.sound.log.clear();
 
         g.image2_Click(1);   // starts the clock and selects
@@ -72,42 +72,42 @@ TEST(PrefSound, MasterSwitchKeepsTheCheckMarksOfIntroMoveAndEnd)
     Game& g = rig.game;
     g.SndMv_Click();
     const auto marks = [&] {
-        return std::vector<bool>{g.menus().SndInt.Checked, g.menus().SndMv.Checked, g.menus().SndEnd.Checked};
+        return std::vector<bool>{g.menus().SndInt().Checked, g.menus().SndMv().Checked, g.menus().SndEnd().Checked};
     };
     const auto enabled = [&] {
-        return std::vector<bool>{g.menus().SndInt.Enabled, g.menus().SndMv.Enabled, g.menus().SndEnd.Enabled};
+        return std::vector<bool>{g.menus().SndInt().Enabled, g.menus().SndMv().Enabled, g.menus().SndEnd().Enabled};
     };
     ASSERT_EQ(marks(), (std::vector<bool>{true, false, true}));
 
     g.mnuEffects_Click();
-    EXPECT_FALSE(g.menus().mnuEffects.Checked);
+    EXPECT_FALSE(g.menus().mnuEffects().Checked);
     EXPECT_EQ(enabled(), (std::vector<bool>{false, false, false}));
     EXPECT_EQ(marks(), (std::vector<bool>{true, false, true}));
 
     g.mnuEffects_Click();
-    EXPECT_TRUE(g.menus().mnuEffects.Checked);
+    EXPECT_TRUE(g.menus().mnuEffects().Checked);
     EXPECT_EQ(enabled(), (std::vector<bool>{true, true, true}));
     EXPECT_EQ(marks(), (std::vector<bool>{true, false, true}));
 
     // Each of the other switches toggles its own check mark only.
     const struct {
         void (Game::*click)();
-        MenuItem GameMenus::*item;
+        const MenuItem& (GameMenus::*item)() const;
     } rows[] = {{&Game::SndInt_Click, &GameMenus::SndInt},
                 {&Game::SndMv_Click, &GameMenus::SndMv},
                 {&Game::SndEnd_Click, &GameMenus::SndEnd},
                 {&Game::mnuSv_Click, &GameMenus::mnuSv}};
     for (const auto& row : rows) {
-        const std::vector<bool> before = {g.menus().SndInt.Checked, g.menus().SndMv.Checked, g.menus().SndEnd.Checked,
-                                          g.menus().mnuSv.Checked, g.menus().mnuEffects.Checked};
+        const std::vector<bool> before = {g.menus().SndInt().Checked, g.menus().SndMv().Checked, g.menus().SndEnd().Checked,
+                                          g.menus().mnuSv().Checked, g.menus().mnuEffects().Checked};
         (g.*row.click)();
-        const std::vector<bool> after = {g.menus().SndInt.Checked, g.menus().SndMv.Checked, g.menus().SndEnd.Checked,
-                                         g.menus().mnuSv.Checked, g.menus().mnuEffects.Checked};
+        const std::vector<bool> after = {g.menus().SndInt().Checked, g.menus().SndMv().Checked, g.menus().SndEnd().Checked,
+                                         g.menus().mnuSv().Checked, g.menus().mnuEffects().Checked};
         int changed = 0;
         for (std::size_t i = 0; i < before.size(); ++i)
             changed += before[i] != after[i];
         EXPECT_EQ(changed, 1);
-        EXPECT_NE((g.menus().*row.item).Checked, before[std::size_t(&row - rows)]);
+        EXPECT_NE((g.menus().*row.item)().Checked, before[std::size_t(&row - rows)]);
     }
 }
 

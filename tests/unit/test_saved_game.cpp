@@ -45,7 +45,7 @@ struct SavedRig : GameRig {
         for (int i = 0; i < game.form().SizeCount; ++i)
             if (game.menus().mnuSize()[std::size_t(i)].Caption == size)
                 game.mnuSize_Click(i);
-        ASSERT_EQ(game.menus().mnuCurSize.Caption, size);
+        ASSERT_EQ(game.menus().mnuCurSize().Caption, size);
         mode == "slider" ? game.mnuSlide_Click() : game.mnuPuz_Click();
     }
     // Puzzle mode: exchanges pieces a and b (the first click of a game also starts the clock).
@@ -68,12 +68,12 @@ struct SavedRig : GameRig {
     {
         const Game& g = game;
         std::ostringstream s;
-        s << g.form().GameState << '|' << g.form().Caption << '|' << g.menus().mnuCurrent.Caption << '|'
-          << g.menus().mnuCurSize.Caption << '|' << program.PlayMode << '|' << program.CurrentPicturePath
+        s << g.form().GameState << '|' << g.form().Caption << '|' << g.menus().mnuCurrent().Caption << '|'
+          << g.menus().mnuCurSize().Caption << '|' << program.PlayMode << '|' << program.CurrentPicturePath
           << '|' << program.CurrentPictureFolder << '|' << g.board().gridCols() << 'x'
           << g.board().gridRows() << '|' << g.counters().moves() << '|' << g.counters().hints() << '|'
-          << g.clock().running() << ':' << g.clock().startedAt() << '|' << g.menus().mnuSave.Enabled
-          << g.menus().mnuRestore.Enabled << g.menus().mnuHint.Enabled << g.form().Picture2.Visible << g.form().Image1.Visible
+          << g.clock().running() << ':' << g.clock().startedAt() << '|' << g.menus().mnuSave().Enabled
+          << g.menus().mnuRestore().Enabled << g.menus().mnuHint().Enabled << g.form().Picture2.Visible << g.form().Image1.Visible
           << '|' << clip.w << 'x' << clip.h << '|' << g.form().SizeCount << '|';
         for (int k = 1; k <= g.board().pieceCount(); ++k)
             s << g.board().piece(k).Left << ',' << g.board().piece(k).Top << ','
@@ -107,7 +107,7 @@ TEST(SavedGame, FourByThreeGameSavesThirtyTwoFields)
     EXPECT_EQ(f[29], "1");
     EXPECT_EQ(f[30], "0");
     EXPECT_EQ(f[31], "42");
-    EXPECT_TRUE(rig.game.menus().mnuRestore.Enabled);
+    EXPECT_TRUE(rig.game.menus().mnuRestore().Enabled);
 }
 
 TEST(SavedGame, SavingOutsideAGameWritesNothingAndLeavesLoadAsItWas)
@@ -116,10 +116,10 @@ TEST(SavedGame, SavingOutsideAGameWritesNothingAndLeavesLoadAsItWas)
         SavedRig rig;
         rig.game.mnuPict_Click(0);
         ASSERT_EQ(rig.game.form().GameState, State::WholePicture);
-        GameParts::menus(rig.game).mnuRestore.Enabled = loadEnabled;
+        GameParts::menuItems(rig.game).mnuRestore.Enabled = loadEnabled;
         rig.game.mnuSave_Click();
         EXPECT_FALSE(std::filesystem::exists(rig.tmp / "last.txt"));
-        EXPECT_EQ(rig.game.menus().mnuRestore.Enabled, loadEnabled);
+        EXPECT_EQ(rig.game.menus().mnuRestore().Enabled, loadEnabled);
         EXPECT_TRUE(rig.messages.shown.empty());
     }
 }
@@ -186,8 +186,8 @@ TEST(SavedGame, MovesHintsAndTimeContinueFromTheSavedValues)
     EXPECT_EQ(g.form().GameState, State::Playing);
     EXPECT_TRUE(g.clock().running());
     EXPECT_TRUE(g.clock().paused());
-    EXPECT_TRUE(g.menus().mnuSave.Enabled);
-    EXPECT_TRUE(g.menus().mnuHint.Enabled);
+    EXPECT_TRUE(g.menus().mnuSave().Enabled);
+    EXPECT_TRUE(g.menus().mnuHint().Enabled);
     EXPECT_TRUE(g.form().Picture2.Visible);
     EXPECT_FALSE(g.form().Image1.Visible);
     EXPECT_EQ(g.clock().text(), " 0:01:15");
@@ -220,7 +220,7 @@ TEST(SavedGame, SliderGameComesBackWithTheEmptyPieceHidden)
     ASSERT_TRUE(rig.messages.shown.empty()) << rig.messages.shown[0].text;
     EXPECT_EQ(rig.program.PlayMode, Mode::Slider);
     EXPECT_EQ(g.form().Caption.rfind("Quiltra - slider: beta, two.jpg  Size: 5x3=15", 0), 0u) << g.form().Caption;
-    EXPECT_EQ(g.menus().mnuCurrent.Caption, "beta, two.jpg");
+    EXPECT_EQ(g.menus().mnuCurrent().Caption, "beta, two.jpg");
     EXPECT_EQ(rig.program.CurrentPicturePath, rig.beta);
     EXPECT_EQ(rig.program.CurrentPictureFolder, rig.tmp / "Pics/");
     EXPECT_EQ(rig.clip.w, 480);
@@ -252,7 +252,7 @@ TEST(SavedGame, LoadedIntoAnotherWindowSizeKeepsTheArrangementAndCanBeSolved)
     ASSERT_TRUE(rig.messages.shown.empty()) << rig.messages.shown[0].text;
     ASSERT_EQ(rig.cells(), saved);
     EXPECT_EQ(g.board().gridCols(), 6);
-    EXPECT_EQ(g.menus().mnuCurSize.Caption, "6x4=24");
+    EXPECT_EQ(g.menus().mnuCurSize().Caption, "6x4=24");
 
     // Bring every piece home by exchanges: the game ends solved.
     for (int cell = 1; cell <= 24 && g.form().GameState == State::Playing; ++cell) {
@@ -351,7 +351,7 @@ TEST(SavedGame, FailedSaveKeepsThePreviousFileAndTellsThePlayer)
     const std::string previous = rig.tmp.read("last.txt");
     rig.swap(3, 4);
 
-    GameParts::menus(g).mnuRestore.Enabled = false;
+    GameParts::menuItems(g).mnuRestore.Enabled = false;
     {
         test::FileSizeLimit fullDisk(10);   // the temporary file cannot be written whole
         g.mnuSave_Click();
@@ -361,12 +361,12 @@ TEST(SavedGame, FailedSaveKeepsThePreviousFileAndTellsThePlayer)
     EXPECT_EQ(rig.messages.shown[0].title, "Quiltra");
     EXPECT_EQ(rig.messages.shown[0].text.rfind("The game could not be saved: ", 0), 0u)
         << rig.messages.shown[0].text;
-    EXPECT_FALSE(g.menus().mnuRestore.Enabled);
+    EXPECT_FALSE(g.menus().mnuRestore().Enabled);
 
     rig.program.SettingsFolder = rig.tmp / "missing";
     g.mnuSave_Click();
     EXPECT_EQ(rig.messages.shown.size(), 2u);
-    EXPECT_FALSE(g.menus().mnuRestore.Enabled);
+    EXPECT_FALSE(g.menus().mnuRestore().Enabled);
 }
 
 } // namespace

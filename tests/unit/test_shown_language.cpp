@@ -126,11 +126,11 @@ TEST(ShownLanguage, FilesAndTheGamesOwnStateKeepTheEnglishWords)
     EXPECT_NE(saved.find("puzzle"), std::string::npos) << saved;
     EXPECT_NE(times.find("alpha.jpg\t4\t3\tpuzzle\t75\t"), std::string::npos) << times;
     EXPECT_EQ((saved + times).find("\u00AB"), std::string::npos) << "no shown word in a file";
-    EXPECT_EQ(g.menus().mnuView.Caption, "Puzzle") << "the window translates the menu as shown";
-    EXPECT_EQ(g.menus().mnuFile.Caption, "&File");
+    EXPECT_EQ(g.menus().mnuView().Caption, "Puzzle") << "the window translates the menu as shown";
+    EXPECT_EQ(g.menus().mnuFile().Caption, "&File");
 
     g.mnuSlide_Click();
-    EXPECT_EQ(g.menus().mnuView.Caption, "Original");
+    EXPECT_EQ(g.menus().mnuView().Caption, "Original");
     g.mnuRestore_Click();
     EXPECT_EQ(rig.program.PlayMode, Mode::Puzzle) << "the saved game reads back in any language";
     EXPECT_TRUE(rig.messages.shown.empty());

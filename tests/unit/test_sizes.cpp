@@ -164,8 +164,8 @@ TEST(SizeGame, FindSizeFillsTheMenuAndSetSizeNeverDrawsTheLast)
 
         rig.random.script = {c.draw};
         g.Set_Size();
-        EXPECT_EQ(g.menus().mnuCurSize.Caption, c.chosen);
-        EXPECT_EQ(g.menus().mnuCurSize.grid, c.chosenGrid);
+        EXPECT_EQ(g.menus().mnuCurSize().Caption, c.chosen);
+        EXPECT_EQ(g.menus().mnuCurSize().grid, c.chosenGrid);
         EXPECT_EQ(g.board().gridCols(), c.chosenGrid.cols);
         EXPECT_EQ(g.board().gridRows(), c.chosenGrid.rows);
         EXPECT_EQ(rig.random.seeds, 0);
@@ -245,22 +245,22 @@ TEST(SizeGame, ChoosingASizeCutsAgainOnlyWhenItDiffers)
     g.mnuSize_Click(0);
     EXPECT_EQ(g.form().GameState, State::Playing) << "the size in play does not end the game";
     EXPECT_EQ(g.board().piece(1).Left, movedLeft);
-    EXPECT_EQ(g.menus().mnuView.Caption, "Puzzle");
+    EXPECT_EQ(g.menus().mnuView().Caption, "Puzzle");
     EXPECT_EQ(rig.sound.count("open move"), 1);
 
-    GameParts::menus(g).mnuHint.Enabled = true;
+    GameParts::menuItems(g).mnuHint.Enabled = true;
     g.mnuSize_Click(5);
     EXPECT_EQ(g.form().GameState, State::WholePicture);
-    EXPECT_EQ(g.menus().mnuCurSize.Caption, "9x7=63");
+    EXPECT_EQ(g.menus().mnuCurSize().Caption, "9x7=63");
     EXPECT_EQ(g.board().numPieces(), 63);
-    EXPECT_FALSE(g.menus().mnuHint.Enabled);
+    EXPECT_FALSE(g.menus().mnuHint().Enabled);
     EXPECT_TRUE(g.form().Image1.Visible);
     EXPECT_FALSE(g.form().Picture2.Visible);
     for (int k = 1; k <= g.board().pieceCount(); ++k)
         EXPECT_EQ(g.board().piece(k).Left, g.board().homeLeft(k)) << k;
 
     g.mnuSize_Click(6);   // past the last entry: nothing happens
-    EXPECT_EQ(g.menus().mnuCurSize.Caption, "9x7=63");
+    EXPECT_EQ(g.menus().mnuCurSize().Caption, "9x7=63");
 }
 
 } // namespace

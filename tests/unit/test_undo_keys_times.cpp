@@ -35,7 +35,7 @@ TEST(HistoryForgotten, ByNewGameSizePictureLoadAndFinish)
         rig.someSwap();
         g.undo();
         ASSERT_TRUE(g.canUndo() && g.canRedo());
-        ASSERT_TRUE(g.menus().mnuUndo.Enabled && g.menus().mnuRedo.Enabled);
+        ASSERT_TRUE(g.menus().mnuUndo().Enabled && g.menus().mnuRedo().Enabled);
         event();
         EXPECT_TRUE(rig.forgotten());
     }

@@ -38,7 +38,7 @@ struct TimesRig : GameRig {
         for (int i = 0; i < game.form().SizeCount; ++i)
             if (game.menus().mnuSize()[std::size_t(i)].Caption == size)
                 game.mnuSize_Click(i);
-        ASSERT_EQ(game.menus().mnuCurSize.Caption, size);
+        ASSERT_EQ(game.menus().mnuCurSize().Caption, size);
     }
     void newGame(int index, const std::string& size)
     {
@@ -70,8 +70,8 @@ struct TimesRig : GameRig {
     }
     bool forgotten() const
     {
-        return !game.canUndo() && !game.canRedo() && !game.menus().mnuUndo.Enabled &&
-               !game.menus().mnuRedo.Enabled;
+        return !game.canUndo() && !game.canRedo() && !game.menus().mnuUndo().Enabled &&
+               !game.menus().mnuRedo().Enabled;
     }
 };
 

@@ -77,17 +77,17 @@ private slots:
         QVERIFY(!dropFile(w, files.file("dropped.jpg"))); // not during the intro
         rig.finishIntro();
         Game& g = rig.game();
-        QCOMPARE(g.menus().mnuCurrent.Caption, std::string("Cat.jpg"));
+        QCOMPARE(g.menus().mnuCurrent().Caption, std::string("Cat.jpg"));
 
         QVERIFY(!dropFile(w, files.file("notes.txt")));
         QVERIFY(dropFile(w, files.file("broken.jpg")));
-        QCOMPARE(g.menus().mnuCurrent.Caption, std::string("Cat.jpg"));
+        QCOMPARE(g.menus().mnuCurrent().Caption, std::string("Cat.jpg"));
         QCOMPARE(rig.messages.shown.back().title, std::string("Quiltra"));
         QCOMPARE(QString::fromStdString(rig.messages.shown.back().text),
                  files.file("broken.jpg") + "\nUnsupported image format");
 
         QVERIFY(dropFile(w, files.file("dropped.jpg")));
-        QCOMPARE(g.menus().mnuCurrent.Caption, std::string("dropped.jpg"));
+        QCOMPARE(g.menus().mnuCurrent().Caption, std::string("dropped.jpg"));
         QCOMPARE(rig.program->state.CurrentPicturePath, files.file("dropped.jpg").toStdString());
         QCOMPARE(g.form().GameState, State::WholePicture);
         QVERIFY(g.form().Image1.Visible && g.board().pieceCount() > 0);
@@ -98,12 +98,12 @@ private slots:
         for (const QString name : {"dropped.png", "dropped.webp", "dropped.tif"}) {
             QVERIFY(files.picture(name, 320, 240));
             QVERIFY2(dropFile(w, files.file(name)), qPrintable(name));
-            QCOMPARE(QString::fromStdString(g.menus().mnuCurrent.Caption), name);
+            QCOMPARE(QString::fromStdString(g.menus().mnuCurrent().Caption), name);
         }
         QVERIFY(files.picture("photo.png", 330, 240));
         QVERIFY(QFile::rename(files.file("photo.png"), files.file("photo")));
         QVERIFY(dropFile(w, files.file("photo")));
-        QCOMPARE(g.menus().mnuCurrent.Caption, std::string("photo"));
+        QCOMPARE(g.menus().mnuCurrent().Caption, std::string("photo"));
         QCOMPARE(g.form().Image1.Width, Single(330 * 15));
     }
 
@@ -114,7 +114,7 @@ private slots:
         const QString good = files.file("start.bmp");
         ProgramRig rig({"Cat.jpg"}, false, nullptr, good);
         rig.finishIntro();
-        QCOMPARE(rig.game().menus().mnuCurrent.Caption, std::string("start.bmp"));
+        QCOMPARE(rig.game().menus().mnuCurrent().Caption, std::string("start.bmp"));
         QCOMPARE(rig.game().form().Image1.Width, Single(300 * 15));
 
         // A bad file says which and why, in the box and on the terminal, and the list's picture
@@ -132,7 +132,7 @@ private slots:
             bad.finishIntro();
             const QString said = terminal.text();
             QVERIFY2(said.contains("quiltra: " + c.file + ": " + c.reason + "\n"), qPrintable(said));
-            QCOMPARE(bad.game().menus().mnuCurrent.Caption, std::string("Cat.jpg"));
+            QCOMPARE(bad.game().menus().mnuCurrent().Caption, std::string("Cat.jpg"));
             QCOMPARE(bad.messages.shown.size(), size_t(1));
             QCOMPARE(bad.messages.shown[0].title, std::string("Quiltra"));
             QCOMPARE(QString::fromStdString(bad.messages.shown[0].text), c.file + "\n" + c.reason);

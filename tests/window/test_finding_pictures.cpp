@@ -120,7 +120,7 @@ private slots:
         GameWindow& w = rig.window();
         const QString graphics = rig.path("Graphics");
         // The command line.
-        QCOMPARE(rig.game().menus().mnuCurrent.Caption, std::string("Start.png"));
+        QCOMPARE(rig.game().menus().mnuCurrent().Caption, std::string("Start.png"));
         QCOMPARE(startFolderOfOpenWindow(rig), pics.file("given"));
         // The Picture menu.
         w.action("mnuPict(0)")->trigger();
@@ -136,7 +136,7 @@ private slots:
         w.action("mnuSave")->trigger();
         w.action("mnuPict(0)")->trigger();
         w.action("mnuRestore")->trigger();
-        QCOMPARE(rig.game().menus().mnuCurrent.Caption, std::string("Drop.jpg"));
+        QCOMPARE(rig.game().menus().mnuCurrent().Caption, std::string("Drop.jpg"));
         QCOMPARE(startFolderOfOpenWindow(rig), pics.file("dropped"));
         // The Open window's own double click.
         w.action("mnuOpen")->trigger();
@@ -146,7 +146,7 @@ private slots:
         auto* files = open->findChild<FileList*>("File1");
         files->setCurrentRow(0);
         open->File1_DblClick();
-        QCOMPARE(rig.game().menus().mnuCurrent.Caption, std::string("Open.bmp"));
+        QCOMPARE(rig.game().menus().mnuCurrent().Caption, std::string("Open.bmp"));
         QCOMPARE(startFolderOfOpenWindow(rig), pics.file("opened"));
         // A folder that has gone since: the folder last opened with the Open button, as before.
         QVERIFY(QDir(pics.file("opened")).removeRecursively());

@@ -82,8 +82,8 @@ struct HostileRig {
     Snapshot snapshot()
     {
         Game& g = game();
-        Snapshot s{g.form().Caption, rig.window().windowTitle().toStdString(), g.menus().mnuCurrent.Caption,
-                   g.programState().CurrentPicturePath, g.menus().mnuCurSize.Caption, g.form().GameState,
+        Snapshot s{g.form().Caption, rig.window().windowTitle().toStdString(), g.menus().mnuCurrent().Caption,
+                   g.programState().CurrentPicturePath, g.menus().mnuCurSize().Caption, g.form().GameState,
                    g.counters().moves(), g.counters().hints(), g.form().pictureGeneration,
                    clip().pixelWidth(), clip().pixelHeight(), {}};
         for (int k = 1; k <= g.board().pieceTotal(); ++k)
@@ -95,12 +95,12 @@ struct HostileRig {
     bool gameInProgress()
     {
         Game& g = game();
-        if (g.menus().mnuCurrent.Caption != "Cat.jpg")
+        if (g.menus().mnuCurrent().Caption != "Cat.jpg")
             rig.window().action("mnuPict(0)")->trigger();
         rig.window().runGame([&] { g.mnuPuz_Click(); });
         rig.window().runGame([&] { g.image2_Click(1); });
         rig.window().runGame([&] { g.image2_Click(2); });
-        return g.menus().mnuCurrent.Caption == "Cat.jpg" && g.form().GameState == State::Playing &&
+        return g.menus().mnuCurrent().Caption == "Cat.jpg" && g.form().GameState == State::Playing &&
                g.counters().moves() == 1;
     }
 
@@ -117,7 +117,7 @@ struct HostileRig {
     {
         Game& g = game();
         QCOMPARE(soleMessage(), QStringLiteral("<0 messages>"));
-        QCOMPARE(QString::fromStdString(g.menus().mnuCurrent.Caption), c.name);
+        QCOMPARE(QString::fromStdString(g.menus().mnuCurrent().Caption), c.name);
         QCOMPARE(QSize(clip().pixelWidth(), clip().pixelHeight()), c.natural);
         const QImage& image = clip().image();
         QVERIFY(!image.isNull() && std::max(image.width(), image.height()) <= kDecodeLongSide);
@@ -133,7 +133,7 @@ struct HostileRig {
         QVERIFY(g.form().pictureGeneration > before.generation);
         QVERIFY(g.board().numPieces() >= 1 && g.board().numPieces() <= 300);
         QCOMPARE(g.board().pieceCount(), g.board().numPieces());
-        QCOMPARE(QString::fromStdString(g.menus().mnuCurSize.Caption),
+        QCOMPARE(QString::fromStdString(g.menus().mnuCurSize().Caption),
                  QStringLiteral("%1x%2=%3").arg(g.board().gridCols()).arg(g.board().gridRows())
                      .arg(g.board().numPieces()));
     }

@@ -138,7 +138,7 @@ private slots:
         QCOMPARE(lists.List1, std::vector<std::string>{path});
         QCOMPARE(lists.List2, std::vector<std::string>{kName});
         QCOMPARE(rig.program->state.CurrentPicturePath, path);
-        QCOMPARE(rig.game().menus().mnuCurrent.Caption, kName);
+        QCOMPARE(rig.game().menus().mnuCurrent().Caption, kName);
         QVERIFY(rig.game().form().Image1.Visible);
         QVERIFY(rig.messages.shown.empty());
         QCOMPARE(rig.window().action("mnuPict(0)")->text(), kShownName);
@@ -175,10 +175,10 @@ private slots:
         QCOMPARE(fields[1], kName);
 
         w.action("mnuPict(0)")->trigger();
-        QCOMPARE(rig.game().menus().mnuCurrent.Caption, std::string("Cat.jpg"));
+        QCOMPARE(rig.game().menus().mnuCurrent().Caption, std::string("Cat.jpg"));
         w.action("mnuRestore")->trigger();
         QVERIFY(rig.messages.shown.empty());
-        QCOMPARE(rig.game().menus().mnuCurrent.Caption, kName);
+        QCOMPARE(rig.game().menus().mnuCurrent().Caption, kName);
         QCOMPARE(rig.program->state.CurrentPicturePath, fields[0]);
         QCOMPARE(rig.game().form().GameState, State::Playing);
     }
@@ -207,7 +207,7 @@ private slots:
         window->File1_DblClick();
         QVERIFY(rig.messages.shown.empty());
         QCOMPARE(rig.program->state.CurrentPicturePath, pics / (kFolder + "/" + kName));
-        QCOMPARE(rig.game().menus().mnuCurrent.Caption, kName);
+        QCOMPARE(rig.game().menus().mnuCurrent().Caption, kName);
         QVERIFY(rig.window().windowTitle().contains(kShownName));
     }
 
@@ -240,7 +240,7 @@ private slots:
         QVERIFY(rig.window().action("mnuPict(1)"));
         QCOMPARE(rig.window().action("mnuPict(1)")->text(), kShownName);
         rig.window().action("mnuPict(1)")->trigger();
-        QCOMPARE(rig.game().menus().mnuCurrent.Caption, kName);
+        QCOMPARE(rig.game().menus().mnuCurrent().Caption, kName);
     }
 
     // Named on the command line (relative to the directory it was named in), or dropped.
@@ -257,15 +257,15 @@ private slots:
         ProgramRig rig({"Cat.jpg"}, false, nullptr, named);
         rig.finishIntro();
         QVERIFY(rig.messages.shown.empty());
-        QCOMPARE(rig.game().menus().mnuCurrent.Caption, kName);
+        QCOMPARE(rig.game().menus().mnuCurrent().Caption, kName);
         QCOMPARE(rig.program->state.CurrentPicturePath, pics / kName);
 
         ProgramRig dropped({"Cat.jpg"});
         dropped.finishIntro();
-        QCOMPARE(dropped.game().menus().mnuCurrent.Caption, std::string("Cat.jpg"));
+        QCOMPARE(dropped.game().menus().mnuCurrent().Caption, std::string("Cat.jpg"));
         QVERIFY(dropEncodedUrl(dropped.window(), pics / kName));
         QVERIFY(dropped.messages.shown.empty());
-        QCOMPARE(dropped.game().menus().mnuCurrent.Caption, kName);
+        QCOMPARE(dropped.game().menus().mnuCurrent().Caption, kName);
         QCOMPARE(dropped.program->state.CurrentPicturePath, pics / kName);
     }
 };

@@ -90,7 +90,7 @@ struct GameView {
 };
 GameView viewOf(const Game& g)
 {
-    return {g.form().Caption, g.menus().mnuCurrent.Caption, g.programState().CurrentPicturePath, g.form().pictureGeneration};
+    return {g.form().Caption, g.menus().mnuCurrent().Caption, g.programState().CurrentPicturePath, g.form().pictureGeneration};
 }
 
 } // namespace
@@ -129,7 +129,7 @@ private slots:
         r.rig.window().runGame([&] { g.Image1_Click(); });   // a game in progress
         GameParts::counters(g).restore(7, GameParts::counters(g).hints());
         const int generation = g.form().pictureGeneration;
-        const std::string size = g.menus().mnuCurSize.Caption;
+        const std::string size = g.menus().mnuCurSize().Caption;
 
         r.open();
         QVERIFY(!r.rig.window().isVisible());
@@ -207,15 +207,15 @@ private slots:
                 QCOMPARE(r.rig.messages.shown[0].title, std::string("Quiltra"));
                 QVERIFY(!r.closed());
                 QCOMPARE(r.rig.program->form10->windowTitle(), openPictureCaption());
-                QCOMPARE(r.game().menus().mnuCurrent.Caption, before.current);
+                QCOMPARE(r.game().menus().mnuCurrent().Caption, before.current);
                 QCOMPARE(r.game().form().pictureGeneration, before.generation);
             } else {
                 QVERIFY(r.rig.messages.shown.empty());
                 QVERIFY(r.closed());
-                QCOMPARE(r.game().menus().mnuCurrent.Caption, std::string(c.name));
+                QCOMPARE(r.game().menus().mnuCurrent().Caption, std::string(c.name));
                 QCOMPARE(QString::fromStdString(r.rig.program->state.CurrentPicturePath),
                          r.pics.file(c.name));
-                QCOMPARE(r.game().menus().mnuCurSize.Caption, std::string(c.size));
+                QCOMPARE(r.game().menus().mnuCurSize().Caption, std::string(c.size));
                 QCOMPARE(r.rig.window().windowTitle(),
                          QStringLiteral("Quiltra - puzzle: tall.bmp Size: 2x5=10"));
             }
@@ -236,18 +236,18 @@ private slots:
         r.rig.sound.log.clear();
         r.doubleClick("Sea.jpg");
         QVERIFY(r.closed());
-        QCOMPARE(r.game().menus().mnuCurrent.Caption, std::string("Sea.jpg"));
+        QCOMPARE(r.game().menus().mnuCurrent().Caption, std::string("Sea.jpg"));
         QCOMPARE(r.rig.sound.count("open tone"), 0);
 
         QCOMPARE(r.rig.program->state.GraphicsFolder, graphics.toStdString());
         r.open();
         QCOMPARE(r.folders()->path(), r.pics.path());
         r.select("Sky.jpg");
-        GameParts::menus(r.game()).mnuView.Caption = "Original";
+        GameParts::menuItems(r.game()).mnuView.Caption = "Original";
         r.clickOpen();
         QVERIFY(r.closed());
-        QCOMPARE(r.game().menus().mnuCurrent.Caption, std::string("Sky.jpg"));
-        QCOMPARE(r.game().menus().mnuView.Caption, std::string("Puzzle"));
+        QCOMPARE(r.game().menus().mnuCurrent().Caption, std::string("Sky.jpg"));
+        QCOMPARE(r.game().menus().mnuView().Caption, std::string("Puzzle"));
         QCOMPARE(r.rig.sound.count("open tone"), 1);
         QCOMPARE(r.rig.sound.log.back(), std::string("open tone"));
 

@@ -222,7 +222,7 @@ private slots:
         QCOMPARE(r.lists().List2, names);
 
         // Picture > Add changes the working list and the menu, not the committed copy.
-        GameParts::menus(r.game()).mnuCurrent.Caption = "Sea.jpg";
+        GameParts::menuItems(r.game()).mnuCurrent.Caption = "Sea.jpg";
         r.rig.program->state.CurrentPictureFolder = r.pics.path().toStdString() + "/";
         r.rig.window().action("mnuAddCur")->trigger();
         QCOMPARE(r.menu().size(), std::size_t(4));

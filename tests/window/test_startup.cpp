@@ -92,7 +92,7 @@ private slots:
         QCOMPARE(groupMenus[2]->actions().size(), 47);
         QCOMPARE(groupMenus[2]->actions().last(), w.action("mnuPict(246)"));
 
-        const int chosen = rig.game().menus().mnuCurrent.Caption == "Coffee.jpg" ? 152 : 151;
+        const int chosen = rig.game().menus().mnuCurrent().Caption == "Coffee.jpg" ? 152 : 151;
         QAction* item = w.action(QStringLiteral("mnuPict(%1)").arg(chosen));
         item->trigger();
         QCOMPARE(rig.program->state.CurrentPicturePath, entries[std::size_t(chosen)]);
@@ -126,16 +126,16 @@ private slots:
         const std::string init = "*,9550,6750,20,20,&H80FF80,&H0080FFFF,12632256,1,1,1,1,1,1,1,end\n";
         ProgramRig rig({}, false, &init);
         Game& g = rig.game();
-        GameParts::menus(g).mnuSv.Checked = false;
+        GameParts::menuItems(g).mnuSv.Checked = false;
         GameParts::form(g).BackColor = 0x123456;
-        GameParts::menus(g).SndMv.Checked = false;
+        GameParts::menuItems(g).SndMv.Checked = false;
         rig.messages.answers.push_back(MessageResult::Yes);
         QVERIFY(g.closeRequest());
         QVERIFY(rig.program->Save_Info());
         QCOMPARE(QString::fromStdString(rig.folder.read("init.txt")),
                  QStringLiteral("*,9550,6750,20,20,8454016,8454143,12632256,1,1,1,1,1,1,0,end\n"));
 
-        GameParts::menus(g).mnuSv.Checked = true;
+        GameParts::menuItems(g).mnuSv.Checked = true;
         QVERIFY(rig.program->Save_Info());
         QCOMPARE(QString::fromStdString(rig.folder.read("init.txt")),
                  QStringLiteral("*,9550,6750,20,20,8454016,8454143,1193046,1,1,0,1,1,1,1,end\n"));
@@ -146,7 +146,7 @@ private slots:
         ProgramRig first({"Cat.jpg", "Wine.jpg"});
         Game& g = first.game();
         GameParts::form(g).BackColor = 0x010203;
-        GameParts::menus(g).mnuEffects.Checked = false;
+        GameParts::menuItems(g).mnuEffects.Checked = false;
         first.program->state.HintColor = 77;
         first.program->editor().setViewState(2);
         first.program->state.ExitSaving = true;
@@ -157,8 +157,8 @@ private slots:
         // The pictures of the first folder still exist, so the list comes back whole.
         QCOMPARE(second.program->pictures.List1, first.program->pictures.List1);
         QCOMPARE(second.game().form().BackColor, 0x010203u);
-        QVERIFY(!second.game().menus().mnuEffects.Checked);
-        QVERIFY(!second.game().menus().SndInt.Enabled);
+        QVERIFY(!second.game().menus().mnuEffects().Checked);
+        QVERIFY(!second.game().menus().SndInt().Enabled);
         QCOMPARE(second.program->state.HintColor, 77.0);
         // Saved before the editor was ever built, the View box keeps the state it was read in.
         QVERIFY(second.program->Save_Info());

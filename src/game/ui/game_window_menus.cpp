@@ -55,7 +55,7 @@ QAction* GameWindow::addItem(QMenu* menu, const MenuItem& item, const char* name
             });
         });
     const GameMenus& menus = game_.menus();
-    items_.push_back({action, &item, &item != &menus.mnuCurrent && &item != &menus.mnuCurSize});
+    items_.push_back({action, &item, &item != &menus.mnuCurrent() && &item != &menus.mnuCurSize()});
     byName_[QString::fromLatin1(name)] = action;
     return action;
 }
@@ -63,35 +63,35 @@ QAction* GameWindow::addItem(QMenu* menu, const MenuItem& item, const char* name
 void GameWindow::buildMenus()
 {
     Game& g = game_;
-    QMenu* file = addMenu(nullptr, g.menus().mnuFile, "mnuFile");
-    QMenu* newGame = addMenu(file, g.menus().mnuNew, "mnuNew");
-    addItem(newGame, g.menus().mnuPuz, "mnuPuz", Qt::Key_F5, [&g] { g.mnuPuz_Click(); });
-    addItem(newGame, g.menus().mnuSlide, "mnuSlide", Qt::Key_F6, [&g] { g.mnuSlide_Click(); });
-    addItem(file, g.menus().mnuRestore, "mnuRestore", Qt::Key_F7, [&g] { g.mnuRestore_Click(); });
-    addItem(file, g.menus().mnuSave, "mnuSave", Qt::Key_F8, [&g] { g.mnuSave_Click(); });
-    addItem(file, g.menus().mnuOpen, "mnuOpen", Qt::Key_F9, [this] { openWindow(onOpen); });
+    QMenu* file = addMenu(nullptr, g.menus().mnuFile(), "mnuFile");
+    QMenu* newGame = addMenu(file, g.menus().mnuNew(), "mnuNew");
+    addItem(newGame, g.menus().mnuPuz(), "mnuPuz", Qt::Key_F5, [&g] { g.mnuPuz_Click(); });
+    addItem(newGame, g.menus().mnuSlide(), "mnuSlide", Qt::Key_F6, [&g] { g.mnuSlide_Click(); });
+    addItem(file, g.menus().mnuRestore(), "mnuRestore", Qt::Key_F7, [&g] { g.mnuRestore_Click(); });
+    addItem(file, g.menus().mnuSave(), "mnuSave", Qt::Key_F8, [&g] { g.mnuSave_Click(); });
+    addItem(file, g.menus().mnuOpen(), "mnuOpen", Qt::Key_F9, [this] { openWindow(onOpen); });
     file->addSeparator();
-    addItem(file, g.menus().mnuRestart, "mnuRestart", QKeySequence(Qt::CTRL | Qt::Key_R),
+    addItem(file, g.menus().mnuRestart(), "mnuRestart", QKeySequence(Qt::CTRL | Qt::Key_R),
             [&g] { g.mnuRestart_Click(); });
-    addItem(file, g.menus().mnuUndo, "mnuUndo", QKeySequence(Qt::CTRL | Qt::Key_Z),
+    addItem(file, g.menus().mnuUndo(), "mnuUndo", QKeySequence(Qt::CTRL | Qt::Key_Z),
             [&g] { g.undo(); });
-    QAction* redo = addItem(file, g.menus().mnuRedo, "mnuRedo",
+    QAction* redo = addItem(file, g.menus().mnuRedo(), "mnuRedo",
                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [&g] { g.redo(); });
     // Ctrl+Y redoes too; the menu shows the one shortcut.
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
                         QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    addItem(file, g.menus().mnuTimes, "mnuTimes", {}, [this] { openWindow([this] { showBestTimes(); }); });
+    addItem(file, g.menus().mnuTimes(), "mnuTimes", {}, [this] { openWindow([this] { showBestTimes(); }); });
     file->addSeparator();
-    addItem(file, g.menus().mnuExit, "mnuExit", QKeySequence(Qt::CTRL | Qt::Key_X), [this] { close(); });
+    addItem(file, g.menus().mnuExit(), "mnuExit", QKeySequence(Qt::CTRL | Qt::Key_X), [this] { close(); });
 
-    QMenu* view = addMenu(nullptr, g.menus().mnuV, "mnuV");
-    addItem(view, g.menus().mnuView, "mnuView", Qt::Key_F4, [&g] { g.mnuView_Click(); });
-    addItem(view, g.menus().mnuPicView, "mnuPicView", {}, [this] { openWindow(onPictureViewer); });
+    QMenu* view = addMenu(nullptr, g.menus().mnuV(), "mnuV");
+    addItem(view, g.menus().mnuView(), "mnuView", Qt::Key_F4, [&g] { g.mnuView_Click(); });
+    addItem(view, g.menus().mnuPicView(), "mnuPicView", {}, [this] { openWindow(onPictureViewer); });
 
-    picMenu_ = addMenu(nullptr, g.menus().mnuPic, "mnuPic");
-    addItem(picMenu_, g.menus().mnuCurrent, "mnuCurrent", {}, {});
-    addItem(picMenu_, g.menus().mnuAddCur, "mnuAddCur", {}, [&g] { g.mnuAddCur_Click(); });
-    addItem(picMenu_, g.menus().mnuEdit, "mnuEdit", {}, [this] {
+    picMenu_ = addMenu(nullptr, g.menus().mnuPic(), "mnuPic");
+    addItem(picMenu_, g.menus().mnuCurrent(), "mnuCurrent", {}, {});
+    addItem(picMenu_, g.menus().mnuAddCur(), "mnuAddCur", {}, [&g] { g.mnuAddCur_Click(); });
+    addItem(picMenu_, g.menus().mnuEdit(), "mnuEdit", {}, [this] {
         game_.mnuEdit_Click();
         if (onEditList)
             onEditList();
@@ -99,45 +99,45 @@ void GameWindow::buildMenus()
     pictSeparator_ = picMenu_->addSeparator();
     connect(picMenu_, &QMenu::aboutToShow, this, &GameWindow::buildPictureActions);
 
-    sizeMenu_ = addMenu(nullptr, g.menus().mnus, "mnus");
-    addItem(sizeMenu_, g.menus().mnuCurSize, "mnuCurSize", {}, {});
+    sizeMenu_ = addMenu(nullptr, g.menus().mnus(), "mnus");
+    addItem(sizeMenu_, g.menus().mnuCurSize(), "mnuCurSize", {}, {});
 
-    QMenu* prefs = addMenu(nullptr, g.menus().mnuPr, "mnuPr");
-    QMenu* colour = addMenu(prefs, g.menus().mnuClr, "mnuClr");
-    addItem(colour, g.menus().mnuColor, "mnuColor", {}, [&g] { g.mnuColor_Click(); });
-    addItem(colour, g.menus().mnuSelCol, "mnuSelCol", {}, [&g] { g.mnuSelCol_Click(); });
-    addItem(colour, g.menus().mnuHntCol, "mnuHntCol", {}, [&g] { g.mnuHntCol_Click(); });
-    QMenu* sound = addMenu(prefs, g.menus().mnuSnd, "mnuSnd");
-    addItem(sound, g.menus().mnuEffects, "mnuEffects", {}, [&g] { g.mnuEffects_Click(); }, true);
+    QMenu* prefs = addMenu(nullptr, g.menus().mnuPr(), "mnuPr");
+    QMenu* colour = addMenu(prefs, g.menus().mnuClr(), "mnuClr");
+    addItem(colour, g.menus().mnuColor(), "mnuColor", {}, [&g] { g.mnuColor_Click(); });
+    addItem(colour, g.menus().mnuSelCol(), "mnuSelCol", {}, [&g] { g.mnuSelCol_Click(); });
+    addItem(colour, g.menus().mnuHntCol(), "mnuHntCol", {}, [&g] { g.mnuHntCol_Click(); });
+    QMenu* sound = addMenu(prefs, g.menus().mnuSnd(), "mnuSnd");
+    addItem(sound, g.menus().mnuEffects(), "mnuEffects", {}, [&g] { g.mnuEffects_Click(); }, true);
     sound->addSeparator();
-    addItem(sound, g.menus().SndInt, "SndInt", {}, [&g] { g.SndInt_Click(); }, true);
-    addItem(sound, g.menus().SndMv, "SndMv", {}, [&g] { g.SndMv_Click(); }, true);
-    addItem(sound, g.menus().SndEnd, "SndEnd", {}, [&g] { g.SndEnd_Click(); }, true);
-    QMenu* screen = addMenu(prefs, g.menus().mnuScrn, "mnuScrn");
+    addItem(sound, g.menus().SndInt(), "SndInt", {}, [&g] { g.SndInt_Click(); }, true);
+    addItem(sound, g.menus().SndMv(), "SndMv", {}, [&g] { g.SndMv_Click(); }, true);
+    addItem(sound, g.menus().SndEnd(), "SndEnd", {}, [&g] { g.SndEnd_Click(); }, true);
+    QMenu* screen = addMenu(prefs, g.menus().mnuScrn(), "mnuScrn");
     for (int i = 0; i < 6; ++i) {
         static const char* names[] = {"mnuScreen(0)", "mnuScreen(1)", "mnuScreen(2)",
                                       "mnuScreen(3)", "mnuScreen(4)", "mnuScreen(5)"};
-        addItem(screen, g.menus().mnuScreen[size_t(i)], names[i], {}, [&g, i] { g.mnuScreen_Click(i); });
+        addItem(screen, g.menus().mnuScreen()[size_t(i)], names[i], {}, [&g, i] { g.mnuScreen_Click(i); });
     }
     screen->addSeparator();
-    addItem(screen, g.menus().mnuMan, "mnuMan", {}, {});
-    addItem(prefs, g.menus().mnuSv, "mnuSv", {}, [&g] { g.mnuSv_Click(); }, true);
+    addItem(screen, g.menus().mnuMan(), "mnuMan", {}, {});
+    addItem(prefs, g.menus().mnuSv(), "mnuSv", {}, [&g] { g.mnuSv_Click(); }, true);
 
-    QMenu* help = addMenu(nullptr, g.menus().mnuHe, "mnuHe");
-    addItem(help, g.menus().mnuAbout, "mnuAbout", {}, [this] { openWindow(onAbout); });
-    addItem(help, g.menus().mnuContents, "mnuContents", Qt::Key_F1, [this] { openWindow(onContents); });
+    QMenu* help = addMenu(nullptr, g.menus().mnuHe(), "mnuHe");
+    addItem(help, g.menus().mnuAbout(), "mnuAbout", {}, [this] { openWindow(onAbout); });
+    addItem(help, g.menus().mnuContents(), "mnuContents", Qt::Key_F1, [this] { openWindow(onContents); });
     help->addSeparator();
-    addItem(help, g.menus().mnuHint, "mnuHint", Qt::Key_F2, [&g] { g.mnuHint_Click(); });
-    addItem(help, g.menus().mnuNextMove, "mnuNextMove", Qt::Key_F3, [&g] { g.mnuNextMove_Click(); });
+    addItem(help, g.menus().mnuHint(), "mnuHint", Qt::Key_F2, [&g] { g.mnuHint_Click(); });
+    addItem(help, g.menus().mnuNextMove(), "mnuNextMove", Qt::Key_F3, [&g] { g.mnuNextMove_Click(); });
     // Solve chosen again stops it, so it does not stop Solve before it acts as the other items do.
-    QAction* solve = addItem(help, g.menus().mnuSolve, "mnuSolve", QKeySequence(Qt::SHIFT | Qt::Key_F3), {});
+    QAction* solve = addItem(help, g.menus().mnuSolve(), "mnuSolve", QKeySequence(Qt::SHIFT | Qt::Key_F3), {});
     connect(solve, &QAction::triggered, this, [this] { runGame([this] { game_.mnuSolve_Click(); }); });
     help->addSeparator();
-    addItem(help, g.menus().mnuPz, "mnuPz", {}, [this] { showRules(&Game::mnuPz_Click); });
-    addItem(help, g.menus().mnuSldr, "mnuSldr", {}, [this] { showRules(&Game::mnuSldr_Click); });
+    addItem(help, g.menus().mnuPz(), "mnuPz", {}, [this] { showRules(&Game::mnuPz_Click); });
+    addItem(help, g.menus().mnuSldr(), "mnuSldr", {}, [this] { showRules(&Game::mnuSldr_Click); });
     help->addSeparator();
     // Ctrl+? is typed as Ctrl+Shift+/ on most layouts; the shortcut matches either way.
-    addItem(help, g.menus().mnuKeys, "mnuKeys", QKeySequence(Qt::CTRL | Qt::Key_Question),
+    addItem(help, g.menus().mnuKeys(), "mnuKeys", QKeySequence(Qt::CTRL | Qt::Key_Question),
             [this] { openWindow(onShortcuts); });
 }
 
@@ -146,7 +146,7 @@ void GameWindow::showBestTimes()
 {
     Game& g = game_;
     BestTimesWindow window(
-        g.bestTimes(), g.menus().mnuCurrent.Caption, *g.gameServices().messages,
+        g.bestTimes(), g.menus().mnuCurrent().Caption, *g.gameServices().messages,
         [&g](const BestTimes& times, std::string& error) { return g.saveTimes(times, error); },
         this);
     window.exec();

@@ -88,7 +88,7 @@ PictureViewer* PictureViewer::openFromGame(const ViewerHost& host)
     const auto* clip = dynamic_cast<const QtPictureClip*>(g.gameServices().clip);
     if (!clip)
         return nullptr;
-    return open(host, ViewCaller::GameWindow, g.menus().mnuCurrent.Caption, clip->image(),
+    return open(host, ViewCaller::GameWindow, g.menus().mnuCurrent().Caption, clip->image(),
                 QSize(clip->pixelWidth(), clip->pixelHeight()), host.gameWindow,
                 fromNativePath(host.program->CurrentPicturePath));
 }
