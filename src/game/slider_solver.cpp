@@ -234,7 +234,11 @@ SliderSolution solveSlider(const SliderPosition& position, SliderTables& tables,
     std::vector<int> cells = position.cells;
     std::vector<int> slides;
     const bool firstStage = extent == SolveExtent::FirstStage;
-    for (int cornerCells = std::min(cols * rows - 1, shortestCells - slowShape);;
+    // A grid of two lines is reduced to a corner of 12 cells: the tables of 14 and 16 cells of
+    // two lines take seconds to build and megabytes to keep, and their searches seconds at
+    // times, for a few slides saved on a solution of hundreds or thousands.
+    const int twoLineCorner = cols == 2 || rows == 2 ? 12 : kMaxShortestCells;
+    for (int cornerCells = std::min({cols * rows - 1, shortestCells - slowShape, twoLineCorner});;
          --cornerCells) {
         solver::Corner corner;
         const solver::ReduceEnd end = solver::reduceToCorner(cols, rows, cells, slides,
