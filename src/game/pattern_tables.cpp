@@ -2,6 +2,7 @@
 // picture over the placements of one group of pieces and the empty cell.
 #include "game/pattern_tables.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace quiltra::solver {
@@ -23,7 +24,7 @@ std::array<std::int8_t, 5> GridShape::neighbours(int cell) const
     return out;
 }
 
-std::vector<std::vector<int>> patternGroups(int cols, int rows)
+std::vector<std::vector<int>> patternGroups(int cols, int rows, int shift)
 {
     const int n = cols * rows;
     if (cols == 4 && rows == 4)
@@ -37,7 +38,7 @@ std::vector<std::vector<int>> patternGroups(int cols, int rows)
     const int across = wide ? rows : cols;            // cells in one line across the grid
     const int lines = std::max(1, 6 / across);         // lines per block
     const int along = wide ? cols : rows;
-    for (int first = 0; first < along; first += lines) {
+    for (int first = -(shift % lines); first < along; first += lines) {
         std::vector<int> group;
         for (int cell = 0; cell + 1 < n; ++cell) {
             const int line = wide ? cell % cols : cell / cols;
@@ -199,13 +200,31 @@ std::shared_ptr<const PatternSet> PatternSet::build(int cols, int rows, std::sto
     auto set = std::make_shared<PatternSet>();
     set->shape_ = GridShape{cols, rows};
     set->mirrored_ = cols == 4 && rows == 4;
-    for (auto& pieces : patternGroups(cols, rows)) {
-        const int g = int(set->groups_.size());
-        for (std::size_t i = 0; i < pieces.size(); ++i) {
-            set->groupOf_[std::size_t(pieces[i])] = std::int8_t(g);
-            set->slotOf_[std::size_t(pieces[i])] = std::int8_t(i);
+    std::vector<std::vector<std::vector<int>>> partitions{patternGroups(cols, rows)};
+    if (set->mirrored_) {
+        set->views_ = 2;
+    } else {
+        // The blocks shifted by a line at a time cut the grid elsewhere; a shift that gives the
+        // same blocks again is left out.
+        for (int shift = 1; shift < kMaxViews; ++shift) {
+            auto other = patternGroups(cols, rows, shift);
+            if (std::find(partitions.begin(), partitions.end(), other) == partitions.end())
+                partitions.push_back(std::move(other));
         }
-        set->groups_.push_back(Group{std::move(pieces), {}});
+        set->views_ = int(partitions.size());
+    }
+    for (std::size_t v = 0; v < partitions.size(); ++v)
+        for (auto& pieces : partitions[v]) {
+            const int g = int(set->groups_.size());
+            for (std::size_t i = 0; i < pieces.size(); ++i) {
+                set->groupOf_[v][std::size_t(pieces[i])] = std::int8_t(g);
+                set->slotOf_[v][std::size_t(pieces[i])] = std::int8_t(i);
+            }
+            set->groups_.push_back(Group{std::move(pieces), {}});
+        }
+    if (set->mirrored_) {
+        set->groupOf_[1] = set->groupOf_[0];
+        set->slotOf_[1] = set->slotOf_[0];
     }
     for (Group& group : set->groups_)
         if (!set->buildGroup(group, stop))

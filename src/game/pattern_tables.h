@@ -13,6 +13,8 @@ namespace quiltra::solver {
 
 // Grids of at most this many cells are solved with the shortest solution.
 inline constexpr int kMaxShortestCells = 16;
+// Partitions of the pieces a position is bounded by, the largest bound taken.
+inline constexpr int kMaxViews = 3;
 
 // The cells of a grid as a cell -> neighbours table, cells numbered in reading order from 0.
 struct GridShape {
@@ -67,17 +69,28 @@ public:
     int rows() const { return shape_.rows; }
     const GridShape& shape() const { return shape_; }
 
-    // The 4 x 4 grid also looks the position up reflected in the diagonal through the empty
-    // cell's home (the reflection maps the finished picture onto itself) and takes the larger
-    // bound: the same tables then bound the position by a second partition, the reflected one.
+    // A position is bounded by up to kMaxViews partitions of the pieces (views), and the
+    // largest bound is taken. The 4 x 4 grid looks the position up a second time reflected in
+    // the diagonal through the empty cell's home (the reflection maps the finished picture onto
+    // itself): the same tables then bound it by the reflected partition. On other grids the
+    // blocks of lines are shifted along the grid, each shift that cuts it elsewhere a view with
+    // tables of its own: pieces that straddle a cut in one view are grouped together in another.
     bool mirrored() const { return mirrored_; }
+    int views() const { return views_; }
 
     int groupCount() const { return int(groups_.size()); }
     // Piece numbers (1..n-1) of group g, in the order the group's placement is ranked.
     const std::vector<int>& groupPieces(int g) const { return groups_[std::size_t(g)].pieces; }
-    // The group of piece p and its index inside the group.
-    int groupOf(int piece) const { return groupOf_[std::size_t(piece)]; }
-    int slotOf(int piece) const { return slotOf_[std::size_t(piece)]; }
+    // The group of piece p in view v and its index inside the group; on a mirrored grid view
+    // 1 shares view 0's groups.
+    int groupOf(int view, int piece) const
+    {
+        return groupOf_[std::size_t(view)][std::size_t(piece)];
+    }
+    int slotOf(int view, int piece) const
+    {
+        return slotOf_[std::size_t(view)][std::size_t(piece)];
+    }
 
     // The stored half-excess of group g's placement, whose cells are listed by slot.
     int excess(int g, const std::int8_t* cellsBySlot) const
@@ -99,15 +112,16 @@ private:
 
     GridShape shape_;
     bool mirrored_ = false;
+    int views_ = 1;
     std::vector<Group> groups_;
-    std::array<std::int8_t, kMaxShortestCells + 1> groupOf_{};
-    std::array<std::int8_t, kMaxShortestCells + 1> slotOf_{};
+    std::array<std::array<std::int8_t, kMaxShortestCells + 1>, kMaxViews> groupOf_{};
+    std::array<std::array<std::int8_t, kMaxShortestCells + 1>, kMaxViews> slotOf_{};
 
     bool buildGroup(Group& group, const std::stop_token& stop) const;
 };
 
-// The groups of a cols x rows grid: on a 4 x 4 grid 6 + 6 + 3 pieces; otherwise blocks of whole lines across the shorter side of at most
-// six cells each.
-std::vector<std::vector<int>> patternGroups(int cols, int rows);
+// The groups of a cols x rows grid: on a 4 x 4 grid 6 + 6 + 3 pieces; otherwise blocks of whole
+// lines across the shorter side of at most six cells each, the first block `shift` lines short.
+std::vector<std::vector<int>> patternGroups(int cols, int rows, int shift = 0);
 
 } // namespace quiltra::solver

@@ -1,7 +1,8 @@
 // Iterative deepening (IDA*) over the slides of a grid of at most 16 cells. The bound of a
 // position is its Manhattan distance plus twice the pattern tables' stored excess, the larger of
-// the straight and the reflected look-up on a square grid; both are admissible and consistent,
-// so the first solution found within the deepening limit is a shortest one.
+// the views' look-ups where the tables have several (see PatternSet::views); both are
+// admissible and consistent, so the first solution found within the deepening limit is a
+// shortest one.
 #include "game/shortest_search.h"
 
 #include <algorithm>
@@ -12,7 +13,7 @@ namespace quiltra::solver {
 
 namespace {
 
-constexpr int kMaxGroups = kMaxShortestCells;
+constexpr int kMaxGroups = 2 * kMaxShortestCells;
 constexpr int kMaxGroupSize = 8;
 // Longer than any shortest solution of a grid of 16 cells; a limit past it means a position
 // that cannot be solved slipped through.
@@ -46,18 +47,21 @@ public:
             manhattan_ += distance_[std::size_t(p)][std::size_t(c)];
             place(p, c);
         }
-        for (int g = 0; g < tables.groupCount(); ++g) {
-            excess_[0][std::size_t(g)] = tables.excess(g, groupCells_[0][std::size_t(g)].data());
-            sum_[0] += excess_[0][std::size_t(g)];
-            if (tables.mirrored()) {
-                excess_[1][std::size_t(g)] =
-                    tables.excess(g, groupCells_[1][std::size_t(g)].data());
-                sum_[1] += excess_[1][std::size_t(g)];
+        for (int v = 0; v < tables.views(); ++v) {
+            std::array<bool, kMaxGroups> inView{};
+            for (int p = 1; p < n_; ++p)
+                inView[std::size_t(tables.groupOf(v, p))] = true;
+            for (int g = 0; g < tables.groupCount(); ++g) {
+                if (!inView[std::size_t(g)])
+                    continue;
+                excess_[v][std::size_t(g)] =
+                    tables.excess(g, groupCells_[v][std::size_t(g)].data());
+                sum_[v] += excess_[v][std::size_t(g)];
             }
         }
     }
 
-    int bound() const { return manhattan_ + 2 * std::max(sum_[0], sum_[1]); }
+    int bound() const { return manhattan_ + 2 * *std::max_element(sum_.begin(), sum_.end()); }
 
     ShortestResult run()
     {
@@ -93,27 +97,34 @@ private:
     int blank_ = 0;
     int manhattan_ = 0;
     int next_ = 0;
-    std::array<int, 2> sum_{};
+    std::array<int, kMaxViews> sum_{};
     std::array<std::int8_t, kMaxShortestCells> board_{};
     std::array<std::array<std::int8_t, 5>, kMaxShortestCells> neighbours_{};
     std::array<std::int8_t, kMaxShortestCells> mirrorCell_{};
     std::array<std::array<std::int8_t, kMaxShortestCells>, kMaxShortestCells> distance_{};
-    // The cells of each group's pieces by slot: [0] the position as it is, [1] reflected.
-    std::array<std::array<std::array<std::int8_t, kMaxGroupSize>, kMaxGroups>, 2> groupCells_{};
-    std::array<std::array<int, kMaxGroups>, 2> excess_{};
+    // The cells of each group's pieces by slot, view by view (view 1 reflected on a mirrored
+    // grid).
+    std::array<std::array<std::array<std::int8_t, kMaxGroupSize>, kMaxGroups>, kMaxViews>
+        groupCells_{};
+    std::array<std::array<int, kMaxGroups>, kMaxViews> excess_{};
     std::vector<int> path_;
 
     int mirrorPiece(int p) const { return mirrorCell_[std::size_t(p - 1)] + 1; }
 
-    // Records piece p at cell c in the group cells, straight and reflected.
+    // The piece that stands for p in view v: its reflection in view 1 of a mirrored grid.
+    int viewPiece(int v, int p) const
+    {
+        return v == 1 && tables_.mirrored() ? mirrorPiece(p) : p;
+    }
+
+    // Records piece p at cell c in the group cells of each view (reflected on a mirrored grid).
     void place(int p, int c)
     {
-        groupCells_[0][std::size_t(tables_.groupOf(p))][std::size_t(tables_.slotOf(p))] =
-            std::int8_t(c);
-        if (tables_.mirrored()) {
-            const int q = mirrorPiece(p);
-            groupCells_[1][std::size_t(tables_.groupOf(q))][std::size_t(tables_.slotOf(q))] =
-                mirrorCell_[std::size_t(c)];
+        for (int v = 0; v < tables_.views(); ++v) {
+            const int q = viewPiece(v, p);
+            groupCells_[std::size_t(v)][std::size_t(tables_.groupOf(v, q))]
+                       [std::size_t(tables_.slotOf(v, q))] =
+                v == 1 && tables_.mirrored() ? mirrorCell_[std::size_t(c)] : std::int8_t(c);
         }
     }
 
@@ -144,44 +155,45 @@ private:
                 next_ = std::min(next_, depth + 1 + manhattan);
                 continue;
             }
-            const int g = tables_.groupOf(p);
             place(p, from);
-            // The reflected look-up only matters when the straight one keeps the child in.
-            const int straight = tables_.excess(g, groupCells_[0][std::size_t(g)].data());
-            const int straightSum = sum_[0] - excess_[0][std::size_t(g)] + straight;
-            int f = depth + 1 + manhattan + 2 * straightSum;
-            int mirrored = 0;
-            int mirroredSum = 0;
-            int mg = 0;
-            if (f <= limit && tables_.mirrored()) {
-                mg = tables_.groupOf(mirrorPiece(p));
-                mirrored = tables_.excess(mg, groupCells_[1][std::size_t(mg)].data());
-                mirroredSum = sum_[1] - excess_[1][std::size_t(mg)] + mirrored;
-                f = std::max(f, depth + 1 + manhattan + 2 * mirroredSum);
+            // A view's look-up only matters while the views before it keep the child in.
+            const int views = tables_.views();
+            std::array<int, kMaxViews> group{};
+            std::array<int, kMaxViews> excess{};
+            std::array<int, kMaxViews> sum{};
+            int f = depth + 1 + manhattan;
+            int looked = 0;
+            for (; looked < views && f <= limit; ++looked) {
+                const std::size_t v = std::size_t(looked);
+                const int g = tables_.groupOf(looked, viewPiece(looked, p));
+                group[v] = g;
+                excess[v] = tables_.excess(g, groupCells_[v][std::size_t(g)].data());
+                sum[v] = sum_[v] - excess_[v][std::size_t(g)] + excess[v];
+                f = std::max(f, depth + 1 + manhattan + 2 * sum[v]);
             }
             if (f > limit) {
                 next_ = std::min(next_, f);
                 place(p, cell);
                 continue;
             }
-            const std::array<int, 2> sum{straightSum, mirroredSum};
             // Make the slide, search on, and take it back.
-            const std::array<int, 2> savedSum = sum_;
-            const int savedStraight = excess_[0][std::size_t(g)];
-            const int savedMirrored = excess_[1][std::size_t(mg)];
+            const std::array<int, kMaxViews> savedSum = sum_;
+            std::array<int, kMaxViews> savedExcess{};
+            for (std::size_t v = 0; v < std::size_t(views); ++v) {
+                savedExcess[v] = excess_[v][std::size_t(group[v])];
+                excess_[v][std::size_t(group[v])] = excess[v];
+            }
             board_[std::size_t(from)] = std::int8_t(p);
             board_[std::size_t(cell)] = 0;
             blank_ = cell;
             manhattan_ = manhattan;
             sum_ = sum;
-            excess_[0][std::size_t(g)] = straight;
-            excess_[1][std::size_t(mg)] = mirrored;
             path_.push_back(cell);
             if (search(depth + 1, limit, from))
                 return true;
             path_.pop_back();
-            excess_[0][std::size_t(g)] = savedStraight;
-            excess_[1][std::size_t(mg)] = savedMirrored;
+            for (std::size_t v = 0; v < std::size_t(views); ++v)
+                excess_[v][std::size_t(group[v])] = savedExcess[v];
             sum_ = savedSum;
             manhattan_ = manhattan - distance_[std::size_t(p)][std::size_t(from)] +
                          distance_[std::size_t(p)][std::size_t(cell)];

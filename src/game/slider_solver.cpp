@@ -79,9 +79,11 @@ int emptyCell(const SliderPosition& position)
 }
 
 // Positions a search may visit before it gives way (see solveSlider): about a quarter of a
-// second for the corner of a reduced grid, a few seconds for a grid of two lines of 8 cells.
+// second for the corner of a reduced grid; for a grid of two lines of 8 cells about three
+// seconds, which most random positions stay far under (half take under 50 ms) and about one in
+// 30 runs past.
 constexpr std::uint64_t kCornerBudget = 2'000'000;
-constexpr std::uint64_t kShapeBudget = 30'000'000;
+constexpr std::uint64_t kShapeBudget = 50'000'000;
 
 // A grid of one row or column: the empty cell walks to the end, each piece it passes stepping
 // back by one, which is the only solution.
@@ -94,7 +96,9 @@ std::vector<int> walkToEnd(const SliderPosition& position)
 }
 
 // The shortest solution of the corner at (left, top) of `cells`, its pieces renumbered as a
-// grid of their own; the slides come back as cells of the whole grid.
+// grid of their own; the slides come back as cells of the whole grid. A corner higher than wide
+// is searched transposed (the transposition maps the finished picture onto itself, the empty
+// cell's home included), so that a shape and its transpose share their tables.
 SliderSolution solveCorner(int cols, int rows, const std::vector<int>& cells,
                            solver::Corner corner, SliderTables& tables,
                            const std::stop_token& stop, std::uint64_t budget)
@@ -102,19 +106,27 @@ SliderSolution solveCorner(int cols, int rows, const std::vector<int>& cells,
     SliderSolution solution;
     const int width = cols - corner.left;
     const int height = rows - corner.top;
-    const auto set = tables.get(width, height, stop);
+    const bool transposed = height > width;
+    const int searchedCols = transposed ? height : width;
+    const int searchedRows = transposed ? width : height;
+    // The cell of the searched grid for column c and row r of the corner.
+    const auto searchedCell = [&](int c, int r) {
+        return transposed ? c * searchedCols + r : r * searchedCols + c;
+    };
+    const auto set = tables.get(searchedCols, searchedRows, stop);
     if (!set) {
         solution.outcome = SolveOutcome::Cancelled;
         return solution;
     }
-    std::vector<int> local;
+    std::vector<int> local(std::size_t(width * height), 0);
     for (int r = corner.top; r < rows; ++r)
         for (int c = corner.left; c < cols; ++c) {
             const int piece = cells[std::size_t(r * cols + c)];
             const int home = piece - 1;         // pieces of the corner have their homes in it
-            local.push_back(piece == 0 ? 0
-                                       : (home / cols - corner.top) * width +
-                                             (home % cols - corner.left) + 1);
+            local[std::size_t(searchedCell(c - corner.left, r - corner.top))] =
+                piece == 0 ? 0
+                           : searchedCell(home % cols - corner.left, home / cols - corner.top) +
+                                 1;
         }
     const solver::ShortestResult found = solver::shortestSlides(local, *set, stop, budget);
     if (found.end != solver::SearchEnd::Found) {
@@ -123,9 +135,11 @@ SliderSolution solveCorner(int cols, int rows, const std::vector<int>& cells,
         solution.complete = found.end == solver::SearchEnd::OverBudget;   // over budget
         return solution;
     }
-    for (const int cell : found.slides)
-        solution.slides.push_back((cell / width + corner.top) * cols + cell % width +
-                                  corner.left);
+    for (const int cell : found.slides) {
+        const int c = transposed ? cell / searchedCols : cell % searchedCols;
+        const int r = transposed ? cell % searchedCols : cell / searchedCols;
+        solution.slides.push_back((r + corner.top) * cols + c + corner.left);
+    }
     solution.outcome = SolveOutcome::Solved;
     solution.complete = true;
     return solution;
@@ -204,9 +218,11 @@ SliderSolution solveSlider(const SliderPosition& position, SliderTables& tables,
         solution.shortest = solution.complete = true;
         return solution;
     }
-    // Grids of two rows or columns of 16 cells take minutes where others take milliseconds; on
-    // them, and on the corner of a reduced grid, a search that runs past its budget gives way to
-    // one more line brought home and the smaller corner searched (always well within budget).
+    // Grids of two rows or columns of 16 cells have the weakest bound for their size (pieces
+    // pass each other only at great cost, which the tables see only within a block), and a rare
+    // position takes seconds; on them, and on the corner of a reduced grid, a search that runs
+    // past its budget gives way to one more line brought home and the smaller corner searched
+    // (always well within budget).
     const bool slowShape = cols * rows == kMaxShortestCells && (cols == 2 || rows == 2);
     if (cols * rows <= shortestCells) {
         solution = solveCorner(cols, rows, position.cells, {}, tables, stop,
@@ -218,7 +234,11 @@ SliderSolution solveSlider(const SliderPosition& position, SliderTables& tables,
     std::vector<int> cells = position.cells;
     std::vector<int> slides;
     const bool firstStage = extent == SolveExtent::FirstStage;
-    for (int cornerCells = std::min(cols * rows - 1, shortestCells - slowShape);;
+    // A grid of two lines is reduced to a corner of 12 cells: the tables of 14 and 16 cells of
+    // two lines take seconds to build and megabytes to keep, and their searches seconds at
+    // times, for a few slides saved on a solution of hundreds or thousands.
+    const int twoLineCorner = cols == 2 || rows == 2 ? 12 : kMaxShortestCells;
+    for (int cornerCells = std::min({cols * rows - 1, shortestCells - slowShape, twoLineCorner});;
          --cornerCells) {
         solver::Corner corner;
         const solver::ReduceEnd end = solver::reduceToCorner(cols, rows, cells, slides,

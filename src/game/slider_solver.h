@@ -71,7 +71,7 @@ public:
     // Bytes of the tables kept.
     std::size_t bytes() const;
 
-    static constexpr std::size_t kMaxTableBytes = std::size_t(6) << 20;
+    static constexpr std::size_t kMaxTableBytes = std::size_t(16) << 20;
 
 private:
     mutable std::mutex mutex_;
