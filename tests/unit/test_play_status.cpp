@@ -107,34 +107,47 @@ TEST_F(Status, PausedTimeIsLeftOutAndNotShown)
 
 TEST_F(Status, TimerRunsTheIntroSteps)
 {
-    // -2: a piece comes home only more than 0.2 s after the last step. (Times are chosen so that
-    // their differences are exact.)
-    cut(4, 3);
-    GameParts::form(game).GameState = State::IntroReassembling;
-    rig.clock.t = 0;
-    GameParts::form(game).IntroClock = 0;
-    moveTo(1, 2);
-    moveTo(2, 1);
-    rig.clock.advance(0.2);
+    // The intro as the window runs it, with an empty picture list. The first tick deals the intro
+    // picture; its clock then stands 0.6 s ahead, here at 0, so that the differences below are
+    // exact.
+    rig.clock.t = -0.6;
+    game.Form_Load();
     game.Timer1_Timer();
-    EXPECT_EQ(misplaced().size(), 2u);
+    ASSERT_EQ(game.form().GameState, State::IntroReassembling);
+    ASSERT_EQ(game.form().IntroClock, 0);
+    const std::vector<int> dealt = misplaced();
+    ASSERT_FALSE(dealt.empty());
+
+    // -2: a piece comes home only more than 0.2 s after the last step, the first misplaced one.
+    rig.clock.t = 0.2;
+    game.Timer1_Timer();
+    EXPECT_EQ(misplaced(), dealt);
     rig.clock.advance(0.001);
     game.Timer1_Timer();
-    EXPECT_TRUE(misplaced().empty());
+    EXPECT_EQ(cellOf(dealt.front()), dealt.front());
+    EXPECT_LT(misplaced().size(), dealt.size());
     EXPECT_EQ(game.form().IntroClock, rig.clock.t);
+    // Steps a quarter of a second apart bring every piece home, then the whole picture shows.
+    rig.clock.t = 1;
+    for (int step = 0; step <= 16 && game.form().GameState == State::IntroReassembling; ++step) {
+        rig.clock.advance(0.25);
+        game.Timer1_Timer();
+    }
+    EXPECT_TRUE(misplaced().empty());
+    ASSERT_EQ(game.form().GameState, State::IntroFinished);
+    EXPECT_EQ(game.form().Caption, "Welcome to Quiltra v1.3");
 
     // -3: more than 4 s later a picture is loaded and the menus open; without pictures the view,
     // size, Add and New Game stay off.
-    GameParts::form(game).GameState = State::IntroFinished;
-    GameParts::form(game).Caption = "Welcome to Quiltra v1.3";
-    GameParts::form(game).IntroClock = 8;
-    rig.clock.t = 12;
+    rig.clock.t = game.form().IntroClock + 4;
     game.Timer1_Timer();
     EXPECT_EQ(game.form().GameState, State::IntroFinished);
     rig.clock.advance(0.001);
     rig.sound.log.clear();
     game.Timer1_Timer();
     EXPECT_EQ(game.form().GameState, State::NoPicture);
+    ASSERT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_EQ(rig.messages.shown[0].text, "No pictures in Picture List.");
     EXPECT_TRUE(game.menus().mnuFile().Enabled && game.menus().mnuPic().Enabled && game.menus().mnuHe().Enabled &&
                 game.menus().mnuPr().Enabled);
     EXPECT_FALSE(game.menus().mnuV().Enabled || game.menus().mnus().Enabled || game.menus().mnuAddCur().Enabled ||
