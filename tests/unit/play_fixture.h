@@ -132,6 +132,16 @@ protected:
         rig.messages.shown.clear();
         rig.sound.log.clear();
     }
+    // Clicks the Preferences sound items the player would click to reach these check marks.
+    void soundSwitches(bool effects, bool move, bool end)
+    {
+        if (game.menus().SndMv().Checked != move)
+            game.SndMv_Click();
+        if (game.menus().SndEnd().Checked != end)
+            game.SndEnd_Click();
+        if (game.menus().mnuEffects().Checked != effects)
+            game.mnuEffects_Click();
+    }
     // Piece k changes places with the piece in `cell`.
     void moveTo(int k, int cell) { board.apply(Move::swap(board.puzzle().cellOf(k), cell)); }
     // The cell piece k stands in.
