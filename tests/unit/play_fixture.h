@@ -29,16 +29,22 @@ protected:
     // area of the default window (9460 x 6150 twips) shows whole at 8400 x 5400 twips: whole-twip
     // pieces. The window loads, the intro is skipped and the picture is taken into play at the
     // grid asked for, as a saved game fixes its grid.
-    void cut(int cols, int rows)
+    void cut(int cols, int rows) { cutLake(cols, rows, 560, 360); }
+    // Loads the window, chooses Screen Size `screen` when one is given, and takes "Lake" of the
+    // given pixel size into play at a cols x rows grid.
+    void cutLake(int cols, int rows, int pixelW, int pixelH, int screen = -1)
     {
         staged_ = false;
         rig.program.SettingsFolder = tmp.path();
         tmp.write("Pics/Lake.jpg", "jpeg");
         rig.pictures.List1 = {lake};
         rig.pictures.List2 = {"Lake"};
-        rig.clip.files = {{lake, 560, 360}};
+        rig.clip.files = {{lake, pixelW, pixelH}};
+        rig.program.Window = WindowGeometry{}; // the window opens at its default size
         game.Form_Load();
         game.skipIntro();
+        if (screen >= 0)
+            game.mnuScreen_Click(screen);
         PictureRequest request = openedPicture("Lake.jpg", tmp / "Pics");
         request.name = "Lake";
         request.recogniseInPlay = false;
@@ -87,8 +93,14 @@ protected:
         GameParts::clock(game).start(rig.clock.t - seconds);
         GameParts::clock(game).tick(rig.clock.t);
     }
-    // The largest grid offered: 300 pieces, in the largest game area.
-    void cutLargest() { cut(20, 15, 17000, 11000, 18950, 12905); }
+    // The largest grid offered: 300 pieces, in the game area of the largest Screen Size
+    // (18950 x 12905 twips), the picture shown whole at 16500 x 10800 twips.
+    void cutLargest()
+    {
+        cutLake(20, 15, 1100, 720, 5);
+        ASSERT_EQ(game.form().Picture2.Width, 18950);
+        ASSERT_EQ(game.form().Image1.Width, 16500);
+    }
 
     // A game in progress, pieces where `cells` says (piece k in cell cells[k-1]); empty = as cut.
     // Piece k goes to cell cells[k - 1], trading places with the piece there; the pieces after the
