@@ -18,18 +18,28 @@ struct OpenRig : GameRig {
     OpenRig()
     {
         clip.files.push_back({"/pics/Cat.jpg", 640, 480});
+        clip.files.push_back({"/pics/Dog.jpg", 800, 600});
+        clip.files.push_back({"/pics/A long picture name.jpg", 800, 600});
         game.Form_Load();
     }
-    // A game in progress on the intro picture, with everything a game turns on.
-    void gameInProgress()
+    // A game in progress on `name` (4 x 3), with everything a game turns on: a move made, the
+    // clock running, a hint shown, Save and Hint enabled.
+    void gameInProgress(const std::string& name = "Dog.jpg")
     {
-        game.intro();
-        GameParts::form(game).GameState = State::Playing;
-        GameParts::counters(game).restore(5, 2);
-        GameParts::form(game).HintsShown = true;
-        GameParts::menuItems(game).mnuSave.Enabled = true;
-        GameParts::menuItems(game).mnuHint.Enabled = true;
-        GameParts::clock(game).start(clock.t);
+        PictureRequest request = openedPicture(name, "/pics");
+        request.grid = Grid{4, 3};
+        ASSERT_TRUE(game.takePictureIntoPlay(request).taken());
+        game.mnuPuz_Click();
+        const int first = game.board().puzzle().pieceAt(1), second = game.board().puzzle().pieceAt(2);
+        game.image2_Click(first);
+        game.image2_Click(second);
+        game.mnuHint_Click(); // marks the misplaced pieces
+        game.mnuHint_Click(); // places one, counted as a hint
+        ASSERT_EQ(game.form().GameState, State::Playing);
+        ASSERT_GT(game.counters().moves(), 0);
+        ASSERT_GT(game.counters().hints(), 0);
+        ASSERT_TRUE(game.form().HintsShown && game.clock().running());
+        ASSERT_TRUE(game.menus().mnuSave().Enabled && game.menus().mnuHint().Enabled);
     }
 };
 
@@ -94,12 +104,9 @@ TEST(OpenPicture, TakingAPictureEndsTheGameInProgress)
 TEST(OpenPicture, EveryAttemptEndsWithTheWholePictureAndNoMoves)
 {
     OpenRig r;
-    r.gameInProgress();
+    r.gameInProgress("A long picture name.jpg");
     Game& g = r.game;
-    GameParts::menuItems(g).mnuCurrent.Caption = "A long picture name.jpg";
-    GameParts::menuItems(g).mnuCurSize.Caption = "4x3=12";
-    GameParts::form(g).Picture2.Visible = true;
-    GameParts::form(g).Image1.Visible = false;
+    ASSERT_TRUE(g.form().Picture2.Visible && !g.form().Image1.Visible);
 
     g.finishOpenAttempt();
 
@@ -111,18 +118,19 @@ TEST(OpenPicture, EveryAttemptEndsWithTheWholePictureAndNoMoves)
 
     // Without a picture in play there is nothing to show.
     OpenRig none;
-    GameParts::form(none.game).Caption = "Welcome";
-    GameParts::counters(none.game).restore(3, GameParts::counters(none.game).hints());
+    // Staged: no handler leaves moves counted without a picture in play.
+    GameParts::counters(none.game).restore(3, none.game.counters().hints());
     none.game.finishOpenAttempt();
     EXPECT_EQ(none.game.counters().moves(), 0);
-    EXPECT_EQ(none.game.form().Caption, "Welcome");
+    EXPECT_EQ(none.game.form().Caption, "Welcome to Quiltra v1.3");
     EXPECT_FALSE(none.game.form().Image1.Visible);
 }
 
 TEST(OpenPicture, OpenButtonOpensTheToneWithoutPlayingIt)
 {
     OpenRig r;
-    GameParts::menuItems(r.game).mnuView.Caption = "Original";
+    r.gameInProgress();
+    ASSERT_EQ(r.game.menus().mnuView().Caption, "Original");
     r.sound.log.clear();
     r.game.openButtonDone();
     EXPECT_EQ(r.game.menus().mnuView().Caption, "Puzzle");

@@ -6,7 +6,6 @@
 #include <functional>
 #include <utility>
 
-#include "support/game_parts.h"
 #include "support/temp_folder.h"
 #include "game/move_history.h"
 #include "play_fixture.h"
@@ -174,27 +173,6 @@ TEST_F(History, ClockViewAndFinish)
     EXPECT_TRUE(menuShows(false, false));
     game.undo();
     EXPECT_TRUE(misplaced().empty()) << "a solved game cannot be undone";
-}
-
-// A new window size lays the pieces out again; undo still leads back through the same cells.
-TEST_F(History, UndoFollowsThePiecesToANewLayout)
-{
-    cut(4, 3);
-    play(Mode::Puzzle, {2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 12, 11});
-    game.image2_Click(3);
-    game.image2_Click(4);
-    const Single leftBefore = board.homeLeft(2);
-    GameParts::form(game).Picture2.Width = 12000;
-    GameParts::form(game).Picture2.Height = 8000;
-    GameParts::form(game).Image1.Width = 11000;
-    GameParts::form(game).Image1.Height = 7000;
-    game.Divide_Pic2();
-    ASSERT_NE(board.homeLeft(2), leftBefore);
-    ASSERT_TRUE(game.canUndo());
-    game.undo();
-    EXPECT_EQ(cells(), (std::vector<int>{2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 12, 11}));
-    game.redo();
-    EXPECT_EQ(cells(), (std::vector<int>{2, 1, 4, 3, 5, 6, 7, 8, 9, 10, 12, 11}));
 }
 
 // Every way the window changes size lays the cells out again; an undo and a redo after it still

@@ -100,7 +100,6 @@ TEST_F(Hints, OutsideAGameOnlyTheCaptionChanges)
 {
     cut(4, 3);
     rig.program.PlayMode = Mode::Puzzle;
-    GameParts::form(game).HintsShown = false;
     game.mnuHint_Click();
     EXPECT_FALSE(game.form().HintsShown);
     EXPECT_TRUE(visibleMarks().empty());
@@ -111,8 +110,10 @@ TEST_F(Hints, HintCountStopsAt32767)
 {
     cut(4, 3);
     play(Mode::Puzzle, kArrangement);
-    GameParts::counters(game).restore(GameParts::counters(game).moves(), 32767);
-    GameParts::form(game).HintsShown = true;
+    game.mnuHint_Click(); // marks on: the next Hint places a piece
+    ASSERT_TRUE(game.form().HintsShown);
+    // Staged: 32767 hints are out of reach of a test's clicks.
+    GameParts::counters(game).restore(game.counters().moves(), 32767);
     game.mnuHint_Click();
     EXPECT_EQ(game.counters().hints(), 32767);
 }

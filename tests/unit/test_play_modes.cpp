@@ -24,10 +24,29 @@ TEST_F(Modes, NewGameClearsTheGameInProgress)
         SCOPED_TRACE(c.shown);
         cut(4, 3);
         play(c.from, {2, 1});
-        game.image2_Click(5);
-        game.mnuHint_Click();
-        GameParts::counters(game).restore(7, 2);
-        showClock(5 * 60);
+        // A move, five minutes, a Hint placed (Puzzle mode), a piece selected and marks on.
+        if (c.from == Mode::Puzzle) {
+            game.image2_Click(5);
+            game.image2_Click(6);
+        } else {
+            game.image2_Click(11); // beside the empty cell 12
+            pressEmpty();
+        }
+        rig.clock.advance(5 * 60);
+        game.Timer1_Timer();
+        if (c.from == Mode::Puzzle) {
+            game.mnuHint_Click(); // marks
+            game.mnuHint_Click(); // places a piece
+            game.image2_Click(1); // takes the marks away
+        }
+        game.image2_Click(7);
+        game.mnuHint_Click(); // marks, the selection kept
+        ASSERT_GT(game.counters().moves(), 0);
+        ASSERT_TRUE(game.counters().hints() > 0 || c.from == Mode::Slider);
+        ASSERT_EQ(game.clock().minutes(), "05");
+        ASSERT_EQ(board.selected(), 7);
+        ASSERT_TRUE(game.form().HintsShown && !visibleMarks().empty());
+        ASSERT_TRUE(game.clock().running() && game.menus().mnuSave().Enabled);
         Game& g = game;
         (g.*c.command)();
         EXPECT_EQ(rig.program.PlayMode, c.mode);
@@ -48,11 +67,16 @@ TEST_F(Modes, NewGameClearsTheGameInProgress)
 
 TEST_F(Modes, NewGameWithoutAPicture)
 {
-    GameParts::form(game).GameState = State::NoPicture;
-    GameParts::form(game).Caption = "Quiltra";
-    GameParts::clock(game).start(rig.clock.t);
+    // An empty picture list: the intro ends with no picture. A Hint still starts the clock.
+    game.Form_Load();
+    game.skipIntro();
+    ASSERT_EQ(game.form().GameState, State::NoPicture);
+    game.mnuHint_Click();
+    ASSERT_TRUE(game.clock().running());
+    const std::string caption = game.form().Caption;
+    ASSERT_FALSE(caption.empty());
     game.mnuSlide_Click();
-    EXPECT_EQ(game.form().Caption, "Quiltra");
+    EXPECT_EQ(game.form().Caption, caption);
     EXPECT_TRUE(game.clock().running());
     EXPECT_EQ(rig.program.PlayMode, Mode::Puzzle);
     rig.program.PlayMode = Mode::Slider;
@@ -65,9 +89,19 @@ TEST_F(Modes, NewGameWithoutAPicture)
 
 TEST_F(Modes, ViewTogglesAndNamesTheOtherView)
 {
+    // With no picture, View does nothing.
+    game.Form_Load();
+    game.skipIntro();
+    ASSERT_EQ(game.form().GameState, State::NoPicture);
+    const std::string offered = game.menus().mnuView().Caption;
+    game.mnuView_Click();
+    EXPECT_EQ(game.menus().mnuView().Caption, offered);
+    EXPECT_FALSE(game.form().Image1.Visible || game.form().Picture2.Visible);
+
     cut(4, 3);
     play(Mode::Puzzle);
-    GameParts::clock(game).start(rig.clock.t);
+    game.image2_Click(5); // starts the clock
+    ASSERT_TRUE(game.clock().running());
     game.mnuView_Click();
     EXPECT_EQ(game.menus().mnuView().Caption, "Puzzle");
     EXPECT_TRUE(game.form().Image1.Visible && game.form().Shape1.Visible && !game.form().Picture2.Visible);
@@ -75,9 +109,6 @@ TEST_F(Modes, ViewTogglesAndNamesTheOtherView)
     EXPECT_EQ(game.menus().mnuView().Caption, "Original");
     EXPECT_TRUE(!game.form().Image1.Visible && !game.form().Shape1.Visible && game.form().Picture2.Visible);
     EXPECT_FALSE(game.clock().paused());
-    GameParts::form(game).GameState = State::NoPicture;
-    game.mnuView_Click();
-    EXPECT_EQ(game.menus().mnuView().Caption, "Original");
 }
 
 TEST_F(Modes, RulesBoxes)

@@ -73,7 +73,7 @@ protected:
     {
         cut(cols, rows);
         play(mode, std::move(cells));
-        GameParts::menuItems(game).mnuHint.Enabled = true;
+        ASSERT_TRUE(game.menus().mnuHint().Enabled);
     }
     // Slides the piece beside the empty cell, a column and row step away, into it.
     void slideFrom(int columnStep, int rowStep)

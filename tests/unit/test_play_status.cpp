@@ -9,6 +9,8 @@ namespace {
 
 using Status = PlayTest;
 
+// Staged: the table pairs every state with names, sizes and counts (1234 moves, a clock at 3:07)
+// that the handlers reach only through thousands of moves or a state held for one instant.
 TEST_F(Status, CaptionTable)
 {
     const std::string name16 = "Sixteen_letters_", name17 = "Seventeen_letters";
@@ -51,6 +53,8 @@ TEST_F(Status, CaptionTable)
     }
 }
 
+// Staged: a clock showing two hours with nothing yet done is what the reset has to catch, and
+// no sequence of handlers leaves the clock running without a move, hint or selection.
 TEST_F(Status, ClockTextIsResetOnlyBeforeAGameBegins)
 {
     const struct {
@@ -79,10 +83,14 @@ TEST_F(Status, TimerShowsWholeSecondsRoundedToEven)
     } cases[] = {{0, " 0:00:00"},     {0.5, " 0:00:00"},   {1.5, " 0:00:02"},
                  {59.5, " 0:01:00"},  {61, " 0:01:01"},    {3599.4, " 0:59:59"},
                  {3600, " 1:00:00"},  {3661, " 1:01:01"},  {36000, "10:00:00"}};
+    cut(4, 3);
+    play(Mode::Puzzle, {2, 1});
     for (const auto& c : cases) {
-        GameParts::clock(game) = GameClock{};
-        GameParts::clock(game).start(rig.clock.t - c.elapsed);
-        GameParts::form(game).GameState = State::Playing;
+        SCOPED_TRACE(c.shown);
+        game.mnuRestart_Click();
+        game.image2_Click(3); // the first click starts the clock
+        ASSERT_TRUE(game.clock().running());
+        rig.clock.advance(c.elapsed);
         game.Timer1_Timer();
         EXPECT_EQ(game.clock().text(), c.shown);
         EXPECT_EQ(game.form().Caption.substr(game.form().Caption.size() - 8), c.shown);
@@ -91,50 +99,67 @@ TEST_F(Status, TimerShowsWholeSecondsRoundedToEven)
 
 TEST_F(Status, PausedTimeIsLeftOutAndNotShown)
 {
-    GameParts::form(game).GameState = State::Playing;
-    game.startClock();
+    cut(4, 3);
+    play(Mode::Puzzle, {2, 1});
+    game.image2_Click(3);
     rig.clock.advance(10);
-    game.pauseClock();
-    rig.clock.advance(100); // minimised for 100 s
-    GameParts::form(game).Caption = "unchanged";
     game.Timer1_Timer();
-    EXPECT_EQ(game.form().Caption, "unchanged");
+    game.pauseClock();
+    const std::string shown = game.form().Caption;
+    ASSERT_EQ(shown.substr(shown.size() - 8), " 0:00:10");
+    rig.clock.advance(100); // minimised for 100 s
+    game.Timer1_Timer();
+    EXPECT_EQ(game.form().Caption, shown);
     game.resumeClock();
     rig.clock.advance(5);
     game.Timer1_Timer();
     EXPECT_EQ(game.clock().seconds(), "15");
+    EXPECT_EQ(game.form().Caption.substr(game.form().Caption.size() - 8), " 0:00:15");
 }
 
 TEST_F(Status, TimerRunsTheIntroSteps)
 {
-    // -2: a piece comes home only more than 0.2 s after the last step. (Times are chosen so that
-    // their differences are exact.)
-    cut(4, 3);
-    GameParts::form(game).GameState = State::IntroReassembling;
-    rig.clock.t = 0;
-    GameParts::form(game).IntroClock = 0;
-    moveTo(1, 2);
-    moveTo(2, 1);
-    rig.clock.advance(0.2);
+    // The intro as the window runs it, with an empty picture list. The first tick deals the intro
+    // picture; its clock then stands 0.6 s ahead, here at 0, so that the differences below are
+    // exact.
+    rig.clock.t = -0.6;
+    game.Form_Load();
     game.Timer1_Timer();
-    EXPECT_EQ(misplaced().size(), 2u);
+    ASSERT_EQ(game.form().GameState, State::IntroReassembling);
+    ASSERT_EQ(game.form().IntroClock, 0);
+    const std::vector<int> dealt = misplaced();
+    ASSERT_FALSE(dealt.empty());
+
+    // -2: a piece comes home only more than 0.2 s after the last step, the first misplaced one.
+    rig.clock.t = 0.2;
+    game.Timer1_Timer();
+    EXPECT_EQ(misplaced(), dealt);
     rig.clock.advance(0.001);
     game.Timer1_Timer();
-    EXPECT_TRUE(misplaced().empty());
+    EXPECT_EQ(cellOf(dealt.front()), dealt.front());
+    EXPECT_LT(misplaced().size(), dealt.size());
     EXPECT_EQ(game.form().IntroClock, rig.clock.t);
+    // Steps a quarter of a second apart bring every piece home, then the whole picture shows.
+    rig.clock.t = 1;
+    for (int step = 0; step <= 16 && game.form().GameState == State::IntroReassembling; ++step) {
+        rig.clock.advance(0.25);
+        game.Timer1_Timer();
+    }
+    EXPECT_TRUE(misplaced().empty());
+    ASSERT_EQ(game.form().GameState, State::IntroFinished);
+    EXPECT_EQ(game.form().Caption, "Welcome to Quiltra v1.3");
 
     // -3: more than 4 s later a picture is loaded and the menus open; without pictures the view,
     // size, Add and New Game stay off.
-    GameParts::form(game).GameState = State::IntroFinished;
-    GameParts::form(game).Caption = "Welcome to Quiltra v1.3";
-    GameParts::form(game).IntroClock = 8;
-    rig.clock.t = 12;
+    rig.clock.t = game.form().IntroClock + 4;
     game.Timer1_Timer();
     EXPECT_EQ(game.form().GameState, State::IntroFinished);
     rig.clock.advance(0.001);
     rig.sound.log.clear();
     game.Timer1_Timer();
     EXPECT_EQ(game.form().GameState, State::NoPicture);
+    ASSERT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_EQ(rig.messages.shown[0].text, "No pictures in Picture List.");
     EXPECT_TRUE(game.menus().mnuFile().Enabled && game.menus().mnuPic().Enabled && game.menus().mnuHe().Enabled &&
                 game.menus().mnuPr().Enabled);
     EXPECT_FALSE(game.menus().mnuV().Enabled || game.menus().mnus().Enabled || game.menus().mnuAddCur().Enabled ||
@@ -142,6 +167,8 @@ TEST_F(Status, TimerRunsTheIntroSteps)
     EXPECT_EQ(rig.sound.log, (std::vector<std::string>{"close", "open move"}));
 }
 
+// Staged: each state is held at a chosen moment of its own timer (intro steps, the delayed
+// return after a finish, a clock whose text is out of date), which handlers pass through at once.
 TEST_F(Status, NextDue)
 {
     const double now = rig.clock.t;
@@ -191,9 +218,10 @@ TEST_F(Status, NextDue)
 
 TEST_F(Status, NextDueFallsJustAfterEachChangeOfTheShownSecond)
 {
-    GameParts::form(game).GameState = State::Playing;
-    GameParts::clock(game) = GameClock{};
-    GameParts::clock(game).start(rig.clock.t);
+    cut(4, 3);
+    play(Mode::Puzzle, {2, 1});
+    game.image2_Click(3); // the first click starts the clock
+    ASSERT_TRUE(game.clock().running());
     for (int step = 0; step < 400; ++step) {
         game.Timer1_Timer();
         const std::string shown = game.clock().seconds();

@@ -24,13 +24,15 @@ std::vector<std::string> captions(const std::vector<T>& items)
     return out;
 }
 
-// A rig whose window has the given outer size, with the game area laid out as after a resize.
+// A rig whose window the player resized to the given outer size: the game area is laid out for
+// it. A size the window already has raises no resize, so the window passes through another.
 void sizeWindow(GameRig& rig, double width, double height)
 {
-    GameParts::form(rig.game).Window.Width = width;
-    GameParts::form(rig.game).Window.Height = height;
-    GameParts::form(rig.game).Picture2.Width = Single(width - 150);
-    GameParts::form(rig.game).Picture2.Height = Single(height - 600);
+    if (rig.game.form().Window.Width == width && rig.game.form().Window.Height == height)
+        rig.game.windowResized(width + 100, height + 100);
+    rig.game.windowResized(width, height);
+    ASSERT_EQ(rig.game.form().Picture2.Width, Single(width - 150));
+    ASSERT_EQ(rig.game.form().Picture2.Height, Single(height - 600));
 }
 
 TEST(Fit, StepCountsAndLargestGrid)
@@ -132,6 +134,8 @@ TEST(SizeValidity, NaturalSizeNeedsThreeStepsOf500Twips)
     EXPECT_STREQ(kTooSmallMessage, "Picture is too small to divide into a puzzle.");
 }
 
+// Staged: the largest grid is set as the fitting leaves it, so that each menu the table names is
+// built from its own largest grid rather than from a picture chosen to fit to it.
 TEST(SizeGame, FindSizeFillsTheMenuAndSetSizeNeverDrawsTheLast)
 {
     struct Case {
@@ -177,11 +181,15 @@ TEST(SizeGame, APictureThatFormsNoSizeOffersNothing)
     GameRig rig;
     Game& g = rig.game;
     sizeWindow(rig, 9550, 6750);
+    // A picture in play at 5 x 4.
+    rig.clip.files = {{"/pics/Dog.jpg", 800, 600}};
+    PictureRequest dog = openedPicture("Dog.jpg", "/pics");
+    dog.grid = Grid{5, 4};
+    ASSERT_TRUE(g.takePictureIntoPlay(dog).taken());
     // 107 pixels square passes the validity rule but fits only a 2 x 2 grid.
     rig.clip.w = rig.clip.h = 107;
     EXPECT_TRUE(pictureLargeEnough(107 * 15, 107 * 15));
     EXPECT_FALSE(g.clipFormsPuzzle());
-    GameParts::board(g).chooseGrid(Grid{5, 4});
     g.pic_handler();
     g.Find_Size();
     EXPECT_EQ(g.form().SizeCount, 0);
@@ -221,9 +229,16 @@ TEST(SizeGame, ChoosingASizeCutsAgainOnlyWhenItDiffers)
     GameRig rig;
     Game& g = rig.game;
     sizeWindow(rig, 9550, 6750);
+    // Another picture in play, its whole picture on view, then its game: pic_handler hides both.
+    rig.clip.files = {{"/pics/Dog.jpg", 800, 600}};
+    ASSERT_TRUE(g.takePictureIntoPlay(openedPicture("Dog.jpg", "/pics")).taken());
+    ASSERT_TRUE(g.form().Image1.Visible && g.form().Shape1.Visible);
+    g.pic_handler();
+    EXPECT_FALSE(g.form().Image1.Visible || g.form().Shape1.Visible || g.form().Picture2.Visible);
+    g.mnuPuz_Click();
+    ASSERT_TRUE(g.form().Picture2.Visible);
     rig.clip.w = 400;
     rig.clip.h = 300;
-    GameParts::form(g).Image1.Visible = GameParts::form(g).Shape1.Visible = GameParts::form(g).Picture2.Visible = true;
     g.pic_handler();
     // 6000 x 4500 twips fit as they are; the frame lies 15 twips outside; all is hidden.
     EXPECT_FLOAT_EQ(g.form().Image1.Width, 6000);
@@ -237,10 +252,13 @@ TEST(SizeGame, ChoosingASizeCutsAgainOnlyWhenItDiffers)
     rig.random.script = {0.0f};
     g.Set_Size();
     g.Divide_Pic();
-    // A game in progress with pieces 1 and 2 exchanged.
-    GameParts::form(g).GameState = State::Playing;
-    GameParts::board(g).apply(Move::swap(1, 2));
+    // A game in progress, dealt by New Game.
+    g.mnuPuz_Click();
+    ASSERT_EQ(g.form().GameState, State::Playing);
+    ASSERT_EQ(g.menus().mnuCurSize().Caption, "4x3=12");
+    ASSERT_FALSE(g.board().puzzle().solved());
     const Single movedLeft = g.board().piece(1).Left;
+    rig.sound.log.clear();
 
     g.mnuSize_Click(0);
     EXPECT_EQ(g.form().GameState, State::Playing) << "the size in play does not end the game";
@@ -248,7 +266,7 @@ TEST(SizeGame, ChoosingASizeCutsAgainOnlyWhenItDiffers)
     EXPECT_EQ(g.menus().mnuView().Caption, "Puzzle");
     EXPECT_EQ(rig.sound.count("open move"), 1);
 
-    GameParts::menuItems(g).mnuHint.Enabled = true;
+    ASSERT_TRUE(g.menus().mnuHint().Enabled);
     g.mnuSize_Click(5);
     EXPECT_EQ(g.form().GameState, State::WholePicture);
     EXPECT_EQ(g.menus().mnuCurSize().Caption, "9x7=63");
