@@ -4,18 +4,9 @@
 
 #include <cstdint>
 
-namespace quiltra {
+#include "game/window_geometry.h"
 
-// A window's outer size and its place on the screen, in twips. The game window's geometry is
-// this one value wherever it is kept: in the settings file, in the program's state and in the
-// game's form.
-struct WindowGeometry {
-    double Width = 9550;
-    double Height = 6750;
-    double Left = 20;
-    double Top = 20;
-    bool operator==(const WindowGeometry&) const = default;
-};
+namespace quiltra {
 
 // Fields 2 to 15 as read (colours are 0xBBGGRR held as doubles, switches 1 = on).
 struct StoredPreferences {

@@ -57,14 +57,14 @@ void centreWhereItFits(Rect& r, const ViewNumbers& v)
 
 } // namespace
 
-ViewNumbers viewNumbers(WindowSize window)
+ViewNumbers viewNumbers(const WindowGeometry& window)
 {
     return ViewNumbers{window.Width - 110,       window.Height - 650,
                        window.Width - 70,        window.Height - 615,
                        (window.Width - 140) / 2, (window.Height - 600) / 2};
 }
 
-FitSize fittedSize(Single naturalWidth, Single naturalHeight, WindowSize window)
+FitSize fittedSize(Single naturalWidth, Single naturalHeight, const WindowGeometry& window)
 {
     const Single ratio = naturalWidth / naturalHeight;
     const Single roomW = Single(window.Width - kFitAllowanceX);
@@ -88,7 +88,7 @@ FitSize fittedSize(Single naturalWidth, Single naturalHeight, WindowSize window)
     return fit;
 }
 
-Rect placeAtOpening(double width, double height, WindowSize window)
+Rect placeAtOpening(double width, double height, const WindowGeometry& window)
 {
     Rect r;
     r.Width = whole(width);
@@ -103,7 +103,7 @@ Rect placeAtOpening(double width, double height, WindowSize window)
 }
 
 std::optional<Rect> originalSize(const Rect& displayed, Single orgWidth, Single orgHeight,
-                                 WindowSize window)
+                                 const WindowGeometry& window)
 {
     if (displayed.Width == whole(orgWidth) && displayed.Height == whole(orgHeight))
         return std::nullopt;
@@ -125,7 +125,7 @@ Rect frameAround(const Rect& p)
                 p.Height + 2 * kFrameGap};
 }
 
-void zoomInStep(Zoom& zoom, const Rect& displayed, bool clickCentred, WindowSize window)
+void zoomInStep(Zoom& zoom, const Rect& displayed, bool clickCentred, const WindowGeometry& window)
 {
     const ViewNumbers v = viewNumbers(window);
     const Rect from = beginStep(zoom, displayed);
@@ -147,7 +147,7 @@ void zoomInStep(Zoom& zoom, const Rect& displayed, bool clickCentred, WindowSize
         keepCentre(r, from, v);
 }
 
-void zoomOutStep(Zoom& zoom, const Rect& displayed, bool clickCentred, WindowSize window)
+void zoomOutStep(Zoom& zoom, const Rect& displayed, bool clickCentred, const WindowGeometry& window)
 {
     const ViewNumbers v = viewNumbers(window);
     const Rect from = beginStep(zoom, displayed);
@@ -187,7 +187,7 @@ bool applyZoom(Rect& displayed, const Zoom& zoom)
     return true;
 }
 
-Rect clickToCentre(const Rect& picture, double x, double y, WindowSize window)
+Rect clickToCentre(const Rect& picture, double x, double y, const WindowGeometry& window)
 {
     const ViewNumbers v = viewNumbers(window);
     Rect r = picture;
@@ -208,7 +208,7 @@ Rect clickToCentre(const Rect& picture, double x, double y, WindowSize window)
     return r;
 }
 
-Rect scrollPicture(const Rect& picture, double dx, double dy, WindowSize window)
+Rect scrollPicture(const Rect& picture, double dx, double dy, const WindowGeometry& window)
 {
     // Along one axis: a picture larger than the view moves by `delta`, its far edge never short of
     // the view's and its near edge never past the margin.

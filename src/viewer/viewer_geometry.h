@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/twips.h"
+#include "game/window_geometry.h"
 
 namespace quiltra::viewer {
 
@@ -19,12 +20,6 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
-// The viewer window's outer size: the game window's.
-struct WindowSize {
-    double Width = 9550;
-    double Height = 6750;
-};
-
 // The view used by zoom steps and click to centre. They follow the window's size and are
 // 9440 x 6100 (view), 9480 x 6135 (centring) and (4705, 3075) (click point) for the default
 // 9550 x 6750 window.
@@ -36,7 +31,7 @@ struct ViewNumbers {
     double ClickX;        // the point of the client area a clicked point is brought to
     double ClickY;
 };
-ViewNumbers viewNumbers(WindowSize window);
+ViewNumbers viewNumbers(const WindowGeometry& window);
 
 inline constexpr double kZoomStep = 100;     // width change of one zoom step
 inline constexpr double kLargestZoom = 30000;
@@ -49,16 +44,16 @@ struct FitSize {
     Single Width = 0;
     Single Height = 0;
 };
-FitSize fittedSize(Single naturalWidth, Single naturalHeight, WindowSize window);
+FitSize fittedSize(Single naturalWidth, Single naturalHeight, const WindowGeometry& window);
 
 // A picture of the given size placed as at opening and after Fit to screen: centred in the
 // window less its allowances, never closer than 20 to the top-left corner.
-Rect placeAtOpening(double width, double height, WindowSize window);
+Rect placeAtOpening(double width, double height, const WindowGeometry& window);
 
 // Original Size: nothing when the picture already has its natural size; otherwise the natural
 // size centred across the window and at the zoom steps' height.
 std::optional<Rect> originalSize(const Rect& displayed, Single orgWidth, Single orgHeight,
-                                 WindowSize window);
+                                 const WindowGeometry& window);
 
 // The frame drawn 15 twips outside the picture on every side.
 Rect frameAround(const Rect& picture);
@@ -73,8 +68,8 @@ struct Zoom {
 // One step of 100 twips in width, the height following the ratio of the rectangle the step
 // starts from. `clickCentred`: the player has clicked the picture, so a picture larger than the
 // view keeps the view's centre on the same point of the picture.
-void zoomInStep(Zoom& zoom, const Rect& displayed, bool clickCentred, WindowSize window);
-void zoomOutStep(Zoom& zoom, const Rect& displayed, bool clickCentred, WindowSize window);
+void zoomInStep(Zoom& zoom, const Rect& displayed, bool clickCentred, const WindowGeometry& window);
+void zoomOutStep(Zoom& zoom, const Rect& displayed, bool clickCentred, const WindowGeometry& window);
 
 // End of a gesture: the displayed picture takes the working rectangle, unless it already has
 // its size. Returns whether the displayed picture changed.
@@ -82,13 +77,13 @@ bool applyZoom(Rect& displayed, const Zoom& zoom);
 
 // Click to centre at (x, y) relative to the picture: a picture wider (higher) than the window
 // brings the clicked point to the click point, keeping the view covered.
-Rect clickToCentre(const Rect& picture, double x, double y, WindowSize window);
+Rect clickToCentre(const Rect& picture, double x, double y, const WindowGeometry& window);
 
 // The wheel moves a picture larger than the view across it by (dx, dy) twips, on each axis on
 // which it is larger, and keeps the view covered: its top-left edges at most 20 inside, its right
 // and bottom edges no shorter than the view. A picture that fits the view on an axis stays put
 // on it.
-Rect scrollPicture(const Rect& picture, double dx, double dy, WindowSize window);
+Rect scrollPicture(const Rect& picture, double dx, double dy, const WindowGeometry& window);
 
 // "Size : 9600x7200".
 std::string sizeCaption(double width, double height);

@@ -9,7 +9,7 @@
 namespace quiltra::viewer {
 namespace {
 
-constexpr WindowSize kWindow{9550, 6750};
+constexpr WindowGeometry kWindow{9550, 6750};
 
 Rect natural(double w, double h) { return placeAtOpening(w, h, kWindow); }
 

@@ -202,7 +202,7 @@ void PictureViewer::Form_Load()
     // The viewer covers the game window exactly, in its background colour: its outer size
     // includes the same nominal frame as the game window's.
     const Game& g = *host_.game;
-    window_ = viewer::WindowSize{g.form().Window.Width, g.form().Window.Height};
+    window_ = g.form().Window;
     const QSize client(std::max(1, pixels(g.form().Window.Width - kFrameWidthTwips)),
                        std::max(1, pixels(g.form().Window.Height - kFrameHeightTwips)));
     canvas_->setFixedSize(client);

@@ -102,7 +102,7 @@ private:
     std::string ViewPicName_;
     QPointer<QWidget> opener_;
     ViewerPicture picture_;
-    viewer::WindowSize window_;
+    WindowGeometry window_;
     ViewerCanvas* canvas_ = nullptr;
     QFrame* Frame1_ = nullptr;
     QLabel* zoomIn_ = nullptr;
