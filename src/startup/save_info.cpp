@@ -8,13 +8,11 @@
 
 namespace quiltra {
 
-std::string saveInfoTextFor(const Game& game, ProgramState& program, const PictureList& pictures,
-                            std::int16_t editorView)
+std::string saveInfoTextFor(const Game& game, const ProgramState& program,
+                            const PictureList& pictures, std::int16_t editorView)
 {
-    program.Window = game.form().Window;
-
     SaveInfoValues v;
-    v.Window = program.Window;
+    v.Window = game.form().Window;
     v.writeCurrent = game.menus().mnuSv().Checked && program.ExitSaving;
     v.current.SelectionColor = program.SelectionColor;
     v.current.HintColor = program.HintColor;

@@ -10,9 +10,10 @@
 
 namespace quiltra {
 
-// Refreshes the program-wide geometry from the game window and returns the settings text.
-std::string saveInfoTextFor(const Game& game, ProgramState& program, const PictureList& pictures,
-                            std::int16_t editorView);
+// The settings text: the game window's geometry and check marks, the program-wide state, the
+// editor's View box and the picture list.
+std::string saveInfoTextFor(const Game& game, const ProgramState& program,
+                            const PictureList& pictures, std::int16_t editorView);
 
 // Writes the settings text to "init.txt" in the settings folder, replacing the old file only
 // when the new one is complete, and never one that start-up could not read. Returns false with a

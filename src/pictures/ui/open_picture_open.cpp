@@ -27,7 +27,8 @@ void OpenPictureWindow::Open_Click()
     //: The window's caption while the picture %1 (its file name) loads.
     setWindowTitle(QCoreApplication::translate("OpenPicture", "Loading %1")
                        .arg(item ? item->text() : QString()));
-    program_.GraphicsFolder = toNativePath(File1_->path());
+    if (onFolderOpened)
+        onFolderOpened(toNativePath(File1_->path()));
     const bool closed = OpenSelectedPicture();
     runGame_([this] { game_.openButtonDone(); });
     if (!closed)

@@ -75,8 +75,8 @@ QString startFolder(const ProgramState& program)
 
 } // namespace
 
-OpenPictureWindow::OpenPictureWindow(Game& game, ProgramState& program, QtPictureClip& clip,
-                                     GameRunner runGame, QWidget* parent)
+OpenPictureWindow::OpenPictureWindow(Game& game, const ProgramState& program,
+                                     QtPictureClip& clip, GameRunner runGame, QWidget* parent)
     : QWidget(parent, Qt::Window), game_(game), program_(program), clip_(clip),
       runGame_(std::move(runGame))
 {
@@ -365,9 +365,8 @@ void OpenPictureWindow::closeEvent(QCloseEvent* event)
 
 void OpenPictureWindow::Form_Unload()
 {
-    program_.OpenViewSetting = View_->value();
     if (onClosed)
-        onClosed();
+        onClosed(View_->value());
 }
 
 } // namespace quiltra

@@ -6,7 +6,9 @@
 #include <QSize>
 #include <QString>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
+#include <string>
 
 #include "game/program_state.h"
 #include "pictures/ui/open_file.h"
@@ -35,10 +37,11 @@ class OpenPictureWindow : public QWidget {
     Q_OBJECT
 public:
     // Runs the window's load step; the game's changes run through `runGame`. The window deletes
-    // itself when it closes, and its closing, by any means, runs onClosed.
-    // It keeps the last folder opened and its View box in `program`.
-    OpenPictureWindow(Game& game, ProgramState& program, QtPictureClip& clip, GameRunner runGame,
-                      QWidget* parent = nullptr);
+    // itself when it closes, and its closing, by any means, runs onClosed. It starts in the
+    // folder and with the View box that `program` holds, and tells the owner of `program` what
+    // to keep through onFolderOpened and onClosed.
+    OpenPictureWindow(Game& game, const ProgramState& program, QtPictureClip& clip,
+                      GameRunner runGame, QWidget* parent = nullptr);
 
     // The preview the Picture Viewer shows when it is opened from here (opened from the Open Picture window).
     QImage previewPicture() const;
@@ -48,8 +51,10 @@ public:
     // again when it closes. Without it the preview does nothing on a click.
     // It is handed the name the viewer shows.
     std::function<void(const std::string& pictureName)> onViewPicture;
-    // The program shows the game window again.
-    std::function<void()> onClosed;
+    // The Open button was pressed in `folder` (native form), the next start folder.
+    std::function<void(const std::string& folder)> onFolderOpened;
+    // The program shows the game window again and keeps the View box's setting.
+    std::function<void(std::int16_t viewSetting)> onClosed;
 
     // The window's events.
     void Drive1_Change();
@@ -87,7 +92,7 @@ private:
     void finishAttempt();
 
     Game& game_;
-    ProgramState& program_;
+    const ProgramState& program_;
     QtPictureClip& clip_;
     GameRunner runGame_;
     QString selectedPath_;   // full path of the file SelectedFileName names

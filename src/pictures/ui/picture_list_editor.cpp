@@ -76,7 +76,8 @@ void PictureListBox::focusInEvent(QFocusEvent* event)
     emit focused();
 }
 
-PictureListEditor::PictureListEditor(ProgramState& program, PictureList& lists, QWidget* parent)
+PictureListEditor::PictureListEditor(const ProgramState& program, PictureList& lists,
+                                     QWidget* parent)
     : QWidget(parent), program_(program), lists_(lists)
 {
     setObjectName(QStringLiteral("Form1"));

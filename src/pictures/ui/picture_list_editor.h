@@ -61,7 +61,7 @@ class PictureListEditor : public QWidget {
     Q_OBJECT
 public:
     // `lists` is the program's picture list, which the editor changes in place.
-    PictureListEditor(ProgramState& program, PictureList& lists, QWidget* parent = nullptr);
+    PictureListEditor(const ProgramState& program, PictureList& lists, QWidget* parent = nullptr);
 
     PictureList& lists() { return lists_; }
     // Fills List1 and List3 with the entries read at start-up, and List2 with their names.
@@ -132,7 +132,7 @@ private:
     // Checks the files about to be added; false (after telling the player) when one cannot be.
     bool checkAddable(const std::vector<std::pair<QString, QString>>& files);
 
-    ProgramState& program_;
+    const ProgramState& program_;
     PictureList& lists_;
     Game* game_ = nullptr;
     MessageBoxes* messages_ = nullptr;

@@ -88,7 +88,11 @@ Program::Program(const QString& programFolder, GameServices* custom, const QStri
                 openViewer(ViewCaller::OpenPicture, name, form10->previewPicture(),
                            form10->previewNaturalSize(), form10.data(), form10->previewPath());
             };
-            form10->onClosed = [this] {
+            form10->onFolderOpened = [this](const std::string& folder) {
+                state.GraphicsFolder = folder;
+            };
+            form10->onClosed = [this](std::int16_t viewSetting) {
+                state.OpenViewSetting = viewSetting;
                 form9->show();
                 form9->refresh();
             };
