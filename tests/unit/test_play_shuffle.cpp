@@ -128,15 +128,23 @@ TEST_F(Shuffle, SliderShuffleStaysInTheGridAndCanBeUndone)
         for (unsigned seed = 1; seed <= (g.cols * g.rows > 100 ? 3u : 12u); ++seed) {
             SCOPED_TRACE(testing::Message() << g.name << " seed " << seed);
             cut(g.cols, g.rows, g.pictureW, g.pictureH, g.areaW, g.areaH);
-            GameParts::form(game).Caption = "Quiltra";
+            std::vector<std::string> titles;
+            game.setChangeListener([&](GameChange change) {
+                if (change == GameChange::Caption)
+                    titles.push_back(game.form().Caption);
+            });
             rig.random.state = seed;
             game.StartNewGame();
+            game.setChangeListener({});
             const int n = board.pieceCount();
             expectPermutation();
             EXPECT_TRUE(solvableByParity(cells(), g.cols));
             EXPECT_FALSE(board.piece(n).Visible);
             EXPECT_TRUE(game.form().Picture2.Visible && game.menus().mnuHint().Enabled);
             EXPECT_FALSE(game.form().Image1.Visible || game.form().Shape1.Visible);
+            // The shuffle itself shows the status line.
+            ASSERT_FALSE(titles.empty());
+            EXPECT_EQ(titles.back(), game.form().Caption);
             EXPECT_EQ(game.form().Caption.rfind("Quiltra - slider: Lake", 0), 0u);
 
             // Replaying the same draws gives the walk; sliding back along it restores the picture.
@@ -157,17 +165,16 @@ TEST_F(Shuffle, SliderShuffleStaysInTheGridAndCanBeUndone)
 
 TEST_F(Shuffle, SliderShuffleShowsItsCaptionOverTheSolvedPicture)
 {
-    // Cut at 4 x 3 first, so that only the 3 x 3 cut of the shuffle itself can show 9 pieces.
-    cut(4, 3);
-    board.chooseGrid(Grid{3, 3});
-    rig.program.PlayMode = Mode::Slider;
+    // A 3 x 3 Slider game with pieces out of place, so that only the shuffle's own cut can show
+    // the picture solved; then New Game > Slider.
+    cut(3, 3);
+    play(Mode::Slider, {2, 1});
     bool shownSolved = false;
     game.setEventPump([&] {
         shownSolved = shownSolved || (game.form().Caption == "Randomizing puzzle" &&
                                       board.pieceCount() == 9 && misplaced().empty());
     });
-    GameParts::form(game).Caption = "Quiltra";
-    game.StartNewGame();
+    game.mnuSlide_Click();
     EXPECT_TRUE(shownSolved);
     EXPECT_EQ(game.form().Caption.rfind("Quiltra - slider:", 0), 0u);
 }
