@@ -125,8 +125,9 @@ protected:
     }
     // The same saved game with `moves`, `hints` and `seconds` played, loaded and not restarted:
     // the game goes on from those counts, its clock paused at the saved time until the next
-    // click, Hint or key.
-    void resume(Mode mode, const std::vector<int>& cells, int moves, int hints, int seconds)
+    // click, Hint or key. The saved game shows the picture as `name`.
+    void resume(Mode mode, const std::vector<int>& cells, int moves, int hints, int seconds,
+                const std::string& name = "Lake")
     {
         const int n = board.pieceCount();
         std::vector<int> at(std::size_t(n) + 1); // at[k]: the cell of piece k
@@ -141,7 +142,7 @@ protected:
             at[std::size_t(k)] = to;
         }
         // The pieces are where the cut left them, each on its home cell: piece c marks cell c.
-        std::string text = lake + ",Lake," + std::to_string(board.gridCols()) + "," +
+        std::string text = lake + "," + name + "," + std::to_string(board.gridCols()) + "," +
                            std::to_string(board.gridRows());
         for (int k = 1; k <= n; ++k) {
             const Piece& home = board.piece(at[std::size_t(k)]);

@@ -1,6 +1,8 @@
 // The status caption, the game clock, the timer's steps and when the timer is next due.
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "play_fixture.h"
 #include "support/game_parts.h"
 
@@ -9,8 +11,8 @@ namespace {
 
 using Status = PlayTest;
 
-// Staged: the table pairs every state with names, sizes and counts (1234 moves, a clock at 3:07)
-// that the handlers reach only through thousands of moves or a state held for one instant.
+// Staged: the short form in states the handlers hold for an instant (a saved game loading) or
+// never in Slider mode (the intro's whole picture), with names of every length.
 TEST_F(Status, CaptionTable)
 {
     const std::string name16 = "Sixteen_letters_", name17 = "Seventeen_letters";
@@ -29,16 +31,6 @@ TEST_F(Status, CaptionTable)
          "Quiltra - puzzle: " + name16 + "  Size: 4x3=12"},
         {Mode::Puzzle, name17, "4x3=12", State::WholePicture, 0, 0,
          "Quiltra - puzzle: Seventeen_lett..  Size: 4x3=12"},
-        // The time starts at column 76, or one space after a longer text.
-        {Mode::Puzzle, "Lake", "4x3=12", State::Playing, 5, 0,
-         "Quiltra - puzzle: Lake  Size: 4x3=12  Moves: 005  Hints: 000" + std::string(15, ' ') +
-             "Time:  0:03:07"},
-        {Mode::Slider, name17, "4x3=12", State::Solved, 1234, 12,
-         "Quiltra - slider: Seventeen_lett..  Size: 4x3=12  Moves: 1234  Hints: 012  "
-         "Time:  0:03:07"},
-        {Mode::Slider, name17, "20x15=300", State::Playing, 1234, 12,
-         "Quiltra - slider: Seventeen_lett..  Size: 20x15=300  Moves: 1234  Hints: 012 "
-         "Time:  0:03:07"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.caption);
@@ -51,6 +43,38 @@ TEST_F(Status, CaptionTable)
         game.RefreshStatus();
         EXPECT_EQ(game.form().Caption, c.caption);
     }
+}
+
+// The long form of a game in progress or just finished, with the counts and the time a saved game
+// brings back: the time starts at column 76, or one space after a longer text.
+TEST_F(Status, LongCaptionsOfLoadedGames)
+{
+    const std::string name17 = "Seventeen_letters";
+    cut(4, 3);
+    resume(Mode::Puzzle, {2, 1}, 5, 0, 187);
+    EXPECT_EQ(game.form().Caption, "Quiltra - puzzle: Lake  Size: 4x3=12  Moves: 005  Hints: 000" +
+                                       std::string(15, ' ') + "Time:  0:03:07");
+
+    // One slide from the finish after 1233 moves and 12 hints: piece 11 stands in the empty
+    // cell's place. Selected and slid into the empty cell, it finishes the picture at 1234 moves.
+    cut(4, 3);
+    resume(Mode::Slider, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12}, 1233, 12, 187, name17);
+    game.image2_Click(11);
+    pressEmpty();
+    ASSERT_EQ(game.form().GameState, State::Solved);
+    EXPECT_EQ(game.form().Caption,
+              "Quiltra - slider: Seventeen_lett..  Size: 4x3=12  Moves: 1234  Hints: 012  "
+              "Time:  0:03:07");
+
+    // The largest grid, pieces 299 and 300 (the empty one) exchanged.
+    cutLargest();
+    std::vector<int> cells(299);
+    std::iota(cells.begin(), cells.end(), 1);
+    cells.back() = 300;
+    resume(Mode::Slider, cells, 1234, 12, 187, name17);
+    EXPECT_EQ(game.form().Caption,
+              "Quiltra - slider: Seventeen_lett..  Size: 20x15=300  Moves: 1234  Hints: 012 "
+              "Time:  0:03:07");
 }
 
 // Staged: a clock showing two hours with nothing yet done is what the reset has to catch, and
