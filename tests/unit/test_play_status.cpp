@@ -191,53 +191,74 @@ TEST_F(Status, TimerRunsTheIntroSteps)
     EXPECT_EQ(rig.sound.log, (std::vector<std::string>{"close", "open move"}));
 }
 
-// Staged: each state is held at a chosen moment of its own timer (intro steps, the delayed
-// return after a finish, a clock whose text is out of date), which handlers pass through at once.
-TEST_F(Status, NextDue)
+// When the timer is next due at each step the intro and a game pass through.
+TEST_F(Status, NextDueAtEachStep)
 {
-    const double now = rig.clock.t;
-    const struct {
-        const char* name;
-        State state;
-        bool finish, running, paused;
-        double elapsed; // of the running clock; its text shows `shownElapsed`
-        double shownElapsed;
-        std::optional<double> due;
-    } cases[] = {
-        {"nothing", State::WholePicture, false, false, false, 0, 0, std::nullopt},
-        {"intro pending", State::IntroPending, false, false, false, 0, 0, now},
-        {"intro step", State::IntroReassembling, false, false, false, 0, 0, now - 0.05 + 0.201},
-        {"intro picture whole", State::IntroFinished, false, false, false, 0, 0,
-         now - 0.05 + 4.001},
-        {"solved", State::Solved, true, false, false, 0, 0, now - 0.05 + 2.001},
-        {"paused clock", State::Playing, false, true, true, 7.2, 7.2, std::nullopt},
-        {"clock at 0.2 s", State::Playing, false, true, false, 0.2, 0.2, now + 0.301},
-        {"clock at 0.5 s shows 0", State::Playing, false, true, false, 0.5, 0.5, now + 0.001},
-        {"clock at 1.5 s shows 2", State::Playing, false, true, false, 1.5, 1.5, now + 1.001},
-        {"clock text out of date", State::Playing, false, true, false, 7.2, 3, now},
-        {"solved and clock", State::Solved, true, true, false, 0.2, 0.2, now + 0.301},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        GameParts::form(game).GameState = State::WholePicture;
-        GameParts::form(game).FinishPending = false;
-        GameParts::clock(game) = GameClock{};
-        if (c.running) {
-            // Started c.elapsed ago, its text last set when c.shownElapsed had passed.
-            GameParts::clock(game).start(now - c.elapsed);
-            GameParts::clock(game).tick(now - c.elapsed + c.shownElapsed);
-            if (c.paused)
-                GameParts::clock(game).pause(now);
-        }
-        GameParts::form(game).GameState = c.state;
-        GameParts::form(game).IntroClock = now - 0.05;
-        GameParts::form(game).FinishPending = c.finish;
-        const std::optional<double> due = game.nextDue();
-        ASSERT_EQ(due.has_value(), c.due.has_value());
-        if (due) {
-            EXPECT_NEAR(*due, *c.due, 1e-9);
+    // The intro: due at once to deal its picture, then just over 0.2 s after each step, then
+    // just over 4 s after the whole picture shows.
+    game.Form_Load();
+    EXPECT_EQ(game.nextDue(), std::optional<double>(rig.clock.t));
+    game.Timer1_Timer();
+    ASSERT_EQ(game.form().GameState, State::IntroReassembling);
+    EXPECT_NEAR(*game.nextDue(), game.form().IntroClock + 0.201, 1e-9);
+    for (int step = 0; step <= 16 && game.form().GameState == State::IntroReassembling; ++step) {
+        rig.clock.advance(0.25);
+        game.Timer1_Timer();
+        if (game.form().GameState == State::IntroReassembling) {
+            EXPECT_NEAR(*game.nextDue(), game.form().IntroClock + 0.201, 1e-9);
+            EXPECT_GT(*game.nextDue(), rig.clock.t);
         }
     }
+    ASSERT_EQ(game.form().GameState, State::IntroFinished);
+    EXPECT_NEAR(*game.nextDue(), game.form().IntroClock + 4.001, 1e-9);
+
+    // The whole picture with no game: nothing is due, nor in a game before its first click.
+    cut(4, 3);
+    EXPECT_FALSE(game.nextDue());
+    play(Mode::Puzzle, {2, 1});
+    EXPECT_FALSE(game.nextDue());
+
+    // A clock a click started is due just after the second it shows changes (ties to even).
+    const double start = rig.clock.t;
+    game.image2_Click(3);
+    const struct {
+        double elapsed, due; // both from the click
+    } ticks[] = {{0.2, 0.501}, {0.5, 0.501}, {1.5, 2.501}, {3, 3.501}};
+    for (const auto& t : ticks) {
+        SCOPED_TRACE(t.elapsed);
+        rig.clock.t = start + t.elapsed;
+        game.Timer1_Timer();
+        EXPECT_NEAR(*game.nextDue(), start + t.due, 1e-9);
+    }
+    // A clock whose text is out of date (the timer ran last at 3 s) is due now.
+    rig.clock.t = start + 7.2;
+    EXPECT_EQ(game.nextDue(), std::optional<double>(rig.clock.t));
+    // A paused clock is not due.
+    game.pauseClock();
+    EXPECT_FALSE(game.nextDue());
+
+    // Finished (pieces 1 and 2 exchanged back): just over 2 s later the whole picture returns.
+    game.image2_Click(3); // the selection ends; the clock runs again
+    game.image2_Click(1);
+    game.image2_Click(2);
+    ASSERT_EQ(game.form().GameState, State::Solved);
+    ASSERT_FALSE(game.clock().running());
+    EXPECT_NEAR(*game.nextDue(), rig.clock.t + 2.001, 1e-9);
+}
+
+// Staged: a finish with its clock still running, which the finish always stops, shows that the
+// earliest of what is pending falls due.
+TEST_F(Status, NextDueIsTheEarliestOfWhatIsPending)
+{
+    const double now = rig.clock.t;
+    GameParts::clock(game).start(now - 0.2);
+    GameParts::clock(game).tick(now);
+    GameParts::form(game).GameState = State::Solved;
+    GameParts::form(game).IntroClock = now - 0.05;
+    GameParts::form(game).FinishPending = true;
+    EXPECT_NEAR(*game.nextDue(), now + 0.301, 1e-9);
+    GameParts::clock(game).pause(now); // a paused clock leaves the finish
+    EXPECT_NEAR(*game.nextDue(), now - 0.05 + 2.001, 1e-9);
 }
 
 TEST_F(Status, NextDueFallsJustAfterEachChangeOfTheShownSecond)
