@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "game/slider_walk.h"
-#include "support/game_parts.h"
 #include "play_fixture.h"
 
 namespace quiltra::test {
@@ -179,32 +178,31 @@ TEST_F(Shuffle, SliderShuffleShowsItsCaptionOverTheSolvedPicture)
     EXPECT_EQ(game.form().Caption.rfind("Quiltra - slider:", 0), 0u);
 }
 
-// The start-up animation keeps its welcome caption over its shuffle; otherwise the shuffle shows
-// the status line, whatever the caption was. Staged: the welcome caption with the intro over, and
-// counts before the intro's own shuffle, are out of the handlers' reach.
-TEST_F(Shuffle, StartNewGameClearsCountersAndKeepsTheWelcomeCaption)
+// A click on the whole picture after a finished game deals a new one: the counts of the finished
+// game go and the caption shows the new game's status line. (The intro's shuffle keeps its welcome
+// caption instead: FrameIntro.RunsIntroStatesThenLoadsPictureAndEnablesMenus.)
+TEST_F(Shuffle, ANewGameClearsTheCountsOfTheFinishedOne)
 {
-    const struct {
-        bool intro;
-        const char* caption;
-        bool status;
-    } cases[] = {{true, "Welcome to Quiltra v1.3", false},
-                 {false, "", true},
-                 {false, "Welcome to Quiltra v1.3", true}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.intro << " / " << c.caption);
-        cut(4, 3);
-        rig.program.PlayMode = Mode::Puzzle;
-        GameParts::form(game).introRunning = c.intro;
-        GameParts::form(game).Caption = c.caption;
-        GameParts::counters(game).restore(9, 2);
-        rig.random.script = {0.9f}; // piece 1 to cell 11
-        game.StartNewGame();
-        EXPECT_EQ(game.counters().moves(), 0);
-        EXPECT_EQ(game.counters().hints(), 0);
-        EXPECT_FALSE(misplaced().empty());
-        EXPECT_EQ(game.form().Caption != c.caption, c.status);
-    }
+    cut(4, 3);
+    resume(Mode::Puzzle, {2, 1}, 9, 2, 60);
+    game.image2_Click(1);
+    game.image2_Click(2);
+    ASSERT_EQ(game.form().GameState, State::Solved);
+    rig.clock.advance(3);
+    game.Timer1_Timer(); // the whole picture returns
+    ASSERT_EQ(game.form().GameState, State::WholePicture);
+    ASSERT_EQ(game.counters().moves(), 10);
+    ASSERT_EQ(game.counters().hints(), 2);
+    const std::string finished = game.form().Caption;
+
+    rig.random.script = {0.9f}; // piece 1 to cell 11
+    game.Image1_Click();
+    ASSERT_EQ(game.form().GameState, State::Playing);
+    EXPECT_EQ(game.counters().moves(), 0);
+    EXPECT_EQ(game.counters().hints(), 0);
+    EXPECT_EQ(cellOf(1), 11);
+    EXPECT_NE(game.form().Caption, finished);
+    EXPECT_EQ(game.form().Caption, "Quiltra - puzzle: Lake  Size: 4x3=12");
 }
 
 } // namespace
