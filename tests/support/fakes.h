@@ -145,8 +145,8 @@ public:
 };
 
 // A game with every service scripted. A rig that watches the picture clip hands the game a clip
-// of its own (a FakeClip it derives) instead of `clip`: the game only keeps that address while
-// the derived rig is still being built.
+// of its own (a FakeClip it derives) instead of `clip`; the game only stores its address, so the
+// derived rig may build that clip after the game.
 struct GameRig {
     ProgramState program;
     PictureList pictures;
