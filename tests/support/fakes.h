@@ -144,7 +144,9 @@ public:
     }
 };
 
-// A game with every service scripted.
+// A game with every service scripted. A rig that watches the picture clip hands the game a clip
+// of its own (a FakeClip it derives) instead of `clip`; the game only stores its address, so the
+// derived rig may build that clip after the game.
 struct GameRig {
     ProgramState program;
     PictureList pictures;
@@ -154,9 +156,13 @@ struct GameRig {
     ScriptedMessages messages;
     FakeClip clip;
     ScriptedColors colors;
+    PictureClip* gameClip;
     Game game;
 
-    GameRig() : game(initProgram(program), pictures, services()) {}
+    explicit GameRig(PictureClip* ownClip = nullptr)
+        : gameClip(ownClip ? ownClip : &clip), game(initProgram(program), pictures, services())
+    {
+    }
 
     GameServices services()
     {
@@ -165,7 +171,7 @@ struct GameRig {
         s.random = &random;
         s.sound = &sound;
         s.messages = &messages;
-        s.clip = &clip;
+        s.clip = gameClip;
         s.colors = &colors;
         return s;
     }

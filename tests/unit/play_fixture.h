@@ -112,6 +112,23 @@ protected:
             playStaged(mode, cells);
             return;
         }
+        ASSERT_NO_FATAL_FAILURE(resume(mode, cells, 0, 0, 0));
+        const std::vector<int> dealt = cellsNow();
+        // Restart leaves the loaded deal as New Game leaves its own: the clock stopped, to start
+        // with the first click, Hint or arrow slide.
+        game.mnuRestart_Click();
+        ASSERT_EQ(game.form().GameState, State::Playing);
+        ASSERT_FALSE(game.clock().running());
+        ASSERT_EQ(cellsNow(), dealt);
+        rig.messages.shown.clear();
+        rig.sound.log.clear();
+    }
+    // The same saved game with `moves`, `hints` and `seconds` played, loaded and not restarted:
+    // the game goes on from those counts, its clock paused at the saved time until the next
+    // click, Hint or key. The saved game shows the picture as `name`.
+    void resume(Mode mode, const std::vector<int>& cells, int moves, int hints, int seconds,
+                const std::string& name = "Lake")
+    {
         const int n = board.pieceCount();
         std::vector<int> at(std::size_t(n) + 1); // at[k]: the cell of piece k
         std::vector<int> on(std::size_t(n) + 1); // on[c]: the piece in cell c
@@ -125,21 +142,21 @@ protected:
             at[std::size_t(k)] = to;
         }
         // The pieces are where the cut left them, each on its home cell: piece c marks cell c.
-        std::string text = lake + ",Lake," + std::to_string(board.gridCols()) + "," +
+        std::string text = lake + "," + name + "," + std::to_string(board.gridCols()) + "," +
                            std::to_string(board.gridRows());
         for (int k = 1; k <= n; ++k) {
             const Piece& home = board.piece(at[std::size_t(k)]);
             text += "," + std::to_string(std::lround(home.Left)) + "," +
                     std::to_string(std::lround(home.Top));
         }
-        text += mode == Mode::Slider ? ",slider,0,0,0\n" : ",puzzle,0,0,0\n";
+        text += mode == Mode::Slider ? ",slider," : ",puzzle,";
+        text += std::to_string(moves) + "," + std::to_string(hints) + "," +
+                std::to_string(seconds) + "\n";
         tmp.write("last.txt", text);
         game.mnuRestore_Click();
-        // Restart leaves the loaded deal as New Game leaves its own: the clock stopped, to start
-        // with the first click, Hint or arrow slide.
-        game.mnuRestart_Click();
         ASSERT_EQ(game.form().GameState, State::Playing) << text;
-        ASSERT_FALSE(game.clock().running());
+        ASSERT_EQ(game.counters().moves(), moves) << text;
+        ASSERT_EQ(game.counters().hints(), hints) << text;
         ASSERT_EQ(cellsNow(), std::vector<int>(at.begin() + 1, at.end())) << text;
         rig.messages.shown.clear();
         rig.sound.log.clear();

@@ -1,36 +1,16 @@
 // The board: cutting into pieces, laying out again after a resize, and the intro's reassembly.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <numeric>
-#include <random>
+#include <cmath>
+#include <vector>
 
 #include "game/sizes.h"
-#include "support/game_parts.h"
-#include "support/fakes.h"
+#include "play_fixture.h"
 
-namespace quiltra {
+namespace quiltra::test {
 namespace {
 
-using test::GameRig;
-
-// A 400 x 300 pixel picture (6000 x 4500 twips) fitted into the default window.
-void loadPicture(GameRig& rig, double width = 9550, double height = 6750)
-{
-    GameParts::form(rig.game).Window.Width = width;
-    GameParts::form(rig.game).Window.Height = height;
-    GameParts::form(rig.game).Picture2.Width = Single(width - 150);
-    GameParts::form(rig.game).Picture2.Height = Single(height - 600);
-    rig.clip.w = 400;
-    rig.clip.h = 300;
-    rig.game.pic_handler();
-}
-
-void cut(Game& g, std::int16_t cols, std::int16_t rows)
-{
-    GameParts::board(g).chooseGrid(Grid{cols, rows});
-    g.Divide_Pic();
-}
+using BoardCut = PlayTest;
 
 // Every piece in its own cell, where the layout puts that cell.
 bool allHome(const Board& b)
@@ -42,21 +22,26 @@ bool allHome(const Board& b)
     return true;
 }
 
-TEST(Board, ThreeByThreeGridGivesNinePiecesAndTenFrames)
+// A 400 x 300 pixel picture (6000 x 4500 twips), shown whole in the default window's game area
+// of 9460 x 6150 twips, cut into a 5 x 4 game with piece 7 selected, then taken into play again
+// at 3 x 3, as a saved game of that grid takes it.
+TEST_F(BoardCut, ThreeByThreeGridGivesNinePiecesAndTenFrames)
 {
-    GameRig rig;
-    Game& g = rig.game;
+    cutLake(5, 4, 400, 300);
+    game.mnuPuz_Click();
+    game.image2_Click(7);
+    ASSERT_EQ(board.selected(), 7);
     int events = 0;
-    GameParts::services(g).processEvents = [&] { ++events; };
-    loadPicture(rig);
-    cut(g, 5, 4);
-    GameParts::board(g).select(7);
-    const int generation = g.form().pictureGeneration;
-    cut(g, 3, 3);
+    game.setEventPump([&] { ++events; });
+    const int generation = game.form().pictureGeneration;
+    PictureRequest request = openedPicture("Lake.jpg", tmp / "Pics");
+    request.recogniseInPlay = false;
+    request.grid = Grid{3, 3};
+    ASSERT_TRUE(game.takePictureIntoPlay(request).taken());
 
-    const Board& b = g.board();
-    EXPECT_EQ(events, 2) << "window events run once per cut, never inside the loop";
-    EXPECT_EQ(g.form().pictureGeneration, generation + 1);
+    const Board& b = game.board();
+    EXPECT_EQ(events, 1) << "window events run once a cut, never once a piece";
+    EXPECT_GT(game.form().pictureGeneration, generation) << "the window scales the new pieces";
     EXPECT_EQ(b.numPieces(), 9);
     EXPECT_EQ(b.pieceCount(), 9);
     ASSERT_EQ(b.marks().size(), 10u);
@@ -69,30 +54,34 @@ TEST(Board, ThreeByThreeGridGivesNinePiecesAndTenFrames)
         EXPECT_EQ(f.BorderWidth, 3);
         EXPECT_FALSE(f.Visible);
     }
-    // The block of 3 x (1999 + 35) by 3 x (1499 + 35) is centred in the 9400 x 6150 area, less
+    // The block of 3 x (1999 + 35) by 3 x (1499 + 35) is centred in the 9460 x 6150 area, less
     // 20 twips across and 35 down.
-    EXPECT_EQ(b.piece(1).Left, 1629);
+    EXPECT_EQ(b.piece(1).Left, 1659);
     EXPECT_EQ(b.piece(1).Top, 739);
-    EXPECT_EQ(b.piece(2).Left, 3663);
+    EXPECT_EQ(b.piece(2).Left, 3693);
     EXPECT_EQ(b.piece(4).Top, 2273);
-    EXPECT_EQ(b.boardFrame().Left, 1619);
+    EXPECT_EQ(b.boardFrame().Left, 1649);
     EXPECT_EQ(b.boardFrame().Top, 729);
     EXPECT_EQ(b.boardFrame().Width, 6097);
     EXPECT_EQ(b.boardFrame().Height, 4597);
-    EXPECT_FALSE(g.form().Picture2.Visible);
-    EXPECT_TRUE(g.form().Image1.Visible);
-    EXPECT_TRUE(g.form().Shape1.Visible);
+    EXPECT_FALSE(game.form().Picture2.Visible);
+    EXPECT_TRUE(game.form().Image1.Visible);
+    EXPECT_TRUE(game.form().Shape1.Visible);
+
+    // A size from the Size menu cuts the picture again, and the window scales those pieces too.
+    const int before = game.form().pictureGeneration;
+    game.mnuSize_Click(0);
+    ASSERT_NE(b.pieceCount(), 9);
+    EXPECT_GT(game.form().pictureGeneration, before);
 }
 
-TEST(Board, DividePicLaysEveryPieceHomeWithEvenSpacing)
+TEST_F(BoardCut, DividePicLaysEveryPieceHomeWithEvenSpacing)
 {
-    const std::int16_t grids[][2] = {{3, 3}, {9, 7}, {4, 3}, {17, 1}, {7, 9}, {2, 5}};
+    const int grids[][2] = {{3, 3}, {9, 7}, {4, 3}, {17, 1}, {7, 9}, {2, 5}};
     for (const auto& grid : grids) {
-        GameRig rig;
-        Game& g = rig.game;
-        loadPicture(rig);
-        cut(g, grid[0], grid[1]);
-        const Board& b = g.board();
+        SCOPED_TRACE(std::to_string(grid[0]) + " x " + std::to_string(grid[1]));
+        cutLake(grid[0], grid[1], 400, 300);
+        const Board& b = game.board();
         ASSERT_EQ(b.pieceCount(), grid[0] * grid[1]);
         EXPECT_TRUE(allHome(b));
         const Single w = b.pieceWidth(), h = b.pieceHeight();
@@ -111,51 +100,6 @@ TEST(Board, DividePicLaysEveryPieceHomeWithEvenSpacing)
             }
         }
     }
-}
-
-TEST(Board, DividePic2KeepsEveryPieceInItsCell)
-{
-    GameRig rig;
-    Game& g = rig.game;
-    loadPicture(rig);
-    cut(g, 4, 3);
-    Board& b = GameParts::board(g);
-    // A game in play: every piece one cell on, piece 12 hidden, piece 3 selected, puzzle shown.
-    std::vector<int> cellOf(13);
-    for (int k = 1; k <= 12; ++k)
-        cellOf[k] = k % 12 + 1;
-    b.arrange(*Puzzle::fromCells(4, 3, {cellOf.begin() + 1, cellOf.end()}, false));
-    b.setVisible(12, false);
-    b.select(3);
-    GameParts::form(g).Picture2.Visible = true;
-    GameParts::form(g).Image1.Visible = false;
-    const Single oldHome1 = b.homeLeft(1);
-
-    // The window grows to its largest size and the picture is refitted.
-    GameParts::form(g).Window.Width = 19100;
-    GameParts::form(g).Window.Height = 13505;
-    GameParts::form(g).Picture2.Width = 18950;
-    GameParts::form(g).Picture2.Height = 12905;
-    const FittedPicture f = fitPicture(6000, 4500, 18950, 12905, 19100, 13505);
-    GameParts::form(g).Image1.Width = f.Width;
-    GameParts::form(g).Image1.Height = f.Height;
-    g.Divide_Pic2();
-
-    EXPECT_NE(b.homeLeft(1), oldHome1);
-    EXPECT_FLOAT_EQ(b.pieceWidth(), f.Width / 4 - 1);
-    EXPECT_FLOAT_EQ(b.marks()[0].Width, b.pieceWidth() - 40);
-    for (int k = 1; k <= 12; ++k) {
-        EXPECT_EQ(b.puzzle().cellOf(k), cellOf[k]) << k;
-        EXPECT_EQ(b.piece(k).Left, b.homeLeft(cellOf[k])) << k;
-        EXPECT_EQ(b.piece(k).Top, b.homeTop(cellOf[k])) << k;
-        EXPECT_EQ(b.piece(k).Visible, k != 12);
-    }
-    EXPECT_EQ(b.selected(), -1);
-    EXPECT_FALSE(b.boardFrame().Visible);
-    EXPECT_FLOAT_EQ(b.boardFrame().Width, (35 + b.pieceWidth()) * 4);
-    EXPECT_TRUE(g.form().Picture2.Visible);
-    EXPECT_FALSE(g.form().Image1.Visible);
-
 }
 
 // Half-twip positions show the rounding: every running position is rounded to even, and the
@@ -189,23 +133,72 @@ TEST(BoardLayout, HalfTwipsRoundToEvenAndFramesFollowTheCells)
     EXPECT_EQ(BoardLayout(Grid{0, 3}, 301, 301, 1000, 1000).cells().count(), 0);
 }
 
+// A game in play, every piece one cell on (piece 12 in cell 1), when the player chooses the
+// largest Screen Size: a picture of 1237 x 833 pixels, reduced in the default window, is shown
+// larger, and every piece stays in the cell it occupies, at that cell's new place. In Puzzle
+// mode piece 3 was selected; in Slider mode piece 12 is the empty cell.
+TEST_F(BoardCut, LargerWindowKeepsEveryPieceInItsCell)
+{
+    for (const Mode mode : {Mode::Puzzle, Mode::Slider}) {
+        SCOPED_TRACE(mode == Mode::Slider ? "Slider" : "Puzzle");
+        cutLake(4, 3, 1237, 833);
+        play(mode, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+        std::vector<int> cellOf(13);
+        for (int k = 1; k <= 12; ++k) {
+            cellOf[std::size_t(k)] = k % 12 + 1;
+            ASSERT_EQ(board.puzzle().cellOf(k), cellOf[std::size_t(k)]) << k;
+        }
+        if (mode == Mode::Puzzle) {
+            game.image2_Click(3);
+            ASSERT_EQ(board.selected(), 3);
+        }
+        const Single oldHome1 = board.homeLeft(1), oldWidth = board.pieceWidth();
+
+        game.mnuScreen_Click(5);
+
+        ASSERT_EQ(game.form().Picture2.Width, 18950);
+        EXPECT_NE(board.homeLeft(1), oldHome1);
+        EXPECT_GT(board.pieceWidth(), oldWidth);
+        EXPECT_FLOAT_EQ(board.pieceWidth(), game.form().Image1.Width / 4 - 1);
+        EXPECT_FLOAT_EQ(board.marks()[0].Width, board.pieceWidth() - 40);
+        for (int k = 1; k <= 12; ++k) {
+            EXPECT_EQ(board.puzzle().cellOf(k), cellOf[std::size_t(k)]) << k;
+            EXPECT_EQ(board.piece(k).Left, board.homeLeft(cellOf[std::size_t(k)])) << k;
+            EXPECT_EQ(board.piece(k).Top, board.homeTop(cellOf[std::size_t(k)])) << k;
+            EXPECT_EQ(board.piece(k).Visible, mode == Mode::Puzzle || k != 12) << k;
+        }
+        EXPECT_EQ(board.selected(), -1);
+        EXPECT_FLOAT_EQ(board.boardFrame().Width, (35 + board.pieceWidth()) * 4);
+        EXPECT_TRUE(game.form().Picture2.Visible);
+        EXPECT_EQ(game.form().GameState, State::Playing);
+    }
+}
+
+// The intro as the window runs it: Form_Load, then the first tick cuts the intro picture 4 x 4
+// and deals it with the random source, here scripted to give `cells` (piece k in cells[k - 1]).
+void dealIntro(GameRig& rig, const std::vector<int>& cells)
+{
+    for (const int c : cells)
+        rig.random.script.push_back((float(c) - 0.5f) / 16);
+    rig.game.Form_Load();
+    rig.game.Timer1_Timer();
+    ASSERT_EQ(rig.game.form().GameState, State::IntroReassembling);
+    for (int k = 1; k <= 16; ++k)
+        ASSERT_EQ(rig.game.board().puzzle().cellOf(k), cells[std::size_t(k - 1)]) << k;
+}
+
 TEST(Intro, OneStepBringsAnExchangedPairHome)
 {
     GameRig rig;
     Game& g = rig.game;
-    loadPicture(rig);
-    cut(g, 4, 4);
-    Board& b = GameParts::board(g);
-    b.apply(Move::swap(2, 5));
-    b.setVisible(16, false);
-    GameParts::form(g).Picture2.Visible = true;
-    GameParts::form(g).Image1.Visible = GameParts::form(g).Shape1.Visible = false;
-    GameParts::form(g).GameState = State::IntroReassembling;
+    dealIntro(rig, {1, 5, 3, 4, 2, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
+    ASSERT_TRUE(g.form().Picture2.Visible);
 
     g.IntroStep();
-    EXPECT_TRUE(allHome(b));
+    EXPECT_TRUE(allHome(g.board()));
     EXPECT_EQ(g.form().GameState, State::IntroReassembling);
-    EXPECT_TRUE(b.piece(16).Visible);
+    for (int k = 1; k <= 16; ++k)
+        EXPECT_TRUE(g.board().piece(k).Visible) << k;
 
     g.IntroStep();
     EXPECT_EQ(g.form().GameState, State::IntroFinished);
@@ -214,31 +207,37 @@ TEST(Intro, OneStepBringsAnExchangedPairHome)
     EXPECT_FALSE(g.form().Picture2.Visible);
 }
 
-// Any arrangement of the 16 cells is whole after at most 15 steps, one piece home per step.
-TEST(Intro, AnyDealIsWholeWithinFifteenSteps)
+// Any deal of the 16 cells is whole after the fewest exchanges that can sort it (16 less its
+// cycles), one step each, and one more step shows the whole picture: at most 16 steps.
+TEST(Intro, AnyDealIsWholeAfterTheFewestExchanges)
 {
-    std::mt19937 draw(7);
-    for (int deal = 0; deal < 40; ++deal) {
+    for (unsigned deal = 1; deal <= 40; ++deal) {
+        SCOPED_TRACE("deal " + std::to_string(deal));
         GameRig rig;
+        rig.random.state = deal * 7919u;
         Game& g = rig.game;
-        loadPicture(rig);
-        cut(g, 4, 4);
-        Board& b = GameParts::board(g);
-        std::vector<int> cells(16);
-        std::iota(cells.begin(), cells.end(), 1);
-        std::shuffle(cells.begin(), cells.end(), draw);
-        b.arrange(*Puzzle::fromCells(4, 4, cells, false));
-        GameParts::form(g).GameState = State::IntroReassembling;
+        g.Form_Load();
+        g.Timer1_Timer();
+        ASSERT_EQ(g.form().GameState, State::IntroReassembling);
+        std::vector<bool> seen(17, false);
+        int cycles = 0;
+        for (int k = 1; k <= 16; ++k) {
+            if (seen[std::size_t(k)])
+                continue;
+            ++cycles;
+            for (int j = k; !seen[std::size_t(j)]; j = g.board().puzzle().cellOf(j))
+                seen[std::size_t(j)] = true;
+        }
         int steps = 0;
         while (g.form().GameState == State::IntroReassembling && steps < 20) {
             g.IntroStep();
             ++steps;
         }
-        EXPECT_LE(steps, 16) << "deal " << deal;
+        EXPECT_EQ(steps, 16 - cycles + 1);
         EXPECT_EQ(g.form().GameState, State::IntroFinished);
-        EXPECT_TRUE(allHome(b)) << "deal " << deal;
+        EXPECT_TRUE(allHome(g.board()));
     }
 }
 
 } // namespace
-} // namespace quiltra
+} // namespace quiltra::test

@@ -33,8 +33,8 @@ struct FrameRig : GameRig {
 
     // Listed pictures "/pics/<name>" that all load at 640 x 480 pixels.
     explicit FrameRig(const std::vector<std::string>& names = {"Garden.jpg", "Harbour.jpg"})
+        : GameRig(&counting)
     {
-        GameParts::services(game).clip = &counting;
         for (const auto& n : names) {
             pictures.List1.push_back("/pics/" + n);
             pictures.List2.push_back(n);
@@ -50,6 +50,19 @@ struct FrameRig : GameRig {
             game.Timer1_Timer();
             clock.advance(0.05);
         }
+    }
+
+    // A listed picture in play and a game begun with New Game, its clock started by a click at
+    // `start`.
+    void playFrom(double start)
+    {
+        game.Form_Load();
+        game.LoadRandomPicture();
+        game.mnuPuz_Click();
+        clock.t = start;
+        game.image2_Click(1);
+        ASSERT_TRUE(game.clock().running());
+        ASSERT_EQ(game.clock().startedAt(), start);
     }
 
     int layoutsDuring(const std::function<void()>& action)
@@ -154,7 +167,9 @@ TEST(FrameIntro, IntroSoundFollowsIntroSwitch)
 {
     for (const bool on : {true, false}) {
         FrameRig r;
-        GameParts::menuItems(r.game).SndInt.Checked = on;
+        if (r.game.menus().SndInt().Checked != on)
+            r.game.SndInt_Click();
+        ASSERT_EQ(r.game.menus().SndInt().Checked, on);
         r.game.Form_Load();
         r.game.intro();
         std::vector<std::string> expected;
@@ -230,10 +245,11 @@ TEST(FrameKeys, PauseKeysAndResume)
     };
     for (const Case& c : cases) {
         FrameRig r;
-        r.game.Form_Load();
-        GameParts::clock(r.game).start(1000);
-        if (c.pausedBefore)
-            GameParts::clock(r.game).pause(1010);
+        r.playFrom(1000);
+        if (c.pausedBefore) {
+            r.clock.t = 1010;
+            r.game.lostFocus();
+        }
         r.clock.t = 1030;
         r.game.keyDown(c.key);
         EXPECT_EQ(r.game.clock().paused(), c.pausedAfter) << c.what;
@@ -247,16 +263,15 @@ TEST(FrameKeys, PauseKeysAndResume)
 TEST(FrameFocus, LosingFocusAndMinimisingPauseOnly)
 {
     FrameRig r;
-    r.game.Form_Load();
-    r.game.LoadRandomPicture();
-    r.clock.t = 1040;
-    GameParts::clock(r.game).start(r.clock.t);
+    r.playFrom(1040);
     r.game.lostFocus();
     EXPECT_TRUE(r.game.clock().paused());
     EXPECT_EQ(r.game.clock().pausedAt(), 1040);
 
-    GameParts::clock(r.game).resume(r.clock.t);
+    r.game.keyDown(Key::Other); // any key resumes
+    ASSERT_FALSE(r.game.clock().paused());
     r.clock.t = 1050;
+    // Staged: a layout asked for, which only a resize in progress leaves, must not run minimised.
     GameParts::form(r.game).LayoutRequested = true;
     const Single areaWidth = r.game.form().Picture2.Width;
     EXPECT_EQ(r.layoutsDuring([&] { r.game.Form_Resize(true); }), 0);
@@ -282,8 +297,10 @@ TEST(FrameScreen, ScreenSizeTable)
         FrameRig r;
         r.game.Form_Load();
         r.game.LoadRandomPicture();
-        GameParts::form(r.game).Picture1.Width = 111;
-        GameParts::form(r.game).Picture1.Height = 222;
+        // Another screen size first, which leaves the auxiliary box a size of its own.
+        r.game.mnuScreen_Click(row.index == 5 ? 4 : 5);
+        const Element box = r.game.form().Picture1;
+        ASSERT_GT(box.Height, 0) << row.index;
         EXPECT_EQ(r.layoutsDuring([&] { r.game.mnuScreen_Click(row.index); }), 1) << row.index;
         EXPECT_EQ(r.game.form().Window.Width, row.width);
         EXPECT_EQ(r.game.form().Window.Height, row.height);
@@ -295,8 +312,8 @@ TEST(FrameScreen, ScreenSizeTable)
             EXPECT_EQ(r.game.form().Picture1.Width, static_cast<Single>(row.width - 100));
             EXPECT_EQ(r.game.form().Picture1.Height, row.picture1Height);
         } else {
-            EXPECT_EQ(r.game.form().Picture1.Width, 111);
-            EXPECT_EQ(r.game.form().Picture1.Height, 222);
+            EXPECT_EQ(r.game.form().Picture1.Width, box.Width);
+            EXPECT_EQ(r.game.form().Picture1.Height, box.Height);
         }
     }
 }
@@ -322,11 +339,14 @@ TEST(FrameScreen, CurrentSizeDoesNothingAndNewWidthAloneStillLaysOut)
 TEST(FrameExit, NoLeavesEverythingAndReopensMoveSound)
 {
     FrameRig r;
-    r.game.Form_Load();
-    r.game.LoadRandomPicture();
+    r.playFrom(990);
     r.game.windowMoved(300, 200);
-    GameParts::clock(r.game).start(990);
-    GameParts::counters(r.game).restore(4, GameParts::counters(r.game).hints());
+    r.game.image2_Click(2); // piece 1, selected by the first click, and 2 exchange: four times
+    for (int i = 0; i < 3; ++i) {
+        r.game.image2_Click(1);
+        r.game.image2_Click(2);
+    }
+    ASSERT_EQ(r.game.counters().moves(), 4);
     const std::string caption = r.game.form().Caption;
     const Puzzle pieces = r.game.board().puzzle();
     const ProgramState before = r.program;

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "game/sizes.h"
-#include "support/game_parts.h"
 #include "support/fakes.h"
 #include "support/temp_folder.h"
 
@@ -38,14 +37,19 @@ struct EntryRig : GameRig {
         game.Form_Load();
     }
 
-    // Cat.jpg in play, a game in progress on it.
+    // Cat.jpg in play, a game in progress on it: New Game, then pieces 1 and 2 exchanged four
+    // times (the first click starts the clock, which enables Save).
     void catInPlay()
     {
         ASSERT_TRUE(game.takePictureIntoPlay(openedPicture("Cat.jpg", tmp / "Pics")).taken());
-        GameParts::form(game).GameState = State::Playing;
-        GameParts::counters(game).restore(4, GameParts::counters(game).hints());
-        GameParts::menuItems(game).mnuHint.Enabled = true;
-        GameParts::menuItems(game).mnuSave.Enabled = true;
+        game.mnuPuz_Click();
+        for (int i = 0; i < 4; ++i) {
+            game.image2_Click(1);
+            game.image2_Click(2);
+        }
+        ASSERT_EQ(game.form().GameState, State::Playing);
+        ASSERT_EQ(game.counters().moves(), 4);
+        ASSERT_TRUE(game.menus().mnuHint().Enabled && game.menus().mnuSave().Enabled);
     }
 
     // What a refused picture must leave as it was.
@@ -128,7 +132,6 @@ TEST(PictureEntry, EveryRouteRefusesATooSmallPictureTheSameWay)
         {
             EntryRig r;
             r.catInPlay();
-            GameParts::counters(r.game).restore(0, GameParts::counters(r.game).hints());
             const auto before = r.snapshot();
             PictureRequest saved;
             saved.path = r.tiny;

@@ -34,9 +34,9 @@ struct PictureRig : GameRig {
     WatchingClip watching;
 
     explicit PictureRig(const std::vector<Entry>& entries, const std::string& folder = "/pics/")
+        : GameRig(&watching)
     {
         watching.game = &game;
-        GameParts::services(game).clip = &watching;
         for (const Entry& e : entries) {
             pictures.List1.push_back(folder + e.name);
             pictures.List2.push_back(e.name);
@@ -191,7 +191,8 @@ TEST(PictureRandom, AWindowTooSmallForEveryPictureKeepsTheList)
 TEST(PictureRandom, AllFailingEndsOnEmptyListPath)
 {
     PictureRig r({{"X.jpg", 0}, {"Y.jpg", kTiny, kTiny}, {"Z.jpg", 0}});
-    GameParts::form(r.game).Caption.clear();
+    const std::string welcome = r.game.form().Caption;
+    ASSERT_FALSE(welcome.empty());
     r.game.LoadRandomPicture();
 
     EXPECT_EQ(r.watching.loads.size(), 3u);
@@ -208,7 +209,7 @@ TEST(PictureRandom, AllFailingEndsOnEmptyListPath)
     // Nothing of the failed pictures is left as the picture in play.
     EXPECT_EQ(r.game.menus().mnuCurrent().Caption, "");
     EXPECT_EQ(r.program.CurrentPicturePath, "");
-    EXPECT_EQ(r.game.form().Caption, "");
+    EXPECT_EQ(r.game.form().Caption, welcome) << "the caption before the loading captions";
     EXPECT_EQ(r.watching.w, r.watching.introW);
 }
 
@@ -232,9 +233,15 @@ TEST(PictureMenu, FailureIsReportedAndLeavesWindowAsItWas)
         PictureRig r({{"A.jpg"}, bad});
         r.random.script = {0.0f};
         r.game.LoadRandomPicture();
-        GameParts::menuItems(r.game).mnuHint.Enabled = true;
-        GameParts::form(r.game).GameState = State::Playing;
-        GameParts::counters(r.game).restore(3, GameParts::counters(r.game).hints());
+        // A game in play: New Game, then three exchanges of pieces 1 and 2.
+        r.game.mnuPuz_Click();
+        for (int i = 0; i < 3; ++i) {
+            r.game.image2_Click(1);
+            r.game.image2_Click(2);
+        }
+        ASSERT_EQ(r.game.counters().moves(), 3);
+        ASSERT_EQ(r.game.form().GameState, State::Playing);
+        ASSERT_TRUE(r.game.menus().mnuHint().Enabled);
         const std::string caption = r.game.form().Caption;
         const Puzzle pieces = r.game.board().puzzle();
         const ProgramState program = r.program;
@@ -264,19 +271,22 @@ TEST(PictureMenu, FailureIsReportedAndLeavesWindowAsItWas)
 
 TEST(PictureMenu, ChoosingPictureTakesItsFolderAndPreparesPlay)
 {
-    PictureRig r({{"A.jpg"}});
-    r.random.script = {0.0f};
-    r.game.LoadRandomPicture();
-    // An entry from another folder, as the editor adds it.
-    r.pictures.List1.push_back("/other/B.jpg");
-    r.pictures.List2.push_back("B.jpg");
-    GameParts::menus(r.game).addPicture("B.jpg");
-    r.watching.files.push_back({"/other/B.jpg", 800, 600});
-    GameParts::menuItems(r.game).mnuV.Enabled = GameParts::menuItems(r.game).mnus.Enabled = GameParts::menuItems(r.game).mnuNew.Enabled = false;
-    GameParts::menuItems(r.game).mnuView.Caption = "Original";
+    // The intro ends with no picture to play: nothing to view, size or start.
+    PictureRig r({{"Gone.jpg", 0}});
+    r.game.skipIntro();
+    ASSERT_EQ(r.game.form().GameState, State::NoPicture);
+    ASSERT_FALSE(r.game.menus().mnuV().Enabled || r.game.menus().mnus().Enabled ||
+                 r.game.menus().mnuNew().Enabled);
+    // Entries from another folder, as the editor adds them.
+    for (const std::string name : {"B.jpg", "C.jpg"}) {
+        r.pictures.List1.push_back("/other/" + name);
+        r.pictures.List2.push_back(name);
+        r.watching.files.push_back({"/other/" + name, 800, 600});
+    }
+    r.game.showPictureList();
     r.sound.log.clear();
 
-    r.game.mnuPict_Click(1);
+    r.game.mnuPict_Click(0);
     EXPECT_EQ(r.watching.captions.back(), "Quiltra - puzzle: B.jpg  Loading");
     EXPECT_EQ(r.game.menus().mnuCurrent().Caption, "B.jpg");
     EXPECT_EQ(r.program.CurrentPicturePath, "/other/B.jpg");
@@ -291,6 +301,14 @@ TEST(PictureMenu, ChoosingPictureTakesItsFolderAndPreparesPlay)
     // "Add" now finds the chosen picture under its own folder: already listed.
     r.game.mnuAddCur_Click();
     EXPECT_EQ(r.pictures.List1.size(), 2u);
+
+    // Chosen during a game, a picture shows whole and View offers the puzzle again.
+    r.game.mnuPuz_Click();
+    ASSERT_EQ(r.game.menus().mnuView().Caption, "Original");
+    r.game.mnuPict_Click(1);
+    EXPECT_EQ(r.game.menus().mnuCurrent().Caption, "C.jpg");
+    EXPECT_EQ(r.game.menus().mnuView().Caption, "Puzzle");
+    EXPECT_EQ(r.game.form().GameState, State::WholePicture);
 }
 
 TEST(PictureAdd, LimitDuplicatesAndUnstorablePaths)
@@ -315,8 +333,8 @@ TEST(PictureAdd, LimitDuplicatesAndUnstorablePaths)
         for (int i = 0; i < c.listed; ++i)
             entries.push_back({"P" + std::to_string(i) + ".jpg"});
         PictureRig r(entries);
-        r.program.CurrentPictureFolder = c.folder;
-        GameParts::menuItems(r.game).mnuCurrent.Caption = c.name;
+        r.watching.files.push_back({c.folder + c.name, 640, 480});
+        ASSERT_TRUE(r.game.takePictureIntoPlay(openedPicture(c.name, c.folder)).taken()) << c.what;
 
         r.game.mnuAddCur_Click();
         const std::size_t expected = static_cast<std::size_t>(c.listed) + (c.added ? 1 : 0);
@@ -340,6 +358,7 @@ TEST(PictureEdit, PausesClockAndStoresGeometry)
 {
     PictureRig r({{"A.jpg"}});
     r.game.windowMoved(120, 340);
+    // Staged: every handler that sizes the window stores the size itself, hiding the Edit store.
     GameParts::form(r.game).Window.Width = 10753;
     GameParts::form(r.game).Window.Height = 7600;
     r.clock.t = 1234;

@@ -4,7 +4,6 @@
 #include <functional>
 
 #include "play_fixture.h"
-#include "support/game_parts.h"
 
 namespace quiltra::test {
 namespace {
@@ -89,13 +88,12 @@ TEST_F(Moves, ClicksOutsideAGame)
     EXPECT_TRUE(game.form().Picture2.Visible && game.menus().mnuHint().Enabled && !game.form().Image1.Visible);
 }
 
-// Staged: 32766 moves are out of reach of a test's clicks.
+// A saved game with 32766 or 32767 moves, loaded and played on.
 TEST_F(Moves, MoveCountStopsAt32767)
 {
     for (const auto& [before, after] : {std::pair{32766, 32767}, {32767, 32767}}) {
         cut(4, 3);
-        play(Mode::Puzzle, {2, 1});
-        GameParts::counters(game).restore(std::int16_t(before), GameParts::counters(game).hints());
+        resume(Mode::Puzzle, {2, 1}, before, 0, 60);
         game.image2_Click(3);
         game.image2_Click(7);
         EXPECT_EQ(game.counters().moves(), after);

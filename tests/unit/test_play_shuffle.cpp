@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "game/slider_walk.h"
-#include "support/game_parts.h"
 #include "play_fixture.h"
 
 namespace quiltra::test {
@@ -128,15 +127,23 @@ TEST_F(Shuffle, SliderShuffleStaysInTheGridAndCanBeUndone)
         for (unsigned seed = 1; seed <= (g.cols * g.rows > 100 ? 3u : 12u); ++seed) {
             SCOPED_TRACE(testing::Message() << g.name << " seed " << seed);
             cut(g.cols, g.rows, g.pictureW, g.pictureH, g.areaW, g.areaH);
-            GameParts::form(game).Caption = "Quiltra";
+            std::vector<std::string> titles;
+            game.setChangeListener([&](GameChange change) {
+                if (change == GameChange::Caption)
+                    titles.push_back(game.form().Caption);
+            });
             rig.random.state = seed;
             game.StartNewGame();
+            game.setChangeListener({});
             const int n = board.pieceCount();
             expectPermutation();
             EXPECT_TRUE(solvableByParity(cells(), g.cols));
             EXPECT_FALSE(board.piece(n).Visible);
             EXPECT_TRUE(game.form().Picture2.Visible && game.menus().mnuHint().Enabled);
             EXPECT_FALSE(game.form().Image1.Visible || game.form().Shape1.Visible);
+            // The shuffle itself shows the status line.
+            ASSERT_FALSE(titles.empty());
+            EXPECT_EQ(titles.back(), game.form().Caption);
             EXPECT_EQ(game.form().Caption.rfind("Quiltra - slider: Lake", 0), 0u);
 
             // Replaying the same draws gives the walk; sliding back along it restores the picture.
@@ -157,47 +164,45 @@ TEST_F(Shuffle, SliderShuffleStaysInTheGridAndCanBeUndone)
 
 TEST_F(Shuffle, SliderShuffleShowsItsCaptionOverTheSolvedPicture)
 {
-    // Cut at 4 x 3 first, so that only the 3 x 3 cut of the shuffle itself can show 9 pieces.
-    cut(4, 3);
-    board.chooseGrid(Grid{3, 3});
-    rig.program.PlayMode = Mode::Slider;
+    // A 3 x 3 Slider game with pieces out of place, so that only the shuffle's own cut can show
+    // the picture solved; then New Game > Slider.
+    cut(3, 3);
+    play(Mode::Slider, {2, 1});
     bool shownSolved = false;
     game.setEventPump([&] {
         shownSolved = shownSolved || (game.form().Caption == "Randomizing puzzle" &&
                                       board.pieceCount() == 9 && misplaced().empty());
     });
-    GameParts::form(game).Caption = "Quiltra";
-    game.StartNewGame();
+    game.mnuSlide_Click();
     EXPECT_TRUE(shownSolved);
     EXPECT_EQ(game.form().Caption.rfind("Quiltra - slider:", 0), 0u);
 }
 
-// The start-up animation keeps its welcome caption over its shuffle; otherwise the shuffle shows
-// the status line, whatever the caption was. Staged: the welcome caption with the intro over, and
-// counts before the intro's own shuffle, are out of the handlers' reach.
-TEST_F(Shuffle, StartNewGameClearsCountersAndKeepsTheWelcomeCaption)
+// A click on the whole picture after a finished game deals a new one: the counts of the finished
+// game go and the caption shows the new game's status line. (The intro's shuffle keeps its welcome
+// caption instead: FrameIntro.RunsIntroStatesThenLoadsPictureAndEnablesMenus.)
+TEST_F(Shuffle, ANewGameClearsTheCountsOfTheFinishedOne)
 {
-    const struct {
-        bool intro;
-        const char* caption;
-        bool status;
-    } cases[] = {{true, "Welcome to Quiltra v1.3", false},
-                 {false, "", true},
-                 {false, "Welcome to Quiltra v1.3", true}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.intro << " / " << c.caption);
-        cut(4, 3);
-        rig.program.PlayMode = Mode::Puzzle;
-        GameParts::form(game).introRunning = c.intro;
-        GameParts::form(game).Caption = c.caption;
-        GameParts::counters(game).restore(9, 2);
-        rig.random.script = {0.9f}; // piece 1 to cell 11
-        game.StartNewGame();
-        EXPECT_EQ(game.counters().moves(), 0);
-        EXPECT_EQ(game.counters().hints(), 0);
-        EXPECT_FALSE(misplaced().empty());
-        EXPECT_EQ(game.form().Caption != c.caption, c.status);
-    }
+    cut(4, 3);
+    resume(Mode::Puzzle, {2, 1}, 9, 2, 60);
+    game.image2_Click(1);
+    game.image2_Click(2);
+    ASSERT_EQ(game.form().GameState, State::Solved);
+    rig.clock.advance(3);
+    game.Timer1_Timer(); // the whole picture returns
+    ASSERT_EQ(game.form().GameState, State::WholePicture);
+    ASSERT_EQ(game.counters().moves(), 10);
+    ASSERT_EQ(game.counters().hints(), 2);
+    const std::string finished = game.form().Caption;
+
+    rig.random.script = {0.9f}; // piece 1 to cell 11
+    game.Image1_Click();
+    ASSERT_EQ(game.form().GameState, State::Playing);
+    EXPECT_EQ(game.counters().moves(), 0);
+    EXPECT_EQ(game.counters().hints(), 0);
+    EXPECT_EQ(cellOf(1), 11);
+    EXPECT_NE(game.form().Caption, finished);
+    EXPECT_EQ(game.form().Caption, "Quiltra - puzzle: Lake  Size: 4x3=12");
 }
 
 } // namespace

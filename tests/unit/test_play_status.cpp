@@ -1,6 +1,8 @@
 // The status caption, the game clock, the timer's steps and when the timer is next due.
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "play_fixture.h"
 #include "support/game_parts.h"
 
@@ -9,8 +11,8 @@ namespace {
 
 using Status = PlayTest;
 
-// Staged: the table pairs every state with names, sizes and counts (1234 moves, a clock at 3:07)
-// that the handlers reach only through thousands of moves or a state held for one instant.
+// Staged: the short form in states the handlers hold for an instant (a saved game loading) or
+// never in Slider mode (the intro's whole picture), with names of every length.
 TEST_F(Status, CaptionTable)
 {
     const std::string name16 = "Sixteen_letters_", name17 = "Seventeen_letters";
@@ -29,16 +31,6 @@ TEST_F(Status, CaptionTable)
          "Quiltra - puzzle: " + name16 + "  Size: 4x3=12"},
         {Mode::Puzzle, name17, "4x3=12", State::WholePicture, 0, 0,
          "Quiltra - puzzle: Seventeen_lett..  Size: 4x3=12"},
-        // The time starts at column 76, or one space after a longer text.
-        {Mode::Puzzle, "Lake", "4x3=12", State::Playing, 5, 0,
-         "Quiltra - puzzle: Lake  Size: 4x3=12  Moves: 005  Hints: 000" + std::string(15, ' ') +
-             "Time:  0:03:07"},
-        {Mode::Slider, name17, "4x3=12", State::Solved, 1234, 12,
-         "Quiltra - slider: Seventeen_lett..  Size: 4x3=12  Moves: 1234  Hints: 012  "
-         "Time:  0:03:07"},
-        {Mode::Slider, name17, "20x15=300", State::Playing, 1234, 12,
-         "Quiltra - slider: Seventeen_lett..  Size: 20x15=300  Moves: 1234  Hints: 012 "
-         "Time:  0:03:07"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.caption);
@@ -51,6 +43,38 @@ TEST_F(Status, CaptionTable)
         game.RefreshStatus();
         EXPECT_EQ(game.form().Caption, c.caption);
     }
+}
+
+// The long form of a game in progress or just finished, with the counts and the time a saved game
+// brings back: the time starts at column 76, or one space after a longer text.
+TEST_F(Status, LongCaptionsOfLoadedGames)
+{
+    const std::string name17 = "Seventeen_letters";
+    cut(4, 3);
+    resume(Mode::Puzzle, {2, 1}, 5, 0, 187);
+    EXPECT_EQ(game.form().Caption, "Quiltra - puzzle: Lake  Size: 4x3=12  Moves: 005  Hints: 000" +
+                                       std::string(15, ' ') + "Time:  0:03:07");
+
+    // One slide from the finish after 1233 moves and 12 hints: piece 11 stands in the empty
+    // cell's place. Selected and slid into the empty cell, it finishes the picture at 1234 moves.
+    cut(4, 3);
+    resume(Mode::Slider, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12}, 1233, 12, 187, name17);
+    game.image2_Click(11);
+    pressEmpty();
+    ASSERT_EQ(game.form().GameState, State::Solved);
+    EXPECT_EQ(game.form().Caption,
+              "Quiltra - slider: Seventeen_lett..  Size: 4x3=12  Moves: 1234  Hints: 012  "
+              "Time:  0:03:07");
+
+    // The largest grid, pieces 299 and 300 (the empty one) exchanged.
+    cutLargest();
+    std::vector<int> cells(299);
+    std::iota(cells.begin(), cells.end(), 1);
+    cells.back() = 300;
+    resume(Mode::Slider, cells, 1234, 12, 187, name17);
+    EXPECT_EQ(game.form().Caption,
+              "Quiltra - slider: Seventeen_lett..  Size: 20x15=300  Moves: 1234  Hints: 012 "
+              "Time:  0:03:07");
 }
 
 // Staged: a clock showing two hours with nothing yet done is what the reset has to catch, and
@@ -167,53 +191,74 @@ TEST_F(Status, TimerRunsTheIntroSteps)
     EXPECT_EQ(rig.sound.log, (std::vector<std::string>{"close", "open move"}));
 }
 
-// Staged: each state is held at a chosen moment of its own timer (intro steps, the delayed
-// return after a finish, a clock whose text is out of date), which handlers pass through at once.
-TEST_F(Status, NextDue)
+// When the timer is next due at each step the intro and a game pass through.
+TEST_F(Status, NextDueAtEachStep)
 {
-    const double now = rig.clock.t;
-    const struct {
-        const char* name;
-        State state;
-        bool finish, running, paused;
-        double elapsed; // of the running clock; its text shows `shownElapsed`
-        double shownElapsed;
-        std::optional<double> due;
-    } cases[] = {
-        {"nothing", State::WholePicture, false, false, false, 0, 0, std::nullopt},
-        {"intro pending", State::IntroPending, false, false, false, 0, 0, now},
-        {"intro step", State::IntroReassembling, false, false, false, 0, 0, now - 0.05 + 0.201},
-        {"intro picture whole", State::IntroFinished, false, false, false, 0, 0,
-         now - 0.05 + 4.001},
-        {"solved", State::Solved, true, false, false, 0, 0, now - 0.05 + 2.001},
-        {"paused clock", State::Playing, false, true, true, 7.2, 7.2, std::nullopt},
-        {"clock at 0.2 s", State::Playing, false, true, false, 0.2, 0.2, now + 0.301},
-        {"clock at 0.5 s shows 0", State::Playing, false, true, false, 0.5, 0.5, now + 0.001},
-        {"clock at 1.5 s shows 2", State::Playing, false, true, false, 1.5, 1.5, now + 1.001},
-        {"clock text out of date", State::Playing, false, true, false, 7.2, 3, now},
-        {"solved and clock", State::Solved, true, true, false, 0.2, 0.2, now + 0.301},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        GameParts::form(game).GameState = State::WholePicture;
-        GameParts::form(game).FinishPending = false;
-        GameParts::clock(game) = GameClock{};
-        if (c.running) {
-            // Started c.elapsed ago, its text last set when c.shownElapsed had passed.
-            GameParts::clock(game).start(now - c.elapsed);
-            GameParts::clock(game).tick(now - c.elapsed + c.shownElapsed);
-            if (c.paused)
-                GameParts::clock(game).pause(now);
-        }
-        GameParts::form(game).GameState = c.state;
-        GameParts::form(game).IntroClock = now - 0.05;
-        GameParts::form(game).FinishPending = c.finish;
-        const std::optional<double> due = game.nextDue();
-        ASSERT_EQ(due.has_value(), c.due.has_value());
-        if (due) {
-            EXPECT_NEAR(*due, *c.due, 1e-9);
+    // The intro: due at once to deal its picture, then just over 0.2 s after each step, then
+    // just over 4 s after the whole picture shows.
+    game.Form_Load();
+    EXPECT_EQ(game.nextDue(), std::optional<double>(rig.clock.t));
+    game.Timer1_Timer();
+    ASSERT_EQ(game.form().GameState, State::IntroReassembling);
+    EXPECT_NEAR(*game.nextDue(), game.form().IntroClock + 0.201, 1e-9);
+    for (int step = 0; step <= 16 && game.form().GameState == State::IntroReassembling; ++step) {
+        rig.clock.advance(0.25);
+        game.Timer1_Timer();
+        if (game.form().GameState == State::IntroReassembling) {
+            EXPECT_NEAR(*game.nextDue(), game.form().IntroClock + 0.201, 1e-9);
+            EXPECT_GT(*game.nextDue(), rig.clock.t);
         }
     }
+    ASSERT_EQ(game.form().GameState, State::IntroFinished);
+    EXPECT_NEAR(*game.nextDue(), game.form().IntroClock + 4.001, 1e-9);
+
+    // The whole picture with no game: nothing is due, nor in a game before its first click.
+    cut(4, 3);
+    EXPECT_FALSE(game.nextDue());
+    play(Mode::Puzzle, {2, 1});
+    EXPECT_FALSE(game.nextDue());
+
+    // A clock a click started is due just after the second it shows changes (ties to even).
+    const double start = rig.clock.t;
+    game.image2_Click(3);
+    const struct {
+        double elapsed, due; // both from the click
+    } ticks[] = {{0.2, 0.501}, {0.5, 0.501}, {1.5, 2.501}, {3, 3.501}};
+    for (const auto& t : ticks) {
+        SCOPED_TRACE(t.elapsed);
+        rig.clock.t = start + t.elapsed;
+        game.Timer1_Timer();
+        EXPECT_NEAR(*game.nextDue(), start + t.due, 1e-9);
+    }
+    // A clock whose text is out of date (the timer ran last at 3 s) is due now.
+    rig.clock.t = start + 7.2;
+    EXPECT_EQ(game.nextDue(), std::optional<double>(rig.clock.t));
+    // A paused clock is not due.
+    game.pauseClock();
+    EXPECT_FALSE(game.nextDue());
+
+    // Finished (pieces 1 and 2 exchanged back): just over 2 s later the whole picture returns.
+    game.image2_Click(3); // the selection ends; the clock runs again
+    game.image2_Click(1);
+    game.image2_Click(2);
+    ASSERT_EQ(game.form().GameState, State::Solved);
+    ASSERT_FALSE(game.clock().running());
+    EXPECT_NEAR(*game.nextDue(), rig.clock.t + 2.001, 1e-9);
+}
+
+// Staged: a finish with its clock still running, which the finish always stops, shows that the
+// earliest of what is pending falls due.
+TEST_F(Status, NextDueIsTheEarliestOfWhatIsPending)
+{
+    const double now = rig.clock.t;
+    GameParts::clock(game).start(now - 0.2);
+    GameParts::clock(game).tick(now);
+    GameParts::form(game).GameState = State::Solved;
+    GameParts::form(game).IntroClock = now - 0.05;
+    GameParts::form(game).FinishPending = true;
+    EXPECT_NEAR(*game.nextDue(), now + 0.301, 1e-9);
+    GameParts::clock(game).pause(now); // a paused clock leaves the finish
+    EXPECT_NEAR(*game.nextDue(), now - 0.05 + 2.001, 1e-9);
 }
 
 TEST_F(Status, NextDueFallsJustAfterEachChangeOfTheShownSecond)

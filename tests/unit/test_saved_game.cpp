@@ -7,7 +7,6 @@
 #include <sstream>
 
 #include "game/board_layout.h"
-#include "support/game_parts.h"
 #include "startup/settings_file.h"
 #include "support/fakes.h"
 #include "support/file_size_limit.h"
@@ -25,8 +24,11 @@ struct SavedRig : GameRig {
     std::string alpha = tmp / "Pics/alpha.jpg";        // 400 x 300 pixels
     std::string beta = tmp / "Pics/beta, two.jpg";     // a comma in the name; 480 x 360
 
-    SavedRig()
+    // `lastText`: a "last.txt" the window finds when it loads, or none.
+    explicit SavedRig(const std::string& lastText = {})
     {
+        if (!lastText.empty())
+            tmp.write("last.txt", lastText);
         program.SettingsFolder = tmp.path();
         tmp.write("Pics/alpha.jpg", "jpeg");
         tmp.write("Pics/beta, two.jpg", "jpeg");
@@ -113,12 +115,16 @@ TEST(SavedGame, FourByThreeGameSavesThirtyTwoFields)
 TEST(SavedGame, SavingOutsideAGameWritesNothingAndLeavesLoadAsItWas)
 {
     for (const bool loadEnabled : {false, true}) {
-        SavedRig rig;
+        SavedRig rig(loadEnabled ? "x\n" : ""); // a saved game found as the window loads
         rig.game.mnuPict_Click(0);
         ASSERT_EQ(rig.game.form().GameState, State::WholePicture);
-        GameParts::menuItems(rig.game).mnuRestore.Enabled = loadEnabled;
+        ASSERT_EQ(rig.game.menus().mnuRestore().Enabled, loadEnabled);
         rig.game.mnuSave_Click();
-        EXPECT_FALSE(std::filesystem::exists(rig.tmp / "last.txt"));
+        if (loadEnabled) {
+            EXPECT_EQ(rig.tmp.read("last.txt"), "x\n");
+        } else {
+            EXPECT_FALSE(std::filesystem::exists(rig.tmp / "last.txt"));
+        }
         EXPECT_EQ(rig.game.menus().mnuRestore().Enabled, loadEnabled);
         EXPECT_TRUE(rig.messages.shown.empty());
     }
@@ -347,26 +353,35 @@ TEST(SavedGame, FailedSaveKeepsThePreviousFileAndTellsThePlayer)
     Game& g = rig.game;
     rig.newGame(0, "4x3=12", "puzzle");
     rig.swap(1, 2);
-    g.mnuSave_Click();
-    const std::string previous = rig.tmp.read("last.txt");
-    rig.swap(3, 4);
-
-    GameParts::menuItems(g).mnuRestore.Enabled = false;
+    // No saved game yet, so Load is off; a first save that fails leaves it off and no file.
+    ASSERT_FALSE(g.menus().mnuRestore().Enabled);
     {
         test::FileSizeLimit fullDisk(10);   // the temporary file cannot be written whole
         g.mnuSave_Click();
     }
-    EXPECT_EQ(rig.tmp.read("last.txt"), previous);
+    EXPECT_FALSE(std::filesystem::exists(rig.tmp / "last.txt"));
     ASSERT_EQ(rig.messages.shown.size(), 1u);
-    EXPECT_EQ(rig.messages.shown[0].title, "Quiltra");
-    EXPECT_EQ(rig.messages.shown[0].text.rfind("The game could not be saved: ", 0), 0u)
-        << rig.messages.shown[0].text;
     EXPECT_FALSE(g.menus().mnuRestore().Enabled);
+
+    g.mnuSave_Click();
+    ASSERT_TRUE(g.menus().mnuRestore().Enabled);
+    const std::string previous = rig.tmp.read("last.txt");
+    rig.swap(3, 4);
+    {
+        test::FileSizeLimit fullDisk(10);
+        g.mnuSave_Click();
+    }
+    EXPECT_EQ(rig.tmp.read("last.txt"), previous);
+    ASSERT_EQ(rig.messages.shown.size(), 2u);
+    EXPECT_EQ(rig.messages.shown[1].title, "Quiltra");
+    EXPECT_EQ(rig.messages.shown[1].text.rfind("The game could not be saved: ", 0), 0u)
+        << rig.messages.shown[1].text;
+    EXPECT_TRUE(g.menus().mnuRestore().Enabled) << "the previous saved game can still be loaded";
 
     rig.program.SettingsFolder = rig.tmp / "missing";
     g.mnuSave_Click();
-    EXPECT_EQ(rig.messages.shown.size(), 2u);
-    EXPECT_FALSE(g.menus().mnuRestore().Enabled);
+    EXPECT_EQ(rig.messages.shown.size(), 3u);
+    EXPECT_TRUE(g.menus().mnuRestore().Enabled);
 }
 
 } // namespace

@@ -8,7 +8,6 @@
 #include "game/text_fields.h"
 #include "platform/translation.h"
 #include "support/fakes.h"
-#include "support/game_parts.h"
 #include "support/temp_folder.h"
 
 namespace quiltra {
@@ -54,7 +53,7 @@ struct LanguageRig : GameRig {
         pictures.List2.push_back(displayName(alpha));
         clip.files = {{alpha, 400, 300}};
         game.Form_Load();
-        GameParts::form(game).introRunning = false;
+        game.skipIntro(); // takes the listed picture into play
         game.mnuPict_Click(0);
         for (int i = 0; i < game.form().SizeCount; ++i)
             if (game.menus().mnuSize()[std::size_t(i)].Caption == "4x3=12")

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "game/sizes.h"
-#include "support/game_parts.h"
 #include "support/fakes.h"
 
 namespace quiltra {
@@ -134,27 +133,36 @@ TEST(SizeValidity, NaturalSizeNeedsThreeStepsOf500Twips)
     EXPECT_STREQ(kTooSmallMessage, "Picture is too small to divide into a puzzle.");
 }
 
-// Staged: the largest grid is set as the fitting leaves it, so that each menu the table names is
-// built from its own largest grid rather than from a picture chosen to fit to it.
+// A picture taken into play builds the Size menu from the largest grid its fitting gives, and
+// the size drawn for it is never the last entry unless that is the only one.
 TEST(SizeGame, FindSizeFillsTheMenuAndSetSizeNeverDrawsTheLast)
 {
     struct Case {
+        int pixelW, pixelH;     // the picture
+        double windowW, windowH;
         Grid largest;
         float draw;
         const char* chosen;
         Grid chosenGrid;
     } cases[] = {
-        {{9, 6}, 0.999999f, "8x5=40", {8, 5}},    {{9, 6}, 0.0f, "4x2=8", {4, 2}},
-        {{9, 6}, 0.5f, "6x4=24", {6, 4}},         {{4, 3}, 0.999999f, "4x3=12", {4, 3}},
-        {{18, 2}, 0.9999999f, "17x1=17", {17, 1}}, {{3, 3}, 0.3f, "3x3=9", {3, 3}},
+        {400, 267, 9550, 6750, {9, 6}, 0.999999f, "8x5=40", {8, 5}},
+        {400, 267, 9550, 6750, {9, 6}, 0.0f, "4x2=8", {4, 2}},
+        {400, 267, 9550, 6750, {9, 6}, 0.5f, "6x4=24", {6, 4}},
+        {180, 140, 9550, 6750, {4, 3}, 0.999999f, "4x3=12", {4, 3}},
+        // 18 columns need a fitted width of more than 10800 twips: the largest window.
+        {740, 110, 19100, 13505, {18, 2}, 0.9999999f, "17x1=17", {17, 1}},
+        {140, 140, 9550, 6750, {3, 3}, 0.3f, "3x3=9", {3, 3}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.pixelW << "x" << c.pixelH << " draw " << c.draw);
         GameRig rig;
         Game& g = rig.game;
-        GameParts::form(g).MaxCols = c.largest.cols;
-        GameParts::form(g).MaxRows = c.largest.rows;
+        sizeWindow(rig, c.windowW, c.windowH);
+        rig.clip.files = {{"/pics/P.jpg", c.pixelW, c.pixelH}};
         const int generation = g.menus().generation();
-        g.Find_Size();
+        rig.random.script = {c.draw};
+        ASSERT_TRUE(g.takePictureIntoPlay(openedPicture("P.jpg", "/pics")).taken());
+        ASSERT_EQ((Grid{g.form().MaxCols, g.form().MaxRows}), c.largest);
         EXPECT_EQ(captions(g.menus().mnuSize()), captions(sizeList(c.largest)));
         // Each item carries the grid its caption names.
         std::vector<Grid> grids;
@@ -166,8 +174,6 @@ TEST(SizeGame, FindSizeFillsTheMenuAndSetSizeNeverDrawsTheLast)
         g.Find_Size();
         EXPECT_EQ(g.menus().generation(), generation + 1) << "an unchanged menu is not rebuilt";
 
-        rig.random.script = {c.draw};
-        g.Set_Size();
         EXPECT_EQ(g.menus().mnuCurSize().Caption, c.chosen);
         EXPECT_EQ(g.menus().mnuCurSize().grid, c.chosenGrid);
         EXPECT_EQ(g.board().gridCols(), c.chosenGrid.cols);

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "support/game_parts.h"
 #include "game/ui/board_widget.h"
 #include "game/ui/game_window.h"
 #include "help/ui/about_window.h"
@@ -60,7 +59,7 @@ private slots:
         Game& g = rig.window().game();
         const std::pair<double, double> places[] = {{20, 20}, {3000, 1515}, {15000, 9000}};
         for (const auto& [left, top] : places) {
-            rig.window().runGame([&] { GameParts::form(g).Window.Left = left, GameParts::form(g).Window.Top = top; });
+            rig.window().runGame([&] { g.windowMoved(left, top); });
             AboutWindow* about = openAbout(rig);
             QVERIFY(about && about->isVisible());
             QVERIFY(g.clock().paused());

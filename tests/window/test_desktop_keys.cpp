@@ -8,7 +8,6 @@
 #include <QtTest>
 #include <cmath>
 
-#include "support/game_parts.h"
 #include "game/ui/game_window.h"
 #include "help/ui/about_window.h"
 #include "help/ui/help_window.h"
@@ -214,7 +213,9 @@ private slots:
                                       QColor(255, 255, 0), QColor(118, 118, 118), QColor(128, 0, 0),
                                       QColor(0, 128, 128), QColor(192, 192, 192)};
         for (const QColor& background : backgrounds) {
-            rig.window().runGame([&] { GameParts::form(rig.game()).BackColor = fromQColor(background); });
+            rig.colors.answers.push_back(fromQColor(background));
+            rig.window().runGame([&] { rig.game().mnuColor_Click(); });
+            QCOMPARE(rig.game().form().BackColor, fromQColor(background));
             PictureViewer* viewer = openViewer(rig, 600, 400);
             viewer->action("mnuZoom")->trigger();
             QFrame* panel = viewer->zoomPanel();

@@ -5,7 +5,6 @@
 #include <QtTest>
 
 #include "game/ui/game_window.h"
-#include "support/game_parts.h"
 #include "game/sizes.h"
 #include "pictures/ui/browse_lists.h"
 #include "pictures/ui/picture_list_editor.h"
@@ -222,8 +221,10 @@ private slots:
         QCOMPARE(r.lists().List2, names);
 
         // Picture > Add changes the working list and the menu, not the committed copy.
-        GameParts::menuItems(r.game()).mnuCurrent.Caption = "Sea.jpg";
-        r.rig.program->state.CurrentPictureFolder = r.pics.path().toStdString() + "/";
+        r.rig.window().runGame([&] {
+            QVERIFY(r.game().takePictureIntoPlay(openedPicture("Sea.jpg", r.pics.path().toStdString())).taken());
+        });
+        QCOMPARE(r.game().menus().mnuCurrent().Caption, std::string("Sea.jpg"));
         r.rig.window().action("mnuAddCur")->trigger();
         QCOMPARE(r.menu().size(), std::size_t(4));
 
@@ -260,7 +261,10 @@ private slots:
     {
         EditorRig r;
         QVERIFY(r.pics.picture("Sea.jpg", 640, 480));
-        GameParts::form(r.game()).BackColor = 0x123456;   // not saved: only Save On Exit saves current colours
+        // A background chosen in Preferences is not saved: only Save On Exit saves current colours.
+        r.rig.colors.answers.push_back(0x123456);
+        r.rig.window().runGame([&] { r.game().mnuColor_Click(); });
+        QCOMPARE(r.game().form().BackColor, 0x123456u);
         r.open();
         r.goToPictures();
         r.selectFiles({"Sea.jpg"});

@@ -5,7 +5,6 @@
 #include <QtTest>
 
 #include "game/ui/game_window.h"
-#include "support/game_parts.h"
 #include "help/ui/intro_picture_holder.h"
 #include "pictures/ui/picture_list_editor.h"
 #include "window/window_fixture.h"
@@ -126,16 +125,24 @@ private slots:
         const std::string init = "*,9550,6750,20,20,&H80FF80,&H0080FFFF,12632256,1,1,1,1,1,1,1,end\n";
         ProgramRig rig({}, false, &init);
         Game& g = rig.game();
-        GameParts::menuItems(g).mnuSv.Checked = false;
-        GameParts::form(g).BackColor = 0x123456;
-        GameParts::menuItems(g).SndMv.Checked = false;
+        // Save On Exit and Move switched off and a background chosen, in Preferences.
+        QVERIFY(g.menus().mnuSv().Checked && g.menus().SndMv().Checked);
+        rig.colors.answers.push_back(0x123456);
+        rig.window().runGame([&] {
+            g.mnuSv_Click();
+            g.mnuColor_Click();
+            g.SndMv_Click();
+        });
+        QVERIFY(!g.menus().mnuSv().Checked && !g.menus().SndMv().Checked);
+        QCOMPARE(g.form().BackColor, 0x123456u);
         rig.messages.answers.push_back(MessageResult::Yes);
         QVERIFY(g.closeRequest());
         QVERIFY(rig.program->Save_Info());
         QCOMPARE(QString::fromStdString(rig.folder.read("init.txt")),
                  QStringLiteral("*,9550,6750,20,20,8454016,8454143,12632256,1,1,1,1,1,1,0,end\n"));
 
-        GameParts::menuItems(g).mnuSv.Checked = true;
+        rig.window().runGame([&] { g.mnuSv_Click(); });
+        QVERIFY(g.menus().mnuSv().Checked);
         QVERIFY(rig.program->Save_Info());
         QCOMPARE(QString::fromStdString(rig.folder.read("init.txt")),
                  QStringLiteral("*,9550,6750,20,20,8454016,8454143,1193046,1,1,0,1,1,1,1,end\n"));
@@ -145,8 +152,13 @@ private slots:
     {
         ProgramRig first({"Cat.jpg", "Wine.jpg"});
         Game& g = first.game();
-        GameParts::form(g).BackColor = 0x010203;
-        GameParts::menuItems(g).mnuEffects.Checked = false;
+        first.colors.answers.push_back(0x010203);
+        first.window().runGame([&] {
+            g.mnuColor_Click();
+            g.mnuEffects_Click();
+        });
+        QCOMPARE(g.form().BackColor, 0x010203u);
+        QVERIFY(!g.menus().mnuEffects().Checked);
         first.program->state.HintColor = 77;
         first.program->editor().setViewState(2);
         first.program->state.ExitSaving = true;
