@@ -57,6 +57,7 @@ void Board::placeFrames(Single trim, std::uint32_t frameColour)
         f.Height = marker.Height;
         f.BorderWidth = 3;
     }
+    placeMarks();
     if (pieceTotal() < 1)
         return;
     const Box frame = layout_.boardFrame(trim);
@@ -67,10 +68,29 @@ void Board::placeFrames(Single trim, std::uint32_t frameColour)
     boardFrame_.Color = frameColour;
 }
 
+void Board::placeMarks()
+{
+    for (int k = 1; k <= pieceTotal() && k < int(marks_.size()); ++k) {
+        const Box box = layout_.marker(puzzle_.cellOf(k));
+        marks_[std::size_t(k)].Left = box.Left;
+        marks_[std::size_t(k)].Top = box.Top;
+    }
+}
+
 void Board::arrange(const Puzzle& puzzle)
 {
-    if (puzzle.cols() == puzzle_.cols() && puzzle.rows() == puzzle_.rows())
+    if (puzzle.cols() == puzzle_.cols() && puzzle.rows() == puzzle_.rows()) {
         puzzle_ = puzzle;
+        placeMarks();
+    }
+}
+
+bool Board::apply(const Move& move)
+{
+    if (!puzzle_.apply(move))
+        return false;
+    placeMarks();
+    return true;
 }
 
 Piece Board::piece(int k) const
@@ -102,9 +122,6 @@ Frame* Board::markAt(int k)
 void Board::showMark(int k, std::uint32_t colour)
 {
     if (Frame* f = markAt(k)) {
-        const Box box = layout_.marker(puzzle_.cellOf(k));
-        f->Left = box.Left;
-        f->Top = box.Top;
         f->Color = colour;
         f->Visible = true;
     }

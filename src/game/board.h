@@ -83,8 +83,9 @@ public:
                 std::uint32_t frameColour);
     // Another arrangement of the same grid; one of another grid changes nothing.
     void arrange(const Puzzle& puzzle);
-    // Makes a legal move; an illegal one changes nothing and returns false.
-    bool apply(const Move& move) { return puzzle_.apply(move); }
+    // Makes a legal move; an illegal one changes nothing and returns false. Marks go with their
+    // pieces.
+    bool apply(const Move& move);
 
     // Where everything lies; the position of a piece is its cell's.
     const BoardLayout& layout() const { return layout_; }
@@ -119,6 +120,8 @@ private:
     Frame* markAt(int k);
     // The marker frames take the layout's size, and the board frame its place less `trim`.
     void placeFrames(Single trim, std::uint32_t frameColour);
+    // Every piece's mark lies where the layout puts the mark of the piece's cell.
+    void placeMarks();
 
     std::int16_t gridCols_ = 0;
     std::int16_t gridRows_ = 0;

@@ -1,6 +1,7 @@
 // Cutting the picture into pieces, laying them out again after a resize, and the intro's
 // reassembly step.
 #include "game/game.h"
+#include "game/play_support.h"
 
 namespace quiltra {
 
@@ -36,6 +37,10 @@ void Game::Divide_Pic()
 void Game::Divide_Pic2()
 {
     Board& b = board_;
+    // The selection goes, and its frame with it; with hints on view that frame is the piece's
+    // hint mark, which stays. The marks follow their pieces to the new layout.
+    if (!HintsShown)
+        b.hideMark(b.selected(), frameColour(program.HintColor));
     b.deselect();
     b.hideBoardFrame();
     if (b.gridCols() < 1 || b.gridRows() < 1)

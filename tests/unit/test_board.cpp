@@ -168,10 +168,42 @@ TEST_F(BoardCut, LargerWindowKeepsEveryPieceInItsCell)
             EXPECT_EQ(board.piece(k).Visible, mode == Mode::Puzzle || k != 12) << k;
         }
         EXPECT_EQ(board.selected(), -1);
+        for (std::size_t k = 0; k < board.marks().size(); ++k)
+            EXPECT_FALSE(board.marks()[k].Visible) << "the selection frame goes with it: " << k;
         EXPECT_FLOAT_EQ(board.boardFrame().Width, (35 + board.pieceWidth()) * 4);
         EXPECT_TRUE(game.form().Picture2.Visible);
         EXPECT_EQ(game.form().GameState, State::Playing);
     }
+}
+
+// Hints on view when the window grows: each mark goes with its piece to the cell's new place,
+// the selected piece's frame, which the Hint made its hint mark, among them.
+TEST_F(BoardCut, HintMarksFollowTheirPiecesToALargerWindow)
+{
+    cutLake(4, 3, 1237, 833);
+    play(Mode::Puzzle, {2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 12, 11});
+    game.image2_Click(11);
+    game.mnuHint_Click();
+    ASSERT_TRUE(game.form().HintsShown);
+    const auto markedAtPieces = [&] {
+        std::vector<int> marked;
+        for (int k = 1; k <= 12; ++k) {
+            const Frame& mark = board.marks()[std::size_t(k)];
+            if (!mark.Visible)
+                continue;
+            marked.push_back(k);
+            EXPECT_EQ(mark.Left, board.piece(k).Left + 20) << k;
+            EXPECT_EQ(mark.Top, board.piece(k).Top + 20) << k;
+        }
+        return marked;
+    };
+    const std::vector<int> before = markedAtPieces();
+    ASSERT_FALSE(before.empty());
+
+    game.mnuScreen_Click(5);
+
+    EXPECT_EQ(markedAtPieces(), before);
+    EXPECT_EQ(board.selected(), -1);
 }
 
 // The intro as the window runs it: Form_Load, then the first tick cuts the intro picture 4 x 4
