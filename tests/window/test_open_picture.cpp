@@ -7,7 +7,6 @@
 #include <QtTest>
 
 #include "game/ui/game_window.h"
-#include "support/game_parts.h"
 #include "game/sizes.h"
 #include "pictures/ui/browse_lists.h"
 #include "pictures/ui/open_picture_window.h"
@@ -21,6 +20,15 @@ using namespace quiltra::test;
 namespace {
 
 // A program past its intro with Cat.jpg in play, and a folder of generated pictures.
+// `moves` moves of a Puzzle game that change nothing: piece 1 clicked twice, each pair a move.
+void playMovesInPlace(Game& g, int moves)
+{
+    for (int i = 0; i < moves; ++i) {
+        g.image2_Click(1);
+        g.image2_Click(1);
+    }
+}
+
 struct OpenRig {
     ProgramRig rig{{"Cat.jpg"}};
     PictureFolder pics;
@@ -126,8 +134,11 @@ private slots:
     {
         OpenRig r;
         Game& g = r.game();
-        r.rig.window().runGame([&] { g.Image1_Click(); });   // a game in progress
-        GameParts::counters(g).restore(7, GameParts::counters(g).hints());
+        r.rig.window().runGame([&] {
+            g.Image1_Click();   // a game in progress, with 7 moves made
+            playMovesInPlace(g, 7);
+        });
+        QCOMPARE(g.counters().moves(), std::int16_t(7));
         const int generation = g.form().pictureGeneration;
         const std::string size = g.menus().mnuCurSize().Caption;
 
@@ -240,10 +251,12 @@ private slots:
         QCOMPARE(r.rig.sound.count("open tone"), 0);
 
         QCOMPARE(r.rig.program->state.GraphicsFolder, graphics.toStdString());
+        // A game of Sea.jpg: the View command offers the original picture.
+        r.rig.window().runGame([&] { r.game().mnuPuz_Click(); });
+        QCOMPARE(r.game().menus().mnuView().Caption, std::string("Original"));
         r.open();
         QCOMPARE(r.folders()->path(), r.pics.path());
         r.select("Sky.jpg");
-        GameParts::menuItems(r.game()).mnuView.Caption = "Original";
         r.clickOpen();
         QVERIFY(r.closed());
         QCOMPARE(r.game().menus().mnuCurrent().Caption, std::string("Sky.jpg"));
@@ -262,7 +275,11 @@ private slots:
     void openButtonWithoutAFileKeepsTheWindow()
     {
         OpenRig r;
-        GameParts::counters(r.game()).restore(4, GameParts::counters(r.game()).hints());
+        r.rig.window().runGame([&] {
+            r.game().Image1_Click();
+            playMovesInPlace(r.game(), 4);
+        });
+        QCOMPARE(r.game().counters().moves(), std::int16_t(4));
         r.open();
         r.files()->clearSelection();
         r.clickOpen();
