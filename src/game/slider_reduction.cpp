@@ -62,11 +62,12 @@ private:
 
     // Runs one stage and makes its slides; Stopped after the first stage that slid anything
     // when only the first stage is wanted.
-    ReduceEnd stage(const std::vector<TrackedPiece>& pieces)
+    ReduceEnd stage(const std::vector<TrackedPiece>& pieces, const std::vector<bool>& edge = {})
     {
         if (stop_.stop_requested())
             return ReduceEnd::Cancelled;
-        const StageResult result = stageSlides(cols_, rows_, fixed_, blank(), pieces, stop_);
+        const StageResult result =
+            stageSlides(cols_, rows_, fixed_, blank(), pieces, stop_, edge);
         if (result.end == StageEnd::Cancelled)
             return ReduceEnd::Cancelled;
         if (result.end != StageEnd::Found)
@@ -97,6 +98,17 @@ private:
         return inside;
     }
 
+    // The cells of the window's side away from the placed lines, on a region two cells
+    // across: the only way in, which the two pieces of a line can close.
+    std::vector<bool> openSide(bool column, const std::vector<bool>& inside) const
+    {
+        std::vector<bool> edge(inside.size(), false);
+        const int far = column ? std::min(left_ + 2, cols_ - 1) : std::min(top_ + 2, rows_ - 1);
+        for (std::size_t cell = 0; cell < inside.size(); ++cell)
+            edge[cell] = inside[cell] && (column ? int(cell) % cols_ : int(cell) / cols_) == far;
+        return edge;
+    }
+
     ReduceEnd placeLine(const std::vector<int>& line, bool column)
     {
         const int m = int(line.size());
@@ -117,6 +129,7 @@ private:
         const int first = line[std::size_t(m - 2)];
         const int last = line[std::size_t(m - 1)];
         const std::vector<bool> inside = window(column);
+        const std::vector<bool> edge = m == 2 ? openSide(column, inside) : std::vector<bool>{};
         while (cells_[std::size_t(first)] != first + 1 || cells_[std::size_t(last)] != last + 1) {
             TrackedPiece a;
             a.cell = cellOf(first + 1);
@@ -125,24 +138,20 @@ private:
             b.cell = cellOf(last + 1);
             b.window = inside;
             std::vector<TrackedPiece> pieces;
-            if (m == 2) {
-                // A region two cells across: its window's open side is two cells, which the two
-                // pieces could block, so they go home in one stage, free to go anywhere.
-                a.target = first;
-                b.target = last;
-                pieces = {a, b};
-            } else if (!inside[std::size_t(b.cell)]) {
+            std::vector<bool> stageEdge;
+            if (!inside[std::size_t(b.cell)]) {
                 pieces = {b};                           // the last piece into the window
-            } else if (!inside[std::size_t(a.cell)]) {
-                b.confined = true;                      // then the other, the last one staying
-                pieces = {a, b};
+            } else if (!inside[std::size_t(a.cell)] || windowClosed(edge, {a, b}, blank())) {
+                b.confined = true;                      // then the other, the last one staying,
+                pieces = {a, b};                        // leaving the empty cell a way in
+                stageEdge = edge;
             } else {
                 a.target = first;                       // then both home within the window
                 b.target = last;
                 a.confined = b.confined = true;
                 pieces = {a, b};
             }
-            const ReduceEnd end = stage(pieces);
+            const ReduceEnd end = stage(pieces, stageEdge);
             if (end != ReduceEnd::Done)
                 return end;
         }

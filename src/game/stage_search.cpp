@@ -82,10 +82,32 @@ struct Position {
     std::array<int, 2> piece{};
 };
 
+bool closed(const std::vector<bool>& edge, const std::vector<bool>& window, const int* cells,
+            int count, int blank)
+{
+    if (edge.empty() || window.empty() || window[std::size_t(blank)])
+        return false;
+    for (int i = 0; i < count; ++i)
+        if (!edge[std::size_t(cells[i])])
+            return false;
+    return true;
+}
+
 } // namespace
 
+bool windowClosed(const std::vector<bool>& edge, const std::vector<TrackedPiece>& pieces,
+                  int blank)
+{
+    std::array<int, 2> cells{};
+    const int count = std::min(int(pieces.size()), 2);
+    for (int i = 0; i < count; ++i)
+        cells[std::size_t(i)] = pieces[std::size_t(i)].cell;
+    return !pieces.empty() && closed(edge, pieces.front().window, cells.data(), count, blank);
+}
+
 StageResult stageSlides(int cols, int rows, const std::vector<bool>& fixed, int blank,
-                        const std::vector<TrackedPiece>& pieces, std::stop_token stop)
+                        const std::vector<TrackedPiece>& pieces, std::stop_token stop,
+                        const std::vector<bool>& edge)
 {
     StageResult result;
     const int n = cols * rows;
@@ -96,32 +118,47 @@ StageResult stageSlides(int cols, int rows, const std::vector<bool>& fixed, int 
     const auto manhattan = [cols](int a, int b) {
         return std::abs(a % cols - b % cols) + std::abs(a / cols - b / cols);
     };
-    // Each piece's distance from what its stage asks, cell by cell.
-    std::vector<std::vector<int>> goalDistance(std::size_t(k), std::vector<int>(std::size_t(n), 0));
+    // A piece d cells from its goal, dx across and dy down, needs the empty cell beside it, then
+    // a slide for each cell, and between two slides the empty cell's way from behind the piece
+    // to its next side: two slides to turn, four (round the piece) to go on the same way, none
+    // to step back, which undoes a cell. At best the piece turns at every step while both dx and
+    // dy are left, then goes straight: 3 d - 3 + 2 max(0, |dx - dy| - 1) after the empty cell's
+    // first reach. For each piece and cell, the least of that over the cells its stage asks for.
+    std::vector<std::vector<int>> goalCost(std::size_t(k), std::vector<int>(std::size_t(n), 0));
     for (int i = 0; i < k; ++i) {
         const TrackedPiece& piece = pieces[std::size_t(i)];
+        std::vector<int> goals;
+        if (piece.target >= 0)
+            goals.push_back(piece.target);
+        else
+            for (int w = 0; w < n; ++w)
+                if (piece.window[std::size_t(w)])
+                    goals.push_back(w);
         for (int c = 0; c < n; ++c) {
-            int d = std::numeric_limits<int>::max();
-            if (piece.target >= 0)
-                d = manhattan(c, piece.target);
-            else
-                for (int w = 0; w < n; ++w)
-                    if (piece.window[std::size_t(w)])
-                        d = std::min(d, manhattan(c, w));
-            goalDistance[std::size_t(i)][std::size_t(c)] = d;
+            int least = std::numeric_limits<int>::max();
+            for (const int goal : goals) {
+                const int dx = std::abs(c % cols - goal % cols);
+                const int dy = std::abs(c / cols - goal / cols);
+                least = std::min(least, std::max(0, 3 * (dx + dy) - 3 +
+                                                        2 * std::max(0, std::abs(dx - dy) - 1)));
+            }
+            goalCost[std::size_t(i)][std::size_t(c)] = least;
         }
     }
-    // A piece d cells from its goal needs the empty cell beside it, then a slide, then at least
-    // three slides a cell: after a slide the empty cell is behind the piece and must go round it
-    // to a side (two slides) before the next, unless the piece steps back, which undoes a cell.
+    const auto arrived = [&](int i, int cell) {
+        const TrackedPiece& piece = pieces[std::size_t(i)];
+        return piece.target >= 0 ? cell == piece.target : bool(piece.window[std::size_t(cell)]);
+    };
     // The largest of the pieces' bounds is admissible; A* reopens a position reached more
-    // cheaply, as the bound can drop by three in one slide.
+    // cheaply, as the bound can drop by several in one slide. Zero only when every piece is
+    // where its stage asks.
     const auto bound = [&](const Position& p) {
         int h = 0;
         for (int i = 0; i < k; ++i) {
-            const int d = goalDistance[std::size_t(i)][std::size_t(p.piece[std::size_t(i)])];
-            if (d > 0)
-                h = std::max(h, manhattan(p.blank, p.piece[std::size_t(i)]) + 3 * d - 3);
+            const int cell = p.piece[std::size_t(i)];
+            if (!arrived(i, cell))
+                h = std::max(h, manhattan(p.blank, cell) +
+                                    goalCost[std::size_t(i)][std::size_t(cell)]);
         }
         return h;
     };
@@ -167,7 +204,8 @@ StageResult stageSlides(int cols, int rows, const std::vector<bool>& fixed, int 
                 return result;
             }
             const Position p = unpack(key);
-            if (bound(p) == 0) {
+            if (bound(p) == 0 &&
+                !closed(edge, pieces.front().window, p.piece.data(), k, p.blank)) {
                 // Every tracked piece is where its stage asks: walk the directions back.
                 std::uint32_t at = key;
                 while (at != startKey) {
