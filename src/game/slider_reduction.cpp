@@ -9,6 +9,9 @@ namespace quiltra::solver {
 
 namespace {
 
+// The largest region whose lines go home in groups (see placeInGroups).
+constexpr int kGroupedCells = 36;
+
 class Reducer {
 public:
     Reducer(int cols, int rows, std::vector<int>& cells, std::vector<int>& slides,
@@ -109,8 +112,54 @@ private:
         return edge;
     }
 
+    // Whether the region left is small and no narrower than four cells either way: there a
+    // search for three pieces at once meets a few thousand positions, and goes faster than
+    // the window's stages while saving slides.
+    bool compact() const
+    {
+        const int width = cols_ - left_;
+        const int height = rows_ - top_;
+        return width * height <= kGroupedCells && std::min(width, height) >= 4;
+    }
+
+    // A line of a compact region, its pieces home a few at a time, each group by a shortest
+    // sequence of slides for all of them at once: pairs from the line's start (one alone when
+    // their count is odd), then the last three, whose cornered cell takes its piece as part of
+    // the group. Each group's stage depends only on the groups home before it.
+    ReduceEnd placeInGroups(const std::vector<int>& line)
+    {
+        const int m = int(line.size());
+        std::vector<int> sizes(std::size_t((m - 3) / 2), 2);
+        if ((m - 3) % 2 == 1)
+            sizes.push_back(1);
+        sizes.push_back(3);
+        int j = 0;
+        for (const int size : sizes) {
+            std::vector<TrackedPiece> pieces;
+            bool home = true;
+            for (int i = 0; i < size; ++i) {
+                TrackedPiece piece;
+                piece.target = line[std::size_t(j + i)];
+                piece.cell = cellOf(piece.target + 1);
+                home = home && piece.cell == piece.target;
+                pieces.push_back(piece);
+            }
+            if (!home) {
+                const ReduceEnd end = stage(pieces);
+                if (end != ReduceEnd::Done)
+                    return end;
+            }
+            for (const TrackedPiece& piece : pieces)
+                fixed_[std::size_t(piece.target)] = true;
+            j += size;
+        }
+        return ReduceEnd::Done;
+    }
+
     ReduceEnd placeLine(const std::vector<int>& line, bool column)
     {
+        if (compact())
+            return placeInGroups(line);
         const int m = int(line.size());
         // Every cell but the last two, one piece at a time; a placed piece becomes a wall.
         for (int j = 0; j + 2 < m; ++j) {
