@@ -95,7 +95,8 @@ TEST(SliderSolver, FirstStagesStartTheSolutionAndLeadToTheEnd)
 {
     SliderTables tables;
     std::mt19937_64 random(3);
-    for (const auto& [cols, rows] : {std::pair{6, 5}, {3, 9}, {10, 2}, {2, 10}, {30, 2}}) {
+    for (const auto& [cols, rows] :
+         {std::pair{6, 5}, {5, 5}, {3, 9}, {10, 2}, {2, 10}, {30, 2}}) {
         SCOPED_TRACE(std::to_string(cols) + "x" + std::to_string(rows));
         SliderPosition position = randomSolvable(cols, rows, random);
         const SliderSolution whole = solveSlider(position, tables, {}, SolveExtent::Whole, 9);
