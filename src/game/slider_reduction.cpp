@@ -86,15 +86,25 @@ private:
         return ReduceEnd::Done;
     }
 
-    // The cells of the 3 x 3 block at the end of a line that runs from the region's corner
-    // along its left column or top row, inside the region and not yet home.
+    // How far the window reaches from the line: three cells, or six on a region two cells
+    // across, where the two pieces have room to pass each other in the window (solutions about
+    // 5 % shorter than with three, the stages' searches still small).
+    int windowLength() const
+    {
+        return cols_ - left_ == 2 || rows_ - top_ == 2 ? 6 : 3;
+    }
+
+    // The cells of the block at the end of a line that runs from the region's corner along its
+    // left column or top row (3 x 3, or 2 x 6 on a region two cells across), inside the region
+    // and not yet home.
     std::vector<bool> window(bool column) const
     {
         std::vector<bool> inside(fixed_.size(), false);
+        const int length = windowLength();
         const int c0 = column ? left_ : std::max(left_, cols_ - 3);
-        const int c1 = column ? std::min(left_ + 2, cols_ - 1) : cols_ - 1;
+        const int c1 = column ? std::min(left_ + length - 1, cols_ - 1) : cols_ - 1;
         const int r0 = column ? std::max(top_, rows_ - 3) : top_;
-        const int r1 = column ? rows_ - 1 : std::min(top_ + 2, rows_ - 1);
+        const int r1 = column ? rows_ - 1 : std::min(top_ + length - 1, rows_ - 1);
         for (int r = r0; r <= r1; ++r)
             for (int c = c0; c <= c1; ++c)
                 inside[std::size_t(r * cols_ + c)] = !fixed_[std::size_t(r * cols_ + c)];
@@ -106,7 +116,9 @@ private:
     std::vector<bool> openSide(bool column, const std::vector<bool>& inside) const
     {
         std::vector<bool> edge(inside.size(), false);
-        const int far = column ? std::min(left_ + 2, cols_ - 1) : std::min(top_ + 2, rows_ - 1);
+        const int length = windowLength();
+        const int far = column ? std::min(left_ + length - 1, cols_ - 1)
+                               : std::min(top_ + length - 1, rows_ - 1);
         for (std::size_t cell = 0; cell < inside.size(); ++cell)
             edge[cell] = inside[cell] && (column ? int(cell) % cols_ : int(cell) / cols_) == far;
         return edge;
