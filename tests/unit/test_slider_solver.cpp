@@ -58,6 +58,15 @@ TEST(SliderSolver, EverySolutionIsLegalAndFinishesThePicture)
             ASSERT_TRUE(finishes(position, solution.slides));
         }
     }
+    // The smallest corner there is asked for: 2 x 2 still, even where a 16-cell grid of two
+    // lines gives up a cell of it (it used to end in a corner of one line, with no tables).
+    for (const auto& [cols, rows] : {std::pair{8, 2}, {2, 8}, {7, 3}}) {
+        SCOPED_TRACE(std::to_string(cols) + "x" + std::to_string(rows) + ", smallest corner");
+        const SliderPosition position = randomSolvable(cols, rows, random);
+        const SliderSolution solution = solveSlider(position, tables, {}, SolveExtent::Whole, 4);
+        ASSERT_EQ(solution.outcome, SolveOutcome::Solved);
+        ASSERT_TRUE(finishes(position, solution.slides));
+    }
 }
 
 TEST(SliderSolver, RefusesUnsolvableAndMalformedPositions)
