@@ -125,8 +125,9 @@ private:
     }
 
     // Whether the region left is small and no narrower than four cells either way: there a
-    // search for three pieces at once meets a few thousand positions, and goes faster than
-    // the window's stages while saving slides.
+    // search for three pieces at once meets some tens of thousands of positions (0.35 million,
+    // 46 ms, at most over 140 solves measured); in a narrow region (12 x 3) the pieces can be
+    // far apart and such a search took up to 62 ms.
     bool compact() const
     {
         const int width = cols_ - left_;
