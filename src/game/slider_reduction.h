@@ -24,7 +24,7 @@ struct Corner {
 //
 // A line's pieces come home in reading order, each by a shortest sequence of slides that never
 // moves the pieces already home; the last two of a line go home together: the last one is first
-// brought into the 3 x 3 block at the line's end (its window; 2 x 6 on a region two cells
+// brought into the 3 x 3 block at the line's end (its window; 2 x 12 on a region two cells
 // across), then the other one, then both to their cells, never leaving the window once inside.
 // On a region two cells across the window's only way in is two cells, which the two pieces
 // could close with the empty cell outside: the other one's stage ends with the way open, and a
