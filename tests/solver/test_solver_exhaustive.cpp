@@ -149,7 +149,7 @@ TEST(SliderSolverExhaustive, TwoLineGridsGetShortestSolutions)
 // reduced to a corner of 12 cells, a column's last two pieces through a small window next to the
 // placed ones. The bounds are the solving thread's CPU time with the corner's tables built:
 // Next Move's first stage within 100 ms and the whole solution within 1 s (measured: 0.1 ms and
-// 12 ms for 150 x 2; the first stage used to take 1.8 s there and the whole solution minutes).
+// 52 ms for 150 x 2; the first stage used to take 1.8 s there and the whole solution minutes).
 // The 16-cell tables of two lines (seconds to build) are never built for a strip's corner.
 TEST(SliderSolverExhaustive, LongTwoLineStripsAreSolvedInTime)
 {
