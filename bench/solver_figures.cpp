@@ -3,10 +3,13 @@
 // positions each of 5 x 5, 8 x 6, 10 x 10 and 20 x 15 (the largest grid the Size menu offers).
 // Times are the thread's CPU time, with the wall time beside; every solution is replayed and
 // must finish the picture. Usage: solver_figures [positions of 4 x 4, default 1000]
+// or: solver_figures COLSxROWS[:POSITIONS] ... (only those shapes, 10 positions each unless given,
+// after one solve of the shape whose time is left out: the tables its corner needs are built then)
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <random>
 #include <vector>
@@ -68,8 +71,50 @@ double mean(const std::vector<double>& v)
 
 } // namespace
 
+// The first-stage and whole-solution times and the lengths of `count` random positions.
+void shapeFigures(int cols, int rows, int count, quiltra::SliderTables& tables,
+                  std::mt19937_64& random)
+{
+    std::vector<double> first;
+    std::vector<double> whole;
+    std::vector<double> ratio;
+    double len = 0;
+    double bound = 0;
+    for (int i = 0; i < count; ++i) {
+        const SliderPosition p = quiltra::test::randomSolvable(cols, rows, random);
+        first.push_back(timedSolve(p, tables, quiltra::SolveExtent::FirstStage).cpu);
+        const Timed t = timedSolve(p, tables);
+        whole.push_back(t.cpu);
+        len += double(t.solution.slides.size());
+        bound += quiltra::test::manhattanBound(p);
+        ratio.push_back(double(t.solution.slides.size()) / quiltra::test::manhattanBound(p));
+    }
+    std::printf("%dx%d, %d positions: first slide %.2f ms mean, %.2f max; whole %.1f ms "
+                "mean, %.1f 99th, %.1f max (CPU); length %.1f mean against a Manhattan bound "
+                "of %.1f (x%.2f)\n",
+                cols, rows, count, mean(first), percentile(first, 1.0), mean(whole),
+                percentile(whole, 0.99), percentile(whole, 1.0), len / count, bound / count,
+                mean(ratio));
+    std::fflush(stdout);
+}
+
 int main(int argc, char** argv)
 {
+    if (argc > 1 && std::strchr(argv[1], 'x') != nullptr) {
+        quiltra::SliderTables tables;
+        std::mt19937_64 random(2024);
+        for (int i = 1; i < argc; ++i) {
+            int cols = 0;
+            int rows = 0;
+            int count = 10;
+            if (std::sscanf(argv[i], "%dx%d:%d", &cols, &rows, &count) < 2 || cols < 1 ||
+                rows < 1 || count < 1)
+                return 2;
+            timedSolve(quiltra::test::randomSolvable(cols, rows, random), tables);
+            shapeFigures(cols, rows, count, tables, random);
+        }
+        return 0;
+    }
     const int count = argc > 1 ? std::atoi(argv[1]) : 1000;
     quiltra::SliderTables tables;
     for (const auto& [cols, rows] : {std::pair{3, 3}, {4, 4}}) {
@@ -102,27 +147,7 @@ int main(int argc, char** argv)
     std::printf("80-slide position: %zu slides in %.0f ms CPU (%.0f wall)\n",
                 h.solution.slides.size(), h.cpu, h.wall);
 
-    for (const auto& [cols, rows] : {std::pair{5, 5}, {8, 6}, {10, 10}, {20, 15}}) {
-        std::vector<double> first;
-        std::vector<double> whole;
-        std::vector<double> ratio;
-        double len = 0;
-        double bound = 0;
-        for (int i = 0; i < 100; ++i) {
-            const SliderPosition p = quiltra::test::randomSolvable(cols, rows, random);
-            first.push_back(timedSolve(p, tables, quiltra::SolveExtent::FirstStage).cpu);
-            const Timed t = timedSolve(p, tables);
-            whole.push_back(t.cpu);
-            len += double(t.solution.slides.size());
-            bound += quiltra::test::manhattanBound(p);
-            ratio.push_back(double(t.solution.slides.size()) / quiltra::test::manhattanBound(p));
-        }
-        std::printf("%dx%d, 100 positions: first slide %.2f ms mean, %.2f max; whole %.1f ms "
-                    "mean, %.1f 99th, %.1f max (CPU); length %.1f mean against a Manhattan bound "
-                    "of %.1f (x%.2f)\n",
-                    cols, rows, mean(first), percentile(first, 1.0), mean(whole),
-                    percentile(whole, 0.99), percentile(whole, 1.0), len / 100, bound / 100,
-                    mean(ratio));
-    }
+    for (const auto& [cols, rows] : {std::pair{5, 5}, {8, 6}, {10, 10}, {20, 15}})
+        shapeFigures(cols, rows, 100, tables, random);
     return 0;
 }

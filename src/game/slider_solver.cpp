@@ -238,8 +238,10 @@ SliderSolution solveSlider(const SliderPosition& position, SliderTables& tables,
     // two lines take seconds to build and megabytes to keep, and their searches seconds at
     // times, for a few slides saved on a solution of hundreds or thousands.
     const int twoLineCorner = cols == 2 || rows == 2 ? 12 : kMaxShortestCells;
-    for (int cornerCells = std::min({cols * rows - 1, shortestCells - slowShape, twoLineCorner});;
-         --cornerCells) {
+    // The corner keeps at least 2 x 2 cells, the smallest grid with tables.
+    for (int cornerCells =
+             std::max(4, std::min({cols * rows - 1, shortestCells - slowShape, twoLineCorner}));
+         ; --cornerCells) {
         solver::Corner corner;
         const solver::ReduceEnd end = solver::reduceToCorner(cols, rows, cells, slides,
                                                              cornerCells, firstStage, stop,

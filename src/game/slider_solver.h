@@ -88,8 +88,9 @@ bool sliderSolvable(const SliderPosition& position);
 // 16, the default; less makes larger grids quicker to solve and their solutions longer, which
 // tests use) get a shortest solution
 // (iterative deepening over pattern tables); larger grids are reduced a row or a column at a
-// time, each piece brought home by a shortest sequence that leaves the pieces already placed
-// alone, down to a corner of at most 16 cells solved with the fewest slides. Every stage
+// time, each piece (or a few together, in a small region) brought home by a shortest sequence
+// that leaves the pieces already placed alone, down to a corner of at most 16 cells solved with
+// the fewest slides. Every stage
 // places pieces for good, so the solution is finite and reaches the finished picture. The
 // solution is a function of the position, and the first stage of a solve from a position on
 // the way is, but for ties between equally short stages, the rest of the stage in progress.

@@ -10,8 +10,9 @@ namespace quiltra::solver {
 
 namespace {
 
-constexpr int kCellBits = 9;                    // cells < 512: a position fits 27 bits
-constexpr std::uint32_t kEmpty = std::numeric_limits<std::uint32_t>::max();
+constexpr int kCellBits = 10;                   // cells < 1024: a position fits 40 bits
+constexpr int kMaxPieces = 3;
+constexpr std::uint64_t kEmpty = std::numeric_limits<std::uint64_t>::max();
 
 // The positions met so far: open addressing over the packed position, with the fewest slides
 // found to it and the direction the empty cell came from. It doubles past half full.
@@ -20,10 +21,10 @@ public:
     PositionTable() { resize(1u << 12); }
 
     // The slot of `key`, new (with cost kUnseen) if it was not there.
-    std::size_t find(std::uint32_t key)
+    std::size_t find(std::uint64_t key)
     {
         if (2 * (count_ + 1) > keys_.size())
-            resize(std::uint32_t(keys_.size() * 2));
+            resize(keys_.size() * 2);
         std::size_t slot = hash(key);
         while (keys_[slot] != kEmpty && keys_[slot] != key)
             slot = (slot + 1) & mask_;
@@ -34,7 +35,7 @@ public:
         }
         return slot;
     }
-    std::size_t lookup(std::uint32_t key) const
+    std::size_t lookup(std::uint64_t key) const
     {
         std::size_t slot = hash(key);
         while (keys_[slot] != key)
@@ -47,17 +48,17 @@ public:
     std::vector<std::uint8_t> from_;            // the direction of the slide that led here
 
 private:
-    std::vector<std::uint32_t> keys_;
+    std::vector<std::uint64_t> keys_;
     std::size_t mask_ = 0;
     std::size_t count_ = 0;
 
-    std::size_t hash(std::uint32_t key) const
+    std::size_t hash(std::uint64_t key) const
     {
-        return std::size_t((key * 0x9E3779B1u) >> 7) & mask_;
+        return std::size_t((key * 0x9E3779B97F4A7C15u) >> 29) & mask_;
     }
-    void resize(std::uint32_t size)
+    void resize(std::size_t size)
     {
-        std::vector<std::uint32_t> keys(size, kEmpty);
+        std::vector<std::uint64_t> keys(size, kEmpty);
         std::vector<std::uint16_t> cost(size);
         std::vector<std::uint8_t> from(size);
         std::swap(keys, keys_);
@@ -79,59 +80,103 @@ private:
 
 struct Position {
     int blank = 0;
-    std::array<int, 2> piece{};
+    std::array<int, kMaxPieces> piece{};
 };
+
+bool closed(const std::vector<bool>& edge, const std::vector<bool>& window, const int* cells,
+            int count, int blank)
+{
+    if (edge.empty() || window.empty() || window[std::size_t(blank)])
+        return false;
+    for (int i = 0; i < count; ++i)
+        if (!edge[std::size_t(cells[i])])
+            return false;
+    return true;
+}
 
 } // namespace
 
+bool windowClosed(const std::vector<bool>& edge, const std::vector<TrackedPiece>& pieces,
+                  int blank)
+{
+    std::array<int, kMaxPieces> cells{};
+    const int count = std::min(int(pieces.size()), kMaxPieces);
+    for (int i = 0; i < count; ++i)
+        cells[std::size_t(i)] = pieces[std::size_t(i)].cell;
+    return !pieces.empty() && closed(edge, pieces.front().window, cells.data(), count, blank);
+}
+
 StageResult stageSlides(int cols, int rows, const std::vector<bool>& fixed, int blank,
-                        const std::vector<TrackedPiece>& pieces, std::stop_token stop)
+                        const std::vector<TrackedPiece>& pieces, std::stop_token stop,
+                        const std::vector<bool>& edge)
 {
     StageResult result;
     const int n = cols * rows;
     const int k = int(pieces.size());
-    if (k < 1 || k > 2 || n >= (1 << kCellBits) || blank < 0 || blank >= n)
+    if (k < 1 || k > kMaxPieces || n >= (1 << kCellBits) || blank < 0 || blank >= n)
         return result;
     const std::array<int, 4> step{-cols, -1, 1, cols};   // up, left, right, down
     const auto manhattan = [cols](int a, int b) {
         return std::abs(a % cols - b % cols) + std::abs(a / cols - b / cols);
     };
-    // Each piece's distance from what its stage asks, cell by cell.
-    std::vector<std::vector<int>> goalDistance(std::size_t(k), std::vector<int>(std::size_t(n), 0));
+    // A piece d cells from its goal, dx across and dy down, needs the empty cell beside it, then
+    // a slide for each cell, and between two slides the empty cell's way from behind the piece
+    // to its next side: two slides to turn, four (round the piece) to go on the same way, none
+    // to step back, which undoes a cell. At best the piece turns at every step while both dx and
+    // dy are left, then goes straight: 3 d - 3 + 2 max(0, |dx - dy| - 1) after the empty cell's
+    // first reach. For each piece and cell, the least of that over the cells its stage asks for.
+    std::vector<std::vector<int>> goalCost(std::size_t(k), std::vector<int>(std::size_t(n), 0));
+    std::vector<std::vector<int>> goalSteps(std::size_t(k), std::vector<int>(std::size_t(n), 0));
     for (int i = 0; i < k; ++i) {
         const TrackedPiece& piece = pieces[std::size_t(i)];
+        std::vector<int> goals;
+        if (piece.target >= 0)
+            goals.push_back(piece.target);
+        else
+            for (int w = 0; w < n; ++w)
+                if (piece.window[std::size_t(w)])
+                    goals.push_back(w);
         for (int c = 0; c < n; ++c) {
-            int d = std::numeric_limits<int>::max();
-            if (piece.target >= 0)
-                d = manhattan(c, piece.target);
-            else
-                for (int w = 0; w < n; ++w)
-                    if (piece.window[std::size_t(w)])
-                        d = std::min(d, manhattan(c, w));
-            goalDistance[std::size_t(i)][std::size_t(c)] = d;
+            int least = std::numeric_limits<int>::max();
+            int steps = least;
+            for (const int goal : goals) {
+                const int dx = std::abs(c % cols - goal % cols);
+                const int dy = std::abs(c / cols - goal / cols);
+                least = std::min(least, std::max(0, 3 * (dx + dy) - 3 +
+                                                        2 * std::max(0, std::abs(dx - dy) - 1)));
+                steps = std::min(steps, dx + dy);
+            }
+            goalCost[std::size_t(i)][std::size_t(c)] = least;
+            goalSteps[std::size_t(i)][std::size_t(c)] = steps;
         }
     }
-    // A piece d cells from its goal needs the empty cell beside it, then a slide, then at least
-    // three slides a cell: after a slide the empty cell is behind the piece and must go round it
-    // to a side (two slides) before the next, unless the piece steps back, which undoes a cell.
-    // The largest of the pieces' bounds is admissible; A* reopens a position reached more
-    // cheaply, as the bound can drop by three in one slide.
+    const auto arrived = [&](int i, int cell) {
+        const TrackedPiece& piece = pieces[std::size_t(i)];
+        return piece.target >= 0 ? cell == piece.target : bool(piece.window[std::size_t(cell)]);
+    };
+    // The largest of the pieces' bounds is admissible, and so is the sum of their distances, as
+    // a slide moves one piece a cell; A* reopens a position reached more cheaply, as the bound
+    // can drop by several in one slide. Zero only when every piece is where its stage asks.
     const auto bound = [&](const Position& p) {
         int h = 0;
+        int steps = 0;
         for (int i = 0; i < k; ++i) {
-            const int d = goalDistance[std::size_t(i)][std::size_t(p.piece[std::size_t(i)])];
-            if (d > 0)
-                h = std::max(h, manhattan(p.blank, p.piece[std::size_t(i)]) + 3 * d - 3);
+            const int cell = p.piece[std::size_t(i)];
+            if (!arrived(i, cell)) {
+                h = std::max(h, manhattan(p.blank, cell) +
+                                    goalCost[std::size_t(i)][std::size_t(cell)]);
+                steps += goalSteps[std::size_t(i)][std::size_t(cell)];
+            }
         }
-        return h;
+        return std::max(h, steps);
     };
     const auto pack = [k](const Position& p) {
-        std::uint32_t key = std::uint32_t(p.blank);
+        std::uint64_t key = std::uint64_t(p.blank);
         for (int i = 0; i < k; ++i)
-            key |= std::uint32_t(p.piece[std::size_t(i)]) << (kCellBits * (i + 1));
+            key |= std::uint64_t(p.piece[std::size_t(i)]) << (kCellBits * (i + 1));
         return key;
     };
-    const auto unpack = [k](std::uint32_t key) {
+    const auto unpack = [k](std::uint64_t key) {
         Position p;
         p.blank = int(key & ((1u << kCellBits) - 1));
         for (int i = 0; i < k; ++i)
@@ -146,13 +191,13 @@ StageResult stageSlides(int cols, int rows, const std::vector<bool>& fixed, int 
     PositionTable table;
     // Open positions by estimated total, each bucket a stack; an entry whose cost has since
     // dropped is skipped when it comes up.
-    std::vector<std::vector<std::pair<std::uint32_t, std::uint16_t>>> open;
-    const auto push = [&](std::uint32_t key, int cost, int estimate) {
+    std::vector<std::vector<std::pair<std::uint64_t, std::uint16_t>>> open;
+    const auto push = [&](std::uint64_t key, int cost, int estimate) {
         if (std::size_t(estimate) >= open.size())
             open.resize(std::size_t(estimate) + 1);
         open[std::size_t(estimate)].push_back({key, std::uint16_t(cost)});
     };
-    const std::uint32_t startKey = pack(start);
+    const std::uint64_t startKey = pack(start);
     table.cost_[table.find(startKey)] = 0;
     push(startKey, 0, bound(start));
     std::uint64_t expanded = 0;
@@ -167,9 +212,10 @@ StageResult stageSlides(int cols, int rows, const std::vector<bool>& fixed, int 
                 return result;
             }
             const Position p = unpack(key);
-            if (bound(p) == 0) {
+            if (bound(p) == 0 &&
+                !closed(edge, pieces.front().window, p.piece.data(), k, p.blank)) {
                 // Every tracked piece is where its stage asks: walk the directions back.
-                std::uint32_t at = key;
+                std::uint64_t at = key;
                 while (at != startKey) {
                     Position q = unpack(at);
                     result.slides.push_back(q.blank);
@@ -202,7 +248,7 @@ StageResult stageSlides(int cols, int rows, const std::vector<bool>& fixed, int 
                 }
                 if (!allowed)
                     continue;
-                const std::uint32_t next = pack(q);
+                const std::uint64_t next = pack(q);
                 const std::size_t slot = table.find(next);
                 if (table.cost_[slot] <= cost + 1)
                     continue;
