@@ -1,8 +1,8 @@
 // Iterative deepening (IDA*) over the slides of a grid of at most 16 cells. The bound of a
 // position is its Manhattan distance plus twice the pattern tables' stored excess, the larger of
-// the views' look-ups where the tables have several (see PatternSet::views); both are
-// admissible and consistent, so the first solution found within the deepening limit is a
-// shortest one.
+// the views' look-ups where the tables have several (see PatternSet::views), and on a square
+// grid at least its walking distance; all are admissible and consistent, so the first solution
+// found within the deepening limit is a shortest one.
 #include "game/shortest_search.h"
 
 #include <algorithm>
@@ -47,6 +47,23 @@ public:
             manhattan_ += distance_[std::size_t(p)][std::size_t(c)];
             place(p, c);
         }
+        walking_ = tables.walking();
+        if (walking_) {
+            std::array<std::array<std::int8_t, 4>, 4> rows{};
+            std::array<std::array<std::int8_t, 4>, 4> columns{};
+            for (int c = 0; c < n_; ++c) {
+                const int p = cells[std::size_t(c)];
+                if (p == 0)
+                    continue;
+                ++rows[std::size_t(c / cols_)][std::size_t((p - 1) / cols_)];
+                ++columns[std::size_t(c % cols_)][std::size_t((p - 1) % cols_)];
+            }
+            walkRows_ = walking_->state(rows, blank_ / cols_);
+            walkColumns_ = walking_->state(columns, blank_ % cols_);
+            // A count no state has means an unsolvable position; the bound is then left out.
+            if (walkRows_ < 0 || walkColumns_ < 0)
+                walking_ = nullptr;
+        }
         for (int v = 0; v < tables.views(); ++v) {
             std::array<bool, kMaxGroups> inView{};
             for (int p = 1; p < n_; ++p)
@@ -61,7 +78,13 @@ public:
         }
     }
 
-    int bound() const { return manhattan_ + 2 * *std::max_element(sum_.begin(), sum_.end()); }
+    int bound() const
+    {
+        const int pattern = manhattan_ + 2 * *std::max_element(sum_.begin(), sum_.end());
+        return walking_ ? std::max(pattern, walking_->distance(walkRows_) +
+                                                walking_->distance(walkColumns_))
+                        : pattern;
+    }
 
     ShortestResult run()
     {
@@ -96,14 +119,16 @@ private:
     int cols_ = 0;
     int blank_ = 0;
     int manhattan_ = 0;
+    const WalkingDistance* walking_ = nullptr;
+    int walkRows_ = 0;
+    int walkColumns_ = 0;
     int next_ = 0;
     std::array<int, kMaxViews> sum_{};
     std::array<std::int8_t, kMaxShortestCells> board_{};
     std::array<std::array<std::int8_t, 5>, kMaxShortestCells> neighbours_{};
     std::array<std::int8_t, kMaxShortestCells> mirrorCell_{};
     std::array<std::array<std::int8_t, kMaxShortestCells>, kMaxShortestCells> distance_{};
-    // The cells of each group's pieces by slot, view by view (view 1 reflected on a mirrored
-    // grid).
+    // The cells of each group's pieces by slot, view by view (a mirrored view's reflected).
     std::array<std::array<std::array<std::int8_t, kMaxGroupSize>, kMaxGroups>, kMaxViews>
         groupCells_{};
     std::array<std::array<int, kMaxGroups>, kMaxViews> excess_{};
@@ -111,20 +136,20 @@ private:
 
     int mirrorPiece(int p) const { return mirrorCell_[std::size_t(p - 1)] + 1; }
 
-    // The piece that stands for p in view v: its reflection in view 1 of a mirrored grid.
+    // The piece that stands for p in view v: its reflection in a mirrored view.
     int viewPiece(int v, int p) const
     {
-        return v == 1 && tables_.mirrored() ? mirrorPiece(p) : p;
+        return tables_.mirrored(v) ? mirrorPiece(p) : p;
     }
 
-    // Records piece p at cell c in the group cells of each view (reflected on a mirrored grid).
+    // Records piece p at cell c in the group cells of each view (reflected in a mirrored view).
     void place(int p, int c)
     {
         for (int v = 0; v < tables_.views(); ++v) {
             const int q = viewPiece(v, p);
             groupCells_[std::size_t(v)][std::size_t(tables_.groupOf(v, q))]
                        [std::size_t(tables_.slotOf(v, q))] =
-                v == 1 && tables_.mirrored() ? mirrorCell_[std::size_t(c)] : std::int8_t(c);
+                tables_.mirrored(v) ? mirrorCell_[std::size_t(c)] : std::int8_t(c);
         }
     }
 
@@ -155,13 +180,28 @@ private:
                 next_ = std::min(next_, depth + 1 + manhattan);
                 continue;
             }
+            // The walking distance first: two reads, no rank to compute.
+            int walkRows = walkRows_;
+            int walkColumns = walkColumns_;
+            int f = depth + 1 + manhattan;
+            if (walking_) {
+                if (cell / cols_ != from / cols_)
+                    walkRows = walking_->next(walkRows_, cell > from, (p - 1) / cols_);
+                else
+                    walkColumns = walking_->next(walkColumns_, cell > from, (p - 1) % cols_);
+                f = std::max(f, depth + 1 + walking_->distance(walkRows) +
+                                    walking_->distance(walkColumns));
+                if (f > limit) {
+                    next_ = std::min(next_, f);
+                    continue;
+                }
+            }
             place(p, from);
             // A view's look-up only matters while the views before it keep the child in.
             const int views = tables_.views();
             std::array<int, kMaxViews> group{};
             std::array<int, kMaxViews> excess{};
             std::array<int, kMaxViews> sum{};
-            int f = depth + 1 + manhattan;
             int looked = 0;
             for (; looked < views && f <= limit; ++looked) {
                 const std::size_t v = std::size_t(looked);
@@ -188,6 +228,10 @@ private:
             blank_ = cell;
             manhattan_ = manhattan;
             sum_ = sum;
+            const int savedRows = walkRows_;
+            const int savedColumns = walkColumns_;
+            walkRows_ = walkRows;
+            walkColumns_ = walkColumns;
             path_.push_back(cell);
             if (search(depth + 1, limit, from))
                 return true;
@@ -195,6 +239,8 @@ private:
             for (std::size_t v = 0; v < std::size_t(views); ++v)
                 excess_[v][std::size_t(group[v])] = savedExcess[v];
             sum_ = savedSum;
+            walkRows_ = savedRows;
+            walkColumns_ = savedColumns;
             manhattan_ = manhattan - distance_[std::size_t(p)][std::size_t(from)] +
                          distance_[std::size_t(p)][std::size_t(cell)];
             blank_ = from;
