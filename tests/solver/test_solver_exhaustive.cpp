@@ -7,6 +7,8 @@
 #include <random>
 #include <unordered_map>
 
+#include "game/pattern_tables.h"
+#include "game/shortest_search.h"
 #include "game/slider_solver.h"
 #include "unit/slider_positions.h"
 
@@ -81,6 +83,96 @@ int distanceBetween(const SliderPosition& from, const SliderPosition& to)
         if (next.empty())
             return -1;
         layer[side].swap(next);
+    }
+}
+
+// The walking distance of a position: the rows' state plus the columns', found from the counts.
+int walkingDistance(const solver::WalkingDistance& walking, const std::vector<int>& cells,
+                    int side, std::array<int, 2>* states = nullptr)
+{
+    std::array<std::array<std::int8_t, 4>, 4> rows{};
+    std::array<std::array<std::int8_t, 4>, 4> columns{};
+    int blank = 0;
+    for (int c = 0; c < int(cells.size()); ++c) {
+        const int p = cells[std::size_t(c)];
+        if (p == 0) {
+            blank = c;
+            continue;
+        }
+        ++rows[std::size_t(c / side)][std::size_t((p - 1) / side)];
+        ++columns[std::size_t(c % side)][std::size_t((p - 1) % side)];
+    }
+    const int r = walking.state(rows, blank / side);
+    const int c = walking.state(columns, blank % side);
+    if (r < 0 || c < 0)
+        return -1;
+    if (states)
+        *states = {r, c};
+    return walking.distance(r) + walking.distance(c);
+}
+
+// The search's bound (pattern tables of two partitions and their reflections, walking distance)
+// never overestimates: on every 3 x 3 position against breadth-first search, and on 4 x 4
+// positions up to 36 slides from home against the search from both ends, where the solver must
+// also find that length. The walking distance, which the search follows a slide at a time, must
+// agree with the one counted afresh after every slide of a random walk, and be exceeded by no
+// position's distance.
+TEST(SliderSolverExhaustive, BoundsNeverExceedTheDistance)
+{
+    const auto small = solver::PatternSet::build(3, 3);
+    ASSERT_TRUE(small && small->walking());
+    const DistanceTable distances(3, 3);
+    int aboveManhattan = 0;
+    for (const SliderPosition& position : distances.positions()) {
+        const int d = distances.distance(position);
+        ASSERT_LE(solver::slidesLowerBound(position.cells, *small), d);
+        const int walked = walkingDistance(*small->walking(), position.cells, 3);
+        ASSERT_GE(walked, 0);
+        ASSERT_LE(walked, d);
+        aboveManhattan += walked > manhattanBound(position);
+    }
+    EXPECT_GT(aboveManhattan, 1000) << "the walking distance adds nothing to Manhattan's";
+
+    const auto tables = solver::PatternSet::build(4, 4);
+    ASSERT_TRUE(tables && tables->walking());
+    EXPECT_LE(tables->bytes(), SliderTables::kMaxTableBytes);
+    const solver::WalkingDistance& walking = *tables->walking();
+    std::mt19937_64 random(53);
+    for (int walk = 0; walk < 8; ++walk) {
+        SliderPosition position{4, 4, {}};
+        for (int i = 0; i < 16; ++i)
+            position.cells.push_back((i + 1) % 16);
+        const SliderPosition finished = position;
+        int blank = 15;
+        int previous = -1;
+        std::array<int, 2> states{};
+        ASSERT_EQ(walkingDistance(walking, position.cells, 4, &states), 0);
+        for (int slide = 0; slide < 36; ++slide) {
+            std::vector<int> next;
+            for (const int cell : {blank - 4, blank - 1, blank + 1, blank + 4})
+                if (cell >= 0 && cell < 16 && (cell / 4 == blank / 4 || cell % 4 == blank % 4) &&
+                    cell != previous)
+                    next.push_back(cell);
+            const int cell = next[random() % next.size()];
+            const int piece = position.cells[std::size_t(cell)];
+            const bool across = cell / 4 != blank / 4;
+            const int followed = walking.next(states[across ? 0 : 1], cell > blank,
+                                              across ? (piece - 1) / 4 : (piece - 1) % 4);
+            std::swap(position.cells[std::size_t(cell)], position.cells[std::size_t(blank)]);
+            previous = blank;
+            blank = cell;
+            const int before = states[across ? 1 : 0];
+            ASSERT_GE(walkingDistance(walking, position.cells, 4, &states), 0);
+            ASSERT_EQ(followed, states[across ? 0 : 1]) << "slide " << slide;
+            ASSERT_EQ(before, states[across ? 1 : 0]) << "the other lines' state changed";
+        }
+        const int d = distanceBetween(position, finished);
+        ASSERT_GT(d, 0);
+        EXPECT_LE(walkingDistance(walking, position.cells, 4), d);
+        EXPECT_LE(solver::slidesLowerBound(position.cells, *tables), d);
+        const solver::ShortestResult result = solver::shortestSlides(position.cells, *tables);
+        ASSERT_EQ(result.end, solver::SearchEnd::Found);
+        EXPECT_EQ(int(result.slides.size()), d);
     }
 }
 
