@@ -29,6 +29,9 @@ std::vector<std::vector<int>> patternGroups(int cols, int rows, int shift)
 {
     const int n = cols * rows;
     if (cols == 4 && rows == 4) {
+        // The second partition, looked up as well (and reflected): of four tried, the one whose
+        // views cut the 80-slide position's search most (166 million positions against 256 to
+        // 337 million for the others).
         if (shift == 1)
             return {{1, 2, 3, 4, 7, 8}, {5, 6, 9, 10, 13, 14}, {11, 12, 15}};
         // The reflected look-up adds something only because the reflection maps this partition
