@@ -195,12 +195,14 @@ void Game::helpStep()
     askSolver(p);
 }
 
-// While Solve plays a stage of a larger grid's solution, the next stage is worked out from where
-// this one ends, so the moves go on without a pause between stages.
+// While a stage of a larger grid's solution is played, by Solve or a Next Move at a time, the
+// next stage is worked out from where this one ends, so the moves go on without a pause between
+// stages (the last, a corner searched for its fewest slides, can take a good part of a second).
+// A move of the player's own cancels it with the plan.
 void Game::askAhead()
 {
     SolvePlay& s = solvePlay();
-    if (s.playing && !s.planComplete && s.awaited == 0 && s.planHolds(board_.puzzle()))
+    if (!s.planComplete && s.awaited == 0 && s.planHolds(board_.puzzle()))
         askSolver(s.planEnd);
 }
 

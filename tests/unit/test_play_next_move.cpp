@@ -267,6 +267,38 @@ TEST_F(NextMoveTest, SolveOnALargerGridWorksOutTheNextStageWhileOnePlays)
     EXPECT_EQ(game.counters().moves(), game.counters().hints());
 }
 
+TEST_F(NextMoveTest, NextMoveOnALargerGridHasTheNextStagesReadyBeforeTheyAreWanted)
+{
+    // 18 cells: solved a stage at a time, the last on a corner of 15 cells.
+    start(Mode::Slider, 6, 3);
+    unsigned walk = 11;
+    for (int i = 0; i < 200; ++i) {
+        walk = walk * 1103515245u + 12345u;
+        const int step = int((walk >> 16) % 4);
+        const Puzzle& p = board.puzzle();
+        const int e = p.emptyCell();
+        const int cell = p.cellAt(p.column(e) + (step == 0) - (step == 1),
+                                  p.row(e) + (step == 2) - (step == 3));
+        if (cell != 0)
+            board.apply(Move::slide(cell, e));
+    }
+    ASSERT_FALSE(board.puzzle().solved());
+
+    game.mnuNextMove_Click();
+    settle(game, *inbox);
+    ASSERT_EQ(game.counters().moves(), 1);
+
+    // The rest was worked out while the player looked: every press moves at once, the corner's
+    // stage included, with no search to wait for.
+    for (int i = 0; i < 5000 && game.form().GameState == State::Playing; ++i) {
+        const int moves = game.counters().moves();
+        game.mnuNextMove_Click();
+        ASSERT_EQ(game.counters().moves(), moves + 1) << "press " << i + 2 << " waited";
+        settle(game, *inbox);
+    }
+    EXPECT_EQ(game.form().GameState, State::Solved);
+}
+
 // A real game, from the menus: the picture's 4 x 3 Slider deal.
 class SolveTest : public ::testing::Test {
 protected:
