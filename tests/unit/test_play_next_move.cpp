@@ -64,6 +64,22 @@ void settle(Game& game, Inbox& inbox)
     }
 }
 
+// 200 slides of a random walk of the empty cell from `seed`, straight on the board.
+void scrambleByWalk(Board& board, unsigned seed)
+{
+    unsigned walk = seed;
+    for (int i = 0; i < 200; ++i) {
+        walk = walk * 1103515245u + 12345u;
+        const int step = int((walk >> 16) % 4);
+        const Puzzle& p = board.puzzle();
+        const int e = p.emptyCell();
+        const int cell = p.cellAt(p.column(e) + (step == 0) - (step == 1),
+                                  p.row(e) + (step == 2) - (step == 3));
+        if (cell != 0)
+            board.apply(Move::slide(cell, e));
+    }
+}
+
 class NextMoveTest : public PlayTest {
 protected:
     std::shared_ptr<Inbox> inbox = std::make_shared<Inbox>();
@@ -233,17 +249,7 @@ TEST_F(NextMoveTest, SolveOnALargerGridWorksOutTheNextStageWhileOnePlays)
 {
     // 18 cells: solved a stage at a time, the last on a corner of 15 cells.
     start(Mode::Slider, 6, 3);
-    unsigned walk = 7;
-    for (int i = 0; i < 200; ++i) {
-        walk = walk * 1103515245u + 12345u;
-        const int step = int((walk >> 16) % 4);
-        const Puzzle& p = board.puzzle();
-        const int e = p.emptyCell();
-        const int cell = p.cellAt(p.column(e) + (step == 0) - (step == 1),
-                                  p.row(e) + (step == 2) - (step == 3));
-        if (cell != 0)
-            board.apply(Move::slide(cell, e));
-    }
+    scrambleByWalk(board, 7u);
     ASSERT_FALSE(board.puzzle().solved());
 
     game.mnuSolve_Click();
@@ -271,17 +277,7 @@ TEST_F(NextMoveTest, NextMoveOnALargerGridHasTheNextStagesReadyBeforeTheyAreWant
 {
     // 18 cells: solved a stage at a time, the last on a corner of 15 cells.
     start(Mode::Slider, 6, 3);
-    unsigned walk = 11;
-    for (int i = 0; i < 200; ++i) {
-        walk = walk * 1103515245u + 12345u;
-        const int step = int((walk >> 16) % 4);
-        const Puzzle& p = board.puzzle();
-        const int e = p.emptyCell();
-        const int cell = p.cellAt(p.column(e) + (step == 0) - (step == 1),
-                                  p.row(e) + (step == 2) - (step == 3));
-        if (cell != 0)
-            board.apply(Move::slide(cell, e));
-    }
+    scrambleByWalk(board, 11u);
     ASSERT_FALSE(board.puzzle().solved());
 
     game.mnuNextMove_Click();
